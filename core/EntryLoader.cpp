@@ -1,0 +1,177 @@
+#include "EntryLoader.h"
+
+#include "CodeTables.h"
+#include "FieldTable.h"
+
+#include <optional>
+
+namespace grimlark {
+
+namespace {
+
+using Status = LoadResult::Status;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+LoadResult refuse(Status status, const char *field, std::string_view value) {
+    return LoadResult{status, field, std::string(value)};
+}
+
+/// A decimal number with optional sign and fraction, blanks allowed around it;
+/// its whole part, or the reason it has none. Values past int range come back
+/// clamped so that range checks still refuse them.
+struct WholeNumber {
+    std::optional<long> value;
+    Status fault = Status::Loaded;
+};
+
+WholeNumber parseWholeNumber(std::string_view text) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+
+    size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-'))
+        negative = text[pos++] == '-';
+    long magnitude = 0;
+    size_t digits = 0;
+    for (; pos < text.size() && isDigit(text[pos]); ++pos, ++digits) {
+        if (magnitude < 1000000)
+            magnitude = magnitude * 10 + (text[pos] - '0');
+    }
+    bool fraction = false;
+    if (pos < text.size() && text[pos] == '.') {
+        for (++pos; pos < text.size() && isDigit(text[pos]); ++pos, ++digits)
+            fraction = fraction || text[pos] != '0';
+    }
+    if (digits == 0 || pos != text.size())
+        return {std::nullopt, Status::NotANumber};
+    if (fraction)
+        return {std::nullopt, Status::NotWholeNumber};
+    return {negative ? -magnitude : magnitude, Status::Loaded};
+}
+
+/// Reads a list position field: a whole number within the list, or -1 for none.
+std::optional<LoadResult> readListPosition(std::string_view text, const CodeList &list,
+                                           ListPosition &position) {
+    const WholeNumber number = parseWholeNumber(text);
+    if (!number.value)
+        return refuse(number.fault, list.caption, text);
+    if (*number.value < kNoSelection || *number.value >= list.size())
+        return refuse(Status::OutOfRange, list.caption, text);
+    position = static_cast<ListPosition>(*number.value);
+    return std::nullopt;
+}
+
+/// Reads the element code: the first character sets the level when it is 2, 4, 6
+/// or 8, the last character is the element. The generator's forms for "no element"
+/// ("-1", "2-1", ... "8-1") clear the element instead.
+std::optional<LoadResult> readElement(std::string_view text, MonsterEntry &entry) {
+    const bool noElement =
+        text == "-1" || (text.size() == 3 && text.substr(1) == "-1" && isDigit(text[0]));
+    const char first = text.empty() ? '\0' : text.front();
+    const char last = text.empty() ? '\0' : text.back();
+    if (!noElement && !(isDigit(first) && isDigit(last)))
+        return refuse(Status::BadElement, kElementList.caption, text);
+    if (first == '2' || first == '4' || first == '6' || first == '8')
+        entry.ELvl = static_cast<ListPosition>((first - '0') / 2 - 1);
+    entry.Element = noElement ? kNoSelection : static_cast<ListPosition>(last - '0');
+    return std::nullopt;
+}
+
+std::optional<LoadResult> readMode(std::string_view text, MonsterEntry &entry) {
+    const WholeNumber number = parseWholeNumber(text);
+    if (!number.value)
+        return refuse(number.fault, "Mode", text);
+    if (*number.value < 0 || *number.value > 4095)
+        return refuse(Status::OutOfRange, "Mode", text);
+    entry.Mode = modeFlagsFor(static_cast<int>(*number.value));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string LoadResult::message() const {
+    const std::string quoted = "\"" + value + "\"";
+    switch (status) {
+    case Status::Loaded:
+        return {};
+    case Status::NoLine:
+        return "Select a line in the list first, then press \"Load Monster Into Editor\".";
+    case Status::CommentLine:
+        return "Commented lines cannot be loaded into the editor.";
+    case Status::TooFewFields:
+        return "This line has " + value +
+               " fields, but a monster entry needs 57. The line was not loaded.";
+    case Status::NotANumber:
+        return "The " + field + " value " + quoted + " is not a number. The line was not loaded.";
+    case Status::NotWholeNumber:
+        return "The " + field + " value " + quoted +
+               " is not a whole number. The line was not loaded.";
+    case Status::OutOfRange:
+        if (field == "Mode")
+            return "The Mode value " + quoted +
+                   " is not a whole number from 0 to 4095. The line was not loaded.";
+        return "The " + field + " value " + quoted +
+               " is not one of the list's positions. The line was not loaded.";
+    case Status::BadElement:
+        return "The Element value " + quoted +
+               " does not start and end with a digit. The line was not loaded.";
+    }
+    return {};
+}
+
+LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry) {
+    if (line.empty())
+        return refuse(Status::NoLine, "", "");
+    if (line.find("//") != std::string_view::npos)
+        return refuse(Status::CommentLine, "", "");
+
+    std::array<std::string_view, kFieldCount> fields;
+    size_t count = 0;
+    for (size_t start = 0;; ++count) {
+        const size_t comma = line.find(',', start);
+        if (count < kFieldCount)
+            fields[count] = line.substr(start, comma - start);
+        if (comma == std::string_view::npos) {
+            ++count;
+            break;
+        }
+        start = comma + 1;
+    }
+    if (count < kFieldCount)
+        return refuse(Status::TooFewFields, "", std::to_string(count));
+
+    // Parse into a copy so that a refusal leaves the editor exactly as it was.
+    MonsterEntry loaded = entry;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const FieldInfo &info = kFields[i];
+        std::optional<LoadResult> fault;
+        switch (info.kind) {
+        case FieldKind::Text:
+            loaded.*info.text = std::string(fields[i]);
+            break;
+        case FieldKind::Scale:
+            fault = readListPosition(fields[i], kScaleList, loaded.Scale);
+            break;
+        case FieldKind::Race:
+            fault = readListPosition(fields[i], kRaceList, loaded.Race);
+            break;
+        case FieldKind::Element:
+            fault = readElement(fields[i], loaded);
+            break;
+        case FieldKind::Mode:
+            fault = readMode(fields[i], loaded);
+            break;
+        }
+        if (fault)
+            return *fault;
+    }
+    entry = std::move(loaded);
+    return {};
+}
+
+} // namespace grimlark

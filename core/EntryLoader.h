@@ -1,0 +1,38 @@
+#pragma once
+
+#include "MonsterEntry.h"
+
+#include <string>
+#include <string_view>
+
+namespace grimlark {
+
+/// What became of a line handed to the loader.
+struct LoadResult {
+    enum class Status {
+        Loaded,         ///< the entry now holds the line's values
+        NoLine,         ///< the empty text: no line was selected
+        CommentLine,    ///< the line holds "//"
+        TooFewFields,   ///< fewer than 57 fields; `value` holds the count
+        NotANumber,     ///< `field` is not a number
+        NotWholeNumber, ///< `field` is a number but has a fraction
+        OutOfRange,     ///< `field` is a whole number outside its list or range
+        BadElement,     ///< the element code does not start and end with a digit
+    };
+
+    Status status = Status::Loaded;
+    std::string field; ///< caption of the offending field ("Scale", "Mode", ...)
+    std::string value; ///< the offending text, or the field count
+
+    bool loaded() const { return status == Status::Loaded; }
+
+    /// A sentence for the user saying why the line was refused; empty when loaded.
+    std::string message() const;
+};
+
+/// Loads one database line into `entry`, all or nothing: a line that cannot be
+/// loaded whole is refused and `entry` keeps every value it had. Fields after
+/// number 56 are ignored.
+LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry);
+
+} // namespace grimlark

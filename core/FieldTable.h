@@ -1,0 +1,29 @@
+#pragma once
+
+#include "MonsterEntry.h"
+
+#include <array>
+#include <string>
+
+namespace grimlark {
+
+/// How a field of the text entry is held in a MonsterEntry.
+enum class FieldKind { Text, Scale, Race, Element, Mode };
+
+/// One of the 57 fields of a text entry, in line order.
+struct FieldInfo {
+    const char *name;    ///< member of MonsterEntry
+    const char *control; ///< editor control that holds the value
+    const char *caption; ///< label beside the control, or the list text for lists
+    FieldKind kind;
+    std::string MonsterEntry::*text; ///< the member, for Text fields; null otherwise
+};
+
+constexpr int kFieldCount = 57;
+constexpr int kTextFieldCount = 53;
+
+/// The fields of the text entry in line order; the generator, the loader and the
+/// editor window all read it.
+extern const std::array<FieldInfo, kFieldCount> kFields;
+
+} // namespace grimlark

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace grimlark {
+
+/// Index of each mode flag; the order is the order in which the weights are summed.
+enum ModeFlag : int {
+    CanMove,
+    Looter,
+    Aggressive,
+    Assist,
+    CastSensor,
+    Boss,
+    Plant,
+    CanAttack,
+    Detector,
+    ChangeTarget,
+    ChangeChase,
+    Angry,
+    ModeFlagCount
+};
+
+/// List position: 0 for the first entry, -1 for no selection.
+using ListPosition = std::int16_t;
+constexpr ListPosition kNoSelection = -1;
+
+/// One monster as the editor holds it: 53 texts exactly as typed, four list
+/// positions and twelve mode flags. The record never interprets its texts.
+struct MonsterEntry {
+    std::string ID, Name, JName, Lvl, HP, SP, EXP, JEXP, Range1, ATK1, ATK2, DEF, MDEF;
+    std::string STR, AGI, VIT, INT, DEX, LUK, Range2, Range3;
+    ListPosition Scale = kNoSelection;
+    ListPosition Race = kNoSelection;
+    ListPosition Element = kNoSelection;
+    ListPosition ELvl = kNoSelection;
+    std::array<bool, ModeFlagCount> Mode{};
+    std::string Speed, ADelay, aMotion, DMotion;
+    std::string DropID1, Drop1Per, DropID2, Drop2Per, DropID3, Drop3Per;
+    std::string DropID4, Drop4Per, DropID5, Drop5Per, DropID6, Drop6Per;
+    std::string DropID7, Drop7Per, DropID8, Drop8Per, DropID9, Drop9Per;
+    std::string DropCardID, DropCardPer, MEXP, EXPPer;
+    std::string MVP1ID, MVP1Per, MVP2ID, MVP2Per, MVP3ID, MVP3Per;
+
+    bool operator==(const MonsterEntry &other) const;
+    bool operator!=(const MonsterEntry &other) const { return !(*this == other); }
+};
+
+} // namespace grimlark

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "MonsterEntry.h"
+
+#include <string>
+#include <vector>
+
+namespace grimlark::test {
+
+/// The sample monster the editor starts with.
+MonsterEntry startupEntry();
+
+/// The 57 fields of a line.
+std::vector<std::string> splitFields(const std::string &line);
+
+/// A line of 57 fields, all "0" but those given by number.
+std::string lineWith(const std::vector<std::pair<int, std::string>> &fields);
+
+} // namespace grimlark::test

@@ -1,0 +1,115 @@
+#include "LineReader.h"
+#include "Utf8.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+using namespace grimlark;
+
+namespace {
+
+struct Lines {
+    std::vector<std::string> texts;
+    std::vector<LineEnd> ends;
+};
+
+Lines split(const std::string &input, size_t chunk) {
+    Lines lines;
+    LineSplitter splitter([&](std::string_view line, LineEnd end) {
+        lines.texts.emplace_back(line);
+        lines.ends.push_back(end);
+    });
+    for (size_t at = 0; at < input.size(); at += chunk)
+        splitter.feed(input.data() + at, std::min(chunk, input.size() - at));
+    splitter.finish();
+    return lines;
+}
+
+struct SplitCase {
+    const char *name;
+    std::string input;
+    std::vector<std::string> lines;
+};
+
+} // namespace
+
+class Splitting : public testing::TestWithParam<SplitCase> {};
+
+// Every chunk size gives the same lines, and the lines with their terminators
+// give back the input.
+TEST_P(Splitting, GivesTheSameLinesForEveryChunkSize) {
+    const SplitCase &c = GetParam();
+    for (size_t chunk = 1; chunk <= c.input.size() + 1; ++chunk) {
+        const Lines lines = split(c.input, chunk);
+        EXPECT_EQ(lines.texts, c.lines) << "chunk " << chunk;
+        std::string joined;
+        for (size_t i = 0; i < lines.texts.size(); ++i)
+            joined += lines.texts[i] + std::string(terminatorText(lines.ends[i]));
+        EXPECT_EQ(joined, c.input) << "chunk " << chunk;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Endings, Splitting,
+    testing::Values(SplitCase{"cr", "a\rb\rc\r", {"a", "b", "c"}},
+                    SplitCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
+                    SplitCase{"lf", "1001,A\n1002,B\n", {"1001,A", "1002,B"}},
+                    SplitCase{"mixed", "a\nb\r\nc\rd", {"a", "b", "c", "d"}},
+                    SplitCase{"noFinalTerminator", "only", {"only"}},
+                    SplitCase{"empty", "", {}},
+                    SplitCase{"blankLines", "\n\r\n\r", {"", "", ""}},
+                    SplitCase{"lfcrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+                    SplitCase{"nulInside", std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+                    SplitCase{"invalidUtf8", "\xff\xfe\n\xc3", {"\xff\xfe", "\xc3"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(Utf8, TellsValidFromInvalid) {
+    EXPECT_TRUE(isValidUtf8(""));
+    EXPECT_TRUE(isValidUtf8("Poring"));
+    EXPECT_TRUE(isValidUtf8("\xc3\xa9\xe2\x82\xac\xf0\x9f\x91\xbe"));
+    EXPECT_TRUE(isValidUtf8(std::string("a\0b", 3)));
+    EXPECT_FALSE(isValidUtf8("\xe9t\xe9"));           // Latin-1
+    EXPECT_FALSE(isValidUtf8("\xc3"));                 // cut short
+    EXPECT_FALSE(isValidUtf8("\xc0\xaf"));             // overlong
+    EXPECT_FALSE(isValidUtf8("\xed\xa0\x80"));         // surrogate
+    EXPECT_FALSE(isValidUtf8("\xf4\x90\x80\x80"));     // past U+10FFFF
+    EXPECT_FALSE(isValidUtf8("\xe2\x82"));             // three-byte form cut short
+}
+
+class ReadLinesFile : public testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = std::filesystem::temp_directory_path() /
+                ("grimlark-reader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(m_dir); }
+
+    std::string write(const std::string &name, const std::string &bytes) {
+        const auto path = m_dir / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
+    }
+
+    std::filesystem::path m_dir;
+};
+
+TEST_F(ReadLinesFile, ReadsARegularFile) {
+    std::vector<std::string> lines;
+    const std::string big(200000, 'x'); // longer than one read chunk
+    const auto status = readLines(write("db.txt", "a\r\n" + big + "\nc"),
+                                  [&](std::string_view line, LineEnd) { lines.emplace_back(line); });
+    EXPECT_EQ(status, ReadStatus::Done);
+    EXPECT_EQ(lines, (std::vector<std::string>{"a", big, "c"}));
+}
+
+TEST_F(ReadLinesFile, RefusesWhatIsNotARegularFile) {
+    auto none = [](std::string_view, LineEnd) { FAIL() << "no line expected"; };
+    EXPECT_EQ(readLines("", none), ReadStatus::NotAFile);
+    EXPECT_EQ(readLines((m_dir / "missing.txt").string(), none), ReadStatus::NotAFile);
+    EXPECT_EQ(readLines(m_dir.string(), none), ReadStatus::NotAFile);
+}

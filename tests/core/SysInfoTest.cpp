@@ -1,0 +1,149 @@
+#include "SysInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace grimlark;
+
+namespace {
+
+/// An in-memory registry under HKEY_LOCAL_MACHINE that records what was asked of it.
+class FakeRegistry final : public Registry {
+public:
+    struct Value {
+        std::uint32_t type;
+        std::string bytes;
+    };
+    std::map<std::string, std::map<std::string, Value>> keys;
+    std::set<std::string> writeProtected; ///< keys that refuse any access beyond reading
+    int openHandles = 0;
+
+    long openKey(Handle root, const std::string &subKey, std::uint32_t access,
+                 Handle &key) override {
+        key = 0;
+        auto found = keys.find(subKey);
+        if (root != kHKeyLocalMachine || found == keys.end())
+            return 2;
+        if (writeProtected.count(subKey) && (access & ~kKeyRead) != 0)
+            return 5; // access denied
+        key = reinterpret_cast<Handle>(&found->second);
+        ++openHandles;
+        return 0;
+    }
+    long queryValue(Handle key, const std::string &name, std::uint32_t &type,
+                    unsigned char *buffer, std::uint32_t &size) override {
+        auto &values = *reinterpret_cast<std::map<std::string, Value> *>(key);
+        auto found = values.find(name);
+        if (found == values.end())
+            return 2;
+        if (found->second.bytes.size() > size)
+            return 234; // more data
+        type = found->second.type;
+        size = static_cast<std::uint32_t>(found->second.bytes.size());
+        std::copy(found->second.bytes.begin(), found->second.bytes.end(), buffer);
+        return 0;
+    }
+    void closeKey(Handle key) override {
+        if (key)
+            --openHandles;
+    }
+};
+
+const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kSecond = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+std::string sz(const std::string &text) { return text + std::string(1, '\0'); }
+
+struct LauncherCase {
+    const char *name;
+    std::map<std::string, std::map<std::string, FakeRegistry::Value>> keys;
+    std::set<std::string> existingFiles;
+    std::optional<std::string> command;
+};
+
+} // namespace
+
+class Launcher : public testing::TestWithParam<LauncherCase> {};
+
+TEST_P(Launcher, FindsTheToolOrNothing) {
+    FakeRegistry registry;
+    registry.keys = GetParam().keys;
+    registry.writeProtected = {kFirst, kSecond};
+    std::vector<std::string> tested;
+    const auto command = findSysInfoCommand(registry, [&](const std::string &path) {
+        tested.push_back(path);
+        return GetParam().existingFiles.count(path) > 0;
+    });
+    EXPECT_EQ(command, GetParam().command);
+    EXPECT_EQ(registry.openHandles, 0) << "every key is closed again";
+    if (!GetParam().keys.count(kSecond) || GetParam().keys.count(kFirst)) {
+        EXPECT_TRUE(tested.empty()) << "the first key's path is used without a file test";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Branches, Launcher,
+    testing::Values(
+        LauncherCase{"firstKeyAsIs",
+                     {{kFirst, {{"PATH", {kRegSz, sz("C:\\Tools\\msinfo32.exe /x")}}}},
+                      {kSecond, {{"MSINFO", {kRegSz, sz("C:\\Other")}}}}},
+                     {},
+                     "C:\\Tools\\msinfo32.exe /x"},
+        LauncherCase{"secondKeyWithFile",
+                     {{kSecond, {{"MSINFO", {kRegSz, sz("C:\\MSINFO")}}}}},
+                     {"C:\\MSINFO\\MSINFO32.EXE"},
+                     "C:\\MSINFO\\MSINFO32.EXE"},
+        LauncherCase{"secondKeyWithoutFile",
+                     {{kSecond, {{"MSINFO", {kRegSz, sz("C:\\MSINFO")}}}}},
+                     {},
+                     std::nullopt},
+        LauncherCase{"neitherKey", {}, {}, std::nullopt},
+        LauncherCase{"valueMissing", {{kFirst, {}}, {kSecond, {}}}, {}, std::nullopt},
+        LauncherCase{"otherTypeLeavesPathEmpty",
+                     {{kFirst, {{"PATH", {2, sz("%SystemRoot%\\msinfo32.exe")}}}}},
+                     {},
+                     ""},
+        LauncherCase{"textWithoutNulKeepsLastCharacter",
+                     {{kFirst, {{"PATH", {kRegSz, "C:\\m.exe"}}}}},
+                     {},
+                     "C:\\m.exe"},
+        LauncherCase{"valueOver1024BytesIsMissing",
+                     {{kFirst, {{"PATH", {kRegSz, std::string(1025, 'x')}}}}},
+                     {},
+                     std::nullopt},
+        LauncherCase{"valueOfExactly1024Bytes",
+                     {{kFirst, {{"PATH", {kRegSz, std::string(1024, 'x')}}}}},
+                     {},
+                     std::string(1024, 'x')},
+        LauncherCase{"sizeZeroIsAnError", {{kFirst, {{"PATH", {kRegSz, ""}}}}}, {}, std::nullopt}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(GetKeyValue, ConvertsNumbersAndEmptiesOnFailure) {
+    FakeRegistry registry;
+    registry.keys["K"] = {{"n", {kRegDword, std::string("\x1a\x00\x00\x00", 4)}},
+                          {"big", {kRegDword, std::string("\x78\x56\x34\x12", 4)}}};
+    std::string value;
+    EXPECT_TRUE(GetKeyValue(registry, kHKeyLocalMachine, "K", "n", value));
+    EXPECT_EQ(value, "26");
+    value.clear();
+    EXPECT_TRUE(GetKeyValue(registry, kHKeyLocalMachine, "K", "big", value));
+    EXPECT_EQ(value, "305419896");
+    EXPECT_FALSE(GetKeyValue(registry, kHKeyLocalMachine, "K", "missing", value));
+    EXPECT_EQ(value, "");
+    value = "kept?";
+    EXPECT_FALSE(GetKeyValue(registry, kHKeyLocalMachine, "Nope", "n", value));
+    EXPECT_EQ(value, "");
+}
+
+TEST(GetKeyValue, OpensKeysForReadingOnly) {
+    FakeRegistry registry;
+    registry.keys[kFirst] = {{"PATH", {kRegSz, sz("msinfo32")}}};
+    registry.writeProtected = {kFirst};
+    std::string value;
+    EXPECT_TRUE(GetKeyValue(registry, kHKeyLocalMachine, kFirst, "PATH", value));
+    EXPECT_EQ(value, "msinfo32");
+    NoRegistry none;
+    EXPECT_FALSE(findSysInfoCommand(none, [](const std::string &) { return true; }));
+}

@@ -1,0 +1,98 @@
+#include "CodeTables.h"
+#include "Fixtures.h"
+#include "TextEntry.h"
+
+#include <gtest/gtest.h>
+
+using namespace grimlark;
+using grimlark::test::splitFields;
+using grimlark::test::startupEntry;
+
+TEST(BuildTextEntry, StartupLineFieldByField) {
+    const std::string expected = "7000,Mob_Name,Mob Name,1,100,100,10,10,1,10,20,4,4,5,5,5,5,5,5,"
+                                 "10,12,-1,-1,-1,0,200,1500,562,288,"
+                                 "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
+    const std::string line = BuildTextEntry(startupEntry());
+    EXPECT_EQ(line, expected);
+    EXPECT_EQ(splitFields(line).size(), 57u);
+    EXPECT_EQ(std::count(line.begin(), line.end(), ','), 56);
+}
+
+struct ElementCase {
+    ListPosition level, element;
+    const char *code;
+};
+
+class ElementCode : public testing::TestWithParam<ElementCase> {};
+
+TEST_P(ElementCode, IsLevelDigitThenElement) {
+    MonsterEntry entry = startupEntry();
+    entry.ELvl = GetParam().level;
+    entry.Element = GetParam().element;
+    EXPECT_EQ(splitFields(BuildTextEntry(entry))[23], GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, ElementCode,
+                         testing::Values(ElementCase{0, 0, "20"}, ElementCase{3, 9, "89"},
+                                         ElementCase{0, 3, "23"}, ElementCase{2, 7, "67"},
+                                         ElementCase{0, -1, "2-1"}, ElementCase{3, -1, "8-1"},
+                                         ElementCase{-1, 3, "3"}, ElementCase{-1, -1, "-1"}));
+
+struct ModeCase {
+    std::vector<ModeFlag> flags;
+    const char *mode;
+};
+
+class ModeSum : public testing::TestWithParam<ModeCase> {};
+
+TEST_P(ModeSum, AddsTheWeightsOfTickedFlags) {
+    MonsterEntry entry = startupEntry();
+    for (ModeFlag flag : GetParam().flags)
+        entry.Mode[flag] = true;
+    EXPECT_EQ(splitFields(BuildTextEntry(entry))[24], GetParam().mode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sums, ModeSum,
+    testing::Values(ModeCase{{}, "0"}, ModeCase{{CanMove, Aggressive, CanAttack}, "133"},
+                    ModeCase{{Angry}, "2048"}, ModeCase{{Plant}, "64"},
+                    ModeCase{{CanMove, Looter, Aggressive, Assist, CastSensor, Boss, Plant,
+                              CanAttack, Detector, ChangeTarget, ChangeChase, Angry},
+                             "4095"}));
+
+TEST(BuildTextEntry, ListPositionsAreWrittenInDecimal) {
+    MonsterEntry entry = startupEntry();
+    entry.Scale = 2;
+    entry.Race = 11;
+    const auto fields = splitFields(BuildTextEntry(entry));
+    EXPECT_EQ(fields[21], "2");
+    EXPECT_EQ(fields[22], "11");
+}
+
+TEST(BuildTextEntry, TextsAreWrittenExactlyAsHeld) {
+    MonsterEntry entry = startupEntry();
+    entry.Name = "Poring, King";
+    entry.JName = " spaced ";
+    entry.HP = "";
+    const std::string line = BuildTextEntry(entry);
+    EXPECT_EQ(line.substr(0, 36), "7000,Poring, King, spaced ,1,,100,10");
+    EXPECT_EQ(splitFields(line).size(), 58u); // the comma in the name splits it
+}
+
+TEST(BuildTextEntry, DropPairsStandInOrderAfterDMotion) {
+    MonsterEntry entry = startupEntry();
+    entry.DropID1 = "501";
+    entry.Drop1Per = "7000";
+    entry.DropID9 = "909";
+    entry.Drop9Per = "1";
+    entry.DropCardID = "4001";
+    entry.MVP3Per = "end";
+    const auto fields = splitFields(BuildTextEntry(entry));
+    EXPECT_EQ(fields[28], "288");
+    EXPECT_EQ(fields[29], "501");
+    EXPECT_EQ(fields[30], "7000");
+    EXPECT_EQ(fields[45], "909");
+    EXPECT_EQ(fields[46], "1");
+    EXPECT_EQ(fields[47], "4001");
+    EXPECT_EQ(fields[56], "end");
+}
