@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+#include <QIcon>
+
+class QApplication;
+
+namespace grimlark::ui {
+
+/// Twips (1/1440 inch) to logical pixels: 15 twips make one pixel at 96 dpi.
+constexpr int px(int twips) { return twips / 15; }
+
+/// Sets the look that every window is drawn for: the Fusion style, so that sizes
+/// do not depend on the desktop's theme, and the small sans-serif face that the
+/// fixed control sizes were chosen for.
+void applyAppearance(QApplication &app);
+
+/// The face of every control: Liberation Sans (metric-compatible with Arial) at
+/// 11 pixels, about 8 points at 96 dpi.
+QFont applicationFont();
+
+/// The bold face of about 10 points that shows the generated line.
+QFont outputFont();
+
+/// The program's 32 x 32, 16-colour icon.
+QIcon programIcon();
+
+} // namespace grimlark::ui

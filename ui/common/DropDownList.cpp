@@ -1,0 +1,56 @@
+#include "DropDownList.h"
+
+#include "CodeTables.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace grimlark::ui {
+
+DropDownList::DropDownList(const QString &caption, QWidget *parent)
+    : QComboBox(parent), m_caption(caption)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // A completer would pick an entry from typed text.
+    setCompleter(nullptr);
+    setAccessibleName(caption);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // Enter in the text part would select an entry that matches the typed text.
+    lineEdit()->installEventFilter(this);
+    setPosition(-1);
+}
+
+void DropDownList::addEntries(const CodeList &codes)
+{
+    const QSignalBlocker blocker(this);
+    for (const std::string &entry : codes.entries)
+        addItem(QString::fromStdString(entry));
+    setPosition(-1);
+    // Entries wider than the closed list still show whole when it drops down.
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
+}
+
+void DropDownList::setPosition(int position)
+{
+    if (position < 0 || position >= count()) {
+        setCurrentIndex(-1);
+        setEditText(m_caption);
+    } else {
+        setCurrentIndex(position);
+    }
+    lineEdit()->setCursorPosition(0);
+}
+
+bool DropDownList::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+} // namespace grimlark::ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace grimlark {
+class Registry;
+}
+
+namespace grimlark::ui {
+
+/// The operating-system services the windows use, behind one small interface so
+/// that tests run with a fake and no real dialog, message box or process.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    /// Shows the Open dialog; returns the chosen path, or the empty text when cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &filter,
+                                 const QString &startPath) = 0;
+    /// Tells the user something, in a box captioned "Grimlark" with an OK button.
+    virtual void message(QWidget *parent, const QString &text) = 0;
+    /// Starts a program from a command line without waiting for it; false when it
+    /// cannot be started.
+    virtual bool startDetached(const QString &commandLine) = 0;
+    /// True for an existing ordinary file (not a folder, not hidden).
+    virtual bool fileExists(const QString &path) = 0;
+    /// The machine's registry, read only; one without keys where there is none.
+    virtual Registry &registry() = 0;
+
+    /// The services in use: the real ones unless a test has put others in place.
+    static Platform &current();
+    /// Puts `platform` in place (null restores the real one). The caller keeps ownership.
+    static void setCurrent(Platform *platform);
+};
+
+} // namespace grimlark::ui

@@ -1,0 +1,121 @@
+#include "frmAbout.h"
+
+#include "SysInfo.h"
+#include "common/Appearance.h"
+#include "common/Platform.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+using grimlark::ui::px;
+
+namespace {
+
+constexpr int kMajor = 1, kMinor = 0, kRevision = 4;
+
+QLabel *addLabel(QWidget *parent, const char *name, int left, int top, int width, int height,
+                 bool black)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(px(left), px(top), px(width), px(height));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (black) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(grimlark::ui::programIcon());
+    setFixedSize(px(5730), px(2595));
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(grimlark::ui::programIcon().pixmap(32, 32));
+    picIcon->setGeometry(px(240), px(240), 32, 32); // the box takes the picture's size
+
+    lblTitle = addLabel(this, "lblTitle", 1050, 240, 3885, 240, true);
+    lblVersion = addLabel(this, "lblVersion", 1050, 480, 3885, 225, false);
+    lblDescription = addLabel(this, "lblDescription", 240, 840, 5325, 450, true);
+    lblDescription->setText(QStringLiteral(
+        "Grimlark is a monster creation automation tool for Ragnarok Online servers running "
+        "Freya and Athena server emulation software."));
+    Label1 = addLabel(this, "Label1", 240, 1320, 5415, 615, false);
+    Label1->setText(QStringLiteral(
+        "Grimlark is maintained by its developers. Please send requests and suggestions "
+        "to the project's issue tracker."));
+    // Lies below the client area and is never seen.
+    lblDisclaimer = addLabel(this, "lblDisclaimer", 360, 2760, 3870, 825, true);
+    lblDisclaimer->setText(QStringLiteral("Warning: ..."));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setGeometry(px(480), px(2160), px(1260), px(345));
+    cmdOK->setDefault(true); // Enter; Esc closes every dialog
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo->setGeometry(px(3960), px(2160), px(1245), px(345));
+    cmdSysInfo->setAutoDefault(false);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+
+    QWidget::setTabOrder(cmdOK, cmdSysInfo);
+    cmdOK->setFocus();
+    Form_Load();
+}
+
+void frmAbout::Form_Load()
+{
+    const QString title = QStringLiteral("Grimlark");
+    setWindowTitle(QStringLiteral("About ") + title);
+    lblVersion->setText(
+        QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
+    lblTitle->setText(title);
+}
+
+void frmAbout::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // The etched rule between the text and the buttons: a grey line with a white
+    // one under it.
+    QPainter painter(this);
+    const int y = px(2040);
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    painter.drawLine(px(120), y, px(5684), y);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawLine(px(120), y + 1, px(5669), y + 1);
+}
+
+void frmAbout::cmdOK_Click() { close(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void frmAbout::StartSysInfo()
+{
+    grimlark::ui::Platform &platform = grimlark::ui::Platform::current();
+    try {
+        const std::optional<std::string> command = grimlark::findSysInfoCommand(
+            platform.registry(), [&platform](const std::string &path) {
+                return platform.fileExists(QString::fromStdString(path));
+            });
+        if (command && platform.startDetached(QString::fromStdString(*command)))
+            return;
+    } catch (const std::exception &) {
+        // Any fault in the lookup ends in the same message as a missing tool.
+    }
+    platform.message(this, QStringLiteral("System Information Is Unavailable At This Time"));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+/// "About Grimlark": title, version, description and contact note, and a button
+/// that starts the system information tool. Modeless and not owned by the editor;
+/// OK, Enter, Esc and the close box destroy it.
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget *parent = nullptr);
+
+    QLabel *picIcon = nullptr;
+    QLabel *lblTitle = nullptr;
+    QLabel *lblVersion = nullptr;
+    QLabel *lblDescription = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *lblDisclaimer = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdSysInfo = nullptr;
+
+public slots:
+    void cmdOK_Click();
+    void cmdSysInfo_Click();
+
+public:
+    /// Starts the system information tool that the registry leads to, or tells
+    /// the user that it is unavailable.
+    void StartSysInfo();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void Form_Load();
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace grimlark::ui {
+
+/// The editor's Open dialog: a filter in "description|pattern|..." form and the
+/// last chosen path, which it keeps between uses while the program runs.
+class OpenDialog {
+public:
+    QString Filter;
+    QString FileName;
+
+    /// Shows the system's Open dialog, starting at the last chosen path. Returns the
+    /// chosen path, which becomes FileName, or the empty text when cancelled, which
+    /// leaves FileName as it was.
+    QString ShowOpen(QWidget *parent);
+};
+
+/// Turns a "description|pattern|description|pattern" filter into Qt's
+/// "description;;description" form. A description that does not name its
+/// patterns in parentheses gets them appended, so that Qt still filters by them.
+QString toQtFilter(const QString &filter);
+
+} // namespace grimlark::ui

@@ -1,0 +1,382 @@
+#include "frmMain.h"
+
+#include "CodeTables.h"
+#include "FieldTable.h"
+#include "TextEntry.h"
+#include "common/Appearance.h"
+#include "common/DropDownList.h"
+#include "common/Windows.h"
+#include "frmAbout/frmAbout.h"
+#include "frmBrowser/frmBrowser.h"
+#include "frmOutput/frmOutput.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+using grimlark::ui::DropDownList;
+using grimlark::ui::px;
+
+namespace {
+
+// Where each control sits, in twips: frames relative to the client area,
+// controls relative to their frame. Tab numbers order the keyboard walk.
+
+struct FrameSpec {
+    QGroupBox *frmMain::*frame;
+    const char *name;
+    const char *caption;
+    int left, top, width, height, tab;
+};
+
+const FrameSpec kFrames[] = {
+    {&frmMain::Frame1, "Frame1", "Basic Properties", 120, 120, 4575, 2175, 0},
+    {&frmMain::Frame2, "Frame2", "Combat Properties", 4800, 120, 3975, 3375, 17},
+    {&frmMain::Frame3, "Frame3", "Mode Menu", 4800, 3600, 3975, 2655, 47},
+    {&frmMain::Frame4, "Frame4", "Loot Tables", 120, 2400, 4575, 4695, 68},
+};
+
+struct TextBoxSpec {
+    QLineEdit *frmMain::*box;
+    const char *name;
+    QGroupBox *frmMain::*frame;
+    int left, top, width, tab;
+    QLabel *frmMain::*label;
+    const char *labelName;
+    int labelWidth;
+    const char *initial;
+};
+
+#define BOX(n) &frmMain::n, #n
+#define LBL(n) &frmMain::n, #n
+const TextBoxSpec kTextBoxes[] = {
+    {BOX(txtID), &frmMain::Frame1, 240, 480, 975, 2, LBL(Label1), 615, "7000"},
+    {BOX(txtName), &frmMain::Frame1, 240, 1080, 1815, 4, LBL(Label2), 1095, "Mob_Name"},
+    {BOX(txtJName), &frmMain::Frame1, 240, 1680, 4095, 6, LBL(Label3), 1215, "Mob Name"},
+    {BOX(txtLvl), &frmMain::Frame1, 1320, 480, 735, 7, LBL(Label4), 735, "1"},
+    {BOX(txtHP), &frmMain::Frame1, 2160, 480, 855, 10, LBL(Label5), 735, "100"},
+    {BOX(txtSP), &frmMain::Frame1, 2160, 1080, 855, 12, LBL(Label6), 1215, "100"},
+    {BOX(txtEXP), &frmMain::Frame1, 3120, 480, 1215, 14, LBL(Label7), 1215, "10"},
+    {BOX(txtJEXP), &frmMain::Frame1, 3120, 1080, 1215, 16, LBL(Label8), 1215, "10"},
+
+    {BOX(txtATK1), &frmMain::Frame2, 240, 480, 1335, 19, LBL(Label9), 975, "10"},
+    {BOX(txtATK2), &frmMain::Frame2, 1680, 480, 1335, 21, LBL(Label10), 1095, "20"},
+    {BOX(txtRange1), &frmMain::Frame2, 3120, 480, 615, 23, LBL(Label11), 735, "1"},
+    {BOX(txtRange2), &frmMain::Frame2, 3120, 1080, 615, 25, LBL(Label12), 615, "10"},
+    {BOX(txtRange3), &frmMain::Frame2, 3120, 1680, 615, 27, LBL(Label13), 615, "12"},
+    {BOX(txtDEF), &frmMain::Frame2, 240, 1080, 615, 29, LBL(Label14), 495, "4"},
+    {BOX(txtMDEF), &frmMain::Frame2, 960, 1080, 615, 31, LBL(Label15), 495, "4"},
+    {BOX(txtSTR), &frmMain::Frame2, 1680, 1080, 615, 33, LBL(Label16), 495, "5"},
+    {BOX(txtAGI), &frmMain::Frame2, 2400, 1080, 615, 35, LBL(Label17), 495, "5"},
+    {BOX(txtVIT), &frmMain::Frame2, 240, 1680, 615, 40, LBL(Label18), 495, "5"},
+    {BOX(txtINT), &frmMain::Frame2, 960, 1680, 615, 41, LBL(Label19), 495, "5"},
+    {BOX(txtDEX), &frmMain::Frame2, 1680, 1680, 615, 42, LBL(Label20), 495, "5"},
+    {BOX(txtLUK), &frmMain::Frame2, 2400, 1680, 615, 43, LBL(Label21), 495, "5"},
+    {BOX(txtSpeed), &frmMain::Frame2, 240, 2880, 855, 61, LBL(Label22), 855, "200"},
+    {BOX(txtADelay), &frmMain::Frame2, 1200, 2880, 855, 63, LBL(Label23), 735, "1500"},
+    {BOX(txtaMotion), &frmMain::Frame2, 2160, 2880, 735, 65, LBL(Label24), 735, "562"},
+    {BOX(txtDMotion), &frmMain::Frame2, 3000, 2880, 735, 66, LBL(Label25), 735, "288"},
+
+    {BOX(txtDropID1), &frmMain::Frame4, 240, 600, 735, 70, LBL(Label26), 735, "0"},
+    {BOX(txtDropID2), &frmMain::Frame4, 240, 1200, 735, 76, LBL(Label27), 735, "0"},
+    {BOX(txtDropID3), &frmMain::Frame4, 240, 1800, 735, 77, LBL(Label28), 735, "0"},
+    {BOX(txtDropID4), &frmMain::Frame4, 240, 2400, 735, 78, LBL(Label29), 735, "0"},
+    {BOX(txtDropID5), &frmMain::Frame4, 240, 3000, 735, 79, LBL(Label30), 735, "0"},
+    {BOX(txtDropID6), &frmMain::Frame4, 240, 3600, 735, 80, LBL(Label31), 735, "0"},
+    {BOX(txtDrop1Per), &frmMain::Frame4, 1320, 600, 735, 82, LBL(Label32), 735, "0"},
+    {BOX(txtDrop2Per), &frmMain::Frame4, 1320, 1200, 735, 88, LBL(Label34), 735, "0"},
+    {BOX(txtDrop3Per), &frmMain::Frame4, 1320, 1800, 735, 89, LBL(Label35), 735, "0"},
+    {BOX(txtDrop4Per), &frmMain::Frame4, 1320, 2400, 735, 90, LBL(Label36), 735, "0"},
+    {BOX(txtDrop5Per), &frmMain::Frame4, 1320, 3000, 735, 91, LBL(Label37), 735, "0"},
+    {BOX(txtDrop6Per), &frmMain::Frame4, 1320, 3600, 735, 92, LBL(Label38), 735, "0"},
+    {BOX(txtDropID7), &frmMain::Frame4, 240, 4200, 735, 100, LBL(Label40), 735, "0"},
+    {BOX(txtDropID8), &frmMain::Frame4, 2520, 600, 735, 101, LBL(Label41), 735, "0"},
+    {BOX(txtDropID9), &frmMain::Frame4, 2520, 1200, 735, 102, LBL(Label42), 735, "0"},
+    {BOX(txtDrop7Per), &frmMain::Frame4, 1320, 4200, 735, 104, LBL(Label39), 735, "0"},
+    {BOX(txtDropCardID), &frmMain::Frame4, 2520, 1800, 735, 111, LBL(Label43), 735, "0"},
+    {BOX(txtMVP1ID), &frmMain::Frame4, 2520, 2400, 735, 112, LBL(Label44), 735, "0"},
+    {BOX(txtMVP2ID), &frmMain::Frame4, 2520, 3000, 735, 113, LBL(Label45), 735, "0"},
+    {BOX(txtMVP3ID), &frmMain::Frame4, 2520, 3600, 735, 114, LBL(Label46), 735, "0"},
+    {BOX(txtDrop8Per), &frmMain::Frame4, 3600, 600, 735, 115, LBL(Label47), 735, "0"},
+    {BOX(txtDrop9Per), &frmMain::Frame4, 3600, 1200, 735, 116, LBL(Label48), 735, "0"},
+    {BOX(txtDropCardPer), &frmMain::Frame4, 3600, 1800, 735, 117, LBL(Label49), 735, "0"},
+    {BOX(txtMVP1Per), &frmMain::Frame4, 3600, 2400, 735, 118, LBL(Label50), 735, "0"},
+    {BOX(txtMVP2Per), &frmMain::Frame4, 3600, 3000, 735, 119, LBL(Label51), 735, "0"},
+    {BOX(txtMVP3Per), &frmMain::Frame4, 3600, 3600, 735, 120, LBL(Label52), 615, "0"},
+    {BOX(txtMEXP), &frmMain::Frame4, 2520, 4200, 735, 122, LBL(Label53), 735, "0"},
+    {BOX(txtEXPPer), &frmMain::Frame4, 3600, 4200, 735, 124, LBL(Label54), 735, "0"},
+};
+
+struct ListSpec {
+    DropDownList *frmMain::*list;
+    const char *name;
+    const grimlark::CodeList &codes;
+    grimlark::ListPosition grimlark::MonsterEntry::*position;
+    int left, width, tab;
+};
+
+// All four lists sit in "Combat Properties" at top 2160. They are filled in
+// this order, Scale, Race, Element, element level.
+const ListSpec kLists[] = {
+    {BOX(cmbScale), grimlark::kScaleList, &grimlark::MonsterEntry::Scale, 240, 855, 44},
+    {BOX(cmbRace), grimlark::kRaceList, &grimlark::MonsterEntry::Race, 1080, 1095, 45},
+    {BOX(cmbElement), grimlark::kElementList, &grimlark::MonsterEntry::Element, 2160, 975, 46},
+    {BOX(cmbELvl), grimlark::kElementLevelList, &grimlark::MonsterEntry::ELvl, 3120, 735, 126},
+};
+
+struct CheckBoxSpec {
+    QCheckBox *frmMain::*box;
+    int left, top, width, tab;
+};
+
+// In mode-flag order, which is also the order of their captions in the code table.
+const CheckBoxSpec kCheckBoxes[grimlark::ModeFlagCount] = {
+    {&frmMain::chkCanMove, 240, 360, 1095, 48},
+    {&frmMain::chkLooter, 240, 720, 1095, 49},
+    {&frmMain::chkAggressive, 240, 1080, 1215, 50},
+    {&frmMain::chkAssist, 240, 1440, 1095, 51},
+    {&frmMain::chkCastSensor, 240, 1800, 1455, 52},
+    {&frmMain::chkBoss, 240, 2160, 1215, 53},
+    {&frmMain::chkPlant, 1920, 360, 1095, 54},
+    {&frmMain::chkCanAttack, 1920, 720, 1095, 55},
+    {&frmMain::chkDetector, 1920, 1080, 1095, 56},
+    {&frmMain::chkChangeTarget, 1920, 1440, 1455, 57},
+    {&frmMain::chkChangeChase, 1920, 1800, 1455, 58},
+    {&frmMain::chkAngry, 1920, 2160, 1455, 59},
+};
+#undef BOX
+#undef LBL
+
+constexpr int kTextBoxHeight = 285;
+constexpr int kListHeight = 315;
+constexpr int kCheckBoxHeight = 255;
+constexpr int kLabelHeight = 255;
+constexpr int kLabelAbove = 240;
+constexpr int kListTop = 2160;
+
+const grimlark::FieldInfo &fieldFor(const char *control)
+{
+    const auto it = std::find_if(grimlark::kFields.begin(), grimlark::kFields.end(),
+                                 [control](const grimlark::FieldInfo &field) {
+                                     return std::strcmp(field.control, control) == 0;
+                                 });
+    Q_ASSERT(it != grimlark::kFields.end());
+    return *it;
+}
+
+QString fromUtf8(const std::string &text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+std::string toUtf8(const QString &text) { return text.toUtf8().toStdString(); }
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // A title bar with system menu and close box only: no minimize, no maximize.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Grimlark [Freya/eAthena] "));
+    setWindowIcon(grimlark::ui::programIcon());
+    CommonDialog1.Filter = QStringLiteral("Text files (*.txt)|*.txt|All Files (*.*)|*.*");
+
+    buildControls();
+    buildMenus();
+    setTabOrder();
+    Form_Load();
+
+    centralWidget()->setFixedSize(px(8895), px(7170));
+    setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
+    txtID->setFocus();
+}
+
+void frmMain::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    for (const FrameSpec &spec : kFrames) {
+        auto *frame = new QGroupBox(QString::fromLatin1(spec.caption), client);
+        frame->setObjectName(QString::fromLatin1(spec.name));
+        frame->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
+        this->*spec.frame = frame;
+    }
+    // The captionless divider between the two column pairs of "Loot Tables".
+    Frame5 = new QGroupBox(Frame4);
+    Frame5->setObjectName(QStringLiteral("Frame5"));
+    Frame5->setGeometry(px(2160), px(240), px(255), px(4215));
+
+    for (const TextBoxSpec &spec : kTextBoxes) {
+        QGroupBox *frame = this->*spec.frame;
+        auto *box = new QLineEdit(QString::fromLatin1(spec.initial), frame);
+        box->setObjectName(QString::fromLatin1(spec.name));
+        box->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(kTextBoxHeight));
+        box->setCursorPosition(0);
+        this->*spec.box = box;
+
+        auto *label = new QLabel(QString::fromStdString(fieldFor(spec.name).caption), frame);
+        label->setObjectName(QString::fromLatin1(spec.labelName));
+        label->setGeometry(px(spec.left), px(spec.top - kLabelAbove), px(spec.labelWidth),
+                           px(kLabelHeight));
+        label->setBuddy(box); // the box's accessible name is its caption
+        box->setAccessibleName(label->text());
+        this->*spec.label = label;
+    }
+
+    for (const ListSpec &spec : kLists) {
+        auto *list = new DropDownList(QString::fromLatin1(spec.codes.caption), Frame2);
+        list->setObjectName(QString::fromLatin1(spec.name));
+        list->setGeometry(px(spec.left), px(kListTop), px(spec.width), px(kListHeight));
+        this->*spec.list = list;
+    }
+
+    // Mode boxes draw on the menu colour, with the window-text colour for their captions.
+    QPalette modePalette = palette();
+    modePalette.setColor(QPalette::Window,
+                         QApplication::palette("QMenu").color(QPalette::Window));
+    modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+    for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag) {
+        const CheckBoxSpec &spec = kCheckBoxes[flag];
+        const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[flag];
+        auto *box = new QCheckBox(QString::fromLatin1(info.caption), Frame3);
+        box->setObjectName(QString::fromLatin1(info.control));
+        box->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(kCheckBoxHeight));
+        box->setPalette(modePalette);
+        box->setAutoFillBackground(true);
+        this->*spec.box = box;
+    }
+}
+
+void frmMain::buildMenus()
+{
+    auto addMenu = [this](QMenu *&menu, const char *name, const QString &title) {
+        menu = menuBar()->addMenu(title);
+        menu->setObjectName(QString::fromLatin1(name));
+    };
+    auto addItem = [](QMenu *menu, QAction *&action, const char *name, const QString &text) {
+        action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+    };
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    addMenu(mnuFile, "mnuFile", QStringLiteral("File"));
+    addItem(mnuFile, mnuOpen, "mnuOpen", QStringLiteral("Open"));
+    addItem(mnuFile, mnuExit, "mnuExit", QStringLiteral("Exit"));
+    addMenu(mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));
+    addItem(mnuGenerate, mnuTextGen, "mnuTextGen", QStringLiteral("Text Entry"));
+    addItem(mnuGenerate, mnuSQLGen, "mnuSQLGen", QStringLiteral("SQL Entry")); // no action
+    addMenu(mnuHelp, "mnuHelp", QStringLiteral("Help"));
+    addItem(mnuHelp, mnuAbout, "mnuAbout", QStringLiteral("About"));
+
+    connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuTextGen, &QAction::triggered, this, &frmMain::mnuTextGen_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::setTabOrder()
+{
+    std::vector<std::pair<int, QWidget *>> fields;
+    for (const TextBoxSpec &spec : kTextBoxes)
+        fields.emplace_back(spec.tab, this->*spec.box);
+    for (const ListSpec &spec : kLists)
+        fields.emplace_back(spec.tab, this->*spec.list);
+    for (const CheckBoxSpec &spec : kCheckBoxes)
+        fields.emplace_back(spec.tab, this->*spec.box);
+    std::sort(fields.begin(), fields.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 1; i < fields.size(); ++i)
+        QWidget::setTabOrder(fields[i - 1].second, fields[i].second);
+}
+
+void frmMain::Form_Load()
+{
+    for (const ListSpec &spec : kLists)
+        (this->*spec.list)->addEntries(spec.codes);
+}
+
+grimlark::MonsterEntry frmMain::readEntry() const
+{
+    grimlark::MonsterEntry entry;
+    for (const TextBoxSpec &spec : kTextBoxes)
+        entry.*(fieldFor(spec.name).text) = toUtf8((this->*spec.box)->text());
+    for (const ListSpec &spec : kLists)
+        entry.*spec.position = static_cast<grimlark::ListPosition>((this->*spec.list)->position());
+    for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag)
+        entry.Mode[size_t(flag)] = (this->*kCheckBoxes[flag].box)->isChecked();
+    return entry;
+}
+
+void frmMain::showEntry(const grimlark::MonsterEntry &entry)
+{
+    for (const TextBoxSpec &spec : kTextBoxes) {
+        QLineEdit *box = this->*spec.box;
+        box->setText(fromUtf8(entry.*(fieldFor(spec.name).text)));
+        box->setCursorPosition(0);
+    }
+    for (const ListSpec &spec : kLists)
+        (this->*spec.list)->setPosition(entry.*spec.position);
+    for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag)
+        (this->*kCheckBoxes[flag].box)->setChecked(entry.Mode[size_t(flag)]);
+}
+
+void frmMain::BuildTextEntry() { strGen = fromUtf8(grimlark::BuildTextEntry(readEntry())); }
+
+void frmMain::mnuOpen_Click() { frmBrowser::OpenDatabaseFile(*this); }
+
+void frmMain::mnuTextGen_Click()
+{
+    BuildTextEntry();
+    frmOutput *output = grimlark::ui::Windows::output();
+    output->txtMobInfo->setPlainText(QString());
+    output->txtMobInfo->setPlainText(strGen);
+    output->showInFront();
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout *about = grimlark::ui::Windows::about();
+    about->show();
+    about->raise();
+    about->activateWindow();
+}
+
+void frmMain::mnuExit_Click()
+{
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    m_closing = true;
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    event->accept(); // closing is never refused
+}
+
+void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
+{
+    using namespace grimlark::ui;
+    if (frmOutput *output = Windows::existingOutput())
+        output->close();
+    if (frmAbout *about = Windows::existingAbout())
+        about->close();
+    if (frmBrowser *browser = Windows::existingBrowser())
+        browser->close();
+    if (!m_closing) {
+        m_closing = true;
+        close(); // comes back here through closeEvent, which releases the references
+    }
+    Windows::releaseAll();
+}

@@ -1,0 +1,75 @@
+#include "frmOutput.h"
+
+#include "common/Appearance.h"
+#include "common/Windows.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using grimlark::ui::px;
+
+frmOutput::frmOutput(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmOutput"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("Code Output"));
+    setWindowIcon(grimlark::ui::programIcon());
+    setFixedSize(px(8295), px(3675));
+
+    txtMobInfo = new QPlainTextEdit(this);
+    txtMobInfo->setObjectName(QStringLiteral("txtMobInfo"));
+    txtMobInfo->setGeometry(0, 0, px(8295), px(3135));
+    txtMobInfo->setFont(grimlark::ui::outputFont());
+    // A line has few blanks: wrap at the right edge, between words where there are any.
+    txtMobInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtMobInfo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    txtMobInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMobInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtMobInfo->setTabChangesFocus(true);
+    txtMobInfo->setAccessibleName(QStringLiteral("Text Entry"));
+
+    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setGeometry(px(120), px(3240), px(1335), px(375));
+    // Neither default nor cancel button: Enter and Esc stay with the text box.
+    cmdClose->setAutoDefault(false);
+    cmdClose->setDefault(false);
+    connect(cmdClose, &QPushButton::clicked, this, &frmOutput::cmdClose_Click);
+
+    QWidget::setTabOrder(txtMobInfo, cmdClose);
+}
+
+void frmOutput::showInFront()
+{
+    show();
+    raise();
+    activateWindow();
+    txtMobInfo->setFocus();
+}
+
+void frmOutput::cmdClose_Click()
+{
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+}
+
+void frmOutput::closeEvent(QCloseEvent *event)
+{
+    m_unloading = true;
+    std::int16_t cancel = 0;
+    Form_Unload(cancel);
+    event->accept();
+}
+
+void frmOutput::Form_Unload(std::int16_t & /*Cancel*/)
+{
+    hide();
+    if (!m_unloading) {
+        m_unloading = true;
+        close(); // destroys the window (delete on close); comes back through closeEvent
+    }
+    grimlark::ui::Windows::releaseOutput();
+}

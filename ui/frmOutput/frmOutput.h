@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+
+class QPlainTextEdit;
+class QPushButton;
+
+/// "Code Output": shows the last generated line so that the user can copy it.
+/// A top-level window of its own, not owned by the editor; closing it destroys it
+/// and empties its reference, so the next Text Entry builds a fresh one.
+class frmOutput : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmOutput(QWidget *parent = nullptr);
+
+    /// Shows the window, or brings it to the front when shown, with the keyboard
+    /// focus in the text box.
+    void showInFront();
+
+    QPlainTextEdit *txtMobInfo = nullptr;
+    QPushButton *cmdClose = nullptr;
+
+public slots:
+    void cmdClose_Click();
+
+public:
+    /// Hides and destroys the window and empties its reference. Harmless when an
+    /// unload is already under way.
+    void Form_Unload(std::int16_t &Cancel);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    bool m_unloading = false;
+};
