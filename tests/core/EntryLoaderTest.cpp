@@ -1,7 +1,7 @@
 #include "CodeTables.h"
 #include "EntryLoader.h"
 #include "FieldTable.h"
-#include "Fixtures.h"
+#include "common/Fixtures.h"
 #include "TextEntry.h"
 
 #include <gtest/gtest.h>

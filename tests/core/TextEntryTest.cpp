@@ -1,5 +1,5 @@
 #include "CodeTables.h"
-#include "Fixtures.h"
+#include "common/Fixtures.h"
 #include "TextEntry.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "Fixtures.h"
+#include "common/Fixtures.h"
 
 #include "FieldTable.h"
 

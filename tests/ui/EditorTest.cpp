@@ -1,0 +1,318 @@
+// The editor window driven by object name: its start-up state, what Text Entry
+// makes of its controls, the keyboard walk, and that every caption shows whole.
+
+#include "UiTestSupport.h"
+
+#include "CodeTables.h"
+#include "FieldTable.h"
+#include "common/DropDownList.h"
+#include "common/Fixtures.h"
+#include "common/Windows.h"
+#include "frmMain/frmMain.h"
+#include "frmOutput/frmOutput.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QStyleOptionButton>
+#include <QTest>
+
+using grimlark::ui::DropDownList;
+using namespace grimlark::test;
+
+namespace {
+
+const QString kStartupLine = QStringLiteral(
+    "7000,Mob_Name,Mob Name,1,100,100,10,10,1,10,20,4,4,5,5,5,5,5,5,10,12,-1,-1,-1,0,200,1500,"
+    "562,288,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
+
+QStringList fieldsOf(const QString &line) { return line.split(QLatin1Char(',')); }
+
+QString generate(frmMain *editor)
+{
+    editor->mnuTextGen->trigger();
+    return editor->strGen;
+}
+
+template <typename T> T *find(QWidget *window, const QString &name)
+{
+    T *widget = window->findChild<T *>(name);
+    if (!widget)
+        qFatal("no control named %s", qPrintable(name));
+    return widget;
+}
+
+} // namespace
+
+class EditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithTheSampleMonster();
+    void listsHoldTheirEntriesInCodeOrder();
+    void textEntryAfterStartGivesTheStartupLine();
+    void controlsGiveTheirCodes_data();
+    void controlsGiveTheirCodes();
+    void textTypedIntoAListIsNeverUsed();
+    void sqlEntryDoesNothing();
+    void exitClosesEveryWindow_data();
+    void exitClosesEveryWindow();
+    void everyCaptionShowsWhole();
+    void fieldsCarryTheirCaptionsForAssistiveTools();
+    void tabWalksTheFieldsInTheirNumberedOrder();
+    void windowCannotBeResized();
+};
+
+void EditorTest::startsWithTheSampleMonster()
+{
+    UiSession session;
+    frmMain *editor = session.editor;
+    QCOMPARE(editor->windowTitle(), QStringLiteral("Grimlark [Freya/eAthena] "));
+    QVERIFY(editor->readEntry() == startupEntry());
+    QVERIFY(editor->strGen.isEmpty());
+    QCOMPARE(find<QLineEdit>(editor, "txtJName")->text(), QStringLiteral("Mob Name"));
+    for (const auto *caption : {"Scale", "Race", "Element", "Elvl"}) {
+        auto *list = find<DropDownList>(editor, QStringLiteral("cmb%1").arg(
+                                                    caption == QLatin1String("Elvl") ? "ELvl" : caption));
+        QCOMPARE(list->currentText(), QString::fromLatin1(caption));
+        QCOMPARE(list->currentIndex(), -1);
+    }
+    for (QCheckBox *box : editor->Frame3->findChildren<QCheckBox *>())
+        QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor->txtID));
+}
+
+void EditorTest::listsHoldTheirEntriesInCodeOrder()
+{
+    UiSession session;
+    const std::pair<DropDownList *, const grimlark::CodeList *> lists[] = {
+        {session.editor->cmbScale, &grimlark::kScaleList},
+        {session.editor->cmbRace, &grimlark::kRaceList},
+        {session.editor->cmbElement, &grimlark::kElementList},
+        {session.editor->cmbELvl, &grimlark::kElementLevelList},
+    };
+    for (const auto &[list, codes] : lists) {
+        QCOMPARE(list->count(), codes->size());
+        for (int i = 0; i < list->count(); ++i)
+            QCOMPARE(list->itemText(i), QString::fromStdString(codes->entries[size_t(i)]));
+    }
+    QCOMPARE(session.editor->cmbRace->itemText(0), QStringLiteral("Formless"));
+    QCOMPARE(session.editor->cmbRace->itemText(11), QStringLiteral("Non-Boss"));
+    QCOMPARE(session.editor->cmbElement->itemText(9), QStringLiteral("Undead"));
+}
+
+void EditorTest::textEntryAfterStartGivesTheStartupLine()
+{
+    UiSession session;
+    QCOMPARE(generate(session.editor), kStartupLine);
+    QCOMPARE(session.editor->strGen.count(QLatin1Char(',')), 56);
+}
+
+void EditorTest::controlsGiveTheirCodes_data()
+{
+    QTest::addColumn<QStringList>("ticked");
+    QTest::addColumn<QList<int>>("positions"); // Scale, Race, Element, ELvl
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("code");
+
+    const QList<int> none{-1, -1, -1, -1};
+    QTest::newRow("Can Move, Aggressive, Can Attack")
+        << QStringList{"chkCanMove", "chkAggressive", "chkCanAttack"} << none << 24 << "133";
+    QStringList all;
+    for (const auto &flag : grimlark::kModeFlags)
+        all << QString::fromLatin1(flag.control);
+    QTest::newRow("every mode box") << all << none << 24 << "4095";
+    QTest::newRow("Large") << QStringList{} << QList<int>{2, -1, -1, -1} << 21 << "2";
+    QTest::newRow("Non-Boss") << QStringList{} << QList<int>{-1, 11, -1, -1} << 22 << "11";
+    QTest::newRow("Fire, no level") << QStringList{} << QList<int>{-1, -1, 3, -1} << 23 << "3";
+    QTest::newRow("Fire, level 2") << QStringList{} << QList<int>{-1, -1, 3, 1} << 23 << "43";
+    QTest::newRow("level 1, no element")
+        << QStringList{} << QList<int>{-1, -1, -1, 0} << 23 << "2-1";
+}
+
+void EditorTest::controlsGiveTheirCodes()
+{
+    QFETCH(QStringList, ticked);
+    QFETCH(QList<int>, positions);
+    QFETCH(int, field);
+    QFETCH(QString, code);
+
+    UiSession session;
+    frmMain *editor = session.editor;
+    for (const QString &name : ticked)
+        QTest::mouseClick(find<QCheckBox>(editor, name), Qt::LeftButton);
+    DropDownList *lists[] = {editor->cmbScale, editor->cmbRace, editor->cmbElement, editor->cmbELvl};
+    for (int i = 0; i < 4; ++i)
+        if (positions[i] >= 0)
+            lists[i]->setCurrentIndex(positions[i]); // as picking the entry does
+    QCOMPARE(fieldsOf(generate(editor)).value(field), code);
+}
+
+void EditorTest::textTypedIntoAListIsNeverUsed()
+{
+    UiSession session;
+    DropDownList *scale = session.editor->cmbScale;
+    scale->lineEdit()->selectAll();
+    QTest::keyClicks(scale->lineEdit(), QStringLiteral("Large"));
+    QTest::keyClick(scale->lineEdit(), Qt::Key_Return);
+    QCOMPARE(scale->currentIndex(), -1);
+    QCOMPARE(scale->count(), 3);
+    QCOMPARE(generate(session.editor), kStartupLine);
+
+    scale->setCurrentIndex(0);
+    QTest::keyClicks(scale->lineEdit(), QStringLiteral("Large"));
+    QTest::keyClick(scale->lineEdit(), Qt::Key_Return);
+    QCOMPARE(scale->currentIndex(), 0);
+    QCOMPARE(fieldsOf(generate(session.editor)).value(21), QStringLiteral("0"));
+}
+
+void EditorTest::sqlEntryDoesNothing()
+{
+    UiSession session;
+    session.editor->mnuSQLGen->trigger();
+    QVERIFY(session.editor->strGen.isEmpty());
+    QVERIFY(!grimlark::ui::Windows::existingOutput());
+    QVERIFY(session.platform.messages.isEmpty());
+    for (QWidget *window : QApplication::topLevelWidgets())
+        QVERIFY2(window == session.editor || !window->isVisible(), qPrintable(window->objectName()));
+}
+
+void EditorTest::exitClosesEveryWindow_data()
+{
+    QTest::addColumn<bool>("byMenu");
+    QTest::addColumn<bool>("othersOpen");
+    QTest::newRow("File > Exit, all windows open") << true << true;
+    QTest::newRow("close box, all windows open") << false << true;
+    QTest::newRow("File > Exit, editor alone") << true << false;
+    QTest::newRow("close box, editor alone") << false << false;
+}
+
+void EditorTest::exitClosesEveryWindow()
+{
+    QFETCH(bool, byMenu);
+    QFETCH(bool, othersOpen);
+    using namespace grimlark::ui;
+
+    UiSession session;
+    QPointer<frmMain> editor = session.editor;
+    if (othersOpen) {
+        editor->mnuTextGen->trigger();
+        editor->mnuAbout->trigger();
+        session.open(session.writeFile("db.txt", "1001,A,A\n"));
+        QVERIFY(Windows::existingOutput() && Windows::existingAbout() && Windows::existingBrowser());
+    }
+    if (byMenu)
+        editor->mnuExit->trigger();
+    else
+        editor->close();
+    flushDeletes();
+
+    QVERIFY(editor.isNull());
+    QVERIFY(!Windows::existingMain() && !Windows::existingOutput() && !Windows::existingAbout() &&
+            !Windows::existingBrowser());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty()); // which is what ends the program
+}
+
+void EditorTest::everyCaptionShowsWhole()
+{
+    UiSession session;
+    frmMain *editor = session.editor;
+    QStringList clipped;
+
+    for (QLabel *label : editor->findChildren<QLabel *>()) {
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        if (needed > label->contentsRect().width() || label->fontMetrics().height() > label->height())
+            clipped << label->objectName();
+    }
+    for (QCheckBox *box : editor->findChildren<QCheckBox *>()) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        if (box->fontMetrics().horizontalAdvance(box->text()) > text.width())
+            clipped << box->objectName();
+    }
+    for (QGroupBox *frame : editor->findChildren<QGroupBox *>()) {
+        // The caption starts a few pixels in and must end before the frame's right edge.
+        if (frame->fontMetrics().horizontalAdvance(frame->title()) + 16 > frame->width())
+            clipped << frame->objectName();
+    }
+    for (DropDownList *list : editor->findChildren<DropDownList *>()) {
+        QStringList texts{list->caption()};
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+        const int room = list->lineEdit()->width() - 4; // the line edit's own side margins
+        for (const QString &text : texts)
+            if (list->fontMetrics().horizontalAdvance(text) > room)
+                clipped << list->objectName() + QLatin1Char(':') + text;
+    }
+    for (QAction *menu : editor->menuBar()->actions()) {
+        const QRect item = editor->menuBar()->actionGeometry(menu);
+        if (editor->menuBar()->fontMetrics().horizontalAdvance(menu->text()) > item.width())
+            clipped << menu->text();
+    }
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral(", "))));
+}
+
+void EditorTest::fieldsCarryTheirCaptionsForAssistiveTools()
+{
+    UiSession session;
+    for (QLabel *label : session.editor->findChildren<QLabel *>()) {
+        auto *box = qobject_cast<QLineEdit *>(label->buddy());
+        QVERIFY2(box, qPrintable(label->objectName()));
+        QCOMPARE(box->accessibleName(), label->text());
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+    }
+    QCOMPARE(session.editor->findChildren<QLabel *>().count(), grimlark::kTextFieldCount);
+    for (DropDownList *list : session.editor->findChildren<DropDownList *>())
+        QCOMPARE(list->accessibleName(), list->caption());
+    for (QCheckBox *box : session.editor->findChildren<QCheckBox *>())
+        QVERIFY(!box->text().isEmpty());
+}
+
+void EditorTest::tabWalksTheFieldsInTheirNumberedOrder()
+{
+    UiSession session;
+    frmMain *editor = session.editor;
+    QSet<QWidget *> fields;
+    for (QWidget *widget : editor->findChildren<QWidget *>())
+        if (qobject_cast<DropDownList *>(widget) || qobject_cast<QCheckBox *>(widget) ||
+            widget->objectName().startsWith(QLatin1String("txt")))
+            fields.insert(widget);
+    // The focus chain is the Tab order; it returns to where it started.
+    QStringList walk;
+    QWidget *widget = editor->txtID;
+    do {
+        if (fields.contains(widget))
+            walk << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != editor->txtID && walk.size() <= fields.size());
+
+    const int count = grimlark::kTextFieldCount + 4 + grimlark::ModeFlagCount;
+    QCOMPARE(fields.size(), count);
+    QCOMPARE(walk.size(), count);
+    QCOMPARE(QSet<QString>(walk.begin(), walk.end()).size(), count);
+    QCOMPARE(walk.first(), QStringLiteral("txtID"));
+    QCOMPARE(walk.last(), QStringLiteral("cmbELvl"));
+    QCOMPARE(walk.indexOf("txtLvl"), walk.indexOf("txtJName") + 1);
+    QVERIFY(walk.indexOf("txtRange3") < walk.indexOf("txtDEF"));
+    QCOMPARE(walk.indexOf("chkCanMove"), walk.indexOf("cmbElement") + 1);
+    QCOMPARE(walk.indexOf("txtSpeed"), walk.indexOf("chkAngry") + 1);
+    QCOMPARE(walk.indexOf("txtDMotion") + 1, walk.indexOf("txtDropID1"));
+}
+
+void EditorTest::windowCannotBeResized()
+{
+    UiSession session;
+    frmMain *editor = session.editor;
+    QCOMPARE(editor->centralWidget()->size(), QSize(593, 478));
+    QCOMPARE(editor->minimumSize(), editor->maximumSize());
+    QVERIFY(!(editor->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(editor->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+GRIMLARK_UI_TEST_MAIN(EditorTest)
+#include "EditorTest.moc"

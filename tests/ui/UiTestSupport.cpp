@@ -1,0 +1,60 @@
+#include "UiTestSupport.h"
+
+#include "common/Appearance.h"
+#include "common/Windows.h"
+#include "frmMain/frmMain.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace grimlark::test {
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+UiSession::UiSession()
+{
+    ui::Platform::setCurrent(&platform);
+    editor = ui::Windows::main();
+    editor->show();
+    editor->activateWindow();
+    if (!QTest::qWaitForWindowExposed(editor))
+        qWarning("the editor was not exposed");
+}
+
+UiSession::~UiSession()
+{
+    if (frmMain *main = ui::Windows::existingMain())
+        main->close();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->close();
+    flushDeletes();
+    ui::Platform::setCurrent(nullptr);
+}
+
+QString UiSession::writeFile(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the fixture %s", qPrintable(path));
+    return path;
+}
+
+void UiSession::open(const QString &path)
+{
+    platform.openAnswers << path;
+    editor->mnuOpen->trigger();
+}
+
+int runUiTest(int argc, char **argv, QObject *test)
+{
+    ui::applyAppearance(*qApp);
+    qApp->setQuitOnLastWindowClosed(false);
+    return QTest::qExec(test, argc, argv);
+}
+
+} // namespace grimlark::test

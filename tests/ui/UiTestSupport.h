@@ -1,0 +1,81 @@
+#pragma once
+
+#include "common/FakeRegistry.h"
+#include "common/Platform.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <set>
+
+class frmMain;
+
+namespace grimlark::test {
+
+/// Operating-system services that answer from fields and record what was asked.
+class FakePlatform final : public ui::Platform {
+public:
+    QStringList openAnswers; ///< paths the Open dialog yields in turn; none left = cancel
+    QStringList openStartPaths;
+    QStringList openFilters;
+    QStringList messages;
+    QStringList started;
+    bool canStart = true;
+    std::set<QString> files;
+    FakeRegistry fakeRegistry;
+
+    QString openFileName(QWidget *, const QString &filter, const QString &startPath) override
+    {
+        openFilters << filter;
+        openStartPaths << startPath;
+        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+    }
+    void message(QWidget *, const QString &text) override { messages << text; }
+    bool startDetached(const QString &commandLine) override
+    {
+        started << commandLine;
+        return canStart && !commandLine.isEmpty();
+    }
+    bool fileExists(const QString &path) override { return files.count(path) > 0; }
+    Registry &registry() override { return fakeRegistry; }
+};
+
+/// One test's world: a fake platform in place and a shown editor; on leaving,
+/// every window is closed and destroyed, so the next test starts afresh.
+class UiSession {
+public:
+    UiSession();
+    ~UiSession();
+    UiSession(const UiSession &) = delete;
+    UiSession &operator=(const UiSession &) = delete;
+
+    FakePlatform platform;
+    frmMain *editor = nullptr;
+
+    /// Writes `bytes` to a file in a temporary folder and returns its path.
+    QString writeFile(const QString &name, const QByteArray &bytes);
+    /// Opens `path` through File > Open.
+    void open(const QString &path);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+/// Destroys the windows whose closing asked for their deletion.
+void flushDeletes();
+
+/// Runs `TestClass` with the program's own look, so that sizes are measured in
+/// the font and style the windows are drawn with.
+int runUiTest(int argc, char **argv, QObject *test);
+
+} // namespace grimlark::test
+
+#define GRIMLARK_UI_TEST_MAIN(TestClass)                                                     \
+    int main(int argc, char **argv)                                                          \
+    {                                                                                        \
+        QApplication app(argc, argv);                                                        \
+        TestClass test;                                                                      \
+        return grimlark::test::runUiTest(argc, argv, &test);                                 \
+    }
