@@ -1,0 +1,239 @@
+// The "Database Browser": reading files into the list (newest file first, every
+// line ending, silent ends for what cannot be read) and loading a line into the
+// editor, all or nothing.
+
+#include "UiTestSupport.h"
+
+#include "common/DropDownList.h"
+#include "common/Windows.h"
+#include "frmBrowser/DatabaseListModel.h"
+#include "frmBrowser/frmBrowser.h"
+#include "frmMain/frmMain.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace grimlark::test;
+using grimlark::ui::Windows::existingBrowser;
+
+namespace {
+
+const QByteArray kPoring = "1002,PORING,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,"
+                           "131,400,1872,672,480,909,7000,1202,100,938,400,512,1000,713,1500,512,"
+                           "150,619,20,0,0,0,0,4001,1,0,0,0,0,0,0,0,0";
+
+QStringList itemsOf(frmBrowser *browser)
+{
+    QStringList items;
+    const QAbstractItemModel *model = browser->lstDB->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        items << model->index(row, 0).data().toString();
+    return items;
+}
+
+void select(frmBrowser *browser, int row)
+{
+    const QModelIndex index = browser->lstDB->model()->index(row, 0);
+    QTest::mouseClick(browser->lstDB->viewport(), Qt::LeftButton, {},
+                      browser->lstDB->visualRect(index).center());
+}
+
+} // namespace
+
+class BrowserTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyLineEndingEndsALine_data();
+    void everyLineEndingEndsALine();
+    void secondFileComesFirst();
+    void emptyFileShowsTheBrowser();
+    void unreadablePathsEndSilently_data();
+    void unreadablePathsEndSilently();
+    void dialogRemembersTheLastPath();
+    void nonUtf8FileLoadsByteForCharacter();
+    void loadingFillsTheEditor();
+    void refusedLinesLeaveTheEditorAsItWas_data();
+    void refusedLinesLeaveTheEditorAsItWas();
+};
+
+void BrowserTest::everyLineEndingEndsALine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("items");
+    const QStringList three{"a", "b", "c"};
+    QTest::newRow("CRLF") << QByteArray("a\r\nb\r\nc\r\n") << three;
+    QTest::newRow("LF") << QByteArray("a\nb\nc\n") << three;
+    QTest::newRow("CR") << QByteArray("a\rb\rc\r") << three;
+    QTest::newRow("mixed, no final terminator") << QByteArray("a\nb\r\nc") << three;
+    QTest::newRow("blank and comment lines are items")
+        << QByteArray("// header\n\n1001,A\n") << QStringList{"// header", "", "1001,A"};
+}
+
+void BrowserTest::everyLineEndingEndsALine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, items);
+    UiSession session;
+    session.open(session.writeFile("db.txt", bytes));
+    QVERIFY(existingBrowser() && existingBrowser()->isVisible());
+    QCOMPARE(itemsOf(existingBrowser()), items);
+    QCOMPARE(existingBrowser()->windowTitle(), QStringLiteral("Database Browser"));
+    QVERIFY(!existingBrowser()->parentWidget());
+}
+
+void BrowserTest::secondFileComesFirst()
+{
+    UiSession session;
+    session.open(session.writeFile("one.txt", "1\n2\n3\n"));
+    session.open(session.writeFile("two.txt", "4\n5\n6\n"));
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"4", "5", "6", "1", "2", "3"}));
+    session.open(session.writeFile("one.txt", "1\n2\n3\n"));
+    QCOMPARE(itemsOf(existingBrowser()).size(), 9);
+
+    existingBrowser()->close();
+    flushDeletes();
+    session.open(session.writeFile("two.txt", "4\n5\n6\n"));
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"4", "5", "6"})); // a fresh list
+}
+
+void BrowserTest::emptyFileShowsTheBrowser()
+{
+    UiSession session;
+    session.open(session.writeFile("empty.txt", ""));
+    QVERIFY(existingBrowser() && existingBrowser()->isVisible());
+    QVERIFY(itemsOf(existingBrowser()).isEmpty());
+}
+
+void BrowserTest::unreadablePathsEndSilently_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("cancelled dialog") << "cancel";
+    QTest::newRow("missing file") << "missing";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("unreadable file") << "unreadable";
+}
+
+void BrowserTest::unreadablePathsEndSilently()
+{
+    QFETCH(QString, kind);
+    UiSession session;
+    QString path;
+    if (kind == QLatin1String("missing")) {
+        path = session.writeFile("x.txt", "") + QStringLiteral(".gone");
+    } else if (kind == QLatin1String("folder")) {
+        path = QFileInfo(session.writeFile("x.txt", "")).absolutePath();
+    } else if (kind == QLatin1String("fifo")) {
+        path = session.writeFile("x.txt", "") + QStringLiteral(".fifo");
+        QVERIFY(mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+    } else if (kind == QLatin1String("unreadable")) {
+        if (geteuid() == 0)
+            QSKIP("root reads every file");
+        path = session.writeFile("x.txt", "1\n");
+        QVERIFY(chmod(path.toLocal8Bit().constData(), 0) == 0);
+    }
+    session.open(path); // an empty path is what a cancelled dialog yields
+    QVERIFY(!existingBrowser());
+    QVERIFY(session.platform.messages.isEmpty());
+
+    // With a browser already open and closed off screen, its lines stay.
+    session.open(session.writeFile("db.txt", "1\n2\n"));
+    existingBrowser()->hide();
+    session.open(path);
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"1", "2"}));
+    QVERIFY(!existingBrowser()->isVisible());
+    QVERIFY(session.platform.messages.isEmpty());
+}
+
+void BrowserTest::dialogRemembersTheLastPath()
+{
+    UiSession session;
+    const QString path = session.writeFile("db.txt", "1\n");
+    session.open(path);
+    session.editor->mnuOpen->trigger(); // cancelled
+    session.editor->mnuOpen->trigger();
+    QCOMPARE(session.platform.openStartPaths, (QStringList{QString(), path, path}));
+    QCOMPARE(session.platform.openFilters.first(),
+             QStringLiteral("Text files (*.txt);;All Files (*.*)"));
+}
+
+void BrowserTest::nonUtf8FileLoadsByteForCharacter()
+{
+    UiSession session;
+    QByteArray line = kPoring;
+    line.replace("PORING", "P\xE9RING"); // Latin-1 e acute: not UTF-8
+    session.open(session.writeFile("latin1.txt", "// r\xE9sum\xE9\n" + line + "\n"));
+    frmBrowser *browser = existingBrowser();
+    QCOMPARE(itemsOf(browser).first(), QString::fromLatin1("// r\xE9sum\xE9"));
+    select(browser, 1);
+    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
+    QCOMPARE(session.editor->txtName->text(), QString::fromLatin1("P\xE9RING"));
+    session.editor->mnuTextGen->trigger();
+    QCOMPARE(session.editor->strGen, QString::fromLatin1(line));
+}
+
+void BrowserTest::loadingFillsTheEditor()
+{
+    UiSession session;
+    session.open(session.writeFile("db.txt", "// monsters\n" + kPoring + "\n"));
+    frmBrowser *browser = existingBrowser();
+    select(browser, 1);
+    QCOMPARE(session.editor->txtID->text(), QStringLiteral("7000")); // clicking only selects
+    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
+
+    frmMain *editor = session.editor;
+    QVERIFY(session.platform.messages.isEmpty());
+    QCOMPARE(editor->txtID->text(), QStringLiteral("1002"));
+    QCOMPARE(editor->txtJName->text(), QStringLiteral("Poring"));
+    QVERIFY(editor->chkCanMove->isChecked() && editor->chkLooter->isChecked() &&
+            editor->chkCanAttack->isChecked() && !editor->chkAggressive->isChecked());
+    editor->mnuTextGen->trigger();
+    QCOMPARE(editor->strGen, QString::fromLatin1(kPoring));
+}
+
+void BrowserTest::refusedLinesLeaveTheEditorAsItWas_data()
+{
+    QTest::addColumn<QByteArray>("line"); // empty: select nothing
+    QTest::addColumn<QString>("message");
+    QByteArray badMode = kPoring;
+    badMode.replace(",131,", ",abc,");
+    QByteArray badScale = kPoring;
+    badScale.replace(",12,1,3,", ",12,7,3,");
+
+    QTest::newRow("comment line") << QByteArray("//1002,PORING") << "Commented lines cannot be loaded into the editor.";
+    QTest::newRow("nothing selected") << QByteArray() << "Select a line";
+    QTest::newRow("too few fields") << QByteArray("1002,PORING,Poring") << "fields";
+    QTest::newRow("Mode not a number") << badMode << "The Mode value \"abc\" is not a number";
+    QTest::newRow("Scale outside its list") << badScale << "The Scale value \"7\"";
+}
+
+void BrowserTest::refusedLinesLeaveTheEditorAsItWas()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, message);
+    UiSession session;
+    session.editor->txtID->setText(QStringLiteral("edited"));
+    session.editor->cmbRace->setCurrentIndex(4);
+    session.editor->chkBoss->setChecked(true);
+    const grimlark::MonsterEntry before = session.editor->readEntry();
+
+    session.open(session.writeFile("db.txt", (line.isEmpty() ? kPoring : line) + "\n"));
+    if (!line.isEmpty())
+        select(existingBrowser(), 0);
+    QTest::mouseClick(existingBrowser()->cmdLoad, Qt::LeftButton);
+
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY2(session.platform.messages.first().contains(message),
+             qPrintable(session.platform.messages.first()));
+    QVERIFY(session.editor->readEntry() == before);
+}
+
+GRIMLARK_UI_TEST_MAIN(BrowserTest)
+#include "BrowserTest.moc"

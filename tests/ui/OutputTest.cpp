@@ -1,0 +1,117 @@
+// The "Code Output" window: one window at most, replaced text, focus, and the
+// same end for Close and the close box.
+
+#include "UiTestSupport.h"
+
+#include "common/Windows.h"
+#include "frmMain/frmMain.h"
+#include "frmOutput/frmOutput.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace grimlark::test;
+using grimlark::ui::Windows::existingOutput;
+
+class OutputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstTextEntryShowsTheLineWithFocus();
+    void secondTextEntryReusesTheWindow();
+    void closingEmptiesTheReference_data();
+    void closingEmptiesTheReference();
+    void enterBreaksTheLineAndEscDoesNothing();
+    void longLineWrapsWithAVerticalBarOnly();
+};
+
+void OutputTest::firstTextEntryShowsTheLineWithFocus()
+{
+    UiSession session;
+    QVERIFY(!existingOutput());
+    session.editor->mnuTextGen->trigger();
+    frmOutput *output = existingOutput();
+    QVERIFY(output);
+    QVERIFY(output->isVisible());
+    QCOMPARE(output->windowTitle(), QStringLiteral("Code Output"));
+    QCOMPARE(output->txtMobInfo->toPlainText(), session.editor->strGen);
+    QVERIFY(!session.editor->strGen.isEmpty());
+    // A window of its own, not a transient of the editor.
+    QVERIFY(!output->parentWidget());
+    QVERIFY(!output->windowHandle() || !output->windowHandle()->transientParent());
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(output->txtMobInfo));
+}
+
+void OutputTest::secondTextEntryReusesTheWindow()
+{
+    UiSession session;
+    session.editor->mnuTextGen->trigger();
+    QPointer<frmOutput> first = existingOutput();
+    QTest::keyClicks(first->txtMobInfo, QStringLiteral("typed by the user"));
+
+    session.editor->txtID->setText(QStringLiteral("7001"));
+    session.editor->mnuTextGen->trigger();
+    QCOMPARE(existingOutput(), first.data());
+    QCOMPARE(first->txtMobInfo->toPlainText(), session.editor->strGen);
+    QVERIFY(first->txtMobInfo->toPlainText().startsWith(QLatin1String("7001,")));
+}
+
+void OutputTest::closingEmptiesTheReference_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Close") << true;
+    QTest::newRow("close box") << false;
+}
+
+void OutputTest::closingEmptiesTheReference()
+{
+    QFETCH(bool, byButton);
+    UiSession session;
+    session.editor->mnuTextGen->trigger();
+    QPointer<frmOutput> first = existingOutput();
+    if (byButton)
+        QTest::mouseClick(first->cmdClose, Qt::LeftButton);
+    else
+        first->close();
+    QVERIFY(!existingOutput());
+    flushDeletes();
+    QVERIFY(first.isNull());
+
+    session.editor->txtID->setText(QStringLiteral("42"));
+    session.editor->mnuTextGen->trigger();
+    QVERIFY(existingOutput());
+    QCOMPARE(existingOutput()->txtMobInfo->toPlainText(), session.editor->strGen);
+    QVERIFY(session.editor->isVisible());
+}
+
+void OutputTest::enterBreaksTheLineAndEscDoesNothing()
+{
+    UiSession session;
+    session.editor->mnuTextGen->trigger();
+    frmOutput *output = existingOutput();
+    QTest::keyClick(output->txtMobInfo, Qt::Key_End);
+    QTest::keyClick(output->txtMobInfo, Qt::Key_Return);
+    QCOMPARE(output->txtMobInfo->document()->blockCount(), 2);
+    QTest::keyClick(output->txtMobInfo, Qt::Key_Escape);
+    QVERIFY(output->isVisible());
+    QCOMPARE(existingOutput(), output);
+}
+
+void OutputTest::longLineWrapsWithAVerticalBarOnly()
+{
+    UiSession session;
+    session.editor->txtJName->setText(QString(3000, QLatin1Char('x')));
+    session.editor->mnuTextGen->trigger();
+    QPlainTextEdit *box = existingOutput()->txtMobInfo;
+    QCOMPARE(box->document()->blockCount(), 1); // one line, drawn over several rows
+    QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
+    box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+    QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+}
+
+GRIMLARK_UI_TEST_MAIN(OutputTest)
+#include "OutputTest.moc"
