@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -24,5 +24,12 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Benchmarks: an optimised build of their own, run offscreen.
+bench:
+	@sh tools/install-deps.sh libbenchmark-dev
+	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGRIMLARK_BENCH=ON -DGRIMLARK_TESTS=OFF >/dev/null
+	@cmake --build build-bench -j $(JOBS) --target grimlark_bench
+	QT_QPA_PLATFORM=offscreen ./build-bench/bench/grimlark_bench $(BENCH_ARGS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan

@@ -31,12 +31,20 @@ void LineSplitter::feed(const char *data, size_t size) {
         m_partial.clear();
         p += lf ? 1 : 0;
     }
+    // The next LF and CR at or after p, each found with memchr and searched for
+    // again only once p has passed it, so every byte is scanned at most twice.
+    auto find = [end](const char *from, char c) {
+        const void *at = std::memchr(from, c, static_cast<size_t>(end - from));
+        return at ? static_cast<const char *>(at) : end;
+    };
+    const char *nextLF = p < end ? find(p, '\n') : end;
+    const char *nextCR = p < end ? find(p, '\r') : end;
     while (p < end) {
-        // Scanning for the two terminators with memchr-like loops keeps this close
-        // to the speed of a plain getline.
-        const char *stop = p;
-        while (stop < end && *stop != '\n' && *stop != '\r')
-            ++stop;
+        if (nextLF < p)
+            nextLF = find(p, '\n');
+        if (nextCR < p)
+            nextCR = find(p, '\r');
+        const char *stop = nextLF < nextCR ? nextLF : nextCR;
         if (stop == end) {
             m_partial.append(p, static_cast<size_t>(end - p));
             return;

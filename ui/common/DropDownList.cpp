@@ -28,8 +28,15 @@ void DropDownList::addEntries(const CodeList &codes)
     for (const std::string &entry : codes.entries)
         addItem(QString::fromStdString(entry));
     setPosition(-1);
-    // Entries wider than the closed list still show whole when it drops down.
+}
+
+void DropDownList::showPopup()
+{
+    // Entries wider than the closed list still show whole when it drops down. Set
+    // here rather than at load: asking for the view builds the popup, which would
+    // slow the editor's start for a list that may never be opened.
     view()->setMinimumWidth(view()->sizeHintForColumn(0) + 24);
+    QComboBox::showPopup();
 }
 
 void DropDownList::setPosition(int position)

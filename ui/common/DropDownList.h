@@ -28,6 +28,8 @@ public:
 
     QString caption() const { return m_caption; }
 
+    void showPopup() override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

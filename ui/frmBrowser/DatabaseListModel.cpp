@@ -8,6 +8,7 @@ namespace {
 // A line is drawn in a list 353 pixels wide; decoding a 10 MB line to draw its
 // first few dozen characters would stall the list.
 constexpr size_t kShownBytes = 4096;
+constexpr int kBatch = 1 << 20; // in effect, one notice per file
 } // namespace
 
 std::string_view DatabaseListModel::File::line(int i) const
@@ -24,9 +25,9 @@ int DatabaseListModel::rowCount(const QModelIndex &parent) const
 const DatabaseListModel::File *DatabaseListModel::locate(int &row) const
 {
     for (auto it = m_files.rbegin(); it != m_files.rend(); ++it) {
-        if (row < it->size())
+        if (row < it->rows)
             return &*it;
-        row -= it->size();
+        row -= it->rows;
     }
     return nullptr;
 }
@@ -64,9 +65,10 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void DatabaseListModel::beginFile()
+void DatabaseListModel::beginFile(size_t expectedBytes)
 {
     m_files.emplace_back();
+    m_files.back().bytes.reserve(expectedBytes); // one allocation, not a doubling series
     m_reading = true;
 }
 
@@ -75,13 +77,24 @@ void DatabaseListModel::insertLine(std::string_view bytes)
     if (!m_reading)
         beginFile();
     File &file = m_files.back();
-    const int row = file.size();
-    beginInsertRows(QModelIndex(), row, row);
     if (file.utf8 && !isValidUtf8(bytes))
         file.utf8 = false;
     file.bytes.append(bytes);
     file.ends.push_back(file.bytes.size());
-    ++m_rows;
+    if (file.stored() - file.rows >= kBatch)
+        publish();
+}
+
+void DatabaseListModel::publish()
+{
+    File &file = m_files.back();
+    if (file.stored() == file.rows)
+        return;
+    // The newest file's rows come first, so its new lines go in right after its
+    // earlier ones, before every older file's lines.
+    beginInsertRows(QModelIndex(), file.rows, file.stored() - 1);
+    m_rows += file.stored() - file.rows;
+    file.rows = file.stored();
     endInsertRows();
 }
 
@@ -89,14 +102,15 @@ void DatabaseListModel::endFile()
 {
     if (!m_reading)
         return;
+    publish();
     m_reading = false;
     File &file = m_files.back();
     file.bytes.shrink_to_fit();
     file.ends.shrink_to_fit();
-    if (file.size() == 0)
+    if (file.rows == 0)
         m_files.pop_back();
     else if (!file.utf8) // its lines were drawn as UTF-8 while it was read
-        emit dataChanged(index(0), index(file.size() - 1));
+        emit dataChanged(index(0), index(file.rows - 1));
 }
 
 std::string DatabaseListModel::lineUtf8(int row) const

@@ -8,6 +8,7 @@
 #include "common/Windows.h"
 #include "frmMain/frmMain.h"
 
+#include <QFileInfo>
 #include <QListView>
 #include <QPushButton>
 
@@ -55,10 +56,17 @@ void frmBrowser::OpenDatabaseFile(frmMain &editor)
     // The browser is created by the first line read, so a file that cannot be
     // read leaves no window behind.
     frmBrowser *browser = Windows::existingBrowser();
+    const QFileInfo info(path);
+    const size_t expected = info.isFile() ? size_t(info.size()) : 0;
+    bool started = false;
     const grimlark::ReadStatus status = grimlark::readLines(
-        path.toStdString(), [&browser](std::string_view line, grimlark::LineEnd) {
+        path.toStdString(), [&](std::string_view line, grimlark::LineEnd) {
             if (!browser)
                 browser = Windows::browser();
+            if (!started) {
+                browser->m_model->beginFile(expected);
+                started = true;
+            }
             browser->m_model->insertLine(line);
         });
     if (browser)

@@ -1,0 +1,82 @@
+#include "BenchData.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace grimlark::bench {
+
+std::string databaseFile(int lines)
+{
+    static std::map<int, std::string> made;
+    if (auto found = made.find(lines); found != made.end())
+        return found->second;
+
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("grimlark-bench-" + std::to_string(lines) + ".txt"))
+            .string();
+    std::ofstream out(path, std::ios::binary);
+    std::mt19937 random(lines);
+    auto number = [&random](int low, int high) {
+        return std::to_string(std::uniform_int_distribution<int>(low, high)(random));
+    };
+    out << "// mob_db.txt, Monster Database\r\n//\r\n";
+    for (int i = 2; i < lines; ++i) {
+        if (i % 50 == 0) {
+            out << "\r\n";
+            continue;
+        }
+        if (i % 50 == 1) {
+            out << "// Monsters " << i << " and on\r\n";
+            continue;
+        }
+        std::ostringstream line;
+        line << 1000 + i << ",MONSTER_" << i << ",Monster " << i;
+        for (int field = 3; field < 57; ++field)
+            line << ',' << (field == 24 ? number(0, 4095) : number(0, 20000));
+        out << line.str() << "\r\n";
+    }
+    made[lines] = path;
+    return path;
+}
+
+std::string readAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+namespace {
+long statusField(const char *name)
+{
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long kilobytes = 0;
+    while (status >> key) {
+        if (key == name) {
+            status >> kilobytes;
+            return kilobytes * 1024;
+        }
+        status.ignore(1 << 20, '\n');
+    }
+    return 0;
+}
+} // namespace
+
+long residentBytes() { return statusField("VmRSS:"); }
+long peakResidentBytes() { return statusField("VmHWM:"); }
+
+void resetPeak()
+{
+    if (std::FILE *refs = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", refs);
+        std::fclose(refs);
+    }
+}
+
+} // namespace grimlark::bench

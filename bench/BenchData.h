@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace grimlark::bench {
+
+/// A database file of `lines` lines shaped like a server's: a comment header,
+/// blank lines and comment lines among monster lines of about 150 bytes, CRLF
+/// endings. Written once per size into the temporary folder; returns its path.
+std::string databaseFile(int lines);
+
+/// The file's bytes.
+std::string readAll(const std::string &path);
+
+/// The process's resident memory now and at its peak since the last reset, in bytes.
+long residentBytes();
+long peakResidentBytes();
+/// Starts a new peak measurement (Linux; elsewhere the peak is the process's).
+void resetPeak();
+
+} // namespace grimlark::bench

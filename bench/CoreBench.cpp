@@ -1,0 +1,113 @@
+// The core alone: line reading against a plain getline loop over the same
+// bytes, and generation and loading in lines per second.
+
+#include "BenchData.h"
+
+#include "EntryLoader.h"
+#include "LineReader.h"
+#include "TextEntry.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace grimlark;
+
+namespace {
+constexpr int kLines = 200000;
+
+void ReadLines_Core(benchmark::State &state)
+{
+    const std::string path = bench::databaseFile(kLines);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        size_t lines = 0;
+        readLines(path, [&lines](std::string_view line, LineEnd) {
+            benchmark::DoNotOptimize(line.data());
+            ++lines;
+        });
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(ReadLines_Core)->Unit(benchmark::kMillisecond);
+
+void ReadLines_Baseline_Getline(benchmark::State &state)
+{
+    const std::string path = bench::databaseFile(kLines);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::string line;
+        size_t lines = 0;
+        while (std::getline(in, line)) {
+            benchmark::DoNotOptimize(line.data());
+            ++lines;
+        }
+        benchmark::DoNotOptimize(lines);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(ReadLines_Baseline_Getline)->Unit(benchmark::kMillisecond);
+
+std::vector<std::string> monsterLines()
+{
+    std::vector<std::string> lines;
+    readLines(bench::databaseFile(20000), [&lines](std::string_view line, LineEnd) {
+        if (line.size() > 100 && line.find("//") == std::string_view::npos)
+            lines.emplace_back(line);
+    });
+    return lines;
+}
+
+void LoadEntryIntoEditor_PerLine(benchmark::State &state)
+{
+    const std::vector<std::string> lines = monsterLines();
+    MonsterEntry entry;
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(LoadEntryIntoEditor(lines[i], entry));
+        i = (i + 1) % lines.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(LoadEntryIntoEditor_PerLine);
+
+void BuildTextEntry_PerLine(benchmark::State &state)
+{
+    std::vector<MonsterEntry> entries;
+    for (const std::string &line : monsterLines()) {
+        entries.emplace_back();
+        LoadEntryIntoEditor(line, entries.back());
+    }
+    size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BuildTextEntry(entries[i]));
+        i = (i + 1) % entries.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BuildTextEntry_PerLine);
+
+} // namespace
+
+namespace {
+
+// The plain read that also keeps what it read, as any list of the lines must.
+void ReadLines_Baseline_GetlineKeepingLines(benchmark::State &state)
+{
+    const std::string path = bench::databaseFile(kLines);
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::vector<std::string> lines;
+        std::string line;
+        while (std::getline(in, line))
+            lines.push_back(line);
+        benchmark::DoNotOptimize(lines.data());
+    }
+}
+BENCHMARK(ReadLines_Baseline_GetlineKeepingLines)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,171 @@
+// The windows, offscreen: opening a database file into the browser (first and
+// second open) against the plain read, and building and showing the editor
+// against a plain main window holding as many plain widgets.
+
+#include "BenchData.h"
+
+#include "Registry.h"
+#include "common/Platform.h"
+#include "common/Windows.h"
+#include "frmBrowser/DatabaseListModel.h"
+#include "frmBrowser/frmBrowser.h"
+#include "frmMain/frmMain.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMainWindow>
+#include <QMenuBar>
+
+using namespace grimlark;
+
+namespace {
+
+/// Answers every Open dialog with one path.
+class PathPlatform final : public ui::Platform {
+public:
+    QString path;
+    QString openFileName(QWidget *, const QString &, const QString &) override { return path; }
+    void message(QWidget *, const QString &) override {}
+    bool startDetached(const QString &) override { return false; }
+    bool fileExists(const QString &) override { return false; }
+    Registry &registry() override { return m_none; }
+
+private:
+    NoRegistry m_none;
+};
+
+void flush()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void closeBrowser()
+{
+    if (frmBrowser *browser = ui::Windows::existingBrowser())
+        browser->close();
+    flush();
+}
+
+/// Opens the file and waits until the browser is shown with every line laid out.
+void openAndShow(frmMain &editor)
+{
+    frmBrowser::OpenDatabaseFile(editor);
+    QCoreApplication::processEvents(); // the list lays out its rows
+}
+
+void OpenDatabaseFile_FirstOpen(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    PathPlatform platform;
+    platform.path = QString::fromStdString(bench::databaseFile(lines));
+    const auto bytes = static_cast<double>(bench::readAll(platform.path.toStdString()).size());
+    ui::Platform::setCurrent(&platform);
+    frmMain *editor = ui::Windows::main();
+
+    long growth = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        closeBrowser();
+        const long idle = bench::residentBytes();
+        bench::resetPeak();
+        state.ResumeTiming();
+
+        openAndShow(*editor);
+
+        state.PauseTiming();
+        if (ui::Windows::existingBrowser()->model()->rowCount() != lines)
+            state.SkipWithError("not every line was listed");
+        growth = std::max(growth, bench::peakResidentBytes() - idle);
+        state.ResumeTiming();
+    }
+    closeBrowser();
+    state.counters["peak_over_file"] = static_cast<double>(growth) / bytes;
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes));
+    ui::Platform::setCurrent(nullptr);
+}
+BENCHMARK(OpenDatabaseFile_FirstOpen)->Arg(200000)->Unit(benchmark::kMillisecond);
+
+void OpenDatabaseFile_SecondOpen(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    PathPlatform platform;
+    platform.path = QString::fromStdString(bench::databaseFile(lines));
+    ui::Platform::setCurrent(&platform);
+    frmMain *editor = ui::Windows::main();
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        closeBrowser();
+        openAndShow(*editor); // the browser now holds the file once
+        // Select a line of the first file, so that the view has to keep track of it.
+        frmBrowser *browser = ui::Windows::existingBrowser();
+        browser->lstDB->setCurrentIndex(browser->model()->index(lines / 2));
+        state.ResumeTiming();
+
+        openAndShow(*editor); // its lines go in before the existing ones
+    }
+    closeBrowser();
+    state.counters["ns_per_line"] = benchmark::Counter(
+        static_cast<double>(lines), benchmark::Counter::kIsIterationInvariantRate |
+                                        benchmark::Counter::kInvert);
+    ui::Platform::setCurrent(nullptr);
+}
+BENCHMARK(OpenDatabaseFile_SecondOpen)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(200000)
+    ->Unit(benchmark::kMillisecond);
+
+void Startup_Editor(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto *editor = new frmMain;
+        editor->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        editor->close();
+        flush();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Startup_Editor)->Unit(benchmark::kMillisecond);
+
+void Startup_Baseline_PlainWindow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        auto *window = new QMainWindow;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        auto *client = new QWidget(window);
+        window->setCentralWidget(client);
+        for (int i = 0; i < 5; ++i)
+            new QGroupBox(QStringLiteral("Frame"), client);
+        for (int i = 0; i < 53; ++i) {
+            new QLineEdit(QStringLiteral("0"), client);
+            new QLabel(QStringLiteral("Label"), client);
+        }
+        for (int i = 0; i < 4; ++i)
+            (new QComboBox(client))->addItems({QStringLiteral("1"), QStringLiteral("2")});
+        for (int i = 0; i < 12; ++i)
+            new QCheckBox(QStringLiteral("Mode"), client);
+        for (const char *menu : {"File", "Generate", "Help"})
+            window->menuBar()->addMenu(QString::fromLatin1(menu))->addAction(QStringLiteral("Item"));
+        window->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window->close();
+        flush();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Startup_Baseline_PlainWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
