@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz sanitize clean
 
 all: build
 
@@ -30,6 +30,28 @@ bench:
 	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGRIMLARK_BENCH=ON -DGRIMLARK_TESTS=OFF >/dev/null
 	@cmake --build build-bench -j $(JOBS) --target grimlark_bench
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/grimlark_bench $(BENCH_ARGS)
+
+# Fuzzing: each target runs FUZZ_SECONDS (default 60) from the seeds in fuzz/corpus.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@sh tools/install-deps.sh clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIMLARK_FUZZ=ON -DGRIMLARK_GUI=OFF -DGRIMLARK_TESTS=OFF >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@for target in loader:LoaderFuzz reader:LineReaderFuzz; do \
+	  seeds=$${target%%:*}; binary=$${target##*:}; log=build-fuzz/$$binary.log; \
+	  mkdir -p build-fuzz/corpus/$$seeds; \
+	  echo "== $$binary for $(FUZZ_SECONDS) s"; \
+	  if ./build-fuzz/fuzz/$$binary -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	       build-fuzz/corpus/$$seeds fuzz/corpus/$$seeds >$$log 2>&1; then \
+	    grep -E '^Done|number_of_executed_units' $$log; \
+	  else tail -40 $$log; exit 1; fi; \
+	done
+
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGRIMLARK_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
 clean:
 	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan

@@ -1,0 +1,70 @@
+// Arbitrary bytes as the selected line, into an entry with arbitrary prior
+// values: either a refusal that leaves the entry exactly as it was, or an entry
+// whose generated line holds the input's text fields at the same field numbers.
+
+#include "EntryLoader.h"
+#include "FieldTable.h"
+#include "TextEntry.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace grimlark;
+
+namespace {
+
+std::vector<std::string> split(const std::string &line)
+{
+    std::vector<std::string> fields;
+    size_t start = 0;
+    for (;;) {
+        const size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string::npos)
+            return fields;
+        start = comma + 1;
+    }
+}
+
+MonsterEntry priorEntry(const uint8_t *seed, size_t size)
+{
+    MonsterEntry entry;
+    for (int i = 0; i < kFieldCount; ++i)
+        if (kFields[i].text)
+            entry.*kFields[i].text = std::to_string(i * 7 + (size ? seed[i % size] : 0));
+    entry.Scale = static_cast<ListPosition>(size > 0 ? seed[0] % 4 - 1 : -1);
+    entry.Race = static_cast<ListPosition>(size > 1 ? seed[1] % 13 - 1 : -1);
+    entry.Element = static_cast<ListPosition>(size > 2 ? seed[2] % 11 - 1 : -1);
+    entry.ELvl = static_cast<ListPosition>(size > 3 ? seed[3] % 5 - 1 : -1);
+    for (int flag = 0; flag < ModeFlagCount; ++flag)
+        entry.Mode[size_t(flag)] = size > 4 && (seed[4 + flag / 8 % (size - 4)] >> (flag % 8)) & 1;
+    return entry;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // The first eight bytes choose the prior values; the rest is the line.
+    const size_t seedSize = size < 8 ? size : 8;
+    const MonsterEntry prior = priorEntry(data, seedSize);
+    const std::string line(reinterpret_cast<const char *>(data) + seedSize, size - seedSize);
+
+    MonsterEntry entry = prior;
+    const LoadResult result = LoadEntryIntoEditor(line, entry);
+    if (!result.loaded()) {
+        if (entry != prior || result.message().empty())
+            std::abort(); // a refusal changed the editor, or says nothing
+        return 0;
+    }
+    const std::vector<std::string> in = split(line);
+    const std::vector<std::string> out = split(BuildTextEntry(entry));
+    if (in.size() < kFieldCount)
+        std::abort(); // loaded a line that is too short
+    for (int i = 0; i < kFieldCount; ++i)
+        if (kFields[i].kind == FieldKind::Text && in[size_t(i)] != out[size_t(i)])
+            std::abort(); // a text field was not carried through
+    return 0;
+}
