@@ -11,7 +11,9 @@
 #include "frmMain/frmMain.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -59,6 +61,8 @@ private slots:
     void dialogRemembersTheLastPath();
     void nonUtf8FileLoadsByteForCharacter();
     void loadingFillsTheEditor();
+    void badInputNeverHarmsTheFile_data();
+    void badInputNeverHarmsTheFile();
     void refusedLinesLeaveTheEditorAsItWas_data();
     void refusedLinesLeaveTheEditorAsItWas();
 };
@@ -233,6 +237,64 @@ void BrowserTest::refusedLinesLeaveTheEditorAsItWas()
     QVERIFY2(session.platform.messages.first().contains(message),
              qPrintable(session.platform.messages.first()));
     QVERIFY(session.editor->readEntry() == before);
+}
+
+void BrowserTest::badInputNeverHarmsTheFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("setup"); // how the path is made unusable, if at all
+    QTest::addColumn<int>("items");     // -1: a silent end, no browser
+
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(char(i * 37 % 256));
+    QTest::newRow("binary file") << binary << "" << int(binary.count('\n') + binary.count('\r') - binary.count("\r\n") + 1);
+    QTest::newRow("NUL bytes") << QByteArray("a\0b\n\0\n", 6) << "" << 2;
+    QTest::newRow("10 MB single line") << QByteArray(10 << 20, 'x') << "" << 1;
+    QTest::newRow("invalid UTF-8") << QByteArray("\xC3\x28\n\xFF\n") << "" << 2;
+    QTest::newRow("10,000 commas") << QByteArray(10000, ',') << "" << 1;
+    QTest::newRow("path over 260 characters") << QByteArray("1\n2\n") << "long" << 2;
+    QTest::newRow("deleted after the dialog") << QByteArray("1\n") << "deleted" << -1;
+}
+
+void BrowserTest::badInputNeverHarmsTheFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, setup);
+    QFETCH(int, items);
+    UiSession session;
+    QString name = QStringLiteral("db.txt");
+    if (setup == QLatin1String("long")) {
+        const QString base = QFileInfo(session.writeFile("x", "")).absolutePath();
+        const QString deep = QString(60, QLatin1Char('d')) + QStringLiteral("/") +
+                             QString(60, QLatin1Char('e')) + QStringLiteral("/") +
+                             QString(60, QLatin1Char('f')) + QStringLiteral("/") +
+                             QString(60, QLatin1Char('g'));
+        QVERIFY(QDir(base).mkpath(deep));
+        name = deep + QStringLiteral("/db.txt");
+    }
+    const QString path = session.writeFile(name, bytes);
+    QVERIFY(setup != QLatin1String("long") || path.size() > 260);
+    const QDateTime modified = QFileInfo(path).lastModified();
+    if (setup == QLatin1String("deleted"))
+        QVERIFY(QFile::remove(path));
+
+    session.open(path);
+    QVERIFY(session.platform.messages.isEmpty());
+    if (items < 0) {
+        QVERIFY(!existingBrowser());
+        return;
+    }
+    QVERIFY(existingBrowser() && existingBrowser()->isVisible());
+    QCOMPARE(existingBrowser()->lstDB->model()->rowCount(), items);
+    // Load the first line: refused or loaded, never a crash.
+    select(existingBrowser(), 0);
+    QTest::mouseClick(existingBrowser()->cmdLoad, Qt::LeftButton);
+
+    QFile file(path); // Grimlark never writes a file
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(QFileInfo(path).lastModified(), modified);
 }
 
 GRIMLARK_UI_TEST_MAIN(BrowserTest)
