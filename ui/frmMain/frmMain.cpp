@@ -32,21 +32,21 @@ namespace {
 // Where each control sits, in twips: frames relative to the client area,
 // controls relative to their frame. Tab numbers order the keyboard walk.
 
-struct FrameSpec {
+struct FrameRow {
     QGroupBox *frmMain::*frame;
     const char *name;
     const char *caption;
     int left, top, width, height, tab;
 };
 
-const FrameSpec kFrames[] = {
+const FrameRow kFrames[] = {
     {&frmMain::Frame1, "Frame1", "Basic Properties", 120, 120, 4575, 2175, 0},
     {&frmMain::Frame2, "Frame2", "Combat Properties", 4800, 120, 3975, 3375, 17},
     {&frmMain::Frame3, "Frame3", "Mode Menu", 4800, 3600, 3975, 2655, 47},
     {&frmMain::Frame4, "Frame4", "Loot Tables", 120, 2400, 4575, 4695, 68},
 };
 
-struct TextBoxSpec {
+struct TextBoxRow {
     QLineEdit *frmMain::*box;
     const char *name;
     QGroupBox *frmMain::*frame;
@@ -59,7 +59,7 @@ struct TextBoxSpec {
 
 #define BOX(n) &frmMain::n, #n
 #define LBL(n) &frmMain::n, #n
-const TextBoxSpec kTextBoxes[] = {
+const TextBoxRow kTextBoxes[] = {
     {BOX(txtID), &frmMain::Frame1, 240, 480, 975, 2, LBL(Label1), 615, "7000"},
     {BOX(txtName), &frmMain::Frame1, 240, 1080, 1815, 4, LBL(Label2), 1095, "Mob_Name"},
     {BOX(txtJName), &frmMain::Frame1, 240, 1680, 4095, 6, LBL(Label3), 1215, "Mob Name"},
@@ -117,7 +117,7 @@ const TextBoxSpec kTextBoxes[] = {
     {BOX(txtEXPPer), &frmMain::Frame4, 3600, 4200, 735, 124, LBL(Label54), 735, "0"},
 };
 
-struct ListSpec {
+struct ListRow {
     DropDownList *frmMain::*list;
     const char *name;
     const grimlark::CodeList &codes;
@@ -127,20 +127,20 @@ struct ListSpec {
 
 // All four lists sit in "Combat Properties" at top 2160. They are filled in
 // this order, Scale, Race, Element, element level.
-const ListSpec kLists[] = {
+const ListRow kLists[] = {
     {BOX(cmbScale), grimlark::kScaleList, &grimlark::MonsterEntry::Scale, 240, 855, 44},
     {BOX(cmbRace), grimlark::kRaceList, &grimlark::MonsterEntry::Race, 1080, 1095, 45},
     {BOX(cmbElement), grimlark::kElementList, &grimlark::MonsterEntry::Element, 2160, 975, 46},
     {BOX(cmbELvl), grimlark::kElementLevelList, &grimlark::MonsterEntry::ELvl, 3120, 735, 126},
 };
 
-struct CheckBoxSpec {
+struct CheckBoxRow {
     QCheckBox *frmMain::*box;
     int left, top, width, tab;
 };
 
 // In mode-flag order, which is also the order of their captions in the code table.
-const CheckBoxSpec kCheckBoxes[grimlark::ModeFlagCount] = {
+const CheckBoxRow kCheckBoxes[grimlark::ModeFlagCount] = {
     {&frmMain::chkCanMove, 240, 360, 1095, 48},
     {&frmMain::chkLooter, 240, 720, 1095, 49},
     {&frmMain::chkAggressive, 240, 1080, 1215, 50},
@@ -206,39 +206,39 @@ void frmMain::buildControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    for (const FrameSpec &spec : kFrames) {
-        auto *frame = new QGroupBox(QString::fromLatin1(spec.caption), client);
-        frame->setObjectName(QString::fromLatin1(spec.name));
-        frame->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
-        this->*spec.frame = frame;
+    for (const FrameRow &row : kFrames) {
+        auto *frame = new QGroupBox(QString::fromLatin1(row.caption), client);
+        frame->setObjectName(QString::fromLatin1(row.name));
+        frame->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
+        this->*row.frame = frame;
     }
     // The captionless divider between the two column pairs of "Loot Tables".
     Frame5 = new QGroupBox(Frame4);
     Frame5->setObjectName(QStringLiteral("Frame5"));
     Frame5->setGeometry(px(2160), px(240), px(255), px(4215));
 
-    for (const TextBoxSpec &spec : kTextBoxes) {
-        QGroupBox *frame = this->*spec.frame;
-        auto *box = new QLineEdit(QString::fromLatin1(spec.initial), frame);
-        box->setObjectName(QString::fromLatin1(spec.name));
-        box->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(kTextBoxHeight));
+    for (const TextBoxRow &row : kTextBoxes) {
+        QGroupBox *frame = this->*row.frame;
+        auto *box = new QLineEdit(QString::fromLatin1(row.initial), frame);
+        box->setObjectName(QString::fromLatin1(row.name));
+        box->setGeometry(px(row.left), px(row.top), px(row.width), px(kTextBoxHeight));
         box->setCursorPosition(0);
-        this->*spec.box = box;
+        this->*row.box = box;
 
-        auto *label = new QLabel(QString::fromStdString(fieldFor(spec.name).caption), frame);
-        label->setObjectName(QString::fromLatin1(spec.labelName));
-        label->setGeometry(px(spec.left), px(spec.top - kLabelAbove), px(spec.labelWidth),
+        auto *label = new QLabel(QString::fromStdString(fieldFor(row.name).caption), frame);
+        label->setObjectName(QString::fromLatin1(row.labelName));
+        label->setGeometry(px(row.left), px(row.top - kLabelAbove), px(row.labelWidth),
                            px(kLabelHeight));
         label->setBuddy(box); // the box's accessible name is its caption
         box->setAccessibleName(label->text());
-        this->*spec.label = label;
+        this->*row.label = label;
     }
 
-    for (const ListSpec &spec : kLists) {
-        auto *list = new DropDownList(QString::fromLatin1(spec.codes.caption), Frame2);
-        list->setObjectName(QString::fromLatin1(spec.name));
-        list->setGeometry(px(spec.left), px(kListTop), px(spec.width), px(kListHeight));
-        this->*spec.list = list;
+    for (const ListRow &row : kLists) {
+        auto *list = new DropDownList(QString::fromLatin1(row.codes.caption), Frame2);
+        list->setObjectName(QString::fromLatin1(row.name));
+        list->setGeometry(px(row.left), px(kListTop), px(row.width), px(kListHeight));
+        this->*row.list = list;
     }
 
     // Mode boxes draw on the menu colour, with the window-text colour for their captions.
@@ -247,14 +247,14 @@ void frmMain::buildControls()
                          QApplication::palette("QMenu").color(QPalette::Window));
     modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag) {
-        const CheckBoxSpec &spec = kCheckBoxes[flag];
+        const CheckBoxRow &row = kCheckBoxes[flag];
         const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[flag];
         auto *box = new QCheckBox(QString::fromLatin1(info.caption), Frame3);
         box->setObjectName(QString::fromLatin1(info.control));
-        box->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(kCheckBoxHeight));
+        box->setGeometry(px(row.left), px(row.top), px(row.width), px(kCheckBoxHeight));
         box->setPalette(modePalette);
         box->setAutoFillBackground(true);
-        this->*spec.box = box;
+        this->*row.box = box;
     }
 }
 
@@ -287,12 +287,12 @@ void frmMain::buildMenus()
 void frmMain::setTabOrder()
 {
     std::vector<std::pair<int, QWidget *>> fields;
-    for (const TextBoxSpec &spec : kTextBoxes)
-        fields.emplace_back(spec.tab, this->*spec.box);
-    for (const ListSpec &spec : kLists)
-        fields.emplace_back(spec.tab, this->*spec.list);
-    for (const CheckBoxSpec &spec : kCheckBoxes)
-        fields.emplace_back(spec.tab, this->*spec.box);
+    for (const TextBoxRow &row : kTextBoxes)
+        fields.emplace_back(row.tab, this->*row.box);
+    for (const ListRow &row : kLists)
+        fields.emplace_back(row.tab, this->*row.list);
+    for (const CheckBoxRow &row : kCheckBoxes)
+        fields.emplace_back(row.tab, this->*row.box);
     std::sort(fields.begin(), fields.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < fields.size(); ++i)
@@ -301,17 +301,17 @@ void frmMain::setTabOrder()
 
 void frmMain::Form_Load()
 {
-    for (const ListSpec &spec : kLists)
-        (this->*spec.list)->addEntries(spec.codes);
+    for (const ListRow &row : kLists)
+        (this->*row.list)->addEntries(row.codes);
 }
 
 grimlark::MonsterEntry frmMain::readEntry() const
 {
     grimlark::MonsterEntry entry;
-    for (const TextBoxSpec &spec : kTextBoxes)
-        entry.*(fieldFor(spec.name).text) = toUtf8((this->*spec.box)->text());
-    for (const ListSpec &spec : kLists)
-        entry.*spec.position = static_cast<grimlark::ListPosition>((this->*spec.list)->position());
+    for (const TextBoxRow &row : kTextBoxes)
+        entry.*(fieldFor(row.name).text) = toUtf8((this->*row.box)->text());
+    for (const ListRow &row : kLists)
+        entry.*row.position = static_cast<grimlark::ListPosition>((this->*row.list)->position());
     for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag)
         entry.Mode[size_t(flag)] = (this->*kCheckBoxes[flag].box)->isChecked();
     return entry;
@@ -319,13 +319,13 @@ grimlark::MonsterEntry frmMain::readEntry() const
 
 void frmMain::showEntry(const grimlark::MonsterEntry &entry)
 {
-    for (const TextBoxSpec &spec : kTextBoxes) {
-        QLineEdit *box = this->*spec.box;
-        box->setText(fromUtf8(entry.*(fieldFor(spec.name).text)));
+    for (const TextBoxRow &row : kTextBoxes) {
+        QLineEdit *box = this->*row.box;
+        box->setText(fromUtf8(entry.*(fieldFor(row.name).text)));
         box->setCursorPosition(0);
     }
-    for (const ListSpec &spec : kLists)
-        (this->*spec.list)->setPosition(entry.*spec.position);
+    for (const ListRow &row : kLists)
+        (this->*row.list)->setPosition(entry.*row.position);
     for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag)
         (this->*kCheckBoxes[flag].box)->setChecked(entry.Mode[size_t(flag)]);
 }
