@@ -123,6 +123,7 @@ BENCHMARK(OpenDatabaseFile_SecondOpen)
     ->Arg(50000)
     ->Arg(100000)
     ->Arg(200000)
+    ->Arg(400000)
     ->Unit(benchmark::kMillisecond);
 
 void Startup_Editor(benchmark::State &state)

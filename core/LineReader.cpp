@@ -1,5 +1,6 @@
 #include "LineReader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -21,16 +22,27 @@ std::string_view terminatorText(LineEnd end) {
     return {};
 }
 
-void LineSplitter::feed(const char *data, size_t size) {
-    const char *const end = data + size;
-    const char *p = data;
-    if (m_pendingCR && p < end) {
-        m_pendingCR = false;
-        const bool lf = *p == '\n';
-        m_onLine(m_partial, lf ? LineEnd::CRLF : LineEnd::CR);
-        m_partial.clear();
-        p += lf ? 1 : 0;
-    }
+namespace {
+
+/// The end that the terminator at `stop` gives its line, with `length` set to its
+/// size in bytes. A CR that is the last byte before `end` gives None: whether it
+/// is the first half of a CRLF is not known yet.
+LineEnd endAt(const char *stop, const char *end, size_t &length) {
+    length = 1;
+    if (*stop == '\n')
+        return LineEnd::LF;
+    if (stop + 1 == end)
+        return LineEnd::None;
+    if (stop[1] != '\n')
+        return LineEnd::CR;
+    length = 2;
+    return LineEnd::CRLF;
+}
+
+/// Delivers each line of [p, end) whose end is known and returns where the rest
+/// begins: a line without terminator, or one whose CR is the last byte.
+const char *deliverLines(const char *p, const char *const end,
+                         const LineSplitter::LineHandler &onLine) {
     // The next LF and CR at or after p, each found with memchr and searched for
     // again only once p has passed it, so every byte is scanned at most twice.
     auto find = [end](const char *from, char c) {
@@ -45,31 +57,51 @@ void LineSplitter::feed(const char *data, size_t size) {
         if (nextCR < p)
             nextCR = find(p, '\r');
         const char *stop = nextLF < nextCR ? nextLF : nextCR;
-        if (stop == end) {
-            m_partial.append(p, static_cast<size_t>(end - p));
+        if (stop == end)
+            return p;
+        size_t length = 0;
+        const LineEnd kind = endAt(stop, end, length);
+        if (kind == LineEnd::None)
+            return p;
+        onLine(std::string_view(p, static_cast<size_t>(stop - p)), kind);
+        p = stop + length;
+    }
+    return p;
+}
+
+} // namespace
+
+void LineSplitter::feed(const char *data, size_t size) {
+    const char *const end = data + size;
+    const char *p = data;
+    if (p == end)
+        return;
+    if (m_pendingCR) {
+        m_pendingCR = false;
+        const bool lf = *p == '\n';
+        m_onLine(m_partial, lf ? LineEnd::CRLF : LineEnd::CR);
+        m_partial.clear();
+        p += lf ? 1 : 0;
+    } else if (!m_partial.empty()) {
+        // Finish the line that the last chunk began; lines are short, so a plain
+        // scan beats two memchr calls that may run to the end of the chunk.
+        const char *stop = std::find_if(p, end, [](char c) { return c == '\n' || c == '\r'; });
+        m_partial.append(p, static_cast<size_t>(stop - p));
+        if (stop == end)
             return;
-        }
-        std::string_view line(p, static_cast<size_t>(stop - p));
-        if (!m_partial.empty()) {
-            m_partial.append(line);
-            line = m_partial;
-        }
-        if (*stop == '\n') {
-            m_onLine(line, LineEnd::LF);
-            p = stop + 1;
-        } else if (stop + 1 == end) {
-            // CR at the very end of the chunk: whether it is CRLF is up to the next one.
-            if (m_partial.empty())
-                m_partial.assign(line);
+        size_t length = 0;
+        const LineEnd kind = endAt(stop, end, length);
+        if (kind == LineEnd::None) {
             m_pendingCR = true;
             return;
-        } else {
-            const bool lf = stop[1] == '\n';
-            m_onLine(line, lf ? LineEnd::CRLF : LineEnd::CR);
-            p = stop + (lf ? 2 : 1);
         }
+        m_onLine(m_partial, kind);
         m_partial.clear();
+        p = stop + length;
     }
+    const char *rest = deliverLines(p, end, m_onLine);
+    m_pendingCR = rest < end && end[-1] == '\r';
+    m_partial.assign(rest, static_cast<size_t>(end - rest) - (m_pendingCR ? 1 : 0));
 }
 
 void LineSplitter::finish() {
@@ -81,7 +113,21 @@ void LineSplitter::finish() {
     m_pendingCR = false;
 }
 
-ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandler &onLine) {
+void splitLines(std::string_view text, const LineSplitter::LineHandler &onLine) {
+    const char *const end = text.data() + text.size();
+    const char *rest = deliverLines(text.data(), end, onLine);
+    if (rest == end)
+        return;
+    if (end[-1] == '\r')
+        onLine(std::string_view(rest, static_cast<size_t>(end - 1 - rest)), LineEnd::CR);
+    else
+        onLine(std::string_view(rest, static_cast<size_t>(end - rest)), LineEnd::None);
+}
+
+namespace {
+
+/// Opens a regular file for reading; NotAFile and OpenFailed as readLines says.
+ReadStatus openRegular(const std::string &utf8Path, std::ifstream &file) {
     if (utf8Path.empty())
         return ReadStatus::NotAFile;
     namespace fs = std::filesystem;
@@ -89,11 +135,16 @@ ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandle
     std::error_code error;
     if (!fs::is_regular_file(path, error))
         return ReadStatus::NotAFile;
+    file.open(path, std::ios::binary);
+    return file ? ReadStatus::Done : ReadStatus::OpenFailed;
+}
 
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return ReadStatus::OpenFailed;
+} // namespace
 
+ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandler &onLine) {
+    std::ifstream file;
+    if (const ReadStatus status = openRegular(utf8Path, file); status != ReadStatus::Done)
+        return status;
     LineSplitter splitter(onLine);
     std::vector<char> buffer(1 << 16);
     while (file) {
@@ -106,6 +157,32 @@ ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandle
         return ReadStatus::ReadFailed;
     splitter.finish();
     return ReadStatus::Done;
+}
+
+ReadStatus readFile(const std::string &utf8Path, std::string &bytes) {
+    bytes.clear();
+    std::ifstream file;
+    if (const ReadStatus status = openRegular(utf8Path, file); status != ReadStatus::Done)
+        return status;
+    // One read of the size the file has now; a file that grows meanwhile is read
+    // on in chunks up to its end.
+    std::error_code error;
+    const auto expected = std::filesystem::file_size(std::filesystem::u8path(utf8Path), error);
+    size_t have = 0;
+    size_t want = error ? size_t(1) << 16 : static_cast<size_t>(expected) + 1;
+    while (file) {
+        bytes.resize(have + want);
+        file.read(&bytes[have], static_cast<std::streamsize>(want));
+        have += static_cast<size_t>(file.gcount());
+        want = size_t(1) << 16;
+    }
+    bytes.resize(have);
+    if (!file.bad())
+        return ReadStatus::Done;
+    // Keep whole lines only: the bytes after the last terminator may be part of one.
+    const size_t last = bytes.find_last_of("\r\n");
+    bytes.resize(last == std::string::npos ? 0 : last + 1);
+    return ReadStatus::ReadFailed;
 }
 
 } // namespace grimlark

@@ -41,8 +41,17 @@ enum class ReadStatus {
     ReadFailed, ///< an error part-way; the lines before it were delivered
 };
 
+/// Delivers every line of a whole text, in order, as views into `text`; the same
+/// lines that a LineSplitter fed `text` in any chunks would give.
+void splitLines(std::string_view text, const LineSplitter::LineHandler &onLine);
+
 /// Reads a regular file line by line, in UTF-8 path encoding. Never blocks on a
 /// pipe or device: anything but a regular file is refused before it is opened.
 ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandler &onLine);
+
+/// Reads a whole regular file into `bytes`, refusing what readLines refuses. On
+/// ReadFailed, `bytes` holds the lines read before the error, each with its
+/// terminator, and no part of a line; on any other failure it is empty.
+ReadStatus readFile(const std::string &utf8Path, std::string &bytes);
 
 } // namespace grimlark

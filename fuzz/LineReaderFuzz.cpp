@@ -1,5 +1,6 @@
 // Arbitrary bytes delivered in arbitrary chunk sizes: the lines the splitter
-// yields, each followed by its terminator, are the input, byte for byte.
+// yields, each followed by its terminator, are the input, byte for byte; and so
+// are the lines of the whole-text split.
 
 #include "LineReader.h"
 
@@ -35,7 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         chunk = 1 + (chunk * 7 + cut) % 61;
     }
     splitter.finish();
-    if (joined != std::string(bytes, length))
+    const std::string input(bytes, length);
+    if (joined != input)
         std::abort(); // a byte was lost or invented
+
+    // The whole-text split must give the same lines, as views into the input.
+    std::string whole;
+    splitLines(input, [&](std::string_view line, LineEnd end) {
+        if (line.data() < input.data() || line.data() + line.size() > input.data() + input.size())
+            std::abort();
+        whole.append(line);
+        whole.append(terminatorText(end));
+    });
+    if (whole != input)
+        std::abort();
     return 0;
 }

@@ -52,6 +52,18 @@ TEST_P(Splitting, GivesTheSameLinesForEveryChunkSize) {
     }
 }
 
+// The whole-text split gives the same lines, each a view into the text itself.
+TEST_P(Splitting, SplitsAWholeTextInPlace) {
+    const SplitCase &c = GetParam();
+    std::vector<std::string> lines;
+    splitLines(c.input, [&](std::string_view line, LineEnd) {
+        EXPECT_GE(line.data(), c.input.data());
+        EXPECT_LE(line.data() + line.size(), c.input.data() + c.input.size());
+        lines.emplace_back(line);
+    });
+    EXPECT_EQ(lines, c.lines);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Endings, Splitting,
     testing::Values(SplitCase{"cr", "a\rb\rc\r", {"a", "b", "c"}},
@@ -107,9 +119,22 @@ TEST_F(ReadLinesFile, ReadsARegularFile) {
     EXPECT_EQ(lines, (std::vector<std::string>{"a", big, "c"}));
 }
 
+TEST_F(ReadLinesFile, ReadsAWholeFile) {
+    const std::string content = "a\r\n" + std::string(200000, 'x') + "\nc";
+    std::string bytes = "left over";
+    EXPECT_EQ(readFile(write("db.txt", content), bytes), ReadStatus::Done);
+    EXPECT_EQ(bytes, content);
+    EXPECT_EQ(readFile(write("empty.txt", ""), bytes), ReadStatus::Done);
+    EXPECT_EQ(bytes, "");
+}
+
 TEST_F(ReadLinesFile, RefusesWhatIsNotARegularFile) {
     auto none = [](std::string_view, LineEnd) { FAIL() << "no line expected"; };
-    EXPECT_EQ(readLines("", none), ReadStatus::NotAFile);
-    EXPECT_EQ(readLines((m_dir / "missing.txt").string(), none), ReadStatus::NotAFile);
-    EXPECT_EQ(readLines(m_dir.string(), none), ReadStatus::NotAFile);
+    const std::string missing = (m_dir / "missing.txt").string();
+    for (const std::string &path : {std::string(), missing, m_dir.string()}) {
+        EXPECT_EQ(readLines(path, none), ReadStatus::NotAFile) << path;
+        std::string bytes = "left over";
+        EXPECT_EQ(readFile(path, bytes), ReadStatus::NotAFile) << path;
+        EXPECT_EQ(bytes, "") << path;
+    }
 }

@@ -1,5 +1,6 @@
 #include "DatabaseListModel.h"
 
+#include "LineReader.h"
 #include "Utf8.h"
 
 namespace grimlark::ui {
@@ -8,13 +9,19 @@ namespace {
 // A line is drawn in a list 353 pixels wide; decoding a 10 MB line to draw its
 // first few dozen characters would stall the list.
 constexpr size_t kShownBytes = 4096;
-constexpr int kBatch = 1 << 20; // in effect, one notice per file
 } // namespace
 
 std::string_view DatabaseListModel::File::line(int i) const
 {
-    const size_t begin = i == 0 ? 0 : ends[size_t(i) - 1];
-    return std::string_view(bytes).substr(begin, ends[size_t(i)] - begin);
+    const size_t begin = starts[size_t(i)];
+    const size_t end = size_t(i) + 1 < starts.size() ? starts[size_t(i) + 1] : bytes.size();
+    std::string_view line = std::string_view(bytes).substr(begin, end - begin);
+    // A line holds no CR or LF of its own, so what ends it is its terminator.
+    if (!line.empty() && line.back() == '\n')
+        line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
 }
 
 int DatabaseListModel::rowCount(const QModelIndex &parent) const
@@ -25,9 +32,9 @@ int DatabaseListModel::rowCount(const QModelIndex &parent) const
 const DatabaseListModel::File *DatabaseListModel::locate(int &row) const
 {
     for (auto it = m_files.rbegin(); it != m_files.rend(); ++it) {
-        if (row < it->rows)
+        if (row < it->rows())
             return &*it;
-        row -= it->rows;
+        row -= it->rows();
     }
     return nullptr;
 }
@@ -65,52 +72,24 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void DatabaseListModel::beginFile(size_t expectedBytes)
+void DatabaseListModel::addFile(std::string bytes)
 {
-    m_files.emplace_back();
-    m_files.back().bytes.reserve(expectedBytes); // one allocation, not a doubling series
-    m_reading = true;
-}
-
-void DatabaseListModel::insertLine(std::string_view bytes)
-{
-    if (!m_reading)
-        beginFile();
-    File &file = m_files.back();
-    if (file.utf8 && !isValidUtf8(bytes))
-        file.utf8 = false;
-    file.bytes.append(bytes);
-    file.ends.push_back(file.bytes.size());
-    if (file.stored() - file.rows >= kBatch)
-        publish();
-}
-
-void DatabaseListModel::publish()
-{
-    File &file = m_files.back();
-    if (file.stored() == file.rows)
+    File file;
+    file.bytes = std::move(bytes);
+    const char *const base = file.bytes.data();
+    splitLines(file.bytes, [&file, base](std::string_view line, LineEnd) {
+        file.starts.push_back(static_cast<size_t>(line.data() - base));
+    });
+    if (file.starts.empty())
         return;
-    // The newest file's rows come first, so its new lines go in right after its
-    // earlier ones, before every older file's lines.
-    beginInsertRows(QModelIndex(), file.rows, file.stored() - 1);
-    m_rows += file.stored() - file.rows;
-    file.rows = file.stored();
+    // Terminators are ASCII, so the file is UTF-8 exactly when each line is.
+    file.utf8 = isValidUtf8(file.bytes);
+    file.starts.shrink_to_fit();
+    // The newest file's rows come first, before every older file's lines.
+    beginInsertRows(QModelIndex(), 0, file.rows() - 1);
+    m_rows += file.rows();
+    m_files.push_back(std::move(file));
     endInsertRows();
-}
-
-void DatabaseListModel::endFile()
-{
-    if (!m_reading)
-        return;
-    publish();
-    m_reading = false;
-    File &file = m_files.back();
-    file.bytes.shrink_to_fit();
-    file.ends.shrink_to_fit();
-    if (file.rows == 0)
-        m_files.pop_back();
-    else if (!file.utf8) // its lines were drawn as UTF-8 while it was read
-        emit dataChanged(index(0), index(file.rows - 1));
 }
 
 std::string DatabaseListModel::lineUtf8(int row) const

@@ -23,37 +23,30 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    /// Starts a file of about `expectedBytes`: its lines go in before every line
-    /// listed so far.
-    void beginFile(size_t expectedBytes = 0);
-    /// Inserts the next line of the file being read, after its earlier lines. The
-    /// view learns of new lines in batches: one notice per line would make a large
-    /// file several times slower to list.
-    void insertLine(std::string_view bytes);
-    /// Ends the file being read; it is now decoded as what it turned out to be.
-    void endFile();
+    /// Lists the lines of a file's bytes before every line listed so far, telling
+    /// the view once: one notice per line would make a large file several times
+    /// slower to list. The bytes become the list's own storage, so a file is held
+    /// once, terminators and all. An empty file adds nothing.
+    void addFile(std::string bytes);
 
     /// The text of `row` as UTF-8; empty for a row that does not exist.
     std::string lineUtf8(int row) const;
 
 private:
     struct File {
-        std::string bytes;
-        std::vector<size_t> ends; ///< end of each line in `bytes`
+        std::string bytes; ///< the file as read, terminators included
+        std::vector<size_t> starts; ///< where each line begins in `bytes`
         bool utf8 = true;
-        int rows = 0; ///< lines the view has been told of; the rest are pending
-        int stored() const { return static_cast<int>(ends.size()); }
+        int rows() const { return static_cast<int>(starts.size()); }
+        /// Line `i` without its terminator.
         std::string_view line(int i) const;
     };
     /// The file holding `row`, with `row` made relative to it.
     const File *locate(int &row) const;
     QString decode(const File &file, std::string_view bytes) const;
-    /// Tells the view of the lines stored since it was last told.
-    void publish();
 
     std::vector<File> m_files; ///< oldest first; rows start with the last one
     int m_rows = 0;
-    bool m_reading = false;
 };
 
 } // namespace grimlark::ui

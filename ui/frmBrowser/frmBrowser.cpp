@@ -8,7 +8,6 @@
 #include "common/Windows.h"
 #include "frmMain/frmMain.h"
 
-#include <QFileInfo>
 #include <QListView>
 #include <QPushButton>
 
@@ -53,24 +52,16 @@ void frmBrowser::OpenDatabaseFile(frmMain &editor)
     if (path.isEmpty())
         return;
 
+    std::string bytes;
+    const grimlark::ReadStatus status = grimlark::readFile(path.toStdString(), bytes);
     // The browser is created by the first line read, so a file that cannot be
     // read leaves no window behind.
     frmBrowser *browser = Windows::existingBrowser();
-    const QFileInfo info(path);
-    const size_t expected = info.isFile() ? size_t(info.size()) : 0;
-    bool started = false;
-    const grimlark::ReadStatus status = grimlark::readLines(
-        path.toStdString(), [&](std::string_view line, grimlark::LineEnd) {
-            if (!browser)
-                browser = Windows::browser();
-            if (!started) {
-                browser->m_model->beginFile(expected);
-                started = true;
-            }
-            browser->m_model->insertLine(line);
-        });
-    if (browser)
-        browser->m_model->endFile();
+    if (!bytes.empty()) {
+        if (!browser)
+            browser = Windows::browser();
+        browser->m_model->addFile(std::move(bytes));
+    }
     if (status != grimlark::ReadStatus::Done)
         return; // lines read before the failure stay; the browser is not shown
 
