@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz sanitize clean
+.PHONY: all deps configure build run test bench fuzz sanitize package package-check clean
 
 all: build
 
@@ -53,5 +53,17 @@ sanitize: deps
 	@cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
 
+# A Debian package from an optimised build of its own, in build-package/packages.
+package:
+	@sh tools/install-deps.sh dpkg-dev
+	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DGRIMLARK_TESTS=OFF >/dev/null
+	@cmake --build build-package -j $(JOBS)
+	cd build-package && cpack
+
+# Validates the package, installs it, starts it and removes it again.
+package-check: package
+	@sh tools/install-deps.sh desktop-file-utils appstream
+	@sh tools/check-package.sh
+
 clean:
-	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-package
