@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz sanitize package package-check clean
+.PHONY: all deps configure build run test bench fuzz sanitize package package-check windows-check clean
 
 all: build
 
@@ -65,5 +65,13 @@ package-check: package
 	@sh tools/install-deps.sh desktop-file-utils appstream
 	@sh tools/check-package.sh
 
+# The Windows registry code cross-compiled with mingw-w64 and run under Wine.
+windows-check:
+	@sh tools/install-deps.sh g++-mingw-w64-x86-64 wine wine64
+	@cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
+	  -DGRIMLARK_GUI=OFF -DGRIMLARK_TESTS=OFF -DGRIMLARK_WINDOWS_CHECK=ON >/dev/null
+	@cmake --build build-windows -j $(JOBS)
+	@sh tools/windows-check.sh
+
 clean:
-	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-package
+	rm -rf $(BUILD_DIR) build-bench build-fuzz build-asan build-package build-windows
