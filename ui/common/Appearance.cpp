@@ -77,7 +77,10 @@ void applyAppearance(QApplication &app)
         " left: 6px; top: -1px; padding: 0px 2px; }"));
     app.setWindowIcon(programIcon());
     app.setApplicationName(QStringLiteral("Grimlark"));
-    app.setApplicationVersion(QStringLiteral("1.0.4"));
+    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                  .arg(GRIMLARK_VERSION_MAJOR)
+                                  .arg(GRIMLARK_VERSION_MINOR)
+                                  .arg(GRIMLARK_VERSION_PATCH));
 }
 
 } // namespace grimlark::ui

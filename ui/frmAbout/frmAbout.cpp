@@ -12,7 +12,8 @@ using grimlark::ui::px;
 
 namespace {
 
-constexpr int kMajor = 1, kMinor = 0, kRevision = 4;
+constexpr int kMajor = GRIMLARK_VERSION_MAJOR, kMinor = GRIMLARK_VERSION_MINOR,
+              kRevision = GRIMLARK_VERSION_PATCH;
 
 QLabel *addLabel(QWidget *parent, const char *name, int left, int top, int width, int height,
                  bool black)
