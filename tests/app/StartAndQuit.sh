@@ -1,9 +1,9 @@
 #!/bin/sh
-# The program as built: --version answers, and a started editor ends with
+# The program as built: --version answers without a display, and a started editor ends with
 # status 0 when asked to with SIGTERM, as at a session's logout.
 set -eu
 program=$1
-version=$(QT_QPA_PLATFORM=offscreen "$program" --version)
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --version)
 [ "$version" = "Grimlark $2" ] || { echo "--version said '$version'"; exit 1; }
 
 QT_QPA_PLATFORM=offscreen "$program" &

@@ -65,6 +65,14 @@ QIcon programIcon()
     return icon;
 }
 
+QString programVersion()
+{
+    return QStringLiteral("%1.%2.%3")
+        .arg(GRIMLARK_VERSION_MAJOR)
+        .arg(GRIMLARK_VERSION_MINOR)
+        .arg(GRIMLARK_VERSION_PATCH);
+}
+
 void applyAppearance(QApplication &app)
 {
     app.setStyle(new GrimlarkStyle); // the application takes ownership
@@ -77,10 +85,7 @@ void applyAppearance(QApplication &app)
         " left: 6px; top: -1px; padding: 0px 2px; }"));
     app.setWindowIcon(programIcon());
     app.setApplicationName(QStringLiteral("Grimlark"));
-    app.setApplicationVersion(QStringLiteral("%1.%2.%3")
-                                  .arg(GRIMLARK_VERSION_MAJOR)
-                                  .arg(GRIMLARK_VERSION_MINOR)
-                                  .arg(GRIMLARK_VERSION_PATCH));
+    app.setApplicationVersion(programVersion());
 }
 
 } // namespace grimlark::ui

@@ -13,13 +13,17 @@ constexpr int px(int twips) { return twips / 15; }
 /// Sets the look that every window is drawn for: the Fusion style, so that sizes
 /// do not depend on the desktop's theme, and the small sans-serif face that the
 /// fixed control sizes were chosen for.
+/// Also names the application and its version.
 void applyAppearance(QApplication &app);
 
+/// "major.minor.patch", the project's version.
+QString programVersion();
+
 /// The face of every control: Liberation Sans (metric-compatible with Arial) at
-/// 11 pixels, about 8 points at 96 dpi.
+/// 10 pixels, about 7.5 points at 96 dpi.
 QFont applicationFont();
 
-/// The bold face of about 10 points that shows the generated line.
+/// The bold face of 13 pixels, about 10 points, that shows the generated line.
 QFont outputFont();
 
 /// The program's 32 x 32, 16-colour icon.
