@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz sanitize package package-check windows-check clean
+.PHONY: all deps configure build run test bench fuzz sanitize package package-check package-fresh-check windows-check clean
 
 all: build
 
@@ -64,6 +64,11 @@ package:
 package-check: package
 	@sh tools/install-deps.sh desktop-file-utils appstream
 	@sh tools/check-package.sh
+
+# Installs the package into a fresh minimal system and starts it there (root).
+package-fresh-check: package
+	@sh tools/install-deps.sh debootstrap
+	@sh tools/check-package-fresh.sh
 
 # The Windows registry code cross-compiled with mingw-w64 and run under Wine.
 windows-check:
