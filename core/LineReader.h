@@ -51,7 +51,8 @@ ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandle
 
 /// Reads a whole regular file into `bytes`, refusing what readLines refuses. On
 /// ReadFailed, `bytes` holds the lines read before the error, each with its
-/// terminator, and no part of a line; on any other failure it is empty.
+/// terminator, and no part of a line; on any other failure it is empty. The
+/// capacity `bytes` has is used, so a caller may reserve the file's size + 1.
 ReadStatus readFile(const std::string &utf8Path, std::string &bytes);
 
 } // namespace grimlark

@@ -4,10 +4,12 @@
 #include "EntryLoader.h"
 #include "LineReader.h"
 #include "common/Appearance.h"
+#include "common/LargeBuffer.h"
 #include "common/Platform.h"
 #include "common/Windows.h"
 #include "frmMain/frmMain.h"
 
+#include <QFileInfo>
 #include <QListView>
 #include <QPushButton>
 
@@ -52,7 +54,8 @@ void frmBrowser::OpenDatabaseFile(frmMain &editor)
     if (path.isEmpty())
         return;
 
-    std::string bytes;
+    const QFileInfo info(path);
+    std::string bytes = largeBuffer(info.isFile() ? size_t(info.size()) + 1 : 0);
     const grimlark::ReadStatus status = grimlark::readFile(path.toStdString(), bytes);
     // The browser is created by the first line read, so a file that cannot be
     // read leaves no window behind.
