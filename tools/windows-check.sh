@@ -29,7 +29,15 @@ reset() {
     reg delete "$second" /f || true
     rm -rf "$WINEPREFIX/drive_c/grimlark-check"
 }
-with_tool_file() { mkdir -p "$folder_unix" && : > "$folder_unix/MSINFO32.EXE"; }
+first_value() { # type [data]: the first key's PATH
+    if [ $# -gt 1 ]; then reg add "$first" /v PATH /t "$1" /d "$2" /f
+    else reg add "$first" /v PATH /t "$1" /f; fi
+}
+second_key() { reg add "$second" /v MSINFO /t REG_SZ /d "$folder" /f; }
+second_key_with_file() {
+    second_key
+    mkdir -p "$folder_unix" && : > "$folder_unix/MSINFO32.EXE"
+}
 
 failures=0
 check() { # name, expected output
@@ -42,47 +50,34 @@ check() { # name, expected output
     fi
 }
 
-reset
-reg add "$first" /v PATH /t REG_SZ /d 'C:\Program Files\Common Files\Microsoft Shared\MSInfo\msinfo32.exe' /f
-reg add "$second" /v MSINFO /t REG_SZ /d "$folder" /f
-with_tool_file
-check "the first key's PATH is used as it stands" \
-      'command: C:\Program Files\Common Files\Microsoft Shared\MSInfo\msinfo32.exe'
+tool='C:\Program Files\Common Files\Microsoft Shared\MSInfo\msinfo32.exe'
+second_found="command: $folder\\MSINFO32.EXE"
 
-reset
-reg add "$second" /v MSINFO /t REG_SZ /d "$folder" /f
-with_tool_file
-check "only the second key, file present" "command: $folder\\MSINFO32.EXE"
+reset; first_value REG_SZ "$tool"; second_key_with_file
+check "the first key's PATH is used as it stands" "command: $tool"
 
-reset
-reg add "$second" /v MSINFO /t REG_SZ /d "$folder" /f
+reset; second_key_with_file
+check "only the second key, file present" "$second_found"
+
+reset; second_key
 check "only the second key, file missing" "none"
 
 reset
 check "neither key" "none"
 
-reset
-reg add "$first" /v PATH /t REG_EXPAND_SZ /d '%SystemRoot%\msinfo32.exe' /f
+reset; first_value REG_EXPAND_SZ '%SystemRoot%\msinfo32.exe'
 check "a value of another type is found but gives an empty command" "command: "
 
-reset
-reg add "$first" /v PATH /t REG_BINARY /f
-reg add "$second" /v MSINFO /t REG_SZ /d "$folder" /f
-with_tool_file
+reset; first_value REG_BINARY; second_key_with_file
 check "an empty value ends the lookup, second key or not" "none"
 
-reset
-reg add "$first" /v PATH /t REG_SZ /d "$long_text" /f
+reset; first_value REG_SZ "$long_text"
 check "a value over 1024 bytes is not read" "none"
 
-reset
-reg add "$first" /v PATH /t REG_SZ /d "$long_text" /f
-reg add "$second" /v MSINFO /t REG_SZ /d "$folder" /f
-with_tool_file
-check "an over-long first value falls through to the second key" "command: $folder\\MSINFO32.EXE"
+reset; first_value REG_SZ "$long_text"; second_key_with_file
+check "an over-long first value falls through to the second key" "$second_found"
 
-reset
-reg add "$first" /v PATH /t REG_SZ /d "$fits_text" /f
+reset; first_value REG_SZ "$fits_text"
 check "a value of exactly 1024 bytes is read" "command: $fits_text"
 
 reset
