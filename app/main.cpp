@@ -1,12 +1,13 @@
-#include "QuitOnSignal.h"
 #include "common/Appearance.h"
+#include "common/QuitOnSignal.h"
 #include "common/Windows.h"
 #include "frmMain/frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 
-#include <cstring>
+#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -18,39 +19,40 @@ void addOptions(QCommandLineParser &options)
     options.addVersionOption();
 }
 
-/// --help and --version are answered without a display, as on a server's console.
-bool asksOnlyForText(int argc, char **argv)
+/// Answers the options that need no window (help, version, and a mistake in the
+/// options) on the console, before any display is asked for, so that they work
+/// on a server's console too. Returns the exit status when the program is done.
+std::optional<int> answerOnConsole(int &argc, char **argv)
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char *option : {"-h", "--help", "-?", "-v", "--version"})
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-    return false;
+    QCoreApplication console(argc, argv);
+    console.setApplicationName(QStringLiteral("Grimlark"));
+    console.setApplicationVersion(grimlark::ui::programVersion());
+    QCommandLineParser options;
+    addOptions(options);
+    if (!options.parse(console.arguments())) {
+        std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
+                     qPrintable(options.helpText()));
+        return 1;
+    }
+    if (options.isSet(QStringLiteral("help")) || options.isSet(QStringLiteral("help-all")) ||
+        options.isSet(QStringLiteral("version")))
+        options.process(console); // prints and ends the program with status 0
+    return std::nullopt;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (asksOnlyForText(argc, argv)) {
-        QCoreApplication console(argc, argv);
-        console.setApplicationName(QStringLiteral("Grimlark"));
-        console.setApplicationVersion(grimlark::ui::programVersion());
-        QCommandLineParser options;
-        addOptions(options);
-        options.process(console); // prints and ends the program
-        return 0;
-    }
+    if (const std::optional<int> status = answerOnConsole(argc, argv))
+        return *status;
 
     QApplication app(argc, argv);
     grimlark::ui::applyAppearance(app);
     // Lets Wayland desktops match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grimlark.Grimlark"));
-    QCommandLineParser options;
-    addOptions(options);
-    options.process(app); // refuses unknown options with a message
 
-    grimlark::app::quitOnTerminationSignals(&app);
+    grimlark::ui::quitOnTerminationSignals(&app);
     grimlark::ui::Windows::main()->show();
     // The editor's unload closes every other window; with all four gone the program ends.
     return app.exec();

@@ -124,6 +124,12 @@ void splitLines(std::string_view text, const LineSplitter::LineHandler &onLine) 
         onLine(std::string_view(rest, static_cast<size_t>(end - rest)), LineEnd::None);
 }
 
+size_t countLines(std::string_view text) {
+    size_t lines = 0;
+    splitLines(text, [&lines](std::string_view, LineEnd) { ++lines; });
+    return lines;
+}
+
 namespace {
 
 /// Opens a regular file for reading; NotAFile and OpenFailed as readLines says.
@@ -157,32 +163,6 @@ ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandle
         return ReadStatus::ReadFailed;
     splitter.finish();
     return ReadStatus::Done;
-}
-
-ReadStatus readFile(const std::string &utf8Path, std::string &bytes) {
-    bytes.clear();
-    std::ifstream file;
-    if (const ReadStatus status = openRegular(utf8Path, file); status != ReadStatus::Done)
-        return status;
-    // One read of the size the file has now; a file that grows meanwhile is read
-    // on in chunks up to its end.
-    std::error_code error;
-    const auto expected = std::filesystem::file_size(std::filesystem::u8path(utf8Path), error);
-    size_t have = 0;
-    size_t want = error ? size_t(1) << 16 : static_cast<size_t>(expected) + 1;
-    while (file) {
-        bytes.resize(have + want);
-        file.read(&bytes[have], static_cast<std::streamsize>(want));
-        have += static_cast<size_t>(file.gcount());
-        want = size_t(1) << 16;
-    }
-    bytes.resize(have);
-    if (!file.bad())
-        return ReadStatus::Done;
-    // Keep whole lines only: the bytes after the last terminator may be part of one.
-    const size_t last = bytes.find_last_of("\r\n");
-    bytes.resize(last == std::string::npos ? 0 : last + 1);
-    return ReadStatus::ReadFailed;
 }
 
 } // namespace grimlark

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileReader.h"
+
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -33,26 +35,15 @@ private:
     bool m_pendingCR = false; ///< the last chunk ended in CR; an LF may follow
 };
 
-/// Why reading a file stopped.
-enum class ReadStatus {
-    Done,       ///< every line was delivered
-    NotAFile,   ///< missing, empty path, or not a regular file (pipe, device, folder)
-    OpenFailed, ///< the file exists but cannot be opened for reading
-    ReadFailed, ///< an error part-way; the lines before it were delivered
-};
-
 /// Delivers every line of a whole text, in order, as views into `text`; the same
 /// lines that a LineSplitter fed `text` in any chunks would give.
 void splitLines(std::string_view text, const LineSplitter::LineHandler &onLine);
 
+/// The number of lines splitLines delivers for `text`.
+size_t countLines(std::string_view text);
+
 /// Reads a regular file line by line, in UTF-8 path encoding. Never blocks on a
 /// pipe or device: anything but a regular file is refused before it is opened.
 ReadStatus readLines(const std::string &utf8Path, const LineSplitter::LineHandler &onLine);
-
-/// Reads a whole regular file into `bytes`, refusing what readLines refuses. On
-/// ReadFailed, `bytes` holds the lines read before the error, each with its
-/// terminator, and no part of a line; on any other failure it is empty. The
-/// capacity `bytes` has is used, so a caller may reserve the file's size + 1.
-ReadStatus readFile(const std::string &utf8Path, std::string &bytes);
 
 } // namespace grimlark

@@ -122,9 +122,9 @@ TEST_F(ReadLinesFile, ReadsARegularFile) {
 TEST_F(ReadLinesFile, ReadsAWholeFile) {
     const std::string content = "a\r\n" + std::string(200000, 'x') + "\nc";
     std::string bytes = "left over";
-    EXPECT_EQ(readFile(write("db.txt", content), bytes), ReadStatus::Done);
+    EXPECT_EQ(readFile(write("db.txt", content), bytes).status, ReadStatus::Done);
     EXPECT_EQ(bytes, content);
-    EXPECT_EQ(readFile(write("empty.txt", ""), bytes), ReadStatus::Done);
+    EXPECT_EQ(readFile(write("empty.txt", ""), bytes).status, ReadStatus::Done);
     EXPECT_EQ(bytes, "");
 }
 
@@ -134,7 +134,39 @@ TEST_F(ReadLinesFile, RefusesWhatIsNotARegularFile) {
     for (const std::string &path : {std::string(), missing, m_dir.string()}) {
         EXPECT_EQ(readLines(path, none), ReadStatus::NotAFile) << path;
         std::string bytes = "left over";
-        EXPECT_EQ(readFile(path, bytes), ReadStatus::NotAFile) << path;
+        EXPECT_EQ(readFile(path, bytes).status, ReadStatus::NotAFile) << path;
         EXPECT_EQ(bytes, "") << path;
     }
+    std::string bytes;
+    EXPECT_EQ(describe(readFile(m_dir.string(), bytes)), "it is a folder");
+    EXPECT_EQ(describe(readFile(missing, bytes)), "no such file");
+}
+
+// What the size had at the open is all that is read, however the file changes;
+// a cancel keeps nothing; a file too large to hold is refused before any read.
+TEST_F(ReadLinesFile, ReadsTheSizeItHadWhenOpened) {
+    const std::string path = write("db.txt", std::string(5 << 20, 'x') + "\n");
+    std::string bytes;
+    int calls = 0;
+    const auto grow = [&](std::uint64_t, std::uint64_t total) {
+        EXPECT_EQ(total, (5u << 20) + 1);
+        if (calls++ == 0)
+            std::ofstream(path, std::ios::app) << std::string(10 << 20, 'y');
+        return true;
+    };
+    EXPECT_EQ(readFile(path, bytes, grow).status, ReadStatus::Done);
+    EXPECT_EQ(bytes.size(), (5u << 20) + 1);
+    EXPECT_EQ(calls, 2); // after each chunk
+
+    bytes = "left over";
+    const auto cancel = [](std::uint64_t, std::uint64_t) { return false; };
+    EXPECT_EQ(readFile(path, bytes, cancel).status, ReadStatus::Cancelled);
+    EXPECT_EQ(bytes, "");
+
+    const std::string sparse = write("sparse.txt", "");
+    std::filesystem::resize_file(sparse, std::uint64_t(100) << 30); // 100 GB, no blocks
+    const ReadResult huge = readFile(sparse, bytes);
+    EXPECT_EQ(huge.status, ReadStatus::TooLarge);
+    EXPECT_EQ(describe(huge), "it is larger than 4 GB");
+    EXPECT_EQ(bytes, "");
 }

@@ -5,6 +5,7 @@
 
 #include "common/Windows.h"
 #include "frmMain/frmMain.h"
+#include "frmOutput/LineTextBox.h"
 #include "frmOutput/frmOutput.h"
 
 #include <QLineEdit>

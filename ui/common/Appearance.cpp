@@ -1,6 +1,7 @@
 #include "Appearance.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -37,6 +38,38 @@ public:
             }
         }
         return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        // Alt pressed and released alone puts the keyboard in the menu bar, as on
+        // the platform the program comes from.
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+/// Drops Alt+key presses that carry a character: the menus have no access keys,
+/// so without this Alt+F would type "f" into the focused field. Alt with Ctrl is
+/// AltGr on Windows and still types its character; shortcuts (the About
+/// dialog's Alt+S) are matched before a key press is delivered, so they still work.
+class AltLetterFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const Qt::KeyboardModifiers mods = key->modifiers();
+            if (mods.testFlag(Qt::AltModifier) && !mods.testFlag(Qt::ControlModifier) &&
+                !key->text().isEmpty() && key->text().front().isPrint())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
     }
 };
 
@@ -76,13 +109,16 @@ QString programVersion()
 void applyAppearance(QApplication &app)
 {
     app.setStyle(new GrimlarkStyle); // the application takes ownership
-    app.setFont(applicationFont());
     // Frames carry their caption on an etched border line, as desktop editors of
     // this kind draw them; the controls inside are placed for that look.
     app.setStyleSheet(QStringLiteral(
         "QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
         " left: 6px; top: -1px; padding: 0px 2px; }"));
+    // The font after the style sheet: set before, Windows gives menus, message
+    // boxes and lists the system theme's face instead.
+    app.setFont(applicationFont());
+    app.installEventFilter(new AltLetterFilter(&app));
     app.setWindowIcon(programIcon());
     app.setApplicationName(QStringLiteral("Grimlark"));
     app.setApplicationVersion(programVersion());

@@ -13,7 +13,8 @@ constexpr int px(int twips) { return twips / 15; }
 /// Sets the look that every window is drawn for: the Fusion style, so that sizes
 /// do not depend on the desktop's theme, and the small sans-serif face that the
 /// fixed control sizes were chosen for.
-/// Also names the application and its version.
+/// Also names the application and its version, and keeps Alt+letter out of the
+/// text fields (Alt alone opens the menu bar).
 void applyAppearance(QApplication &app);
 
 /// "major.minor.patch", the project's version.

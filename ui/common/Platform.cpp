@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 
 namespace grimlark::ui {
@@ -13,16 +14,30 @@ namespace {
 
 class DesktopPlatform final : public Platform {
 public:
+    // Each dialog is made on the heap and watched: the windows close with delete
+    // on close, so shutting down while a dialog is open (a termination signal, a
+    // screen reader's File > Exit) destroys the parent, and with it the dialog,
+    // inside the dialog's own event loop. A dialog on the stack would then be
+    // freed twice.
+
     QString openFileName(QWidget *parent, const QString &filter, const QString &startPath) override
     {
-        return QFileDialog::getOpenFileName(parent, QString(), startPath, filter);
+        const QPointer<QFileDialog> dialog = new QFileDialog(parent, QString(), startPath, filter);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        QString path;
+        if (dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty())
+            path = dialog->selectedFiles().constFirst();
+        delete dialog.data(); // null when its parent has gone, taking it along
+        return path;
     }
 
     void message(QWidget *parent, const QString &text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Grimlark"), text, QMessageBox::Ok,
-                        parent);
-        box.exec();
+        const QPointer<QMessageBox> box = new QMessageBox(
+            QMessageBox::NoIcon, QStringLiteral("Grimlark"), text, QMessageBox::Ok, parent);
+        box->exec();
+        delete box.data();
     }
 
     bool startDetached(const QString &commandLine) override

@@ -16,7 +16,9 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    /// Shows the Open dialog; returns the chosen path, or the empty text when cancelled.
+    /// Shows the Open dialog; returns the chosen path, or the empty text when
+    /// cancelled. Like message(), it may return after `parent` was destroyed
+    /// (the program was ended meanwhile): callers check before they touch it.
     virtual QString openFileName(QWidget *parent, const QString &filter,
                                  const QString &startPath) = 0;
     /// Tells the user something, in a box captioned "Grimlark" with an OK button.

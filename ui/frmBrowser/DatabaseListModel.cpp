@@ -3,6 +3,8 @@
 #include "LineReader.h"
 #include "Utf8.h"
 
+#include <limits>
+
 namespace grimlark::ui {
 
 namespace {
@@ -72,24 +74,30 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void DatabaseListModel::addFile(std::string bytes)
+bool DatabaseListModel::addFile(std::string bytes)
 {
+    // Counted first, so the positions take exactly their room: growing them as
+    // lines come would cost up to twice that, at 4 bytes a line of a 1-byte line.
+    const size_t lines = countLines(bytes);
+    if (lines == 0)
+        return true;
+    if (lines > size_t(std::numeric_limits<int>::max() - m_rows))
+        return false;
     File file;
     file.bytes = std::move(bytes);
+    file.starts.reserve(lines);
     const char *const base = file.bytes.data();
     splitLines(file.bytes, [&file, base](std::string_view line, LineEnd) {
-        file.starts.push_back(static_cast<size_t>(line.data() - base));
+        file.starts.push_back(static_cast<std::uint32_t>(line.data() - base));
     });
-    if (file.starts.empty())
-        return;
     // Terminators are ASCII, so the file is UTF-8 exactly when each line is.
     file.utf8 = isValidUtf8(file.bytes);
-    file.starts.shrink_to_fit();
     // The newest file's rows come first, before every older file's lines.
     beginInsertRows(QModelIndex(), 0, file.rows() - 1);
     m_rows += file.rows();
     m_files.push_back(std::move(file));
     endInsertRows();
+    return true;
 }
 
 std::string DatabaseListModel::lineUtf8(int row) const

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +27,11 @@ public:
     /// Lists the lines of a file's bytes before every line listed so far, telling
     /// the view once: one notice per line would make a large file several times
     /// slower to list. The bytes become the list's own storage, so a file is held
-    /// once, terminators and all. An empty file adds nothing.
-    void addFile(std::string bytes);
+    /// once, terminators and all, beside 4 bytes a line. An empty file adds
+    /// nothing. Returns false, adding nothing, when the list would pass the most
+    /// rows a view can count (about 2 billion); throws std::bad_alloc when the
+    /// line positions cannot be held.
+    bool addFile(std::string bytes);
 
     /// The text of `row` as UTF-8; empty for a row that does not exist.
     std::string lineUtf8(int row) const;
@@ -35,7 +39,8 @@ public:
 private:
     struct File {
         std::string bytes; ///< the file as read, terminators included
-        std::vector<size_t> starts; ///< where each line begins in `bytes`
+        /// Where each line begins in `bytes`; files are at most 4 GB.
+        std::vector<std::uint32_t> starts;
         bool utf8 = true;
         int rows() const { return static_cast<int>(starts.size()); }
         /// Line `i` without its terminator.

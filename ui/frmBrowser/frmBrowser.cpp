@@ -2,16 +2,23 @@
 
 #include "DatabaseListModel.h"
 #include "EntryLoader.h"
-#include "LineReader.h"
+#include "FileReader.h"
 #include "common/Appearance.h"
-#include "common/LargeBuffer.h"
 #include "common/Platform.h"
 #include "common/Windows.h"
 #include "frmMain/frmMain.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QListView>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
+
+#include <functional>
+#include <new>
 
 using grimlark::ui::px;
 
@@ -47,25 +54,103 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     QWidget::setTabOrder(lstDB, cmdLoad);
 }
 
+namespace {
+
+/// Reading that is still going after this long shows its progress.
+constexpr int kProgressDelayMs = 500;
+
+/// The read's progress callback: keeps the window thread answering signals and
+/// shows a progress dialog with Cancel once the read has taken a while. It stops
+/// the read when the user cancels or the editor is closing (the program is
+/// ending). Before the dialog shows, only non-input events are handled, so the
+/// editor cannot be used meanwhile.
+class ReadProgressDialog {
+public:
+    ReadProgressDialog(QWidget *editor, const QString &path) : m_editor(editor), m_path(path)
+    {
+        m_clock.start();
+    }
+    ~ReadProgressDialog() { delete m_dialog.data(); }
+    ReadProgressDialog(const ReadProgressDialog &) = delete;
+    ReadProgressDialog &operator=(const ReadProgressDialog &) = delete;
+
+    bool operator()(std::uint64_t done, std::uint64_t total)
+    {
+        if (!m_dialog && m_clock.elapsed() >= kProgressDelayMs && editorOpen()) {
+            m_dialog = new QProgressDialog(
+                QStringLiteral("Reading %1").arg(QFileInfo(m_path).fileName()),
+                QStringLiteral("Cancel"), 0, 1000, m_editor);
+            m_dialog->setObjectName(QStringLiteral("dlgProgress"));
+            m_dialog->setWindowTitle(QStringLiteral("Grimlark"));
+            m_dialog->setWindowModality(Qt::ApplicationModal);
+            m_dialog->setMinimumDuration(0);
+            m_dialog->setAutoClose(false);
+            m_dialog->setAutoReset(false);
+            m_dialog->show();
+        }
+        if (m_dialog)
+            m_dialog->setValue(total ? int(done * 1000 / total) : 0);
+        QCoreApplication::processEvents(m_dialog ? QEventLoop::AllEvents
+                                                 : QEventLoop::ExcludeUserInputEvents);
+        return editorOpen() && !(m_dialog && m_dialog->wasCanceled());
+    }
+
+private:
+    bool editorOpen() const { return m_editor && m_editor->isVisible(); }
+
+    QPointer<QWidget> m_editor;
+    QString m_path;
+    QElapsedTimer m_clock;
+    QPointer<QProgressDialog> m_dialog;
+};
+
+} // namespace
+
 void frmBrowser::OpenDatabaseFile(frmMain &editor)
 {
     using namespace grimlark::ui;
+    const QPointer<frmMain> owner = &editor;
     const QString path = editor.CommonDialog1.ShowOpen(&editor);
-    if (path.isEmpty())
+    if (path.isEmpty() || !owner)
         return;
 
-    const QFileInfo info(path);
-    std::string bytes = largeBuffer(info.isFile() ? size_t(info.size()) + 1 : 0);
-    const grimlark::ReadStatus status = grimlark::readFile(path.toStdString(), bytes);
+    std::string bytes;
+    grimlark::ReadResult result;
+    {
+        ReadProgressDialog progress(&editor, path);
+        result = grimlark::readFile(path.toStdString(), bytes, std::ref(progress));
+    }
+    if (!owner || result.status == grimlark::ReadStatus::Cancelled)
+        return; // the program is ending, or the user chose to stop
+    auto refuse = [&](const std::string &reason) {
+        Platform::current().message(&editor, QStringLiteral("The file \"%1\" could not be opened: %2.")
+                                                 .arg(QDir::toNativeSeparators(path),
+                                                      QString::fromStdString(reason)));
+    };
+    if (result.status == grimlark::ReadStatus::TooLarge) {
+        refuse(grimlark::describe(result));
+        return;
+    }
+
     // The browser is created by the first line read, so a file that cannot be
     // read leaves no window behind.
     frmBrowser *browser = Windows::existingBrowser();
     if (!bytes.empty()) {
         if (!browser)
             browser = Windows::browser();
-        browser->m_model->addFile(std::move(bytes));
+        bool added = false;
+        try {
+            added = browser->m_model->addFile(std::move(bytes));
+        } catch (const std::bad_alloc &) {
+            refuse("there is not enough memory to hold it");
+            return;
+        }
+        if (!added) {
+            refuse("it has more lines than the list can hold");
+            return;
+        }
     }
-    if (status != grimlark::ReadStatus::Done)
+    if (result.status != grimlark::ReadStatus::Done)
         return; // lines read before the failure stay; the browser is not shown
 
     if (!browser)

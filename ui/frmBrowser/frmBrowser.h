@@ -19,7 +19,9 @@ public:
 
     /// File > Open: asks for a file and lists its lines at the top of the browser,
     /// which is shown once the whole file is read. A cancelled dialog, or a path
-    /// that is missing, unreadable or not a regular file, ends the command silently.
+    /// that is missing, unreadable or not a regular file, ends the command silently;
+    /// a file too large to hold is refused with a message naming it. A read that
+    /// takes over half a second shows its progress, with Cancel (nothing added).
     static void OpenDatabaseFile(frmMain &editor);
 
     grimlark::ui::DatabaseListModel *model() const { return m_model; }

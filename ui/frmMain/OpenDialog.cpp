@@ -2,7 +2,9 @@
 
 #include "common/Platform.h"
 
+#include <QPointer>
 #include <QStringList>
+#include <QWidget>
 
 namespace grimlark::ui {
 
@@ -22,7 +24,12 @@ QString toQtFilter(const QString &filter)
 
 QString OpenDialog::ShowOpen(QWidget *parent)
 {
+    // This object lives in the window that parents the dialog: if the window was
+    // destroyed while the dialog was open, so was this object.
+    const QPointer<QWidget> owner = parent;
     const QString path = Platform::current().openFileName(parent, toQtFilter(Filter), FileName);
+    if (!owner)
+        return {};
     if (!path.isEmpty())
         FileName = path;
     return path;

@@ -15,7 +15,9 @@ public:
 
     /// Shows the system's Open dialog, starting at the last chosen path. Returns the
     /// chosen path, which becomes FileName, or the empty text when cancelled, which
-    /// leaves FileName as it was.
+    /// leaves FileName as it was. `parent` must be the window that holds this
+    /// object; when it was destroyed while the dialog was open, returns the empty
+    /// text and touches nothing.
     QString ShowOpen(QWidget *parent);
 };
 

@@ -8,6 +8,7 @@
 #include "common/Windows.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
+#include "frmOutput/LineTextBox.h"
 #include "frmOutput/frmOutput.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 using grimlark::ui::DropDownList;
@@ -222,6 +224,7 @@ void frmMain::buildControls()
         auto *box = new QLineEdit(QString::fromLatin1(row.initial), frame);
         box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kTextBoxHeight));
+        box->setMaxLength(std::numeric_limits<int>::max()); // text boxes take any length
         box->setCursorPosition(0);
         this->*row.box = box;
 
@@ -339,7 +342,7 @@ void frmMain::mnuTextGen_Click()
     BuildTextEntry();
     frmOutput *output = grimlark::ui::Windows::output();
     output->txtMobInfo->setPlainText(QString());
-    output->txtMobInfo->setPlainText(strGen);
+    output->txtMobInfo->setLine(strGen);
     output->showInFront();
 }
 
@@ -353,16 +356,14 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::mnuExit_Click()
 {
-    std::int16_t cancel = 0;
-    Form_Unload(cancel);
+    close(); // the one way out: the closing runs Form_Unload
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    m_closing = true;
     std::int16_t cancel = 0;
     Form_Unload(cancel);
-    event->accept(); // closing is never refused
+    event->setAccepted(cancel == 0); // never set: closing cannot be refused
 }
 
 void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
@@ -374,9 +375,7 @@ void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
         about->close();
     if (frmBrowser *browser = Windows::existingBrowser())
         browser->close();
-    if (!m_closing) {
-        m_closing = true;
-        close(); // comes back here through closeEvent, which releases the references
-    }
+    // This window is closing already: every way of ending (File > Exit, the close
+    // box, a termination signal) closes it, and its closing runs this routine.
     Windows::releaseAll();
 }

@@ -101,20 +101,16 @@ public slots:
     void mnuTextGen_Click();
     void mnuAbout_Click();
 
-public:
-    /// Closes the output window, the About dialog, the browser and this window,
-    /// then releases all four references. Safe to enter again while it runs: the
-    /// closing of this window started by it calls it once more.
-    void Form_Unload(std::int16_t &Cancel);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
+    /// Closes the output window, the About dialog and the browser, then releases
+    /// all four references. Runs within this window's closing, which every way of
+    /// ending the program goes through, so it runs once per shutdown.
+    void Form_Unload(std::int16_t &Cancel);
 
 private:
     void Form_Load();
     void buildControls();
     void buildMenus();
     void setTabOrder();
-
-    bool m_closing = false;
 };

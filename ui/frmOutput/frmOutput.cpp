@@ -2,9 +2,9 @@
 
 #include "common/Appearance.h"
 #include "common/Windows.h"
+#include "LineTextBox.h"
 
 #include <QCloseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 using grimlark::ui::px;
@@ -19,7 +19,7 @@ frmOutput::frmOutput(QWidget *parent) : QWidget(parent)
     setWindowIcon(grimlark::ui::programIcon());
     setFixedSize(px(8295), px(3675));
 
-    txtMobInfo = new QPlainTextEdit(this);
+    txtMobInfo = new LineTextBox(this);
     txtMobInfo->setObjectName(QStringLiteral("txtMobInfo"));
     txtMobInfo->setGeometry(0, 0, px(8295), px(3135));
     txtMobInfo->setFont(grimlark::ui::outputFont());
@@ -52,24 +52,19 @@ void frmOutput::showInFront()
 
 void frmOutput::cmdClose_Click()
 {
-    std::int16_t cancel = 0;
-    Form_Unload(cancel);
+    close(); // the same way out as the close box: the closing runs Form_Unload
 }
 
 void frmOutput::closeEvent(QCloseEvent *event)
 {
-    m_unloading = true;
     std::int16_t cancel = 0;
     Form_Unload(cancel);
-    event->accept();
+    event->setAccepted(cancel == 0);
 }
 
 void frmOutput::Form_Unload(std::int16_t & /*Cancel*/)
 {
     hide();
-    if (!m_unloading) {
-        m_unloading = true;
-        close(); // destroys the window (delete on close); comes back through closeEvent
-    }
+    // The closing under way destroys the window (delete on close).
     grimlark::ui::Windows::releaseOutput();
 }

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 
-class QPlainTextEdit;
+class LineTextBox;
 class QPushButton;
 
 /// "Code Output": shows the last generated line so that the user can copy it.
@@ -18,20 +18,15 @@ public:
     /// focus in the text box.
     void showInFront();
 
-    QPlainTextEdit *txtMobInfo = nullptr;
+    LineTextBox *txtMobInfo = nullptr;
     QPushButton *cmdClose = nullptr;
 
 public slots:
     void cmdClose_Click();
 
-public:
-    /// Hides and destroys the window and empties its reference. Harmless when an
-    /// unload is already under way.
-    void Form_Unload(std::int16_t &Cancel);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
-
-private:
-    bool m_unloading = false;
+    /// Hides the window and empties its reference; runs within the window's
+    /// closing (Close, the close box, the editor's shutdown), which destroys it.
+    void Form_Unload(std::int16_t &Cancel);
 };

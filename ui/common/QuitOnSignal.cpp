@@ -1,6 +1,6 @@
 #include "QuitOnSignal.h"
 
-#include "common/Windows.h"
+#include "Windows.h"
 #include "frmMain/frmMain.h"
 
 #include <QCoreApplication>
@@ -9,12 +9,13 @@
 #ifdef Q_OS_UNIX
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
 
-namespace grimlark::app {
+namespace grimlark::ui {
 
 #ifdef Q_OS_UNIX
 namespace {
@@ -25,28 +26,35 @@ int g_wakeFds[2] = {-1, -1};
 
 void onSignal(int)
 {
+    // Non-blocking: once a burst of signals has filled the socket, more bytes
+    // add nothing, and a blocking write here would hang the program for good.
+    const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(g_wakeFds[0], &byte, 1);
+    errno = savedErrno;
 }
 
 } // namespace
 
 void quitOnTerminationSignals(QObject *parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_wakeFds) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_wakeFds) != 0)
         return; // the program still runs; it just ends the default way on a signal
     auto *notifier = new QSocketNotifier(g_wakeFds[1], QSocketNotifier::Read, parent);
     QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t got = ::read(g_wakeFds[1], &byte, 1);
-        if (frmMain *editor = ui::Windows::existingMain())
+        char bytes[256];
+        while (::read(g_wakeFds[1], bytes, sizeof bytes) > 0) {
+        }
+        if (frmMain *editor = Windows::existingMain())
             editor->close();
         QCoreApplication::quit(); // also ends a modal dialog's loop
     });
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    // No SA_RESTART: a read that blocks (a file on a dead network mount) returns
+    // early, and the file reader hands control back so this socket is heard.
+    action.sa_flags = 0;
     for (const int signal : {SIGTERM, SIGINT, SIGHUP})
         sigaction(signal, &action, nullptr);
 }
@@ -54,4 +62,4 @@ void quitOnTerminationSignals(QObject *parent)
 void quitOnTerminationSignals(QObject *) {}
 #endif
 
-} // namespace grimlark::app
+} // namespace grimlark::ui

@@ -2,7 +2,7 @@
 
 class QObject;
 
-namespace grimlark::app {
+namespace grimlark::ui {
 
 /// Makes SIGTERM, SIGINT and SIGHUP close the editor (and with it every other
 /// window) through its usual unload, then end the program with exit status 0,
@@ -10,4 +10,4 @@ namespace grimlark::app {
 /// platform has no such signals.
 void quitOnTerminationSignals(QObject *parent);
 
-} // namespace grimlark::app
+} // namespace grimlark::ui

@@ -1,0 +1,243 @@
+#include "FileReader.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+#endif
+
+namespace grimlark {
+
+namespace {
+
+/// Reads in pieces of this size, so that progress is told and a cancel is heard.
+constexpr std::size_t kChunk = std::size_t(4) << 20;
+
+/// Outcome of one system read: bytes read, 0 at the end, -1 on error.
+struct Got {
+    long long bytes;
+    int error; ///< errno when bytes is -1; EINTR for an interrupted read
+};
+
+#ifdef _WIN32
+
+class OpenFile {
+public:
+    ~OpenFile()
+    {
+        if (m_handle != INVALID_HANDLE_VALUE)
+            CloseHandle(m_handle);
+    }
+    /// Opens a regular file; NotAFile or OpenFailed with the reason otherwise.
+    ReadResult open(const std::string &utf8Path)
+    {
+        const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8Path.data(),
+                                             int(utf8Path.size()), nullptr, 0);
+        if (wide <= 0)
+            return {ReadStatus::NotAFile, ENOENT};
+        std::wstring path(std::size_t(wide), L'\0');
+        MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8Path.data(), int(utf8Path.size()),
+                            path.data(), wide);
+        // Without FILE_FLAG_BACKUP_SEMANTICS a folder does not open; a pipe
+        // client and a device do, without waiting, and are refused below.
+        m_handle = CreateFileW(path.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (m_handle == INVALID_HANDLE_VALUE) {
+            switch (GetLastError()) {
+            case ERROR_FILE_NOT_FOUND:
+            case ERROR_PATH_NOT_FOUND:
+            case ERROR_INVALID_NAME:
+                return {ReadStatus::NotAFile, ENOENT};
+            case ERROR_ACCESS_DENIED: {
+                const DWORD attributes = GetFileAttributesW(path.c_str());
+                if (attributes != INVALID_FILE_ATTRIBUTES &&
+                    (attributes & FILE_ATTRIBUTE_DIRECTORY))
+                    return {ReadStatus::NotAFile, EISDIR};
+                return {ReadStatus::OpenFailed, EACCES};
+            }
+            case ERROR_SHARING_VIOLATION:
+                return {ReadStatus::OpenFailed, EBUSY};
+            default:
+                return {ReadStatus::OpenFailed, EIO};
+            }
+        }
+        LARGE_INTEGER size;
+        if (GetFileType(m_handle) != FILE_TYPE_DISK || !GetFileSizeEx(m_handle, &size))
+            return {ReadStatus::NotAFile, 0};
+        m_size = std::uint64_t(size.QuadPart);
+        return {};
+    }
+    std::uint64_t size() const { return m_size; }
+    Got read(char *into, std::size_t size)
+    {
+        DWORD got = 0;
+        if (!ReadFile(m_handle, into, DWORD(size), &got, nullptr))
+            return {-1, EIO};
+        return {static_cast<long long>(got), 0};
+    }
+
+private:
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    std::uint64_t m_size = 0;
+};
+
+#else
+
+class OpenFile {
+public:
+    ~OpenFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ReadResult open(const std::string &utf8Path)
+    {
+        // O_NONBLOCK: a FIFO put in the file's place must not hold the open.
+        m_fd = ::open(utf8Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (m_fd < 0) {
+            const int error = errno;
+            if (error == ENOENT || error == ENOTDIR || error == ENXIO || error == ENAMETOOLONG)
+                return {ReadStatus::NotAFile, error};
+            return {ReadStatus::OpenFailed, error};
+        }
+        struct stat info {};
+        if (::fstat(m_fd, &info) != 0)
+            return {ReadStatus::OpenFailed, errno};
+        if (!S_ISREG(info.st_mode))
+            return {ReadStatus::NotAFile, S_ISDIR(info.st_mode) ? EISDIR : 0};
+        // Reads of a regular file wait for the disk as usual.
+        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+        m_size = std::uint64_t(info.st_size);
+        return {};
+    }
+    std::uint64_t size() const { return m_size; }
+    Got read(char *into, std::size_t size)
+    {
+        const ssize_t got = ::read(m_fd, into, size);
+        return {static_cast<long long>(got), got < 0 ? errno : 0};
+    }
+
+private:
+    int m_fd = -1;
+    std::uint64_t m_size = 0;
+};
+
+#endif
+
+/// Room for `size` bytes in `bytes`, asking the system to back it with large
+/// pages where it can (Linux transparent huge pages): reading a 30 MB file into
+/// fresh memory otherwise costs more in page faults than the read itself.
+void reserveLarge(std::string &bytes, std::size_t size)
+{
+    bytes.reserve(size);
+#ifdef __linux__
+    constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
+    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = (begin + bytes.capacity()) & ~(kHugePage - 1);
+    if (last > first)
+        ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+#endif
+}
+
+ReadResult readOpened(OpenFile &file, std::string &bytes, const ReadProgress &progress)
+{
+    const std::uint64_t total = file.size();
+    if (total > kMaxFileBytes)
+        return {ReadStatus::TooLarge, EFBIG};
+    try {
+        reserveLarge(bytes, std::size_t(total));
+    } catch (const std::bad_alloc &) {
+        return {ReadStatus::TooLarge, ENOMEM};
+    } catch (const std::length_error &) {
+        return {ReadStatus::TooLarge, ENOMEM};
+    }
+    std::size_t have = 0;
+    while (have < total) {
+        const std::size_t want = std::min<std::size_t>(kChunk, std::size_t(total) - have);
+        bytes.resize(have + want); // within the reserve: never allocates
+        const Got got = file.read(&bytes[have], want);
+        if (got.bytes < 0 && got.error == EINTR) {
+            bytes.resize(have);
+            if (progress && !progress(have, total)) {
+                bytes.clear();
+                return {ReadStatus::Cancelled, 0};
+            }
+            continue;
+        }
+        if (got.bytes < 0) {
+            // Keep whole lines only: the bytes after the last terminator may be part of one.
+            bytes.resize(have);
+            const std::size_t last = bytes.find_last_of("\r\n");
+            bytes.resize(last == std::string::npos ? 0 : last + 1);
+            return {ReadStatus::ReadFailed, got.error};
+        }
+        have += std::size_t(got.bytes);
+        bytes.resize(have);
+        if (got.bytes == 0)
+            break; // the file shrank since it was opened: what is there is all
+        if (progress && !progress(have, total)) {
+            bytes.clear();
+            return {ReadStatus::Cancelled, 0};
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+ReadResult readFile(const std::string &utf8Path, std::string &bytes, const ReadProgress &progress)
+{
+    bytes.clear();
+    if (utf8Path.empty() || utf8Path.find('\0') != std::string::npos)
+        return {ReadStatus::NotAFile, ENOENT};
+    OpenFile file;
+    if (const ReadResult opened = file.open(utf8Path); opened.status != ReadStatus::Done)
+        return opened;
+    return readOpened(file, bytes, progress);
+}
+
+std::string describe(const ReadResult &result)
+{
+    switch (result.status) {
+    case ReadStatus::Done:
+    case ReadStatus::Cancelled:
+        return {};
+    case ReadStatus::TooLarge:
+        return result.systemError == ENOMEM ? "there is not enough memory to hold it"
+                                            : "it is larger than 4 GB";
+    case ReadStatus::NotAFile:
+        if (result.systemError == EISDIR)
+            return "it is a folder";
+        if (result.systemError == 0)
+            return "it is not a regular file";
+        return "no such file";
+    case ReadStatus::OpenFailed:
+        if (result.systemError == EACCES || result.systemError == EPERM)
+            return "permission denied";
+        break;
+    case ReadStatus::ReadFailed:
+        return "a read error (" + std::string(std::strerror(result.systemError)) + ")";
+    }
+    std::string reason = std::strerror(result.systemError);
+    if (!reason.empty())
+        reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
+    return reason;
+}
+
+} // namespace grimlark

@@ -1,0 +1,93 @@
+#include "LineTextBox.h"
+
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// QTextDocument starts a new block at each of these characters; the block keeps
+// which one it was in its user state, so that a copy can give it back.
+constexpr char16_t kFrameStart = 0xFDD0, kFrameEnd = 0xFDD1;
+constexpr int kCrLf = 0x10000; // a code no single UTF-16 unit has
+
+bool breaksBlock(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == kFrameStart ||
+           c == kFrameEnd;
+}
+
+/// Word wrapping searches back to the last break opportunity on every visual line,
+/// so a paragraph with long runs without one lays out in time that grows with the
+/// square of the run. Past this run length the box wraps anywhere instead.
+constexpr int kLongestWordWrapRun = 1000;
+
+bool hasLongRun(const QString &text)
+{
+    int run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() || c == u'-' ? 0 : run + 1;
+        if (run > kLongestWordWrapRun)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void LineTextBox::setLine(const QString &text)
+{
+    setWordWrapMode(hasLongRun(text) ? QTextOption::WrapAnywhere
+                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setPlainText(text);
+    // Tag each block after the first with the character(s) that began it.
+    QTextBlock block = document()->firstBlock();
+    for (qsizetype i = 0; i < text.size() && block.isValid(); ++i) {
+        if (!breaksBlock(text[i]))
+            continue;
+        block = block.next();
+        if (!block.isValid())
+            break;
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            block.setUserState(kCrLf);
+            ++i;
+        } else {
+            block.setUserState(text[i].unicode());
+        }
+    }
+}
+
+QString LineTextBox::exactText(int from, int to) const
+{
+    QString text;
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        const QString own = block.text();
+        const int start = block.position();
+        const int begin = qMax(from - start, 0);
+        const int end = qMin(to - start, int(own.size()));
+        if (end > begin)
+            text += own.mid(begin, end - begin);
+        const QTextBlock next = block.next();
+        const int separator = start + int(own.size());
+        if (!next.isValid() || separator < from || separator >= to)
+            continue;
+        const int state = next.userState();
+        if (state == kCrLf)
+            text += QStringLiteral("\r\n");
+        else if (state > 0)
+            text += QChar(char16_t(state));
+        else
+            text += u'\n'; // a line break typed into the box
+    }
+    return text;
+}
+
+QMimeData *LineTextBox::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    auto *data = new QMimeData;
+    data->setText(exactText(cursor.selectionStart(), cursor.selectionEnd()));
+    return data;
+}
