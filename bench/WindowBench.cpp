@@ -1,6 +1,7 @@
 // The windows, offscreen: opening a database file into the browser (first and
 // second open) against the plain read, and building and showing the editor
-// against a plain main window holding as many plain widgets.
+// against a plain main window holding as many plain widgets, and showing a
+// 1.7 MB generated line against putting it into a plain text box.
 
 #include "BenchData.h"
 
@@ -10,6 +11,8 @@
 #include "frmBrowser/DatabaseListModel.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmMain/frmMain.h"
+#include "frmOutput/LineTextBox.h"
+#include "frmOutput/frmOutput.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,6 +26,9 @@
 #include <QListView>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
 
 using namespace grimlark;
 
@@ -168,5 +174,58 @@ void Startup_Baseline_PlainWindow(benchmark::State &state)
     }
 }
 BENCHMARK(Startup_Baseline_PlainWindow)->Unit(benchmark::kMillisecond);
+
+/// A line of 1.7 MB: every text field 30,000 characters without a blank.
+void fillWithLongFields(frmMain &editor)
+{
+    for (QLineEdit *box : editor.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^txt"))))
+        box->setText(QString(30000, QLatin1Char('x')));
+}
+
+/// Generate > Text Entry of a 1.7 MB line, until the output window is shown
+/// and its text laid out (the scroll bar knows its range).
+void TextEntry_LongLine_Shown(benchmark::State &state)
+{
+    auto *editor = new frmMain;
+    fillWithLongFields(*editor);
+    for (auto _ : state) {
+        editor->mnuTextGen->trigger();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(ui::Windows::existingOutput()->txtMobInfo->verticalScrollBar()->maximum());
+        state.PauseTiming();
+        ui::Windows::existingOutput()->close();
+        flush();
+        state.ResumeTiming();
+    }
+    editor->close();
+    flush();
+}
+BENCHMARK(TextEntry_LongLine_Shown)->Unit(benchmark::kMillisecond);
+
+/// The same line put into a plain, unwrapped text box of the same size and shown.
+void TextEntry_Baseline_PlainTextAssignment(benchmark::State &state)
+{
+    auto *editor = new frmMain;
+    fillWithLongFields(*editor);
+    editor->BuildTextEntry();
+    const QString line = editor->strGen;
+    editor->close();
+    flush();
+    for (auto _ : state) {
+        auto *box = new QPlainTextEdit;
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->resize(553, 209);
+        box->setLineWrapMode(QPlainTextEdit::NoWrap);
+        box->setPlainText(line);
+        box->show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(box->verticalScrollBar()->maximum());
+        state.PauseTiming();
+        box->close();
+        flush();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(TextEntry_Baseline_PlainTextAssignment)->Unit(benchmark::kMillisecond);
 
 } // namespace

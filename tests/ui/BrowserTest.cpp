@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -243,18 +244,24 @@ void BrowserTest::badInputNeverHarmsTheFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("setup"); // how the path is made unusable, if at all
-    QTest::addColumn<int>("items");     // -1: a silent end, no browser
+    QTest::addColumn<int>("items");     // -1: no browser
+    QTest::addColumn<QString>("message"); // what the user is told, if anything
 
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary.append(char(i * 37 % 256));
-    QTest::newRow("binary file") << binary << "" << int(binary.count('\n') + binary.count('\r') - binary.count("\r\n") + 1);
-    QTest::newRow("NUL bytes") << QByteArray("a\0b\n\0\n", 6) << "" << 2;
-    QTest::newRow("10 MB single line") << QByteArray(10 << 20, 'x') << "" << 1;
-    QTest::newRow("invalid UTF-8") << QByteArray("\xC3\x28\n\xFF\n") << "" << 2;
-    QTest::newRow("10,000 commas") << QByteArray(10000, ',') << "" << 1;
-    QTest::newRow("path over 260 characters") << QByteArray("1\n2\n") << "long" << 2;
-    QTest::newRow("deleted after the dialog") << QByteArray("1\n") << "deleted" << -1;
+    QTest::newRow("binary file") << binary << "" << int(binary.count('\n') + binary.count('\r') - binary.count("\r\n") + 1) << "";
+    QTest::newRow("NUL bytes") << QByteArray("a\0b\n\0\n", 6) << "" << 2 << "";
+    QTest::newRow("10 MB single line") << QByteArray(10 << 20, 'x') << "" << 1 << "";
+    QTest::newRow("invalid UTF-8") << QByteArray("\xC3\x28\n\xFF\n") << "" << 2 << "";
+    QTest::newRow("10,000 commas") << QByteArray(10000, ',') << "" << 1 << "";
+    QTest::newRow("path over 260 characters") << QByteArray("1\n2\n") << "long" << 2 << "";
+    QTest::newRow("deleted after the dialog") << QByteArray("1\n") << "deleted" << -1 << "";
+    QTest::newRow("100 GB sparse file") << QByteArray("1\n") << "sparse" << -1
+                                        << "could not be opened: it is larger than 4 GB.";
+    // A pipe put in the file's place after the dialog, with a writer that never
+    // writes: opening or reading it would wait for ever.
+    QTest::newRow("swapped for a held pipe") << QByteArray("1\n") << "pipe" << -1 << "";
 }
 
 void BrowserTest::badInputNeverHarmsTheFile()
@@ -262,6 +269,7 @@ void BrowserTest::badInputNeverHarmsTheFile()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, setup);
     QFETCH(int, items);
+    QFETCH(QString, message);
     UiSession session;
     QString name = QStringLiteral("db.txt");
     if (setup == QLatin1String("long")) {
@@ -278,9 +286,29 @@ void BrowserTest::badInputNeverHarmsTheFile()
     const QDateTime modified = QFileInfo(path).lastModified();
     if (setup == QLatin1String("deleted"))
         QVERIFY(QFile::remove(path));
+    if (setup == QLatin1String("sparse"))
+        QVERIFY(QFile::resize(path, qint64(100) << 30));
+    int writer = -1;
+    if (setup == QLatin1String("pipe")) {
+#ifdef Q_OS_UNIX
+        QVERIFY(QFile::remove(path) && mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        writer = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+        QVERIFY(writer >= 0);
+#else
+        QSKIP("named pipes live outside the file system on Windows");
+#endif
+    }
 
     session.open(path);
-    QVERIFY(session.platform.messages.isEmpty());
+    if (writer >= 0)
+        ::close(writer);
+    if (message.isEmpty()) {
+        QVERIFY(session.platform.messages.isEmpty());
+    } else {
+        QCOMPARE(session.platform.messages.size(), 1);
+        QVERIFY2(session.platform.messages.first().contains(message),
+                 qPrintable(session.platform.messages.first()));
+    }
     if (items < 0) {
         QVERIFY(!existingBrowser());
         return;

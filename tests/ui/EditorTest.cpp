@@ -58,6 +58,8 @@ private slots:
     void controlsGiveTheirCodes();
     void textTypedIntoAListIsNeverUsed();
     void sqlEntryDoesNothing();
+    void fieldsKeepAnyLength();
+    void altWithALetterNeverTypes();
     void exitClosesEveryWindow_data();
     void exitClosesEveryWindow();
     void everyCaptionShowsWhole();
@@ -178,6 +180,27 @@ void EditorTest::sqlEntryDoesNothing()
     QVERIFY(session.platform.messages.isEmpty());
     for (QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(window == session.editor || !window->isVisible(), qPrintable(window->objectName()));
+}
+
+void EditorTest::fieldsKeepAnyLength()
+{
+    UiSession session;
+    grimlark::MonsterEntry entry = session.editor->readEntry();
+    entry.Name = std::string(40000, 'N'); // as a loaded line may hold
+    session.editor->showEntry(entry);
+    QCOMPARE(fieldsOf(generate(session.editor)).value(1).size(), 40000);
+}
+
+void EditorTest::altWithALetterNeverTypes()
+{
+    UiSession session;
+    QLineEdit *id = session.editor->txtID;
+    id->setFocus();
+    id->setCursorPosition(0);
+    for (const Qt::Key key : {Qt::Key_F, Qt::Key_G, Qt::Key_X})
+        QTest::keyClick(id, key, Qt::AltModifier);
+    QTest::keyClick(id, Qt::Key_1);
+    QCOMPARE(id->text(), QStringLiteral("17000"));
 }
 
 void EditorTest::exitClosesEveryWindow_data()

@@ -8,6 +8,7 @@
 #include "frmOutput/LineTextBox.h"
 #include "frmOutput/frmOutput.h"
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -27,6 +28,7 @@ private slots:
     void closingEmptiesTheReference();
     void enterBreaksTheLineAndEscDoesNothing();
     void longLineWrapsWithAVerticalBarOnly();
+    void copyGivesTheLineExactly();
 };
 
 void OutputTest::firstTextEntryShowsTheLineWithFocus()
@@ -112,6 +114,23 @@ void OutputTest::longLineWrapsWithAVerticalBarOnly()
     QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
     box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
     QCOMPARE(box->verticalScrollBar()->value(), box->verticalScrollBar()->maximum());
+}
+
+// What the document would turn into blanks or line breaks comes out as it went in,
+// as do fields far longer than any word wrapping searches through.
+void OutputTest::copyGivesTheLineExactly()
+{
+    UiSession session;
+    session.editor->txtName->setText(QStringLiteral("a\u00A0b\u2028c\u2029d\uFDD0e\uFDD1f\r\ng"));
+    session.editor->txtJName->setText(QString(40000, QLatin1Char('j')));
+    session.editor->mnuTextGen->trigger();
+    LineTextBox *box = existingOutput()->txtMobInfo;
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text().toUtf8(), session.editor->strGen.toUtf8());
+
+    // A part of it, inside the name: the no-break space to the frame mark.
+    QCOMPARE(box->exactText(6, 13), session.editor->strGen.mid(6, 7));
 }
 
 GRIMLARK_UI_TEST_MAIN(OutputTest)

@@ -1,0 +1,96 @@
+// Ending the program while a modal dialog is open, each way a user or the
+// session can: File > Exit (as a screen reader triggers it), the close box and a
+// termination signal. The real dialogs run; every way ends the event loop with
+// status 0, every window gone and nothing freed twice (run under the sanitizers).
+
+#include "UiTestSupport.h"
+
+#include "common/QuitOnSignal.h"
+#include "common/Windows.h"
+#include "frmAbout/frmAbout.h"
+#include "frmBrowser/DatabaseListModel.h"
+#include "frmBrowser/frmBrowser.h"
+#include "frmMain/frmMain.h"
+
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+
+using namespace grimlark::ui;
+
+class ShutdownTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void endsWhileAModalIsOpen_data();
+    void endsWhileAModalIsOpen();
+};
+
+void ShutdownTest::initTestCase()
+{
+    quitOnTerminationSignals(qApp);
+    qApp->setQuitOnLastWindowClosed(true); // as in the program
+}
+
+void ShutdownTest::endsWhileAModalIsOpen_data()
+{
+    QTest::addColumn<QString>("modal");
+    QTest::addColumn<QString>("way");
+    for (const char *modal : {"comment refusal", "System Info message", "Open dialog"})
+        for (const char *way : {"File > Exit", "close box", "SIGTERM"})
+            QTest::addRow("%s, %s", modal, way) << QString::fromLatin1(modal)
+                                                << QString::fromLatin1(way);
+}
+
+void ShutdownTest::endsWhileAModalIsOpen()
+{
+    QFETCH(QString, modal);
+    QFETCH(QString, way);
+#ifndef Q_OS_UNIX
+    if (way == QLatin1String("SIGTERM"))
+        QSKIP("Windows has no termination signals");
+#endif
+    frmMain *editor = Windows::main();
+    editor->show();
+
+    // Opens the modal from inside the event loop; its own loop runs there.
+    QTimer::singleShot(0, editor, [editor, modal] {
+        if (modal == QLatin1String("comment refusal")) {
+            frmBrowser *browser = Windows::browser();
+            browser->model()->addFile("//1002,PORING\n");
+            browser->show();
+            browser->lstDB->setCurrentIndex(browser->model()->index(0, 0));
+            browser->cmdLoad->click();
+        } else if (modal == QLatin1String("System Info message")) {
+            editor->mnuAbout->trigger();
+            Windows::existingAbout()->cmdSysInfo->click();
+        } else {
+            editor->mnuOpen->trigger();
+        }
+    });
+    // Ends the program once the modal is up.
+    auto *ender = new QTimer(qApp);
+    connect(ender, &QTimer::timeout, qApp, [ender, way] {
+        if (!QApplication::activeModalWidget())
+            return;
+        ender->deleteLater();
+        if (way == QLatin1String("File > Exit"))
+            Windows::existingMain()->mnuExit->trigger();
+        else if (way == QLatin1String("close box"))
+            Windows::existingMain()->close();
+        else
+            std::raise(SIGTERM);
+    });
+    ender->start(10);
+
+    QCOMPARE(QApplication::exec(), 0);
+    grimlark::test::flushDeletes();
+    QVERIFY(!Windows::existingMain() && !Windows::existingBrowser() && !Windows::existingAbout());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+GRIMLARK_UI_TEST_MAIN(ShutdownTest)
+#include "ShutdownTest.moc"
