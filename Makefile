@@ -47,11 +47,12 @@ fuzz:
 	  else tail -40 $$log; exit 1; fi; \
 	done
 
-# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole test suite built with AddressSanitizer, LeakSanitizer and
+# UndefinedBehaviorSanitizer.
 sanitize: deps
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGRIMLARK_SANITIZE=ON >/dev/null
 	@cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # A Debian package from an optimised build of its own, in build-package/packages.
 package:

@@ -21,17 +21,17 @@ cleanup
 echo "== a fresh $suite"
 debootstrap --variant=minbase "$suite" "$root" "$mirror" >/dev/null
 mount -t proc proc "$root/proc"
-cp "$deb" "$root/tmp/"
+cp "$deb" "$(dirname "$0")/ready.sh" "$root/tmp/"
 chroot "$root" sh -eu -c '
     apt-get update >/dev/null
     DEBIAN_FRONTEND=noninteractive apt-get install -y /tmp/'"$(basename "$deb")"' >/tmp/install.log 2>&1 ||
         { tail -n 30 /tmp/install.log; exit 1; }
     grimlark --version
     fc-match "Liberation Sans" | grep -q Liberation || { echo "the font is missing"; exit 1; }
+    . /tmp/ready.sh
     QT_QPA_PLATFORM=offscreen grimlark 2>/dev/null &
     pid=$!
-    sleep 2
-    kill -0 $pid || { echo "the program did not stay running"; exit 1; }
+    wait_until_ready $pid || { echo "the program did not stay running"; exit 1; }
     kill -TERM $pid
     wait $pid
 '

@@ -4,6 +4,7 @@
 # installs it with apt-get, starts the installed program from its menu entry's
 # command (offscreen), asks it to quit with SIGTERM and removes the package again.
 set -eu
+. "$(dirname "$0")/ready.sh"
 
 deb=$(ls build-package/packages/grimlark_*.deb | head -n 1)
 work=$(mktemp -d)
@@ -49,6 +50,17 @@ for needed in $(readelf -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); 
 done
 echo "dependencies: ok"
 
+# The platform's hardening, as hardening-check would report it.
+readelf -hW "$binary" | grep -q 'Type:.*DYN' || fail "not a position-independent executable"
+readelf -lW "$binary" | grep -q GNU_RELRO || fail "no read-only relocations"
+readelf -dW "$binary" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "no immediate binding"
+readelf -sW --dyn-syms "$binary" | grep -q '__stack_chk_fail' || fail "no stack protector"
+readelf -sW --dyn-syms "$binary" | grep -Eq '__[a-z0-9_]+_chk@' || fail "no fortified calls"
+if [ "$(uname -m)" = x86_64 ]; then
+    readelf -nW "$binary" | grep -q 'IBT' || fail "no control-flow protection"
+fi
+echo "hardening: ok"
+
 desktop-file-validate "$work/root/usr/share/applications/org.grimlark.Grimlark.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.grimlark.Grimlark.metainfo.xml"
 echo "validators: ok"
@@ -59,8 +71,7 @@ DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "$(readlink -f "$deb")" 
 command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.grimlark.Grimlark.desktop)
 QT_QPA_PLATFORM=offscreen $command &
 pid=$!
-sleep 2
-kill -0 "$pid" 2>/dev/null || fail "the installed program did not stay running"
+wait_until_ready "$pid" || fail "the installed program did not stay running"
 kill -TERM "$pid"
 status=0
 wait "$pid" || status=$?

@@ -1,16 +1,32 @@
 #!/bin/sh
-# The program as built: --version answers without a display, and a started editor ends with
-# status 0 when asked to with SIGTERM, as at a session's logout.
+# The program as built: every option is answered without a display; a started
+# editor ends with status 0 when asked to with SIGTERM, as at a session's logout,
+# also when a burst of signals arrives at once.
 set -eu
 program=$1
-version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --version)
-[ "$version" = "Grimlark $2" ] || { echo "--version said '$version'"; exit 1; }
+. "$(dirname "$0")/../../tools/ready.sh"
+fail() { echo "$*"; exit 1; }
+console() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" "$@"; }
 
-QT_QPA_PLATFORM=offscreen "$program" &
-pid=$!
-sleep 1
-kill -0 "$pid" || { echo "the editor did not stay running"; exit 1; }
-kill -TERM "$pid"
+version=$(console --version)
+[ "$version" = "Grimlark $2" ] || fail "--version said '$version'"
+for option in --help --help-all; do
+    console "$option" | grep -q '^Usage:' || fail "$option printed no usage"
+done
 status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || { echo "ended with status $status"; exit 1; }
+console --no-such-option >/dev/null 2>"${TMPDIR:-/tmp}/grimlark-error.$$" || status=$?
+error=$(head -n 1 "${TMPDIR:-/tmp}/grimlark-error.$$")
+rm -f "${TMPDIR:-/tmp}/grimlark-error.$$"
+[ "$status" -eq 1 ] || fail "an unknown option ended with status $status"
+[ "$error" = "grimlark: Unknown option 'no-such-option'." ] || fail "an unknown option said '$error'"
+
+for burst in 1 2000; do
+    QT_QPA_PLATFORM=offscreen "$program" 2>/dev/null &
+    pid=$!
+    wait_until_ready "$pid" || fail "the editor did not stay running"
+    i=0
+    while [ "$i" -lt "$burst" ] && kill -HUP "$pid" 2>/dev/null; do i=$((i + 1)); done
+    status=0
+    wait "$pid" || status=$?
+    [ "$status" -eq 0 ] || fail "ended with status $status after $burst signal(s)"
+done
