@@ -1,6 +1,6 @@
 #include "common/Appearance.h"
 #include "common/QuitOnSignal.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmMain/frmMain.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grimlark.Grimlark"));
 
     grimlark::ui::quitOnTerminationSignals(&app);
-    grimlark::ui::Windows::main()->show();
+    grimlark::ui::AppWindows::editor()->show();
     // The editor's unload closes every other window; with all four gone the program ends.
     return app.exec();
 }

@@ -7,7 +7,7 @@
 
 #include "Registry.h"
 #include "common/Platform.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmBrowser/DatabaseListModel.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmMain/frmMain.h"
@@ -56,7 +56,7 @@ void flush()
 
 void closeBrowser()
 {
-    if (frmBrowser *browser = ui::Windows::existingBrowser())
+    if (frmBrowser *browser = ui::AppWindows::existingBrowser())
         browser->close();
     flush();
 }
@@ -75,7 +75,7 @@ void OpenDatabaseFile_FirstOpen(benchmark::State &state)
     platform.path = QString::fromStdString(bench::databaseFile(lines));
     const auto bytes = static_cast<double>(bench::readAll(platform.path.toStdString()).size());
     ui::Platform::setCurrent(&platform);
-    frmMain *editor = ui::Windows::main();
+    frmMain *editor = ui::AppWindows::editor();
 
     long growth = 0;
     for (auto _ : state) {
@@ -88,7 +88,7 @@ void OpenDatabaseFile_FirstOpen(benchmark::State &state)
         openAndShow(*editor);
 
         state.PauseTiming();
-        if (ui::Windows::existingBrowser()->model()->rowCount() != lines)
+        if (ui::AppWindows::existingBrowser()->model()->rowCount() != lines)
             state.SkipWithError("not every line was listed");
         growth = std::max(growth, bench::peakResidentBytes() - idle);
         state.ResumeTiming();
@@ -106,14 +106,14 @@ void OpenDatabaseFile_SecondOpen(benchmark::State &state)
     PathPlatform platform;
     platform.path = QString::fromStdString(bench::databaseFile(lines));
     ui::Platform::setCurrent(&platform);
-    frmMain *editor = ui::Windows::main();
+    frmMain *editor = ui::AppWindows::editor();
 
     for (auto _ : state) {
         state.PauseTiming();
         closeBrowser();
         openAndShow(*editor); // the browser now holds the file once
         // Select a line of the first file, so that the view has to keep track of it.
-        frmBrowser *browser = ui::Windows::existingBrowser();
+        frmBrowser *browser = ui::AppWindows::existingBrowser();
         browser->lstDB->setCurrentIndex(browser->model()->index(lines / 2));
         state.ResumeTiming();
 
@@ -191,9 +191,9 @@ void TextEntry_LongLine_Shown(benchmark::State &state)
     for (auto _ : state) {
         editor->mnuTextGen->trigger();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(ui::Windows::existingOutput()->txtMobInfo->verticalScrollBar()->maximum());
+        benchmark::DoNotOptimize(ui::AppWindows::existingOutput()->txtMobInfo->verticalScrollBar()->maximum());
         state.PauseTiming();
-        ui::Windows::existingOutput()->close();
+        ui::AppWindows::existingOutput()->close();
         flush();
         state.ResumeTiming();
     }

@@ -4,7 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "Registry.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmAbout/frmAbout.h"
 #include "frmMain/frmMain.h"
 
@@ -14,7 +14,7 @@
 #include <QTest>
 
 using namespace grimlark::test;
-using grimlark::ui::Windows::existingAbout;
+using grimlark::ui::AppWindows::existingAbout;
 
 namespace {
 const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

@@ -5,7 +5,7 @@
 #include "UiTestSupport.h"
 
 #include "common/DropDownList.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmBrowser/DatabaseListModel.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmMain/frmMain.h"
@@ -24,7 +24,7 @@
 #include <unistd.h>
 
 using namespace grimlark::test;
-using grimlark::ui::Windows::existingBrowser;
+using grimlark::ui::AppWindows::existingBrowser;
 
 namespace {
 

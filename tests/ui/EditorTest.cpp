@@ -7,7 +7,7 @@
 #include "FieldTable.h"
 #include "common/DropDownList.h"
 #include "common/Fixtures.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmMain/frmMain.h"
 #include "frmOutput/frmOutput.h"
 
@@ -176,7 +176,7 @@ void EditorTest::sqlEntryDoesNothing()
     UiSession session;
     session.editor->mnuSQLGen->trigger();
     QVERIFY(session.editor->strGen.isEmpty());
-    QVERIFY(!grimlark::ui::Windows::existingOutput());
+    QVERIFY(!grimlark::ui::AppWindows::existingOutput());
     QVERIFY(session.platform.messages.isEmpty());
     for (QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(window == session.editor || !window->isVisible(), qPrintable(window->objectName()));
@@ -225,7 +225,7 @@ void EditorTest::exitClosesEveryWindow()
         editor->mnuTextGen->trigger();
         editor->mnuAbout->trigger();
         session.open(session.writeFile("db.txt", "1001,A,A\n"));
-        QVERIFY(Windows::existingOutput() && Windows::existingAbout() && Windows::existingBrowser());
+        QVERIFY(AppWindows::existingOutput() && AppWindows::existingAbout() && AppWindows::existingBrowser());
     }
     if (byMenu)
         editor->mnuExit->trigger();
@@ -234,8 +234,8 @@ void EditorTest::exitClosesEveryWindow()
     flushDeletes();
 
     QVERIFY(editor.isNull());
-    QVERIFY(!Windows::existingMain() && !Windows::existingOutput() && !Windows::existingAbout() &&
-            !Windows::existingBrowser());
+    QVERIFY(!AppWindows::existingEditor() && !AppWindows::existingOutput() && !AppWindows::existingAbout() &&
+            !AppWindows::existingBrowser());
     QVERIFY(QApplication::topLevelWidgets().isEmpty()); // which is what ends the program
 }
 

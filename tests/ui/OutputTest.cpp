@@ -3,7 +3,7 @@
 
 #include "UiTestSupport.h"
 
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmMain/frmMain.h"
 #include "frmOutput/LineTextBox.h"
 #include "frmOutput/frmOutput.h"
@@ -17,7 +17,7 @@
 #include <QTest>
 
 using namespace grimlark::test;
-using grimlark::ui::Windows::existingOutput;
+using grimlark::ui::AppWindows::existingOutput;
 
 class OutputTest : public QObject {
     Q_OBJECT

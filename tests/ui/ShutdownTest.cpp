@@ -6,7 +6,7 @@
 #include "UiTestSupport.h"
 
 #include "common/QuitOnSignal.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/DatabaseListModel.h"
 #include "frmBrowser/frmBrowser.h"
@@ -53,20 +53,20 @@ void ShutdownTest::endsWhileAModalIsOpen()
     if (way == QLatin1String("SIGTERM"))
         QSKIP("Windows has no termination signals");
 #endif
-    frmMain *editor = Windows::main();
+    frmMain *editor = AppWindows::editor();
     editor->show();
 
     // Opens the modal from inside the event loop; its own loop runs there.
     QTimer::singleShot(0, editor, [editor, modal] {
         if (modal == QLatin1String("comment refusal")) {
-            frmBrowser *browser = Windows::browser();
+            frmBrowser *browser = AppWindows::browser();
             browser->model()->addFile("//1002,PORING\n");
             browser->show();
             browser->lstDB->setCurrentIndex(browser->model()->index(0, 0));
             browser->cmdLoad->click();
         } else if (modal == QLatin1String("System Info message")) {
             editor->mnuAbout->trigger();
-            Windows::existingAbout()->cmdSysInfo->click();
+            AppWindows::existingAbout()->cmdSysInfo->click();
         } else {
             editor->mnuOpen->trigger();
         }
@@ -78,9 +78,9 @@ void ShutdownTest::endsWhileAModalIsOpen()
             return;
         ender->deleteLater();
         if (way == QLatin1String("File > Exit"))
-            Windows::existingMain()->mnuExit->trigger();
+            AppWindows::existingEditor()->mnuExit->trigger();
         else if (way == QLatin1String("close box"))
-            Windows::existingMain()->close();
+            AppWindows::existingEditor()->close();
         else
             std::raise(SIGTERM);
     });
@@ -88,7 +88,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
 
     QCOMPARE(QApplication::exec(), 0);
     grimlark::test::flushDeletes();
-    QVERIFY(!Windows::existingMain() && !Windows::existingBrowser() && !Windows::existingAbout());
+    QVERIFY(!AppWindows::existingEditor() && !AppWindows::existingBrowser() && !AppWindows::existingAbout());
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

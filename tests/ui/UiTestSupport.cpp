@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
 #include "common/Appearance.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmMain/frmMain.h"
 
 #include <QFile>
@@ -18,7 +18,7 @@ void flushDeletes()
 UiSession::UiSession()
 {
     ui::Platform::setCurrent(&platform);
-    editor = ui::Windows::main();
+    editor = ui::AppWindows::editor();
     editor->show();
     editor->activateWindow();
     if (!QTest::qWaitForWindowExposed(editor))
@@ -27,7 +27,7 @@ UiSession::UiSession()
 
 UiSession::~UiSession()
 {
-    if (frmMain *main = ui::Windows::existingMain())
+    if (frmMain *main = ui::AppWindows::existingEditor())
         main->close();
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();

@@ -1,6 +1,6 @@
 #include "QuitOnSignal.h"
 
-#include "Windows.h"
+#include "AppWindows.h"
 #include "frmMain/frmMain.h"
 
 #include <QCoreApplication>
@@ -45,7 +45,7 @@ void quitOnTerminationSignals(QObject *parent)
         char bytes[256];
         while (::read(g_wakeFds[1], bytes, sizeof bytes) > 0) {
         }
-        if (frmMain *editor = Windows::existingMain())
+        if (frmMain *editor = AppWindows::existingEditor())
             editor->close();
         QCoreApplication::quit(); // also ends a modal dialog's loop
     });

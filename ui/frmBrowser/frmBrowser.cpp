@@ -5,7 +5,7 @@
 #include "FileReader.h"
 #include "common/Appearance.h"
 #include "common/Platform.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmMain/frmMain.h"
 
 #include <QCoreApplication>
@@ -134,10 +134,10 @@ void frmBrowser::OpenDatabaseFile(frmMain &editor)
 
     // The browser is created by the first line read, so a file that cannot be
     // read leaves no window behind.
-    frmBrowser *browser = Windows::existingBrowser();
+    frmBrowser *browser = AppWindows::existingBrowser();
     if (!bytes.empty()) {
         if (!browser)
-            browser = Windows::browser();
+            browser = AppWindows::browser();
         bool added = false;
         try {
             added = browser->m_model->addFile(std::move(bytes));
@@ -154,7 +154,7 @@ void frmBrowser::OpenDatabaseFile(frmMain &editor)
         return; // lines read before the failure stay; the browser is not shown
 
     if (!browser)
-        browser = Windows::browser(); // an empty file still shows the browser
+        browser = AppWindows::browser(); // an empty file still shows the browser
     browser->show();
     browser->raise();
     browser->activateWindow();
@@ -167,7 +167,7 @@ void frmBrowser::cmdLoad_Click()
     if (!selected.isEmpty())
         line = m_model->lineUtf8(selected.first().row());
 
-    frmMain *editor = grimlark::ui::Windows::main();
+    frmMain *editor = grimlark::ui::AppWindows::editor();
     grimlark::MonsterEntry entry = editor->readEntry();
     const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(line, entry);
     if (result.loaded())

@@ -5,7 +5,7 @@
 #include "TextEntry.h"
 #include "common/Appearance.h"
 #include "common/DropDownList.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmOutput/LineTextBox.h"
@@ -340,7 +340,7 @@ void frmMain::mnuOpen_Click() { frmBrowser::OpenDatabaseFile(*this); }
 void frmMain::mnuTextGen_Click()
 {
     BuildTextEntry();
-    frmOutput *output = grimlark::ui::Windows::output();
+    frmOutput *output = grimlark::ui::AppWindows::output();
     output->txtMobInfo->setPlainText(QString());
     output->txtMobInfo->setLine(strGen);
     output->showInFront();
@@ -348,7 +348,7 @@ void frmMain::mnuTextGen_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    frmAbout *about = grimlark::ui::Windows::about();
+    frmAbout *about = grimlark::ui::AppWindows::about();
     about->show();
     about->raise();
     about->activateWindow();
@@ -369,13 +369,13 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
 {
     using namespace grimlark::ui;
-    if (frmOutput *output = Windows::existingOutput())
+    if (frmOutput *output = AppWindows::existingOutput())
         output->close();
-    if (frmAbout *about = Windows::existingAbout())
+    if (frmAbout *about = AppWindows::existingAbout())
         about->close();
-    if (frmBrowser *browser = Windows::existingBrowser())
+    if (frmBrowser *browser = AppWindows::existingBrowser())
         browser->close();
     // This window is closing already: every way of ending (File > Exit, the close
     // box, a termination signal) closes it, and its closing runs this routine.
-    Windows::releaseAll();
+    AppWindows::releaseAll();
 }

@@ -1,7 +1,7 @@
 #include "frmOutput.h"
 
 #include "common/Appearance.h"
-#include "common/Windows.h"
+#include "common/AppWindows.h"
 #include "LineTextBox.h"
 
 #include <QCloseEvent>
@@ -66,5 +66,5 @@ void frmOutput::Form_Unload(std::int16_t & /*Cancel*/)
 {
     hide();
     // The closing under way destroys the window (delete on close).
-    grimlark::ui::Windows::releaseOutput();
+    grimlark::ui::AppWindows::releaseOutput();
 }

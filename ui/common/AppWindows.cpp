@@ -1,4 +1,4 @@
-#include "Windows.h"
+#include "AppWindows.h"
 
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
@@ -7,12 +7,12 @@
 
 #include <QPointer>
 
-namespace grimlark::ui::Windows {
+namespace grimlark::ui::AppWindows {
 
 namespace {
 
 // QPointer empties itself when a closed window is destroyed.
-QPointer<frmMain> g_main;
+QPointer<frmMain> g_editor;
 QPointer<frmOutput> g_output;
 QPointer<frmAbout> g_about;
 QPointer<frmBrowser> g_browser;
@@ -26,12 +26,12 @@ template <typename Window> Window *use(QPointer<Window> &reference)
 
 } // namespace
 
-frmMain *main() { return use(g_main); }
+frmMain *editor() { return use(g_editor); }
 frmOutput *output() { return use(g_output); }
 frmAbout *about() { return use(g_about); }
 frmBrowser *browser() { return use(g_browser); }
 
-frmMain *existingMain() { return g_main.data(); }
+frmMain *existingEditor() { return g_editor.data(); }
 frmOutput *existingOutput() { return g_output.data(); }
 frmAbout *existingAbout() { return g_about.data(); }
 frmBrowser *existingBrowser() { return g_browser.data(); }
@@ -40,10 +40,10 @@ void releaseOutput() { g_output = nullptr; }
 
 void releaseAll()
 {
-    g_main = nullptr;
+    g_editor = nullptr;
     g_output = nullptr;
     g_about = nullptr;
     g_browser = nullptr;
 }
 
-} // namespace grimlark::ui::Windows
+} // namespace grimlark::ui::AppWindows
