@@ -341,9 +341,11 @@ void frmMain::mnuTextGen_Click()
 {
     BuildTextEntry();
     frmOutput *output = grimlark::ui::AppWindows::output();
+    // Shown before the text is set, so that the text is laid out once, at the
+    // box's real width; nothing is drawn in between.
+    output->showInFront();
     output->txtMobInfo->setPlainText(QString());
     output->txtMobInfo->setLine(strGen);
-    output->showInFront();
 }
 
 void frmMain::mnuAbout_Click()
