@@ -19,9 +19,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#else
+#include <windows.h>
+#endif
 
 using namespace grimlark::test;
 using grimlark::ui::AppWindows::existingBrowser;
@@ -136,13 +142,28 @@ void BrowserTest::unreadablePathsEndSilently()
     } else if (kind == QLatin1String("folder")) {
         path = QFileInfo(session.writeFile("x.txt", "")).absolutePath();
     } else if (kind == QLatin1String("fifo")) {
+#ifdef Q_OS_UNIX
         path = session.writeFile("x.txt", "") + QStringLiteral(".fifo");
         QVERIFY(mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
-    } else if (kind == QLatin1String("unreadable")) {
+#else
+        QSKIP("named pipes live outside the file system on Windows");
+#endif
+    }
+#ifdef Q_OS_WIN
+    std::unique_ptr<void, decltype(&CloseHandle)> lock(INVALID_HANDLE_VALUE, &CloseHandle);
+#endif
+    if (kind == QLatin1String("unreadable")) {
+        path = session.writeFile("x.txt", "1\n");
+#ifdef Q_OS_UNIX
         if (geteuid() == 0)
             QSKIP("root reads every file");
-        path = session.writeFile("x.txt", "1\n");
         QVERIFY(chmod(path.toLocal8Bit().constData(), 0) == 0);
+#else
+        // Held open by another program that shares it with nobody.
+        lock.reset(CreateFileW(reinterpret_cast<const wchar_t *>(path.utf16()), GENERIC_READ, 0,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
+        QVERIFY(lock.get() != INVALID_HANDLE_VALUE);
+#endif
     }
     session.open(path); // an empty path is what a cancelled dialog yields
     QVERIFY(!existingBrowser());
@@ -257,7 +278,7 @@ void BrowserTest::badInputNeverHarmsTheFile_data()
     QTest::newRow("10,000 commas") << QByteArray(10000, ',') << "" << 1 << "";
     QTest::newRow("path over 260 characters") << QByteArray("1\n2\n") << "long" << 2 << "";
     QTest::newRow("deleted after the dialog") << QByteArray("1\n") << "deleted" << -1 << "";
-    QTest::newRow("100 GB sparse file") << QByteArray("1\n") << "sparse" << -1
+    QTest::newRow("5 GB sparse file") << QByteArray("1\n") << "sparse" << -1
                                         << "could not be opened: it is larger than 4 GB.";
     // A pipe put in the file's place after the dialog, with a writer that never
     // writes: opening or reading it would wait for ever.
@@ -287,8 +308,8 @@ void BrowserTest::badInputNeverHarmsTheFile()
     if (setup == QLatin1String("deleted"))
         QVERIFY(QFile::remove(path));
     if (setup == QLatin1String("sparse"))
-        QVERIFY(QFile::resize(path, qint64(100) << 30));
-    int writer = -1;
+        QVERIFY(QFile::resize(path, qint64(5) << 30));
+    [[maybe_unused]] int writer = -1;
     if (setup == QLatin1String("pipe")) {
 #ifdef Q_OS_UNIX
         QVERIFY(QFile::remove(path) && mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
@@ -300,8 +321,10 @@ void BrowserTest::badInputNeverHarmsTheFile()
     }
 
     session.open(path);
+#ifdef Q_OS_UNIX
     if (writer >= 0)
         ::close(writer);
+#endif
     if (message.isEmpty()) {
         QVERIFY(session.platform.messages.isEmpty());
     } else {

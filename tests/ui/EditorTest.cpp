@@ -270,7 +270,11 @@ void EditorTest::everyCaptionShowsWhole()
         const int room = list->lineEdit()->width() - 4; // the line edit's own side margins
         for (const QString &text : texts)
             if (list->fontMetrics().horizontalAdvance(text) > room)
-                clipped << list->objectName() + QLatin1Char(':') + text;
+                clipped << QStringLiteral("%1:%2 (%3 px in %4, %5)")
+                               .arg(list->objectName(), text)
+                               .arg(list->fontMetrics().horizontalAdvance(text))
+                               .arg(room)
+                               .arg(QFontInfo(list->font()).family());
     }
     for (QAction *menu : editor->menuBar()->actions()) {
         const QRect item = editor->menuBar()->actionGeometry(menu);

@@ -1,6 +1,7 @@
 #include "Appearance.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QProxyStyle>
@@ -14,7 +15,8 @@ namespace grimlark::ui {
 namespace {
 
 /// Fusion with a narrower drop-down button, so that the editor's small lists
-/// (57 to 73 pixels wide) show their entries whole.
+/// (57 to 73 pixels wide) show their entries whole, also where Windows rounds
+/// each glyph of the face to whole pixels ("Demihuman" takes 55 of them there).
 class GrimlarkStyle final : public QProxyStyle {
 public:
     GrimlarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
@@ -23,7 +25,7 @@ public:
                          SubControl part, const QWidget *widget) const override
     {
         if (control == CC_ComboBox) {
-            constexpr int kButton = 12, kFrame = 2;
+            constexpr int kButton = 11, kFrame = 2;
             const QRect r = option->rect;
             switch (part) {
             case SC_ComboBoxArrow:
@@ -108,6 +110,12 @@ QString programVersion()
 
 void applyAppearance(QApplication &app)
 {
+#ifdef Q_OS_WIN
+    // The face that the Linux package takes from fonts-liberation comes with the
+    // program here.
+    for (const char *face : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+#endif
     app.setStyle(new GrimlarkStyle); // the application takes ownership
     // Frames carry their caption on an etched border line, as desktop editors of
     // this kind draw them; the controls inside are placed for that look.

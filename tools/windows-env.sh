@@ -1,0 +1,43 @@
+# Sourced by the Windows scripts: the Wine prefix of the build (created once,
+# with no window manager waits), a private Xvfb display, and the paths where the
+# Windows Qt and the mingw runtime DLLs are found.
+# Needs: $qt, the Windows Qt prefix (tools/build-windows-qt.sh prints it).
+export WINEPREFIX="$PWD/build-windows/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "== preparing a Wine prefix"
+    env -u DISPLAY wineboot --init >/dev/null 2>&1
+    # Without a window manager Wine waits about 2 s for each hidden window to be
+    # managed; unmanaged windows take the suites from minutes to seconds.
+    env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w
+fi
+
+runtime_dirs="$qt/bin $(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)") \
+$(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libwinpthread-1.dll)")"
+# Wine's drive Z: is the Unix root. (Asking winepath would start a Wine desktop
+# without the display, which every later window of the session would then lack.)
+windows_path() { printf 'Z:%s' "$(readlink -f "$1")" | tr / '\\'; }
+WINEPATH=""
+for dir in $runtime_dirs; do
+    WINEPATH="$WINEPATH${WINEPATH:+;}$(windows_path "$dir")"
+done
+export WINEPATH
+QT_PLUGIN_PATH=$(windows_path "$qt/plugins")
+export QT_PLUGIN_PATH
+
+# A display of our own, so that nothing reaches the developer's screen.
+start_display() {
+    display=:$((90 + $$ % 100))
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY="$display"
+    i=0
+    while [ ! -e "/tmp/.X11-unix/X${display#:}" ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+}
+stop_display() {
+    wineserver -k 2>/dev/null || true
+    kill "$xvfb_pid" 2>/dev/null || true
+}
