@@ -66,19 +66,28 @@ std::optional<LoadResult> readListPosition(std::string_view text, const CodeList
     return std::nullopt;
 }
 
-/// Reads the element code: the first character sets the level when it is 2, 4, 6
-/// or 8, the last character is the element. The generator's forms for "no element"
-/// ("-1", "2-1", ... "8-1") clear the element instead.
+/// Reads the element code, accepting exactly the codes that the generator writes
+/// back unchanged, so that a line loads the same whatever was loaded before:
+/// one digit is an element with no level; a level digit 2, 4, 6 or 8 followed by
+/// a digit is a level and an element; "-1" is no element (the level is kept) and
+/// "2-1" to "8-1" a level with no element.
 std::optional<LoadResult> readElement(std::string_view text, MonsterEntry &entry) {
-    const bool noElement =
-        text == "-1" || (text.size() == 3 && text.substr(1) == "-1" && isDigit(text[0]));
-    const char first = text.empty() ? '\0' : text.front();
-    const char last = text.empty() ? '\0' : text.back();
-    if (!noElement && !(isDigit(first) && isDigit(last)))
+    auto isLevel = [](char c) { return c == '2' || c == '4' || c == '6' || c == '8'; };
+    auto levelOf = [](char c) { return static_cast<ListPosition>((c - '0') / 2 - 1); };
+    if (text == "-1") {
+        entry.Element = kNoSelection;
+    } else if (text.size() == 3 && isLevel(text[0]) && text.substr(1) == "-1") {
+        entry.ELvl = levelOf(text[0]);
+        entry.Element = kNoSelection;
+    } else if (text.size() == 1 && isDigit(text[0])) {
+        entry.ELvl = kNoSelection;
+        entry.Element = static_cast<ListPosition>(text[0] - '0');
+    } else if (text.size() == 2 && isLevel(text[0]) && isDigit(text[1])) {
+        entry.ELvl = levelOf(text[0]);
+        entry.Element = static_cast<ListPosition>(text[1] - '0');
+    } else {
         return refuse(Status::BadElement, kElementList.caption, text);
-    if (first == '2' || first == '4' || first == '6' || first == '8')
-        entry.ELvl = static_cast<ListPosition>((first - '0') / 2 - 1);
-    entry.Element = noElement ? kNoSelection : static_cast<ListPosition>(last - '0');
+    }
     return std::nullopt;
 }
 
@@ -119,7 +128,8 @@ std::string LoadResult::message() const {
                " is not one of the list's positions. The line was not loaded.";
     case Status::BadElement:
         return "The Element value " + quoted +
-               " does not start and end with a digit. The line was not loaded.";
+               " is not an element code (an element digit, after a level 2, 4, 6 or 8 if"
+               " it has one). The line was not loaded.";
     }
     return {};
 }

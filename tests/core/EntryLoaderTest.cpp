@@ -113,11 +113,19 @@ INSTANTIATE_TEST_SUITE_P(
     Codes, ElementField,
     testing::Values(ElementRow{"21", -1, 0, 1}, ElementRow{"89", -1, 3, 9},
                     ElementRow{"67", 0, 2, 7},
-                    ElementRow{"9", 2, 2, 9},  // one digit: level kept, element Undead
-                    ElementRow{"10", 2, 2, 0}, // first digit 1 is no level: Neutral, level kept
-                    ElementRow{"4", -1, 1, 4}, // first and last at once: level 2, Wind
+                    ElementRow{"9", 2, -1, 9}, // one digit: no level, whatever was shown
+                    ElementRow{"0", 2, -1, 0}, ElementRow{"4", -1, -1, 4},
                     ElementRow{"-1", 3, 3, -1}, // the generator's "no element"
                     ElementRow{"2-1", 3, 0, -1}, ElementRow{"8-1", -1, 3, -1}));
+
+// The same line loads the same after any other: "0" after a level-3 "62".
+TEST(LoadEntry, ElementLevelComesFromTheLineAlone) {
+    MonsterEntry entry = startupEntry();
+    ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, "62"}}), entry).loaded());
+    ASSERT_EQ(entry.ELvl, 2);
+    ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, "0"}}), entry).loaded());
+    EXPECT_EQ(grimlark::test::splitFields(BuildTextEntry(entry))[23], "0");
+}
 
 struct Refusal {
     std::string line;
@@ -160,6 +168,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{lineWith({{23, ""}}), Status::BadElement, "Element", ""},
         Refusal{lineWith({{23, "2x"}}), Status::BadElement, "Element", "2x"},
         Refusal{lineWith({{23, "-3"}}), Status::BadElement, "Element", "-3"},
+        Refusal{lineWith({{23, "10"}}), Status::BadElement, "Element", "10"},
+        Refusal{lineWith({{23, "99"}}), Status::BadElement, "Element", "99"},
+        Refusal{lineWith({{23, "123"}}), Status::BadElement, "Element", "123"},
+        Refusal{lineWith({{23, "2x1"}}), Status::BadElement, "Element", "2x1"},
+        Refusal{lineWith({{23, "21 "}}), Status::BadElement, "Element", "21 "},
         Refusal{lineWith({{24, "abc"}}), Status::NotANumber, "Mode", "abc"},
         Refusal{lineWith({{24, "4096"}}), Status::OutOfRange, "Mode", "4096"},
         Refusal{lineWith({{24, "-1"}}), Status::OutOfRange, "Mode", "-1"},
@@ -186,7 +199,7 @@ TEST(LoadEntry, ScaleOrRaceMinusOneClearsTheSelection) {
 
 // Every generated line loads back to the same entry, apart from what the line
 // format cannot tell apart: Mode 0 and 1461 (their known meanings differ from
-// the weights) and an element with no level (one digit keeps the level shown).
+// the weights).
 TEST(LoadEntry, GeneratedLinesLoadBack) {
     std::mt19937 random(20261208);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -212,7 +225,7 @@ TEST(LoadEntry, GeneratedLinesLoadBack) {
             continue;
 
         MonsterEntry back = startupEntry();
-        back.ELvl = entry.ELvl; // the level shown before loading survives a one-digit code
+        back.ELvl = entry.ELvl; // the level shown before loading survives "-1"
         const LoadResult result = LoadEntryIntoEditor(line, back);
         ASSERT_TRUE(result.loaded()) << line << ": " << result.message();
         const int mode = modeSum(entry.Mode);
@@ -220,8 +233,6 @@ TEST(LoadEntry, GeneratedLinesLoadBack) {
             EXPECT_EQ(back.Mode, modeFlagsFor(mode));
             back.Mode = entry.Mode;
         }
-        if (entry.ELvl == kNoSelection && entry.Element >= 0)
-            back.ELvl = kNoSelection; // "2", "4", "6", "8" alone also read as a level
         EXPECT_EQ(back, entry) << line;
         EXPECT_EQ(BuildTextEntry(back), line) << line;
     }

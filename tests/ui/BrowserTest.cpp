@@ -63,8 +63,9 @@ private slots:
     void everyLineEndingEndsALine();
     void secondFileComesFirst();
     void emptyFileShowsTheBrowser();
-    void unreadablePathsEndSilently_data();
-    void unreadablePathsEndSilently();
+    void unreadablePathsAreReported_data();
+    void unreadablePathsAreReported();
+    void newLinesAreInView();
     void dialogRemembersTheLastPath();
     void nonUtf8FileLoadsByteForCharacter();
     void loadingFillsTheEditor();
@@ -122,19 +123,21 @@ void BrowserTest::emptyFileShowsTheBrowser()
     QVERIFY(itemsOf(existingBrowser()).isEmpty());
 }
 
-void BrowserTest::unreadablePathsEndSilently_data()
+void BrowserTest::unreadablePathsAreReported_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("cancelled dialog") << "cancel";
-    QTest::newRow("missing file") << "missing";
-    QTest::newRow("folder") << "folder";
-    QTest::newRow("named pipe") << "fifo";
-    QTest::newRow("unreadable file") << "unreadable";
+    QTest::addColumn<QString>("message"); // empty: silent
+    QTest::newRow("cancelled dialog") << "cancel" << "";
+    QTest::newRow("missing file") << "missing" << "could not be opened: no such file.";
+    QTest::newRow("folder") << "folder" << "could not be opened: it is a folder.";
+    QTest::newRow("named pipe") << "fifo" << "could not be opened: it is not a regular file.";
+    QTest::newRow("unreadable file") << "unreadable" << "could not be opened: ";
 }
 
-void BrowserTest::unreadablePathsEndSilently()
+void BrowserTest::unreadablePathsAreReported()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, message);
     UiSession session;
     QString path;
     if (kind == QLatin1String("missing")) {
@@ -167,7 +170,15 @@ void BrowserTest::unreadablePathsEndSilently()
     }
     session.open(path); // an empty path is what a cancelled dialog yields
     QVERIFY(!existingBrowser());
-    QVERIFY(session.platform.messages.isEmpty());
+    const QStringList told = message.isEmpty() ? QStringList() : QStringList{message};
+    auto expectTold = [&] {
+        QCOMPARE(session.platform.messages.size(), told.size());
+        for (const QString &text : std::as_const(session.platform.messages))
+            QVERIFY2(text.contains(message) && text.contains(QDir::toNativeSeparators(path)),
+                     qPrintable(text));
+        session.platform.messages.clear();
+    };
+    expectTold();
 
     // With a browser already open and closed off screen, its lines stay.
     session.open(session.writeFile("db.txt", "1\n2\n"));
@@ -175,7 +186,19 @@ void BrowserTest::unreadablePathsEndSilently()
     session.open(path);
     QCOMPARE(itemsOf(existingBrowser()), (QStringList{"1", "2"}));
     QVERIFY(!existingBrowser()->isVisible());
-    QVERIFY(session.platform.messages.isEmpty());
+    expectTold();
+}
+
+void BrowserTest::newLinesAreInView()
+{
+    UiSession session;
+    QByteArray many;
+    for (int i = 0; i < 500; ++i)
+        many += QByteArray::number(i) + '\n';
+    session.open(session.writeFile("one.txt", many));
+    existingBrowser()->lstDB->scrollToBottom();
+    session.open(session.writeFile("two.txt", "first\nsecond\n"));
+    QCOMPARE(existingBrowser()->lstDB->indexAt(QPoint(2, 2)).row(), 0);
 }
 
 void BrowserTest::dialogRemembersTheLastPath()
@@ -195,9 +218,11 @@ void BrowserTest::nonUtf8FileLoadsByteForCharacter()
     UiSession session;
     QByteArray line = kPoring;
     line.replace("PORING", "P\xE9RING"); // Latin-1 e acute: not UTF-8
-    session.open(session.writeFile("latin1.txt", "// r\xE9sum\xE9\n" + line + "\n"));
+    // One UTF-8 line beside it stays UTF-8: each line is decoded on its own.
+    session.open(session.writeFile("latin1.txt", "// r\xE9sum\xE9\n" + line + "\n// caf\xC3\xA9\n"));
     frmBrowser *browser = existingBrowser();
     QCOMPARE(itemsOf(browser).first(), QString::fromLatin1("// r\xE9sum\xE9"));
+    QCOMPARE(itemsOf(browser).last(), QStringLiteral("// caf\u00E9"));
     select(browser, 1);
     QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
     QCOMPARE(session.editor->txtName->text(), QString::fromLatin1("P\xE9RING"));
@@ -212,7 +237,8 @@ void BrowserTest::loadingFillsTheEditor()
     frmBrowser *browser = existingBrowser();
     select(browser, 1);
     QCOMPARE(session.editor->txtID->text(), QStringLiteral("7000")); // clicking only selects
-    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
+    browser->cmdLoad->setFocus();
+    QTest::keyClick(browser->cmdLoad, Qt::Key_Return); // Enter presses the focused button
 
     frmMain *editor = session.editor;
     QVERIFY(session.platform.messages.isEmpty());
@@ -235,6 +261,7 @@ void BrowserTest::refusedLinesLeaveTheEditorAsItWas_data()
 
     QTest::newRow("comment line") << QByteArray("//1002,PORING") << "Commented lines cannot be loaded into the editor.";
     QTest::newRow("nothing selected") << QByteArray() << "Select a line";
+    QTest::newRow("blank line selected") << QByteArray("\n") << "The selected line is empty";
     QTest::newRow("too few fields") << QByteArray("1002,PORING,Poring") << "fields";
     QTest::newRow("Mode not a number") << badMode << "The Mode value \"abc\" is not a number";
     QTest::newRow("Scale outside its list") << badScale << "The Scale value \"7\"";
@@ -277,12 +304,14 @@ void BrowserTest::badInputNeverHarmsTheFile_data()
     QTest::newRow("invalid UTF-8") << QByteArray("\xC3\x28\n\xFF\n") << "" << 2 << "";
     QTest::newRow("10,000 commas") << QByteArray(10000, ',') << "" << 1 << "";
     QTest::newRow("path over 260 characters") << QByteArray("1\n2\n") << "long" << 2 << "";
-    QTest::newRow("deleted after the dialog") << QByteArray("1\n") << "deleted" << -1 << "";
+    QTest::newRow("deleted after the dialog") << QByteArray("1\n") << "deleted" << -1
+                                              << "could not be opened: no such file.";
     QTest::newRow("5 GB sparse file") << QByteArray("1\n") << "sparse" << -1
                                         << "could not be opened: it is larger than 4 GB.";
     // A pipe put in the file's place after the dialog, with a writer that never
     // writes: opening or reading it would wait for ever.
-    QTest::newRow("swapped for a held pipe") << QByteArray("1\n") << "pipe" << -1 << "";
+    QTest::newRow("swapped for a held pipe") << QByteArray("1\n") << "pipe" << -1
+                                             << "could not be opened: it is not a regular file.";
 }
 
 void BrowserTest::badInputNeverHarmsTheFile()

@@ -71,7 +71,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(px(3960), px(2160), px(1245), px(345));
-    cmdSysInfo->setAutoDefault(false);
+    cmdSysInfo->setAutoDefault(true); // Enter presses it while it has the focus
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     QWidget::setTabOrder(cmdOK, cmdSysInfo);

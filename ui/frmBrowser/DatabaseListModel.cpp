@@ -41,12 +41,18 @@ const DatabaseListModel::File *DatabaseListModel::locate(int &row) const
     return nullptr;
 }
 
-QString DatabaseListModel::decode(const File &file, std::string_view bytes) const
+namespace {
+
+/// A line that is valid UTF-8 as UTF-8, any other one byte to one character, so
+/// one stray byte in a file garbles no other line and nothing is lost.
+QString decode(std::string_view line)
 {
-    if (file.utf8)
-        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+    if (isValidUtf8(line))
+        return QString::fromUtf8(line.data(), qsizetype(line.size()));
+    return QString::fromLatin1(line.data(), qsizetype(line.size()));
 }
+
+} // namespace
 
 QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
 {
@@ -60,15 +66,17 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: {
+        if (line.size() <= kShownBytes)
+            return decode(line);
         std::string_view shown = line.substr(0, kShownBytes);
-        if (file->utf8) // do not cut a character in two
-            while (shown.size() < line.size() && !shown.empty() &&
+        if (isValidUtf8(line)) // do not cut a character in two
+            while (!shown.empty() &&
                    (static_cast<unsigned char>(line[shown.size()]) & 0xC0) == 0x80)
                 shown.remove_suffix(1);
-        return decode(*file, shown);
+        return decode(shown);
     }
     case LineRole:
-        return decode(*file, line);
+        return decode(line);
     default:
         return {};
     }
@@ -90,8 +98,6 @@ bool DatabaseListModel::addFile(std::string bytes)
     splitLines(file.bytes, [&file, base](std::string_view line, LineEnd) {
         file.starts.push_back(static_cast<std::uint32_t>(line.data() - base));
     });
-    // Terminators are ASCII, so the file is UTF-8 exactly when each line is.
-    file.utf8 = isValidUtf8(file.bytes);
     // The newest file's rows come first, before every older file's lines.
     beginInsertRows(QModelIndex(), 0, file.rows() - 1);
     m_rows += file.rows();
@@ -106,7 +112,7 @@ std::string DatabaseListModel::lineUtf8(int row) const
         return {};
     const File *file = locate(row);
     const std::string_view line = file->line(row);
-    if (file->utf8)
+    if (isValidUtf8(line))
         return std::string(line);
     return QString::fromLatin1(line.data(), qsizetype(line.size())).toUtf8().toStdString();
 }

@@ -11,8 +11,8 @@ namespace grimlark::ui {
 
 /// The lines of the database files read into the browser, newest file first.
 /// Lines are kept as the file's bytes, one buffer per file, and decoded only when
-/// shown: a file that is valid UTF-8 as UTF-8, any other file one byte to one
-/// character (Latin-1), so nothing is lost in decoding.
+/// shown: each line on its own, one that is valid UTF-8 as UTF-8, any other one
+/// byte to one character (Latin-1), so nothing is lost in decoding.
 class DatabaseListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -41,14 +41,12 @@ private:
         std::string bytes; ///< the file as read, terminators included
         /// Where each line begins in `bytes`; files are at most 4 GB.
         std::vector<std::uint32_t> starts;
-        bool utf8 = true;
         int rows() const { return static_cast<int>(starts.size()); }
         /// Line `i` without its terminator.
         std::string_view line(int i) const;
     };
     /// The file holding `row`, with `row` made relative to it.
     const File *locate(int &row) const;
-    QString decode(const File &file, std::string_view bytes) const;
 
     std::vector<File> m_files; ///< oldest first; rows start with the last one
     int m_rows = 0;

@@ -49,6 +49,7 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     cmdLoad = new QPushButton(QStringLiteral("Load Monster Into Editor"), this);
     cmdLoad->setObjectName(QStringLiteral("cmdLoad"));
     cmdLoad->setGeometry(px(120), px(4440), px(5055), px(255));
+    cmdLoad->setAutoDefault(true); // Enter presses it when it has the focus
     connect(cmdLoad, &QPushButton::clicked, this, &frmBrowser::cmdLoad_Click);
 
     QWidget::setTabOrder(lstDB, cmdLoad);
@@ -108,12 +109,16 @@ private:
 
 void frmBrowser::OpenDatabaseFile(frmMain &editor)
 {
-    using namespace grimlark::ui;
     const QPointer<frmMain> owner = &editor;
     const QString path = editor.CommonDialog1.ShowOpen(&editor);
-    if (path.isEmpty() || !owner)
-        return;
+    if (!path.isEmpty() && owner) // a cancelled dialog ends the command silently
+        OpenDatabasePath(editor, path);
+}
 
+void frmBrowser::OpenDatabasePath(frmMain &editor, const QString &path)
+{
+    using namespace grimlark::ui;
+    const QPointer<frmMain> owner = &editor;
     std::string bytes;
     grimlark::ReadResult result;
     {
@@ -123,38 +128,36 @@ void frmBrowser::OpenDatabaseFile(frmMain &editor)
     if (!owner || result.status == grimlark::ReadStatus::Cancelled)
         return; // the program is ending, or the user chose to stop
     auto refuse = [&](const std::string &reason) {
-        Platform::current().message(&editor, QStringLiteral("The file \"%1\" could not be opened: %2.")
-                                                 .arg(QDir::toNativeSeparators(path),
+        const QString verb = result.status == grimlark::ReadStatus::ReadFailed
+                                 ? QStringLiteral("read")
+                                 : QStringLiteral("opened");
+        Platform::current().message(&editor, QStringLiteral("The file \"%1\" could not be %2: %3.")
+                                                 .arg(QDir::toNativeSeparators(path), verb,
                                                       QString::fromStdString(reason)));
     };
-    if (result.status == grimlark::ReadStatus::TooLarge) {
-        refuse(grimlark::describe(result));
+    if (result.status != grimlark::ReadStatus::Done) {
+        refuse(grimlark::describe(result)); // nothing is added, the browser not shown
         return;
     }
 
     // The browser is created by the first line read, so a file that cannot be
-    // read leaves no window behind.
-    frmBrowser *browser = AppWindows::existingBrowser();
-    if (!bytes.empty()) {
-        if (!browser)
-            browser = AppWindows::browser();
-        bool added = false;
-        try {
-            added = browser->m_model->addFile(std::move(bytes));
-        } catch (const std::bad_alloc &) {
-            refuse("there is not enough memory to hold it");
-            return;
-        }
-        if (!added) {
-            refuse("it has more lines than the list can hold");
-            return;
-        }
+    // listed leaves no window behind; an empty file still shows it.
+    const bool existed = AppWindows::existingBrowser() != nullptr;
+    frmBrowser *browser = AppWindows::browser();
+    const char *fault = nullptr;
+    try {
+        if (!browser->m_model->addFile(std::move(bytes)))
+            fault = "it has more lines than the list can hold";
+    } catch (const std::bad_alloc &) {
+        fault = "there is not enough memory to hold it";
     }
-    if (result.status != grimlark::ReadStatus::Done)
-        return; // lines read before the failure stay; the browser is not shown
-
-    if (!browser)
-        browser = AppWindows::browser(); // an empty file still shows the browser
+    if (fault) {
+        if (!existed)
+            delete browser; // never shown, and nothing to show
+        refuse(fault);
+        return;
+    }
+    browser->lstDB->scrollToTop(); // the new file's first line in view
     browser->show();
     browser->raise();
     browser->activateWindow();
@@ -166,6 +169,11 @@ void frmBrowser::cmdLoad_Click()
     const QModelIndexList selected = lstDB->selectionModel()->selectedIndexes();
     if (!selected.isEmpty())
         line = m_model->lineUtf8(selected.first().row());
+    if (!selected.isEmpty() && line.empty()) {
+        grimlark::ui::Platform::current().message(
+            this, QStringLiteral("The selected line is empty: there is no monster on it to load."));
+        return;
+    }
 
     frmMain *editor = grimlark::ui::AppWindows::editor();
     grimlark::MonsterEntry entry = editor->readEntry();

@@ -17,12 +17,16 @@ class frmBrowser : public QWidget {
 public:
     explicit frmBrowser(QWidget *parent = nullptr);
 
-    /// File > Open: asks for a file and lists its lines at the top of the browser,
-    /// which is shown once the whole file is read. A cancelled dialog, or a path
-    /// that is missing, unreadable or not a regular file, ends the command silently;
-    /// a file too large to hold is refused with a message naming it. A read that
-    /// takes over half a second shows its progress, with Cancel (nothing added).
+    /// File > Open: asks for a file and opens it as OpenDatabasePath does; a
+    /// cancelled dialog ends the command silently.
     static void OpenDatabaseFile(frmMain &editor);
+    /// Lists the lines of the file at `path` at the top of the browser, which is
+    /// shown once the whole file is read, with the new first line in view. A file
+    /// that cannot be read (missing, a folder, pipe or device, no permission, too
+    /// large to hold, a read error) is reported in a message naming it and the
+    /// reason; nothing is added and the browser is not shown. A read that takes
+    /// over half a second shows its progress, with Cancel (nothing added).
+    static void OpenDatabasePath(frmMain &editor, const QString &path);
 
     grimlark::ui::DatabaseListModel *model() const { return m_model; }
 

@@ -34,8 +34,9 @@ frmOutput::frmOutput(QWidget *parent) : QWidget(parent)
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setGeometry(px(120), px(3240), px(1335), px(375));
-    // Neither default nor cancel button: Enter and Esc stay with the text box.
-    cmdClose->setAutoDefault(false);
+    // Neither default nor cancel button: Enter and Esc stay with the text box;
+    // Enter presses it only when it has the focus itself.
+    cmdClose->setAutoDefault(true);
     cmdClose->setDefault(false);
     connect(cmdClose, &QPushButton::clicked, this, &frmOutput::cmdClose_Click);
 
