@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTimer>
 
 #include <cstdio>
 #include <optional>
@@ -17,6 +18,10 @@ void addOptions(QCommandLineParser &options)
         QStringLiteral("Editor for the monster database of Freya and eAthena game servers."));
     options.addHelpOption();
     options.addVersionOption();
+    options.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("Database files to open at start-up, in order, as File > Open does."),
+        QStringLiteral("[file...]"));
 }
 
 /// Answers the options that need no window (help, version, and a mistake in the
@@ -52,8 +57,16 @@ int main(int argc, char *argv[])
     // Lets Wayland desktops match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grimlark.Grimlark"));
 
+    QCommandLineParser options;
+    addOptions(options);
+    options.process(app); // checked on the console already
+    const QStringList files = options.positionalArguments();
+
     grimlark::ui::quitOnTerminationSignals(&app);
-    grimlark::ui::AppWindows::editor()->show();
+    frmMain *editor = grimlark::ui::AppWindows::editor();
+    editor->show();
+    if (!files.isEmpty()) // once the editor is on screen
+        QTimer::singleShot(0, editor, [editor, files] { editor->openFiles(files); });
     // The editor's unload closes every other window; with all four gone the program ends.
     return app.exec();
 }

@@ -68,7 +68,7 @@ echo "validators: ok"
 installed_before=no
 dpkg-query -W -f='${Status}' grimlark 2>/dev/null | grep -q "install ok installed" && installed_before=yes
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "$(readlink -f "$deb")" >/dev/null
-command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.grimlark.Grimlark.desktop)
+command=$(sed -n 's/^Exec=//p' /usr/share/applications/org.grimlark.Grimlark.desktop | sed 's/ %[fFuU]//')
 QT_QPA_PLATFORM=offscreen $command &
 pid=$!
 wait_until_ready "$pid" || fail "the installed program did not stay running"

@@ -11,7 +11,7 @@ console() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" "$@"; 
 version=$(console --version)
 [ "$version" = "Grimlark $2" ] || fail "--version said '$version'"
 for option in --help --help-all; do
-    console "$option" | grep -q '^Usage:' || fail "$option printed no usage"
+    console "$option" | grep -q '^Usage:.* \[file\.\.\.\]' || fail "$option printed no usage with files"
 done
 status=0
 console --no-such-option >/dev/null 2>"${TMPDIR:-/tmp}/grimlark-error.$$" || status=$?

@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
+#include <QUrl>
 #include <QPushButton>
 #include <QTest>
 
@@ -66,6 +68,7 @@ private slots:
     void unreadablePathsAreReported_data();
     void unreadablePathsAreReported();
     void newLinesAreInView();
+    void droppedFilesOpenInOrder();
     void dialogRemembersTheLastPath();
     void nonUtf8FileLoadsByteForCharacter();
     void loadingFillsTheEditor();
@@ -199,6 +202,28 @@ void BrowserTest::newLinesAreInView()
     existingBrowser()->lstDB->scrollToBottom();
     session.open(session.writeFile("two.txt", "first\nsecond\n"));
     QCOMPARE(existingBrowser()->lstDB->indexAt(QPoint(2, 2)).row(), 0);
+}
+
+// What a file manager drops, or names on the command line, opens as File > Open.
+void BrowserTest::droppedFilesOpenInOrder()
+{
+    UiSession session;
+    const QString one = session.writeFile("one.txt", "1\n");
+    const QString two = session.writeFile("two.txt", "2\n");
+    auto *data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(one), QUrl::fromLocalFile(two + QStringLiteral(".gone"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(session.editor, &enter); // makes the editor the target
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(session.editor, &drop);
+    QTRY_VERIFY(existingBrowser());
+    QTRY_COMPARE(session.platform.messages.size(), 1); // the missing second file, reported
+    QCOMPARE(itemsOf(existingBrowser()), QStringList{"1"});
+
+    session.editor->openFiles({one, two});
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"2", "1", "1"}));
+    delete data;
 }
 
 void BrowserTest::dialogRemembersTheLastPath()

@@ -6,16 +6,21 @@
 #include "common/Appearance.h"
 #include "common/Platform.h"
 #include "common/AppWindows.h"
+#include "common/DroppedFiles.h"
+#include "common/Placement.h"
 #include "frmMain/frmMain.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QListView>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 
 #include <functional>
 #include <new>
@@ -32,6 +37,7 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Database Browser"));
     setWindowIcon(grimlark::ui::programIcon());
     setFixedSize(px(5310), px(4770));
+    setAcceptDrops(true);
 
     m_model = new grimlark::ui::DatabaseListModel(this);
     lstDB = new QListView(this);
@@ -158,9 +164,26 @@ void frmBrowser::OpenDatabasePath(frmMain &editor, const QString &path)
         return;
     }
     browser->lstDB->scrollToTop(); // the new file's first line in view
+    if (!browser->isVisible())
+        placeBeside(*browser, editor);
     browser->show();
     browser->raise();
     browser->activateWindow();
+}
+
+void frmBrowser::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!grimlark::ui::droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmBrowser::dropEvent(QDropEvent *event)
+{
+    // The editor opens them, as File > Open does.
+    const QStringList paths = grimlark::ui::droppedFiles(event->mimeData());
+    event->acceptProposedAction();
+    if (frmMain *editor = grimlark::ui::AppWindows::existingEditor())
+        QTimer::singleShot(0, editor, [editor, paths] { editor->openFiles(paths); });
 }
 
 void frmBrowser::cmdLoad_Click()

@@ -33,6 +33,10 @@ public:
     QListView *lstDB = nullptr;
     QPushButton *cmdLoad = nullptr;
 
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 public slots:
     /// Loads the selected line into the editor, or tells the user why it cannot be.
     void cmdLoad_Click();

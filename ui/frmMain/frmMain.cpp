@@ -5,6 +5,8 @@
 #include "TextEntry.h"
 #include "common/Appearance.h"
 #include "common/DropDownList.h"
+#include "common/DroppedFiles.h"
+#include "common/Placement.h"
 #include "common/AppWindows.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
@@ -15,6 +17,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -190,6 +197,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Grimlark [Freya/eAthena] "));
     setWindowIcon(grimlark::ui::programIcon());
+    setAcceptDrops(true); // database files dropped from a file manager
     CommonDialog1.Filter = QStringLiteral("Text files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     buildControls();
@@ -337,10 +345,37 @@ void frmMain::BuildTextEntry() { strGen = fromUtf8(grimlark::BuildTextEntry(read
 
 void frmMain::mnuOpen_Click() { frmBrowser::OpenDatabaseFile(*this); }
 
+void frmMain::openFiles(const QStringList &paths)
+{
+    const QPointer<frmMain> self = this;
+    for (const QString &path : paths) {
+        if (!self || !isVisible())
+            return; // the program was ended meanwhile
+        frmBrowser::OpenDatabasePath(*this, QFileInfo(path).absoluteFilePath());
+    }
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!grimlark::ui::droppedFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    const QStringList paths = grimlark::ui::droppedFiles(event->mimeData());
+    event->acceptProposedAction();
+    // Opened once the drop is over: the file manager is not kept waiting, and a
+    // message box does not open inside the drag.
+    QTimer::singleShot(0, this, [this, paths] { openFiles(paths); });
+}
+
 void frmMain::mnuTextGen_Click()
 {
     BuildTextEntry();
     frmOutput *output = grimlark::ui::AppWindows::output();
+    if (!output->isVisible())
+        grimlark::ui::placeBeside(*output, *this);
     // Shown before the text is set, so that the text is laid out once, at the
     // box's real width; nothing is drawn in between.
     output->showInFront();

@@ -35,6 +35,11 @@ public:
     /// Builds the line from the controls into strGen.
     void BuildTextEntry();
 
+    /// Opens each file in turn exactly as File > Open does with a chosen file
+    /// (messages included): the files named on the command line or dropped on
+    /// the editor or the browser. Stops if the editor is closed meanwhile.
+    void openFiles(const QStringList &paths);
+
     /// The last generated line; empty until the first Text Entry.
     QString strGen;
 
@@ -103,6 +108,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     /// Closes the output window, the About dialog and the browser, then releases
     /// all four references. Runs within this window's closing, which every way of
     /// ending the program goes through, so it runs once per shutdown.
