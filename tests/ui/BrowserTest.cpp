@@ -236,6 +236,9 @@ void BrowserTest::dialogRemembersTheLastPath()
     QCOMPARE(session.platform.openStartPaths, (QStringList{QString(), path, path}));
     QCOMPARE(session.platform.openFilters.first(),
              QStringLiteral("Text files (*.txt);;All Files (*.*)"));
+    // As the dialogs that match case-sensitively get it.
+    QCOMPARE(grimlark::ui::windowsLikeFilter(session.platform.openFilters.first()),
+             QStringLiteral("Text files (*.[tT][xX][tT]);;All Files (*)"));
 }
 
 void BrowserTest::nonUtf8FileLoadsByteForCharacter()

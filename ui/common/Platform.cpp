@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QStringList>
 
 namespace grimlark::ui {
 
@@ -22,7 +23,15 @@ public:
 
     QString openFileName(QWidget *parent, const QString &filter, const QString &startPath) override
     {
+#ifdef Q_OS_WIN
         const QPointer<QFileDialog> dialog = new QFileDialog(parent, QString(), startPath, filter);
+#else
+        // Match as Windows does ("All Files" shows files without a dot, "Text
+        // files" any letter case); the rewritten patterns stay out of sight.
+        const QPointer<QFileDialog> dialog =
+            new QFileDialog(parent, QString(), startPath, windowsLikeFilter(filter));
+        dialog->setOption(QFileDialog::HideNameFilterDetails);
+#endif
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
         QString path;
@@ -70,6 +79,31 @@ public:
 Platform *g_override = nullptr;
 
 } // namespace
+
+QString windowsLikeFilter(const QString &qtFilter)
+{
+    QStringList choices = qtFilter.split(QStringLiteral(";;"));
+    for (QString &choice : choices) {
+        const qsizetype open = choice.lastIndexOf(QLatin1Char('('));
+        if (open < 0 || !choice.endsWith(QLatin1Char(')')))
+            continue;
+        QStringList patterns = choice.mid(open + 1, choice.size() - open - 2).split(QLatin1Char(' '));
+        for (QString &pattern : patterns) {
+            if (pattern == QLatin1String("*.*")) {
+                pattern = QStringLiteral("*");
+                continue;
+            }
+            QString anyCase;
+            for (const QChar c : std::as_const(pattern))
+                anyCase += c.isLetter() && c.toLower() != c.toUpper()
+                               ? QStringLiteral("[%1%2]").arg(c.toLower(), c.toUpper())
+                               : QString(c);
+            pattern = anyCase;
+        }
+        choice = choice.left(open + 1) + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return choices.join(QStringLiteral(";;"));
+}
 
 Platform &Platform::current()
 {

@@ -37,4 +37,9 @@ public:
     static void setCurrent(Platform *platform);
 };
 
+/// A Qt filter whose patterns match as they do on Windows, for dialogs that
+/// match case-sensitively: "*.*" becomes "*" (every file, with a dot or not) and
+/// "*.txt" becomes "*.[tT][xX][tT]" (any letter case).
+QString windowsLikeFilter(const QString &qtFilter);
+
 } // namespace grimlark::ui
