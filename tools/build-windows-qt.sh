@@ -58,18 +58,6 @@ dpkg-source -x qt6-base_*.dsc src >&2
 
 sed -i "$patch" src/src/plugins/platforms/windows/qwindowsintegration.cpp
 
-cat > toolchain.cmake <<'EOF'
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-EOF
 
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 echo "== Windows Qt: configuring" >&2
@@ -77,7 +65,7 @@ mkdir build
 cd build
 # shellcheck disable=SC2086 # the flags are words on purpose
 ../src/configure -prefix "$prefix" $flags -qt-host-path /usr -- -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
+    -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-w64.cmake" \
     -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$multiarch/cmake" >&2
 echo "== Windows Qt: building with $jobs jobs" >&2
 cmake --build . --parallel "$jobs" >&2

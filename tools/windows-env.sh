@@ -3,6 +3,7 @@
 # Windows Qt and the mingw runtime DLLs are found.
 # Needs: $qt, the Windows Qt prefix (tools/build-windows-qt.sh prints it).
 export WINEPREFIX="$PWD/build-windows/wineprefix"
+unset QT_QPA_PLATFORM # Wine hands the environment on; Windows Qt has its own platform
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
 
