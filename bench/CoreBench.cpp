@@ -1,9 +1,11 @@
-// The core alone: line reading (streamed, and whole-file as the browser reads)
-// against a plain getline loop over the same bytes, and generation and loading in lines per second.
+// The core alone: line reading as the browser reads (the whole file, split in
+// place) against a plain getline loop over the same bytes, and generation and
+// loading in lines per second.
 
 #include "BenchData.h"
 
 #include "EntryLoader.h"
+#include "FileReader.h"
 #include "LineReader.h"
 #include "TextEntry.h"
 
@@ -18,22 +20,6 @@ using namespace grimlark;
 namespace {
 constexpr int kLines = 200000;
 
-void ReadLines_Core(benchmark::State &state)
-{
-    const std::string path = bench::databaseFile(kLines);
-    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
-    for (auto _ : state) {
-        size_t lines = 0;
-        readLines(path, [&lines](std::string_view line, LineEnd) {
-            benchmark::DoNotOptimize(line.data());
-            ++lines;
-        });
-        benchmark::DoNotOptimize(lines);
-    }
-    state.SetBytesProcessed(state.iterations() * bytes);
-}
-BENCHMARK(ReadLines_Core)->Unit(benchmark::kMillisecond);
-
 // What the browser does: the whole file into one buffer, split in place.
 void ReadFile_SplitInPlace_Core(benchmark::State &state)
 {
@@ -43,7 +29,7 @@ void ReadFile_SplitInPlace_Core(benchmark::State &state)
         std::string text;
         readFile(path, text);
         size_t lines = 0;
-        splitLines(text, [&lines](std::string_view line, LineEnd) {
+        splitLines(text, [&lines](std::string_view line) {
             benchmark::DoNotOptimize(line.data());
             ++lines;
         });
@@ -74,7 +60,9 @@ BENCHMARK(ReadLines_Baseline_Getline)->Unit(benchmark::kMillisecond);
 std::vector<std::string> monsterLines()
 {
     std::vector<std::string> lines;
-    readLines(bench::databaseFile(20000), [&lines](std::string_view line, LineEnd) {
+    std::string text;
+    readFile(bench::databaseFile(20000), text);
+    splitLines(text, [&lines](std::string_view line) {
         if (line.size() > 100 && line.find("//") == std::string_view::npos)
             lines.emplace_back(line);
     });

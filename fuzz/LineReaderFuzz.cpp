@@ -1,54 +1,60 @@
-// Arbitrary bytes delivered in arbitrary chunk sizes: the lines the splitter
-// yields, each followed by its terminator, are the input, byte for byte; and so
-// are the lines of the whole-text split.
+// Arbitrary bytes as a database file, through what the browser runs: the file
+// read back whole (readFile) is the input, byte for byte; the lines splitLines
+// gives are views into it with exactly one terminator between two of them; and
+// countLines agrees with them.
 
+#include "FileReader.h"
 #include "LineReader.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 
 using namespace grimlark;
 
+namespace {
+
+bool isTerminator(std::string_view gap) { return gap == "\n" || gap == "\r" || gap == "\r\n"; }
+
+const std::string &scratchPath()
+{
+    static const std::string path = "/tmp/grimlark-fuzz-" + std::to_string(::getpid()) + ".txt";
+    return path;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size == 0)
-        return 0;
-    // The first byte chooses how the rest is cut into chunks.
-    const unsigned cut = data[0];
-    const char *bytes = reinterpret_cast<const char *>(data) + 1;
-    const size_t length = size - 1;
-
-    std::string joined;
-    bool lastUnterminated = false;
-    LineSplitter splitter([&](std::string_view line, LineEnd end) {
-        if (lastUnterminated)
-            std::abort(); // nothing may follow a line without terminator
-        joined.append(line);
-        joined.append(terminatorText(end));
-        lastUnterminated = end == LineEnd::None;
-    });
-    size_t chunk = 1 + cut % 17;
-    for (size_t at = 0; at < length;) {
-        const size_t n = length - at < chunk ? length - at : chunk;
-        splitter.feed(bytes + at, n);
-        at += n;
-        chunk = 1 + (chunk * 7 + cut) % 61;
+    const std::string input(reinterpret_cast<const char *>(data), size);
+    if (FILE *file = std::fopen(scratchPath().c_str(), "wb")) {
+        std::fwrite(input.data(), 1, input.size(), file);
+        std::fclose(file);
+    } else {
+        std::abort();
     }
-    splitter.finish();
-    const std::string input(bytes, length);
-    if (joined != input)
-        std::abort(); // a byte was lost or invented
+    std::string text;
+    if (readFile(scratchPath(), text).status != ReadStatus::Done || text != input)
+        std::abort(); // a byte was lost or invented on the way in
 
-    // The whole-text split must give the same lines, as views into the input.
-    std::string whole;
-    splitLines(input, [&](std::string_view line, LineEnd end) {
-        if (line.data() < input.data() || line.data() + line.size() > input.data() + input.size())
+    size_t lines = 0;
+    const char *next = text.data();
+    splitLines(text, [&](std::string_view line) {
+        if (line.data() < next || line.data() + line.size() > text.data() + text.size())
             std::abort();
-        whole.append(line);
-        whole.append(terminatorText(end));
+        const std::string_view gap(next, static_cast<size_t>(line.data() - next));
+        if (lines++ == 0 ? !gap.empty() : !isTerminator(gap))
+            std::abort(); // lines must tile the text, one terminator apart
+        if (line.find_first_of("\r\n") != std::string_view::npos)
+            std::abort();
+        next = line.data() + line.size();
     });
-    if (whole != input)
+    const std::string_view rest(next, static_cast<size_t>(text.data() + text.size() - next));
+    if (!rest.empty() && !isTerminator(rest))
+        std::abort();
+    if (countLines(text) != lines)
         std::abort();
     return 0;
 }

@@ -95,7 +95,7 @@ bool DatabaseListModel::addFile(std::string bytes)
     file.bytes = std::move(bytes);
     file.starts.reserve(lines);
     const char *const base = file.bytes.data();
-    splitLines(file.bytes, [&file, base](std::string_view line, LineEnd) {
+    splitLines(file.bytes, [&file, base](std::string_view line) {
         file.starts.push_back(static_cast<std::uint32_t>(line.data() - base));
     });
     // The newest file's rows come first, before every older file's lines.
