@@ -12,7 +12,10 @@ class Registry {
 public:
     using Handle = std::uintptr_t;
 
+    Registry() = default;
     virtual ~Registry() = default;
+    Registry(const Registry &) = delete; // a seam, used through references only
+    Registry &operator=(const Registry &) = delete;
     virtual long openKey(Handle root, const std::string &subKey, std::uint32_t access,
                          Handle &key) = 0;
     /// Reads value `name` into `buffer` of `size` bytes; `size` becomes the value's

@@ -5,15 +5,6 @@
 
 namespace grimlark {
 
-bool MonsterEntry::operator==(const MonsterEntry &other) const {
-    for (const FieldInfo &field : kFields) {
-        if (field.text && this->*field.text != other.*field.text)
-            return false;
-    }
-    return Scale == other.Scale && Race == other.Race && Element == other.Element &&
-           ELvl == other.ELvl && Mode == other.Mode;
-}
-
 std::string BuildTextEntry(const MonsterEntry &entry) {
     std::string line;
     line.reserve(256);

@@ -8,6 +8,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 
+#include "Version.h"
 #include "grimlark.xpm"
 
 namespace grimlark::ui {
@@ -102,10 +103,7 @@ QIcon programIcon()
 
 QString programVersion()
 {
-    return QStringLiteral("%1.%2.%3")
-        .arg(GRIMLARK_VERSION_MAJOR)
-        .arg(GRIMLARK_VERSION_MINOR)
-        .arg(GRIMLARK_VERSION_PATCH);
+    return QString::fromLatin1(kVersion);
 }
 
 void applyAppearance(QApplication &app)

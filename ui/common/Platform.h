@@ -14,7 +14,10 @@ namespace grimlark::ui {
 /// that tests run with a fake and no real dialog, message box or process.
 class Platform {
 public:
+    Platform() = default;
     virtual ~Platform() = default;
+    Platform(const Platform &) = delete; // a seam, used through references only
+    Platform &operator=(const Platform &) = delete;
 
     /// Shows the Open dialog; returns the chosen path, or the empty text when
     /// cancelled. Like message(), it may return after `parent` was destroyed

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "SysInfo.h"
+#include "Version.h"
 #include "common/Appearance.h"
 #include "common/Platform.h"
 
@@ -12,8 +13,8 @@ using grimlark::ui::px;
 
 namespace {
 
-constexpr int kMajor = GRIMLARK_VERSION_MAJOR, kMinor = GRIMLARK_VERSION_MINOR,
-              kRevision = GRIMLARK_VERSION_PATCH;
+constexpr int kMajor = grimlark::kVersionMajor, kMinor = grimlark::kVersionMinor,
+              kRevision = grimlark::kVersionPatch;
 
 QLabel *addLabel(QWidget *parent, const char *name, int left, int top, int width, int height,
                  bool black)
