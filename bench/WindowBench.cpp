@@ -64,7 +64,7 @@ void closeBrowser()
 /// Opens the file and waits until the browser is shown with every line laid out.
 void openAndShow(frmMain &editor)
 {
-    frmBrowser::OpenDatabaseFile(editor);
+    editor.OpenDatabaseFile();
     QCoreApplication::processEvents(); // the list lays out its rows
 }
 

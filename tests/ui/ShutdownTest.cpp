@@ -8,12 +8,13 @@
 #include "common/QuitOnSignal.h"
 #include "common/AppWindows.h"
 #include "frmAbout/frmAbout.h"
-#include "frmBrowser/DatabaseListModel.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmMain/frmMain.h"
 
+#include <QFile>
 #include <QListView>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -55,14 +56,18 @@ void ShutdownTest::endsWhileAModalIsOpen()
 #endif
     frmMain *editor = AppWindows::editor();
     editor->show();
+    QTemporaryDir folder;
+    const QString comment = folder.filePath(QStringLiteral("comment.txt"));
+    QFile file(comment);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("//1002,PORING\n") > 0);
+    file.close();
 
     // Opens the modal from inside the event loop; its own loop runs there.
-    QTimer::singleShot(0, editor, [editor, modal] {
+    QTimer::singleShot(0, editor, [editor, modal, comment] {
         if (modal == QLatin1String("comment refusal")) {
-            frmBrowser *browser = AppWindows::browser();
-            browser->model()->addFile("//1002,PORING\n");
-            browser->show();
-            browser->lstDB->setCurrentIndex(browser->model()->index(0, 0));
+            editor->OpenDatabasePath(comment);
+            frmBrowser *browser = AppWindows::existingBrowser();
+            browser->lstDB->setCurrentIndex(browser->lstDB->model()->index(0, 0));
             browser->cmdLoad->click();
         } else if (modal == QLatin1String("System Info message")) {
             editor->mnuAbout->trigger();

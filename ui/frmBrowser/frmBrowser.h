@@ -2,31 +2,28 @@
 
 #include <QWidget>
 
+#include <string>
+
 class QListView;
 class QPushButton;
-class frmMain;
 
 namespace grimlark::ui {
 class DatabaseListModel;
 }
 
 /// "Database Browser": the lines of the database files opened so far, newest
-/// file first, from which one line is loaded into the editor.
+/// file first, from which one line is loaded into the editor. It knows nothing
+/// of the editor: it says which line to load, and which files were dropped on
+/// it, through signals that the editor connects when it makes the browser.
 class frmBrowser : public QWidget {
     Q_OBJECT
 public:
     explicit frmBrowser(QWidget *parent = nullptr);
 
-    /// File > Open: asks for a file and opens it as OpenDatabasePath does; a
-    /// cancelled dialog ends the command silently.
-    static void OpenDatabaseFile(frmMain &editor);
-    /// Lists the lines of the file at `path` at the top of the browser, which is
-    /// shown once the whole file is read, with the new first line in view. A file
-    /// that cannot be read (missing, a folder, pipe or device, no permission, too
-    /// large to hold, a read error) is reported in a message naming it and the
-    /// reason; nothing is added and the browser is not shown. A read that takes
-    /// over half a second shows its progress, with Cancel (nothing added).
-    static void OpenDatabasePath(frmMain &editor, const QString &path);
+    /// Lists the lines of a file's bytes above those listed so far and scrolls
+    /// to the new first line. False, adding nothing, when the list would pass
+    /// the rows a view can count; throws std::bad_alloc when they cannot be held.
+    bool addFile(std::string bytes);
 
     grimlark::ui::DatabaseListModel *model() const { return m_model; }
 
@@ -37,8 +34,15 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
+signals:
+    /// The user asked to load `line` (UTF-8; empty when no line is selected).
+    void loadRequested(const QByteArray &line);
+    /// Files were dropped on the browser, to be opened as File > Open does.
+    void filesDropped(const QStringList &paths);
+
 public slots:
-    /// Loads the selected line into the editor, or tells the user why it cannot be.
+    /// Asks for the selected line to be loaded into the editor; a blank line is
+    /// refused here with a message.
     void cmdLoad_Click();
 
 private:

@@ -1,12 +1,16 @@
 #include "frmMain.h"
 
 #include "CodeTables.h"
+#include "EntryLoader.h"
+#include "FileReader.h"
 #include "FieldTable.h"
 #include "TextEntry.h"
 #include "common/Appearance.h"
 #include "common/DropDownList.h"
 #include "common/DroppedFiles.h"
 #include "common/Placement.h"
+#include "common/Platform.h"
+#include "ReadProgress.h"
 #include "common/AppWindows.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
@@ -17,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -31,6 +36,8 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <functional>
+#include <new>
 #include <vector>
 
 using grimlark::ui::DropDownList;
@@ -343,7 +350,80 @@ void frmMain::showEntry(const grimlark::MonsterEntry &entry)
 
 void frmMain::BuildTextEntry() { strGen = fromUtf8(grimlark::BuildTextEntry(readEntry())); }
 
-void frmMain::mnuOpen_Click() { frmBrowser::OpenDatabaseFile(*this); }
+void frmMain::mnuOpen_Click() { OpenDatabaseFile(); }
+
+void frmMain::OpenDatabaseFile()
+{
+    const QPointer<frmMain> self = this;
+    const QString path = CommonDialog1.ShowOpen(this);
+    if (!path.isEmpty() && self) // a cancelled dialog ends the command silently
+        OpenDatabasePath(path);
+}
+
+void frmMain::OpenDatabasePath(const QString &path)
+{
+    using namespace grimlark::ui;
+    const QPointer<frmMain> self = this;
+    std::string bytes;
+    grimlark::ReadResult result;
+    {
+        ReadProgressDialog progress(this, path);
+        result = grimlark::readFile(path.toStdString(), bytes, std::ref(progress));
+    }
+    if (!self || result.status == grimlark::ReadStatus::Cancelled)
+        return; // the program is ending, or the user chose to stop
+    auto refuse = [&](const std::string &reason) {
+        const QString verb = result.status == grimlark::ReadStatus::ReadFailed
+                                 ? QStringLiteral("read")
+                                 : QStringLiteral("opened");
+        Platform::current().message(this, QStringLiteral("The file \"%1\" could not be %2: %3.")
+                                              .arg(QDir::toNativeSeparators(path), verb,
+                                                   QString::fromStdString(reason)));
+    };
+    if (result.status != grimlark::ReadStatus::Done) {
+        refuse(grimlark::describe(result)); // nothing is added, the browser not shown
+        return;
+    }
+
+    // The browser is made by the first file read, so a file that cannot be
+    // listed leaves no window behind; an empty file still shows it.
+    frmBrowser *browser = AppWindows::existingBrowser();
+    const bool made = !browser;
+    if (made) {
+        browser = AppWindows::browser();
+        connect(browser, &frmBrowser::loadRequested, this,
+                [this, browser](const QByteArray &line) { loadLine(line, browser); });
+        connect(browser, &frmBrowser::filesDropped, this, &frmMain::openFiles);
+    }
+    const char *fault = nullptr;
+    try {
+        if (!browser->addFile(std::move(bytes)))
+            fault = "it has more lines than the list can hold";
+    } catch (const std::bad_alloc &) {
+        fault = "there is not enough memory to hold it";
+    }
+    if (fault) {
+        if (made)
+            delete browser; // never shown, and nothing to show
+        refuse(fault);
+        return;
+    }
+    if (!browser->isVisible())
+        placeBeside(*browser, *this);
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+}
+
+void frmMain::loadLine(const QByteArray &line, QWidget *asker)
+{
+    grimlark::MonsterEntry entry = readEntry();
+    const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(line.toStdString(), entry);
+    if (result.loaded())
+        showEntry(entry);
+    else
+        grimlark::ui::Platform::current().message(asker, QString::fromStdString(result.message()));
+}
 
 void frmMain::openFiles(const QStringList &paths)
 {
@@ -351,7 +431,7 @@ void frmMain::openFiles(const QStringList &paths)
     for (const QString &path : paths) {
         if (!self || !isVisible())
             return; // the program was ended meanwhile
-        frmBrowser::OpenDatabasePath(*this, QFileInfo(path).absoluteFilePath());
+        OpenDatabasePath(QFileInfo(path).absoluteFilePath());
     }
 }
 

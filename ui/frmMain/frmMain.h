@@ -35,10 +35,24 @@ public:
     /// Builds the line from the controls into strGen.
     void BuildTextEntry();
 
+    /// File > Open: asks for a file and opens it as OpenDatabasePath does; a
+    /// cancelled dialog ends the command silently.
+    void OpenDatabaseFile();
+    /// Lists the lines of the file at `path` at the top of the browser (made on
+    /// first use), which is shown once the whole file is read, beside the editor
+    /// and with the new first line in view. A file that cannot be read (missing,
+    /// a folder, pipe or device, no permission, too large to hold, a read error)
+    /// is reported in a message naming it and the reason; nothing is added and
+    /// the browser is not shown. A read that takes over half a second shows its
+    /// progress, with Cancel (nothing added).
+    void OpenDatabasePath(const QString &path);
     /// Opens each file in turn exactly as File > Open does with a chosen file
     /// (messages included): the files named on the command line or dropped on
     /// the editor or the browser. Stops if the editor is closed meanwhile.
     void openFiles(const QStringList &paths);
+    /// Loads a database line (UTF-8) into the controls, all or nothing, or tells
+    /// the user why it cannot be, in a message over `asker`.
+    void loadLine(const QByteArray &line, QWidget *asker);
 
     /// The last generated line; empty until the first Text Entry.
     QString strGen;
