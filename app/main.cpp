@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     const QStringList files = options.positionalArguments();
 
     grimlark::ui::quitOnTerminationSignals(&app);
-    frmMain *editor = grimlark::ui::AppWindows::editor();
+    frmMain *editor = grimlark::ui::AppWindows::editor.use();
     editor->show();
     if (!files.isEmpty()) // once the editor is on screen
         QTimer::singleShot(0, editor, [editor, files] { editor->openFiles(files); });

@@ -56,7 +56,7 @@ void flush()
 
 void closeBrowser()
 {
-    if (frmBrowser *browser = ui::AppWindows::existingBrowser())
+    if (frmBrowser *browser = ui::AppWindows::browser.existing())
         browser->close();
     flush();
 }
@@ -75,7 +75,7 @@ void OpenDatabaseFile_FirstOpen(benchmark::State &state)
     platform.path = QString::fromStdString(bench::databaseFile(lines));
     const auto bytes = static_cast<double>(bench::readAll(platform.path.toStdString()).size());
     ui::Platform::setCurrent(&platform);
-    frmMain *editor = ui::AppWindows::editor();
+    frmMain *editor = ui::AppWindows::editor.use();
     editor->show(); // reading goes on only while the editor is open
 
     long growth = 0;
@@ -89,7 +89,7 @@ void OpenDatabaseFile_FirstOpen(benchmark::State &state)
         openAndShow(*editor);
 
         state.PauseTiming();
-        if (ui::AppWindows::existingBrowser()->model()->rowCount() != lines)
+        if (ui::AppWindows::browser.existing()->model()->rowCount() != lines)
             state.SkipWithError("not every line was listed");
         growth = std::max(growth, bench::peakResidentBytes() - idle);
         state.ResumeTiming();
@@ -107,7 +107,7 @@ void OpenDatabaseFile_SecondOpen(benchmark::State &state)
     PathPlatform platform;
     platform.path = QString::fromStdString(bench::databaseFile(lines));
     ui::Platform::setCurrent(&platform);
-    frmMain *editor = ui::AppWindows::editor();
+    frmMain *editor = ui::AppWindows::editor.use();
     editor->show(); // reading goes on only while the editor is open
 
     for (auto _ : state) {
@@ -115,7 +115,7 @@ void OpenDatabaseFile_SecondOpen(benchmark::State &state)
         closeBrowser();
         openAndShow(*editor); // the browser now holds the file once
         // Select a line of the first file, so that the view has to keep track of it.
-        frmBrowser *browser = ui::AppWindows::existingBrowser();
+        frmBrowser *browser = ui::AppWindows::browser.existing();
         browser->lstDB->setCurrentIndex(browser->model()->index(lines / 2));
         state.ResumeTiming();
 
@@ -193,9 +193,9 @@ void TextEntry_LongLine_Shown(benchmark::State &state)
     for (auto _ : state) {
         editor->mnuTextGen->trigger();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(ui::AppWindows::existingOutput()->txtMobInfo->verticalScrollBar()->maximum());
+        benchmark::DoNotOptimize(ui::AppWindows::output.existing()->txtMobInfo->verticalScrollBar()->maximum());
         state.PauseTiming();
-        ui::AppWindows::existingOutput()->close();
+        ui::AppWindows::output.existing()->close();
         flush();
         state.ResumeTiming();
     }

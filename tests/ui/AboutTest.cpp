@@ -14,7 +14,7 @@
 #include <QTest>
 
 using namespace grimlark::test;
-using grimlark::ui::AppWindows::existingAbout;
+frmAbout *existingAbout() { return grimlark::ui::AppWindows::about.existing(); }
 
 namespace {
 const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

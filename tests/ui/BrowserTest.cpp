@@ -32,7 +32,7 @@
 #endif
 
 using namespace grimlark::test;
-using grimlark::ui::AppWindows::existingBrowser;
+frmBrowser *existingBrowser() { return grimlark::ui::AppWindows::browser.existing(); }
 
 namespace {
 

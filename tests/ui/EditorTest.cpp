@@ -9,6 +9,8 @@
 #include "common/Fixtures.h"
 #include "common/AppWindows.h"
 #include "frmMain/frmMain.h"
+#include "frmAbout/frmAbout.h"
+#include "frmBrowser/frmBrowser.h"
 #include "frmOutput/frmOutput.h"
 
 #include <QCheckBox>
@@ -176,7 +178,7 @@ void EditorTest::sqlEntryDoesNothing()
     UiSession session;
     session.editor->mnuSQLGen->trigger();
     QVERIFY(session.editor->strGen.isEmpty());
-    QVERIFY(!grimlark::ui::AppWindows::existingOutput());
+    QVERIFY(!grimlark::ui::AppWindows::output.existing());
     QVERIFY(session.platform.messages.isEmpty());
     for (QWidget *window : QApplication::topLevelWidgets())
         QVERIFY2(window == session.editor || !window->isVisible(), qPrintable(window->objectName()));
@@ -225,7 +227,7 @@ void EditorTest::exitClosesEveryWindow()
         editor->mnuTextGen->trigger();
         editor->mnuAbout->trigger();
         session.open(session.writeFile("db.txt", "1001,A,A\n"));
-        QVERIFY(AppWindows::existingOutput() && AppWindows::existingAbout() && AppWindows::existingBrowser());
+        QVERIFY(AppWindows::output.existing() && AppWindows::about.existing() && AppWindows::browser.existing());
     }
     if (byMenu)
         editor->mnuExit->trigger();
@@ -234,8 +236,8 @@ void EditorTest::exitClosesEveryWindow()
     flushDeletes();
 
     QVERIFY(editor.isNull());
-    QVERIFY(!AppWindows::existingEditor() && !AppWindows::existingOutput() && !AppWindows::existingAbout() &&
-            !AppWindows::existingBrowser());
+    QVERIFY(!AppWindows::editor.existing() && !AppWindows::output.existing() && !AppWindows::about.existing() &&
+            !AppWindows::browser.existing());
     QVERIFY(QApplication::topLevelWidgets().isEmpty()); // which is what ends the program
 }
 

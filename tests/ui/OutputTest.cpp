@@ -17,7 +17,7 @@
 #include <QTest>
 
 using namespace grimlark::test;
-using grimlark::ui::AppWindows::existingOutput;
+frmOutput *existingOutput() { return grimlark::ui::AppWindows::output.existing(); }
 
 class OutputTest : public QObject {
     Q_OBJECT

@@ -54,7 +54,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
     if (way == QLatin1String("SIGTERM"))
         QSKIP("Windows has no termination signals");
 #endif
-    frmMain *editor = AppWindows::editor();
+    frmMain *editor = AppWindows::editor.use();
     editor->show();
     QTemporaryDir folder;
     const QString comment = folder.filePath(QStringLiteral("comment.txt"));
@@ -66,12 +66,12 @@ void ShutdownTest::endsWhileAModalIsOpen()
     QTimer::singleShot(0, editor, [editor, modal, comment] {
         if (modal == QLatin1String("comment refusal")) {
             editor->OpenDatabasePath(comment);
-            frmBrowser *browser = AppWindows::existingBrowser();
+            frmBrowser *browser = AppWindows::browser.existing();
             browser->lstDB->setCurrentIndex(browser->lstDB->model()->index(0, 0));
             browser->cmdLoad->click();
         } else if (modal == QLatin1String("System Info message")) {
             editor->mnuAbout->trigger();
-            AppWindows::existingAbout()->cmdSysInfo->click();
+            AppWindows::about.existing()->cmdSysInfo->click();
         } else {
             editor->mnuOpen->trigger();
         }
@@ -83,9 +83,9 @@ void ShutdownTest::endsWhileAModalIsOpen()
             return;
         ender->deleteLater();
         if (way == QLatin1String("File > Exit"))
-            AppWindows::existingEditor()->mnuExit->trigger();
+            AppWindows::editor.existing()->mnuExit->trigger();
         else if (way == QLatin1String("close box"))
-            AppWindows::existingEditor()->close();
+            AppWindows::editor.existing()->close();
         else
             std::raise(SIGTERM);
     });
@@ -93,7 +93,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
 
     QCOMPARE(QApplication::exec(), 0);
     grimlark::test::flushDeletes();
-    QVERIFY(!AppWindows::existingEditor() && !AppWindows::existingBrowser() && !AppWindows::existingAbout());
+    QVERIFY(!AppWindows::editor.existing() && !AppWindows::browser.existing() && !AppWindows::about.existing());
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -18,7 +18,7 @@ void flushDeletes()
 UiSession::UiSession()
 {
     ui::Platform::setCurrent(&platform);
-    editor = ui::AppWindows::editor();
+    editor = ui::AppWindows::editor.use();
     editor->show();
     editor->activateWindow();
     if (!QTest::qWaitForWindowExposed(editor))
@@ -27,7 +27,7 @@ UiSession::UiSession()
 
 UiSession::~UiSession()
 {
-    if (frmMain *main = ui::AppWindows::existingEditor())
+    if (frmMain *main = ui::AppWindows::editor.existing())
         main->close();
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();

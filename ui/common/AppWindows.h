@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 class frmMain;
 class frmOutput;
 class frmAbout;
@@ -7,29 +9,47 @@ class frmBrowser;
 
 namespace grimlark::ui {
 
+/// An application-wide reference to one window, of which at most one exists.
+template <typename Window> class WindowReference {
+public:
+    /// The window, made (not shown) when there is none. Only the commands that
+    /// open a window use this; everything else asks for the existing one.
+    Window *use()
+    {
+        if (!m_window)
+            m_window = new Window;
+        return m_window.data();
+    }
+    /// The window if it exists, without making it.
+    Window *existing() const { return m_window.data(); }
+    /// Empties the reference (the window itself is closed by its owner).
+    void release() { m_window.clear(); }
+
+private:
+    // A guarded pointer: a closed window deletes itself (delete on close), so its
+    // reference must empty at once, before any command could reach the destroyed
+    // window, and the next use builds the window afresh.
+    QPointer<Window> m_window;
+};
+
 /// The program's one reference to each of its four windows (named apart from
 /// the operating system, and with no function called main, which MinGW's
-/// windowed Qt programs define as a macro). Using a reference
-/// that is empty creates the window (not yet shown); a window closed by the user
-/// is destroyed, so its next use builds it afresh.
+/// windowed Qt programs define as a macro).
 namespace AppWindows {
 
-frmMain *editor();
-frmOutput *output();
-frmAbout *about();
-frmBrowser *browser();
-
-/// The window if it exists, without creating it.
-frmMain *existingEditor();
-frmOutput *existingOutput();
-frmAbout *existingAbout();
-frmBrowser *existingBrowser();
-
-/// Empties the output window's reference.
-void releaseOutput();
+inline WindowReference<frmMain> editor;
+inline WindowReference<frmOutput> output;
+inline WindowReference<frmAbout> about;
+inline WindowReference<frmBrowser> browser;
 
 /// Empties all four references, in the order editor, output, About, browser.
-void releaseAll();
+inline void releaseAll()
+{
+    editor.release();
+    output.release();
+    about.release();
+    browser.release();
+}
 
 } // namespace AppWindows
 

@@ -45,7 +45,7 @@ void quitOnTerminationSignals(QObject *parent)
         char bytes[256];
         while (::read(g_wakeFds[1], bytes, sizeof bytes) > 0) {
         }
-        if (frmMain *editor = AppWindows::existingEditor())
+        if (frmMain *editor = AppWindows::editor.existing())
             editor->close();
         QCoreApplication::quit(); // also ends a modal dialog's loop
     });

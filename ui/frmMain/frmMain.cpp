@@ -387,10 +387,10 @@ void frmMain::OpenDatabasePath(const QString &path)
 
     // The browser is made by the first file read, so a file that cannot be
     // listed leaves no window behind; an empty file still shows it.
-    frmBrowser *browser = AppWindows::existingBrowser();
+    frmBrowser *browser = AppWindows::browser.existing();
     const bool made = !browser;
     if (made) {
-        browser = AppWindows::browser();
+        browser = AppWindows::browser.use();
         connect(browser, &frmBrowser::loadRequested, this,
                 [this, browser](const QByteArray &line) { loadLine(line, browser); });
         connect(browser, &frmBrowser::filesDropped, this, &frmMain::openFiles);
@@ -453,7 +453,7 @@ void frmMain::dropEvent(QDropEvent *event)
 void frmMain::mnuTextGen_Click()
 {
     BuildTextEntry();
-    frmOutput *output = grimlark::ui::AppWindows::output();
+    frmOutput *output = grimlark::ui::AppWindows::output.use();
     if (!output->isVisible())
         grimlark::ui::placeBeside(*output, *this);
     // Shown before the text is set, so that the text is laid out once, at the
@@ -465,7 +465,7 @@ void frmMain::mnuTextGen_Click()
 
 void frmMain::mnuAbout_Click()
 {
-    frmAbout *about = grimlark::ui::AppWindows::about();
+    frmAbout *about = grimlark::ui::AppWindows::about.use();
     about->show();
     about->raise();
     about->activateWindow();
@@ -486,11 +486,11 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
 {
     using namespace grimlark::ui;
-    if (frmOutput *output = AppWindows::existingOutput())
+    if (frmOutput *output = AppWindows::output.existing())
         output->close();
-    if (frmAbout *about = AppWindows::existingAbout())
+    if (frmAbout *about = AppWindows::about.existing())
         about->close();
-    if (frmBrowser *browser = AppWindows::existingBrowser())
+    if (frmBrowser *browser = AppWindows::browser.existing())
         browser->close();
     // This window is closing already: every way of ending (File > Exit, the close
     // box, a termination signal) closes it, and its closing runs this routine.

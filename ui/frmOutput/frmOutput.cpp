@@ -67,5 +67,5 @@ void frmOutput::Form_Unload(std::int16_t & /*Cancel*/)
 {
     hide();
     // The closing under way destroys the window (delete on close).
-    grimlark::ui::AppWindows::releaseOutput();
+    grimlark::ui::AppWindows::output.release();
 }
