@@ -1,6 +1,6 @@
+#include "common/AppWindows.h"
 #include "common/Appearance.h"
 #include "common/QuitOnSignal.h"
-#include "common/AppWindows.h"
 #include "frmMain/frmMain.h"
 
 #include <QApplication>

@@ -15,9 +15,9 @@ std::string databaseFile(int lines)
     if (auto found = made.find(lines); found != made.end())
         return found->second;
 
-    const std::string path =
-        (std::filesystem::temp_directory_path() / ("grimlark-bench-" + std::to_string(lines) + ".txt"))
-            .string();
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("grimlark-bench-" + std::to_string(lines) + ".txt"))
+                                 .string();
     std::ofstream out(path, std::ios::binary);
     std::mt19937 random(lines);
     auto number = [&random](int low, int high) {
@@ -68,8 +68,14 @@ long statusField(const char *name)
 }
 } // namespace
 
-long residentBytes() { return statusField("VmRSS:"); }
-long peakResidentBytes() { return statusField("VmHWM:"); }
+long residentBytes()
+{
+    return statusField("VmRSS:");
+}
+long peakResidentBytes()
+{
+    return statusField("VmHWM:");
+}
 
 void resetPeak()
 {

@@ -6,8 +6,8 @@
 #include "BenchData.h"
 
 #include "Registry.h"
-#include "common/Platform.h"
 #include "common/AppWindows.h"
+#include "common/Platform.h"
 #include "frmBrowser/DatabaseListModel.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmMain/frmMain.h"
@@ -123,8 +123,8 @@ void OpenDatabaseFile_SecondOpen(benchmark::State &state)
     }
     closeBrowser();
     state.counters["ns_per_line"] = benchmark::Counter(
-        static_cast<double>(lines), benchmark::Counter::kIsIterationInvariantRate |
-                                        benchmark::Counter::kInvert);
+        static_cast<double>(lines),
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     ui::Platform::setCurrent(nullptr);
 }
 BENCHMARK(OpenDatabaseFile_SecondOpen)
@@ -166,7 +166,9 @@ void Startup_Baseline_PlainWindow(benchmark::State &state)
         for (int i = 0; i < 12; ++i)
             new QCheckBox(QStringLiteral("Mode"), client);
         for (const char *menu : {"File", "Generate", "Help"})
-            window->menuBar()->addMenu(QString::fromLatin1(menu))->addAction(QStringLiteral("Item"));
+            window->menuBar()
+                ->addMenu(QString::fromLatin1(menu))
+                ->addAction(QStringLiteral("Item"));
         window->show();
         QCoreApplication::processEvents();
         state.PauseTiming();
@@ -180,7 +182,8 @@ BENCHMARK(Startup_Baseline_PlainWindow)->Unit(benchmark::kMillisecond);
 /// A line of 1.7 MB: every text field 30,000 characters without a blank.
 void fillWithLongFields(frmMain &editor)
 {
-    for (QLineEdit *box : editor.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^txt"))))
+    for (QLineEdit *box :
+         editor.findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("^txt"))))
         box->setText(QString(30000, QLatin1Char('x')));
 }
 
@@ -193,7 +196,8 @@ void TextEntry_LongLine_Shown(benchmark::State &state)
     for (auto _ : state) {
         editor->mnuTextGen->trigger();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(ui::AppWindows::output.existing()->txtMobInfo->verticalScrollBar()->maximum());
+        benchmark::DoNotOptimize(
+            ui::AppWindows::output.existing()->txtMobInfo->verticalScrollBar()->maximum());
         state.PauseTiming();
         ui::AppWindows::output.existing()->close();
         flush();

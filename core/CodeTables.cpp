@@ -59,7 +59,8 @@ const KnownMode kKnownModes[] = {
 
 } // namespace
 
-std::int16_t modeSum(const ModeFlags &flags) {
+std::int16_t modeSum(const ModeFlags &flags)
+{
     std::int16_t sum = 0;
     for (int i = 0; i < ModeFlagCount; ++i) {
         if (flags[i])
@@ -68,7 +69,8 @@ std::int16_t modeSum(const ModeFlags &flags) {
     return sum;
 }
 
-std::optional<ModeFlags> knownModeFlags(int mode) {
+std::optional<ModeFlags> knownModeFlags(int mode)
+{
     const auto row = std::find_if(std::begin(kKnownModes), std::end(kKnownModes),
                                   [mode](const KnownMode &known) { return known.value == mode; });
     if (row == std::end(kKnownModes))
@@ -79,7 +81,8 @@ std::optional<ModeFlags> knownModeFlags(int mode) {
     return flags;
 }
 
-ModeFlags modeFlagsFor(int mode) {
+ModeFlags modeFlagsFor(int mode)
+{
     if (auto known = knownModeFlags(mode))
         return *known;
     ModeFlags flags{};
@@ -88,7 +91,8 @@ ModeFlags modeFlagsFor(int mode) {
     return flags;
 }
 
-std::string elementCode(ListPosition level, ListPosition element) {
+std::string elementCode(ListPosition level, ListPosition element)
+{
     std::string code;
     if (level >= 0 && level < kElementLevelList.size())
         code = std::to_string(2 * (level + 1));

@@ -11,9 +11,13 @@ namespace {
 
 using Status = LoadResult::Status;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-LoadResult refuse(Status status, const char *field, std::string_view value) {
+LoadResult refuse(Status status, const char *field, std::string_view value)
+{
     return LoadResult{status, field, std::string(value)};
 }
 
@@ -25,7 +29,8 @@ struct WholeNumber {
     Status fault = Status::Loaded;
 };
 
-WholeNumber parseWholeNumber(std::string_view text) {
+WholeNumber parseWholeNumber(std::string_view text)
+{
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -56,7 +61,8 @@ WholeNumber parseWholeNumber(std::string_view text) {
 
 /// Reads a list position field: a whole number within the list, or -1 for none.
 std::optional<LoadResult> readListPosition(std::string_view text, const CodeList &list,
-                                           ListPosition &position) {
+                                           ListPosition &position)
+{
     const WholeNumber number = parseWholeNumber(text);
     if (!number.value)
         return refuse(number.fault, list.caption, text);
@@ -71,7 +77,8 @@ std::optional<LoadResult> readListPosition(std::string_view text, const CodeList
 /// one digit is an element with no level; a level digit 2, 4, 6 or 8 followed by
 /// a digit is a level and an element; "-1" is no element (the level is kept) and
 /// "2-1" to "8-1" a level with no element.
-std::optional<LoadResult> readElement(std::string_view text, MonsterEntry &entry) {
+std::optional<LoadResult> readElement(std::string_view text, MonsterEntry &entry)
+{
     auto isLevel = [](char c) { return c == '2' || c == '4' || c == '6' || c == '8'; };
     auto levelOf = [](char c) { return static_cast<ListPosition>((c - '0') / 2 - 1); };
     if (text == "-1") {
@@ -91,7 +98,8 @@ std::optional<LoadResult> readElement(std::string_view text, MonsterEntry &entry
     return std::nullopt;
 }
 
-std::optional<LoadResult> readMode(std::string_view text, MonsterEntry &entry) {
+std::optional<LoadResult> readMode(std::string_view text, MonsterEntry &entry)
+{
     const WholeNumber number = parseWholeNumber(text);
     if (!number.value)
         return refuse(number.fault, "Mode", text);
@@ -103,7 +111,8 @@ std::optional<LoadResult> readMode(std::string_view text, MonsterEntry &entry) {
 
 } // namespace
 
-std::string LoadResult::message() const {
+std::string LoadResult::message() const
+{
     const std::string quoted = "\"" + value + "\"";
     switch (status) {
     case Status::Loaded:
@@ -134,7 +143,8 @@ std::string LoadResult::message() const {
     return {};
 }
 
-LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry) {
+LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
+{
     if (line.empty())
         return refuse(Status::NoLine, "", "");
     if (line.find("//") != std::string_view::npos)

@@ -4,7 +4,8 @@
 
 namespace grimlark {
 
-void splitLines(std::string_view text, const LineHandler &onLine) {
+void splitLines(std::string_view text, const LineHandler &onLine)
+{
     const char *p = text.data();
     const char *const end = p + text.size();
     // The next LF and CR at or after p, each found with memchr and searched for
@@ -28,7 +29,8 @@ void splitLines(std::string_view text, const LineHandler &onLine) {
     }
 }
 
-std::size_t countLines(std::string_view text) {
+std::size_t countLines(std::string_view text)
+{
     std::size_t lines = 0;
     splitLines(text, [&lines](std::string_view) { ++lines; });
     return lines;

@@ -4,7 +4,8 @@
 
 namespace grimlark {
 
-bool MonsterEntry::operator==(const MonsterEntry &other) const {
+bool MonsterEntry::operator==(const MonsterEntry &other) const
+{
     for (const FieldInfo &field : kFields) {
         if (field.text && this->*field.text != other.*field.text)
             return false;

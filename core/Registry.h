@@ -28,12 +28,14 @@ public:
 /// A registry with no keys at all: what platforms without one offer.
 class NoRegistry final : public Registry {
 public:
-    long openKey(Handle, const std::string &, std::uint32_t, Handle &key) override {
+    long openKey(Handle, const std::string &, std::uint32_t, Handle &key) override
+    {
         key = 0;
         return 2; // "file not found", as Windows answers for a missing key
     }
     long queryValue(Handle, const std::string &, std::uint32_t &, unsigned char *,
-                    std::uint32_t &) override {
+                    std::uint32_t &) override
+    {
         return 2;
     }
     void closeKey(Handle) override {}

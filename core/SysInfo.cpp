@@ -15,7 +15,8 @@ const char kToolFile[] = "\\MSINFO32.EXE";
 
 /// A number value: the kept bytes from last to first as capital hex digits, read
 /// as one hexadecimal number and written in decimal (as a signed 32-bit value).
-std::string dwordText(const std::string &previous, const std::string &kept) {
+std::string dwordText(const std::string &previous, const std::string &kept)
+{
     static const char digits[] = "0123456789ABCDEF";
     std::string hex = previous;
     for (auto it = kept.rbegin(); it != kept.rend(); ++it) {
@@ -39,7 +40,8 @@ std::string dwordText(const std::string &previous, const std::string &kept) {
 } // namespace
 
 bool GetKeyValue(Registry &registry, Registry::Handle keyRoot, const std::string &keyName,
-                 const std::string &subKeyRef, std::string &keyVal) {
+                 const std::string &subKeyRef, std::string &keyVal)
+{
     Registry::Handle key = 0;
     std::vector<unsigned char> buffer(kRegistryBufferSize, 0);
     std::uint32_t size = kRegistryBufferSize;
@@ -66,7 +68,8 @@ bool GetKeyValue(Registry &registry, Registry::Handle keyRoot, const std::string
 }
 
 std::optional<std::string>
-findSysInfoCommand(Registry &registry, const std::function<bool(const std::string &)> &fileExists) {
+findSysInfoCommand(Registry &registry, const std::function<bool(const std::string &)> &fileExists)
+{
     try {
         std::string path;
         if (GetKeyValue(registry, kHKeyLocalMachine, kFirstKey, kFirstValue, path))

@@ -5,7 +5,8 @@
 
 namespace grimlark {
 
-std::string BuildTextEntry(const MonsterEntry &entry) {
+std::string BuildTextEntry(const MonsterEntry &entry)
+{
     std::string line;
     line.reserve(256);
     for (const FieldInfo &field : kFields) {

@@ -5,7 +5,8 @@
 
 namespace grimlark {
 
-bool isValidUtf8(std::string_view bytes) {
+bool isValidUtf8(std::string_view bytes)
+{
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
     const auto *const end = p + bytes.size();
     while (p < end) {

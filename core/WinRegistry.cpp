@@ -10,16 +10,17 @@ namespace {
 
 class WindowsRegistry final : public Registry {
 public:
-    long openKey(Handle root, const std::string &subKey, std::uint32_t access,
-                 Handle &key) override {
+    long openKey(Handle root, const std::string &subKey, std::uint32_t access, Handle &key) override
+    {
         HKEY opened = nullptr;
         const LONG result = RegOpenKeyExA(reinterpret_cast<HKEY>(root), subKey.c_str(), 0,
                                           static_cast<REGSAM>(access), &opened);
         key = reinterpret_cast<Handle>(opened);
         return result;
     }
-    long queryValue(Handle key, const std::string &name, std::uint32_t &type,
-                    unsigned char *buffer, std::uint32_t &size) override {
+    long queryValue(Handle key, const std::string &name, std::uint32_t &type, unsigned char *buffer,
+                    std::uint32_t &size) override
+    {
         DWORD valueType = 0;
         DWORD valueSize = size;
         const LONG result = RegQueryValueExA(reinterpret_cast<HKEY>(key), name.c_str(), nullptr,
@@ -28,7 +29,8 @@ public:
         size = valueSize;
         return result;
     }
-    void closeKey(Handle key) override {
+    void closeKey(Handle key) override
+    {
         if (key)
             RegCloseKey(reinterpret_cast<HKEY>(key));
     }
@@ -36,7 +38,8 @@ public:
 
 } // namespace
 
-Registry &windowsRegistry() {
+Registry &windowsRegistry()
+{
     static WindowsRegistry registry;
     return registry;
 }

@@ -16,7 +16,10 @@ using namespace grimlark;
 
 namespace {
 
-bool isTerminator(std::string_view gap) { return gap == "\n" || gap == "\r" || gap == "\r\n"; }
+bool isTerminator(std::string_view gap)
+{
+    return gap == "\n" || gap == "\r" || gap == "\r\n";
+}
 
 const std::string &scratchPath()
 {

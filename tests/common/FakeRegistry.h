@@ -20,8 +20,8 @@ public:
     std::set<std::string> writeProtected; ///< keys that refuse any access beyond reading
     int openHandles = 0;
 
-    long openKey(Handle root, const std::string &subKey, std::uint32_t access,
-                 Handle &key) override {
+    long openKey(Handle root, const std::string &subKey, std::uint32_t access, Handle &key) override
+    {
         key = 0;
         auto found = keys.find(subKey);
         if (root != kHKeyLocalMachine || found == keys.end())
@@ -32,8 +32,9 @@ public:
         ++openHandles;
         return 0;
     }
-    long queryValue(Handle key, const std::string &name, std::uint32_t &type,
-                    unsigned char *buffer, std::uint32_t &size) override {
+    long queryValue(Handle key, const std::string &name, std::uint32_t &type, unsigned char *buffer,
+                    std::uint32_t &size) override
+    {
         auto &values = *reinterpret_cast<std::map<std::string, Value> *>(key);
         auto found = values.find(name);
         if (found == values.end())
@@ -45,7 +46,8 @@ public:
         std::copy(found->second.bytes.begin(), found->second.bytes.end(), buffer);
         return 0;
     }
-    void closeKey(Handle key) override {
+    void closeKey(Handle key) override
+    {
         if (key)
             --openHandles;
     }

@@ -6,10 +6,11 @@
 
 namespace grimlark::test {
 
-MonsterEntry startupEntry() {
-    const char *values[] = {"7000", "Mob_Name", "Mob Name", "1", "100", "100", "10", "10", "1",
-                            "10",   "20",       "4",        "4", "5",   "5",   "5",  "5",  "5",
-                            "5",    "10",       "12"};
+MonsterEntry startupEntry()
+{
+    const char *values[] = {"7000", "Mob_Name", "Mob Name", "1",  "100", "100", "10",
+                            "10",   "1",        "10",       "20", "4",   "4",   "5",
+                            "5",    "5",        "5",        "5",  "5",   "10",  "12"};
     MonsterEntry entry;
     for (int i = 0; i < 21; ++i)
         entry.*kFields[i].text = values[i];
@@ -22,7 +23,8 @@ MonsterEntry startupEntry() {
     return entry;
 }
 
-std::vector<std::string> splitFields(const std::string &line) {
+std::vector<std::string> splitFields(const std::string &line)
+{
     std::vector<std::string> fields;
     std::string field;
     std::istringstream in(line);
@@ -33,7 +35,8 @@ std::vector<std::string> splitFields(const std::string &line) {
     return fields;
 }
 
-std::string lineWith(const std::vector<std::pair<int, std::string>> &fields) {
+std::string lineWith(const std::vector<std::pair<int, std::string>> &fields)
+{
     std::vector<std::string> values(kFieldCount, "0");
     for (const auto &[index, value] : fields)
         values[index] = value;

@@ -1,8 +1,8 @@
-#include "CodeTables.h"
 #include "EntryLoader.h"
+#include "CodeTables.h"
 #include "FieldTable.h"
-#include "common/Fixtures.h"
 #include "TextEntry.h"
+#include "common/Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +15,16 @@ using Status = LoadResult::Status;
 
 namespace {
 
-ModeFlags flagsOf(std::initializer_list<ModeFlag> set) {
+ModeFlags flagsOf(std::initializer_list<ModeFlag> set)
+{
     ModeFlags flags{};
     for (ModeFlag flag : set)
         flags[flag] = true;
     return flags;
 }
 
-MonsterEntry loaded(const std::string &line, MonsterEntry entry = startupEntry()) {
+MonsterEntry loaded(const std::string &line, MonsterEntry entry = startupEntry())
+{
     const LoadResult result = LoadEntryIntoEditor(line, entry);
     EXPECT_TRUE(result.loaded()) << line << ": " << result.message();
     return entry;
@@ -30,7 +32,8 @@ MonsterEntry loaded(const std::string &line, MonsterEntry entry = startupEntry()
 
 } // namespace
 
-TEST(LoadEntry, SetsListsElementAndMode) {
+TEST(LoadEntry, SetsListsElementAndMode)
+{
     const MonsterEntry entry = loaded(lineWith({{21, "1"}, {22, "3"}, {23, "21"}, {24, "131"}}));
     EXPECT_EQ(entry.Scale, 1);
     EXPECT_EQ(entry.Race, 3);
@@ -39,7 +42,8 @@ TEST(LoadEntry, SetsListsElementAndMode) {
     EXPECT_EQ(entry.Mode, flagsOf({CanAttack, CanMove, Looter}));
 }
 
-TEST(LoadEntry, TextFieldsAreTakenExactly) {
+TEST(LoadEntry, TextFieldsAreTakenExactly)
+{
     std::string line = lineWith({{0, "1002"}, {1, " PORING"}, {2, ""}, {25, "400"}, {56, "x y"}});
     const MonsterEntry entry = loaded(line);
     EXPECT_EQ(entry.ID, "1002");
@@ -49,7 +53,8 @@ TEST(LoadEntry, TextFieldsAreTakenExactly) {
     EXPECT_EQ(entry.MVP3Per, "x y");
 }
 
-TEST(LoadEntry, FieldsAfterTheLastAreIgnored) {
+TEST(LoadEntry, FieldsAfterTheLastAreIgnored)
+{
     const MonsterEntry entry = loaded(lineWith({{56, "7"}}) + ",extra,fields,");
     EXPECT_EQ(entry.MVP3Per, "7");
 }
@@ -61,7 +66,8 @@ struct ModeRow {
 
 class KnownModes : public testing::TestWithParam<ModeRow> {};
 
-TEST_P(KnownModes, TickTheirBoxes) {
+TEST_P(KnownModes, TickTheirBoxes)
+{
     MonsterEntry before = startupEntry();
     before.Mode.fill(true); // every box is cleared first
     EXPECT_EQ(loaded(lineWith({{24, GetParam().mode}}), before).Mode, GetParam().flags);
@@ -100,7 +106,8 @@ struct ElementRow {
 
 class ElementField : public testing::TestWithParam<ElementRow> {};
 
-TEST_P(ElementField, SetsLevelAndElement) {
+TEST_P(ElementField, SetsLevelAndElement)
+{
     MonsterEntry before = startupEntry();
     before.ELvl = GetParam().levelBefore;
     before.Element = 5;
@@ -119,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ElementRow{"2-1", 3, 0, -1}, ElementRow{"8-1", -1, 3, -1}));
 
 // The same line loads the same after any other: "0" after a level-3 "62".
-TEST(LoadEntry, ElementLevelComesFromTheLineAlone) {
+TEST(LoadEntry, ElementLevelComesFromTheLineAlone)
+{
     MonsterEntry entry = startupEntry();
     ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, "62"}}), entry).loaded());
     ASSERT_EQ(entry.ELvl, 2);
@@ -136,7 +144,8 @@ struct Refusal {
 
 class Refusals : public testing::TestWithParam<Refusal> {};
 
-TEST_P(Refusals, LeaveTheEntryAsItWas) {
+TEST_P(Refusals, LeaveTheEntryAsItWas)
+{
     MonsterEntry entry = startupEntry();
     entry.Scale = 2;
     entry.ELvl = 1;
@@ -152,35 +161,36 @@ TEST_P(Refusals, LeaveTheEntryAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, Refusals,
-    testing::Values(
-        Refusal{"", Status::NoLine, "", ""},
-        Refusal{"// a comment", Status::CommentLine, "", ""},
-        Refusal{lineWith({{0, "1001"}}) + "//note", Status::CommentLine, "", ""},
-        Refusal{lineWith({{2, "Mob//Name"}}), Status::CommentLine, "", ""},
-        Refusal{"1001,SCORPION,Scorpion,24", Status::TooFewFields, "", "4"},
-        Refusal{lineWith({}).substr(2), Status::TooFewFields, "", "56"},
-        Refusal{lineWith({{0, "new"}, {21, "abc"}}), Status::NotANumber, "Scale", "abc"},
-        Refusal{lineWith({{0, "new"}, {21, "3"}}), Status::OutOfRange, "Scale", "3"},
-        Refusal{lineWith({{21, "-2"}}), Status::OutOfRange, "Scale", "-2"},
-        Refusal{lineWith({{21, "1.5"}}), Status::NotWholeNumber, "Scale", "1.5"},
-        Refusal{lineWith({{22, "12"}}), Status::OutOfRange, "Race", "12"},
-        Refusal{lineWith({{22, ""}}), Status::NotANumber, "Race", ""},
-        Refusal{lineWith({{23, ""}}), Status::BadElement, "Element", ""},
-        Refusal{lineWith({{23, "2x"}}), Status::BadElement, "Element", "2x"},
-        Refusal{lineWith({{23, "-3"}}), Status::BadElement, "Element", "-3"},
-        Refusal{lineWith({{23, "10"}}), Status::BadElement, "Element", "10"},
-        Refusal{lineWith({{23, "99"}}), Status::BadElement, "Element", "99"},
-        Refusal{lineWith({{23, "123"}}), Status::BadElement, "Element", "123"},
-        Refusal{lineWith({{23, "2x1"}}), Status::BadElement, "Element", "2x1"},
-        Refusal{lineWith({{23, "21 "}}), Status::BadElement, "Element", "21 "},
-        Refusal{lineWith({{24, "abc"}}), Status::NotANumber, "Mode", "abc"},
-        Refusal{lineWith({{24, "4096"}}), Status::OutOfRange, "Mode", "4096"},
-        Refusal{lineWith({{24, "-1"}}), Status::OutOfRange, "Mode", "-1"},
-        Refusal{lineWith({{24, "99999999999999999999"}}), Status::OutOfRange, "Mode",
-                "99999999999999999999"},
-        Refusal{lineWith({{24, "131.5"}}), Status::NotWholeNumber, "Mode", "131.5"}));
+    testing::Values(Refusal{"", Status::NoLine, "", ""},
+                    Refusal{"// a comment", Status::CommentLine, "", ""},
+                    Refusal{lineWith({{0, "1001"}}) + "//note", Status::CommentLine, "", ""},
+                    Refusal{lineWith({{2, "Mob//Name"}}), Status::CommentLine, "", ""},
+                    Refusal{"1001,SCORPION,Scorpion,24", Status::TooFewFields, "", "4"},
+                    Refusal{lineWith({}).substr(2), Status::TooFewFields, "", "56"},
+                    Refusal{lineWith({{0, "new"}, {21, "abc"}}), Status::NotANumber, "Scale",
+                            "abc"},
+                    Refusal{lineWith({{0, "new"}, {21, "3"}}), Status::OutOfRange, "Scale", "3"},
+                    Refusal{lineWith({{21, "-2"}}), Status::OutOfRange, "Scale", "-2"},
+                    Refusal{lineWith({{21, "1.5"}}), Status::NotWholeNumber, "Scale", "1.5"},
+                    Refusal{lineWith({{22, "12"}}), Status::OutOfRange, "Race", "12"},
+                    Refusal{lineWith({{22, ""}}), Status::NotANumber, "Race", ""},
+                    Refusal{lineWith({{23, ""}}), Status::BadElement, "Element", ""},
+                    Refusal{lineWith({{23, "2x"}}), Status::BadElement, "Element", "2x"},
+                    Refusal{lineWith({{23, "-3"}}), Status::BadElement, "Element", "-3"},
+                    Refusal{lineWith({{23, "10"}}), Status::BadElement, "Element", "10"},
+                    Refusal{lineWith({{23, "99"}}), Status::BadElement, "Element", "99"},
+                    Refusal{lineWith({{23, "123"}}), Status::BadElement, "Element", "123"},
+                    Refusal{lineWith({{23, "2x1"}}), Status::BadElement, "Element", "2x1"},
+                    Refusal{lineWith({{23, "21 "}}), Status::BadElement, "Element", "21 "},
+                    Refusal{lineWith({{24, "abc"}}), Status::NotANumber, "Mode", "abc"},
+                    Refusal{lineWith({{24, "4096"}}), Status::OutOfRange, "Mode", "4096"},
+                    Refusal{lineWith({{24, "-1"}}), Status::OutOfRange, "Mode", "-1"},
+                    Refusal{lineWith({{24, "99999999999999999999"}}), Status::OutOfRange, "Mode",
+                            "99999999999999999999"},
+                    Refusal{lineWith({{24, "131.5"}}), Status::NotWholeNumber, "Mode", "131.5"}));
 
-TEST(LoadEntry, MessagesNameTheFieldAndValue) {
+TEST(LoadEntry, MessagesNameTheFieldAndValue)
+{
     MonsterEntry entry;
     EXPECT_EQ(LoadEntryIntoEditor(lineWith({{24, "abc"}}), entry).message(),
               "The Mode value \"abc\" is not a number. The line was not loaded.");
@@ -188,7 +198,8 @@ TEST(LoadEntry, MessagesNameTheFieldAndValue) {
               "Commented lines cannot be loaded into the editor.");
 }
 
-TEST(LoadEntry, ScaleOrRaceMinusOneClearsTheSelection) {
+TEST(LoadEntry, ScaleOrRaceMinusOneClearsTheSelection)
+{
     MonsterEntry before = startupEntry();
     before.Scale = 1;
     before.Race = 4;
@@ -200,7 +211,8 @@ TEST(LoadEntry, ScaleOrRaceMinusOneClearsTheSelection) {
 // Every generated line loads back to the same entry, apart from what the line
 // format cannot tell apart: Mode 0 and 1461 (their known meanings differ from
 // the weights).
-TEST(LoadEntry, GeneratedLinesLoadBack) {
+TEST(LoadEntry, GeneratedLinesLoadBack)
+{
     std::mt19937 random(20261208);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     const std::string alphabet = "abcXYZ0189 _-./;:'\"\t\xc3\xa9";

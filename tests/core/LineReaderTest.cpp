@@ -1,5 +1,5 @@
-#include "FileReader.h"
 #include "LineReader.h"
+#include "FileReader.h"
 #include "Utf8.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,8 @@ class Splitting : public testing::TestWithParam<SplitCase> {};
 
 // The lines, each a view into the text itself, with nothing but one terminator
 // between two of them and after the last.
-TEST_P(Splitting, SplitsAWholeTextInPlace) {
+TEST_P(Splitting, SplitsAWholeTextInPlace)
+{
     const SplitCase &c = GetParam();
     std::vector<std::string> lines;
     const char *next = c.input.data();
@@ -47,38 +48,42 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{"crlf", "a\r\nb\r\n", {"a", "b"}},
                     SplitCase{"lf", "1001,A\n1002,B\n", {"1001,A", "1002,B"}},
                     SplitCase{"mixed", "a\nb\r\nc\rd", {"a", "b", "c", "d"}},
-                    SplitCase{"noFinalTerminator", "only", {"only"}},
-                    SplitCase{"empty", "", {}},
+                    SplitCase{"noFinalTerminator", "only", {"only"}}, SplitCase{"empty", "", {}},
                     SplitCase{"blankLines", "\n\r\n\r", {"", "", ""}},
                     SplitCase{"lfcrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
-                    SplitCase{"nulInside", std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
+                    SplitCase{
+                        "nulInside", std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
                     SplitCase{"invalidUtf8", "\xff\xfe\n\xc3", {"\xff\xfe", "\xc3"}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Utf8, TellsValidFromInvalid) {
+TEST(Utf8, TellsValidFromInvalid)
+{
     EXPECT_TRUE(isValidUtf8(""));
     EXPECT_TRUE(isValidUtf8("Poring"));
     EXPECT_TRUE(isValidUtf8("\xc3\xa9\xe2\x82\xac\xf0\x9f\x91\xbe"));
     EXPECT_TRUE(isValidUtf8(std::string("a\0b", 3)));
-    EXPECT_FALSE(isValidUtf8("\xe9t\xe9"));           // Latin-1
-    EXPECT_FALSE(isValidUtf8("\xc3"));                 // cut short
-    EXPECT_FALSE(isValidUtf8("\xc0\xaf"));             // overlong
-    EXPECT_FALSE(isValidUtf8("\xed\xa0\x80"));         // surrogate
-    EXPECT_FALSE(isValidUtf8("\xf4\x90\x80\x80"));     // past U+10FFFF
-    EXPECT_FALSE(isValidUtf8("\xe2\x82"));             // three-byte form cut short
+    EXPECT_FALSE(isValidUtf8("\xe9t\xe9"));        // Latin-1
+    EXPECT_FALSE(isValidUtf8("\xc3"));             // cut short
+    EXPECT_FALSE(isValidUtf8("\xc0\xaf"));         // overlong
+    EXPECT_FALSE(isValidUtf8("\xed\xa0\x80"));     // surrogate
+    EXPECT_FALSE(isValidUtf8("\xf4\x90\x80\x80")); // past U+10FFFF
+    EXPECT_FALSE(isValidUtf8("\xe2\x82"));         // three-byte form cut short
 }
 
 class ReadLinesFile : public testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         m_dir = std::filesystem::temp_directory_path() /
-                ("grimlark-reader-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("grimlark-reader-" +
+                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
     }
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 
-    std::string write(const std::string &name, const std::string &bytes) {
+    std::string write(const std::string &name, const std::string &bytes)
+    {
         const auto path = m_dir / name;
         std::ofstream(path, std::ios::binary) << bytes;
         return path.string();
@@ -87,7 +92,8 @@ protected:
     std::filesystem::path m_dir;
 };
 
-TEST_F(ReadLinesFile, ReadsAWholeFile) {
+TEST_F(ReadLinesFile, ReadsAWholeFile)
+{
     const std::string content = "a\r\n" + std::string(200000, 'x') + "\nc";
     std::string bytes = "left over";
     EXPECT_EQ(readFile(write("db.txt", content), bytes).status, ReadStatus::Done);
@@ -96,7 +102,8 @@ TEST_F(ReadLinesFile, ReadsAWholeFile) {
     EXPECT_EQ(bytes, "");
 }
 
-TEST_F(ReadLinesFile, RefusesWhatIsNotARegularFile) {
+TEST_F(ReadLinesFile, RefusesWhatIsNotARegularFile)
+{
     const std::string missing = (m_dir / "missing.txt").string();
     for (const std::string &path : {std::string(), missing, m_dir.string()}) {
         std::string bytes = "left over";
@@ -110,7 +117,8 @@ TEST_F(ReadLinesFile, RefusesWhatIsNotARegularFile) {
 
 // What the size had at the open is all that is read, however the file changes;
 // a cancel keeps nothing; a file too large to hold is refused before any read.
-TEST_F(ReadLinesFile, ReadsTheSizeItHadWhenOpened) {
+TEST_F(ReadLinesFile, ReadsTheSizeItHadWhenOpened)
+{
     const std::string path = write("db.txt", std::string(5 << 20, 'x') + "\n");
     std::string bytes;
     int calls = 0;

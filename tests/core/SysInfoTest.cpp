@@ -14,7 +14,10 @@ namespace {
 const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kSecond = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-std::string sz(const std::string &text) { return text + std::string(1, '\0'); }
+std::string sz(const std::string &text)
+{
+    return text + std::string(1, '\0');
+}
 
 struct LauncherCase {
     const char *name;
@@ -27,7 +30,8 @@ struct LauncherCase {
 
 class Launcher : public testing::TestWithParam<LauncherCase> {};
 
-TEST_P(Launcher, FindsTheToolOrNothing) {
+TEST_P(Launcher, FindsTheToolOrNothing)
+{
     FakeRegistry registry;
     registry.keys = GetParam().keys;
     registry.writeProtected = {kFirst, kSecond};
@@ -80,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         LauncherCase{"sizeZeroIsAnError", {{kFirst, {{"PATH", {kRegSz, ""}}}}}, {}, std::nullopt}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(GetKeyValue, ConvertsNumbersAndEmptiesOnFailure) {
+TEST(GetKeyValue, ConvertsNumbersAndEmptiesOnFailure)
+{
     FakeRegistry registry;
     registry.keys["K"] = {{"n", {kRegDword, std::string("\x1a\x00\x00\x00", 4)}},
                           {"big", {kRegDword, std::string("\x78\x56\x34\x12", 4)}}};
@@ -97,7 +102,8 @@ TEST(GetKeyValue, ConvertsNumbersAndEmptiesOnFailure) {
     EXPECT_EQ(value, "");
 }
 
-TEST(GetKeyValue, OpensKeysForReadingOnly) {
+TEST(GetKeyValue, OpensKeysForReadingOnly)
+{
     FakeRegistry registry;
     registry.keys[kFirst] = {{"PATH", {kRegSz, sz("msinfo32")}}};
     registry.writeProtected = {kFirst};

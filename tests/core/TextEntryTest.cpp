@@ -1,6 +1,6 @@
+#include "TextEntry.h"
 #include "CodeTables.h"
 #include "common/Fixtures.h"
-#include "TextEntry.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,8 @@ using namespace grimlark;
 using grimlark::test::splitFields;
 using grimlark::test::startupEntry;
 
-TEST(BuildTextEntry, StartupLineFieldByField) {
+TEST(BuildTextEntry, StartupLineFieldByField)
+{
     const std::string expected = "7000,Mob_Name,Mob Name,1,100,100,10,10,1,10,20,4,4,5,5,5,5,5,5,"
                                  "10,12,-1,-1,-1,0,200,1500,562,288,"
                                  "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0";
@@ -25,7 +26,8 @@ struct ElementCase {
 
 class ElementCode : public testing::TestWithParam<ElementCase> {};
 
-TEST_P(ElementCode, IsLevelDigitThenElement) {
+TEST_P(ElementCode, IsLevelDigitThenElement)
+{
     MonsterEntry entry = startupEntry();
     entry.ELvl = GetParam().level;
     entry.Element = GetParam().element;
@@ -45,7 +47,8 @@ struct ModeCase {
 
 class ModeSum : public testing::TestWithParam<ModeCase> {};
 
-TEST_P(ModeSum, AddsTheWeightsOfTickedFlags) {
+TEST_P(ModeSum, AddsTheWeightsOfTickedFlags)
+{
     MonsterEntry entry = startupEntry();
     for (ModeFlag flag : GetParam().flags)
         entry.Mode[flag] = true;
@@ -60,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                               CanAttack, Detector, ChangeTarget, ChangeChase, Angry},
                              "4095"}));
 
-TEST(BuildTextEntry, ListPositionsAreWrittenInDecimal) {
+TEST(BuildTextEntry, ListPositionsAreWrittenInDecimal)
+{
     MonsterEntry entry = startupEntry();
     entry.Scale = 2;
     entry.Race = 11;
@@ -69,7 +73,8 @@ TEST(BuildTextEntry, ListPositionsAreWrittenInDecimal) {
     EXPECT_EQ(fields[22], "11");
 }
 
-TEST(BuildTextEntry, TextsAreWrittenExactlyAsHeld) {
+TEST(BuildTextEntry, TextsAreWrittenExactlyAsHeld)
+{
     MonsterEntry entry = startupEntry();
     entry.Name = "Poring, King";
     entry.JName = " spaced ";
@@ -79,7 +84,8 @@ TEST(BuildTextEntry, TextsAreWrittenExactlyAsHeld) {
     EXPECT_EQ(splitFields(line).size(), 58u); // the comma in the name splits it
 }
 
-TEST(BuildTextEntry, DropPairsStandInOrderAfterDMotion) {
+TEST(BuildTextEntry, DropPairsStandInOrderAfterDMotion)
+{
     MonsterEntry entry = startupEntry();
     entry.DropID1 = "501";
     entry.Drop1Per = "7000";

@@ -14,7 +14,10 @@
 #include <QTest>
 
 using namespace grimlark::test;
-frmAbout *existingAbout() { return grimlark::ui::AppWindows::about.existing(); }
+frmAbout *existingAbout()
+{
+    return grimlark::ui::AppWindows::about.existing();
+}
 
 namespace {
 const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -134,10 +137,11 @@ void AboutTest::systemInfo()
     UiSession session;
     FakePlatform &platform = session.platform;
     if (firstKey)
-        platform.fakeRegistry.keys[kFirst]["PATH"] = {grimlark::kRegSz,
-                                                       std::string("C:\\Program Files\\MSInfo\\msinfo32.exe") + '\0'};
+        platform.fakeRegistry.keys[kFirst]["PATH"] = {
+            grimlark::kRegSz, std::string("C:\\Program Files\\MSInfo\\msinfo32.exe") + '\0'};
     if (secondKey)
-        platform.fakeRegistry.keys[kSecond]["MSINFO"] = {grimlark::kRegSz, std::string("C:\\Tools") + '\0'};
+        platform.fakeRegistry.keys[kSecond]["MSINFO"] = {grimlark::kRegSz,
+                                                         std::string("C:\\Tools") + '\0'};
     if (fileThere)
         platform.files.insert(QStringLiteral("C:\\Tools\\MSINFO32.EXE"));
     platform.canStart = canStart;

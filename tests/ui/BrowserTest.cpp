@@ -4,8 +4,8 @@
 
 #include "UiTestSupport.h"
 
-#include "common/DropDownList.h"
 #include "common/AppWindows.h"
+#include "common/DropDownList.h"
 #include "frmBrowser/DatabaseListModel.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmMain/frmMain.h"
@@ -17,9 +17,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
-#include <QUrl>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -32,7 +32,10 @@
 #endif
 
 using namespace grimlark::test;
-frmBrowser *existingBrowser() { return grimlark::ui::AppWindows::browser.existing(); }
+frmBrowser *existingBrowser()
+{
+    return grimlark::ui::AppWindows::browser.existing();
+}
 
 namespace {
 
@@ -130,11 +133,16 @@ void BrowserTest::unreadablePathsAreReported_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message"); // empty: silent
-    QTest::newRow("cancelled dialog") << "cancel" << "";
-    QTest::newRow("missing file") << "missing" << "could not be opened: no such file.";
-    QTest::newRow("folder") << "folder" << "could not be opened: it is a folder.";
-    QTest::newRow("named pipe") << "fifo" << "could not be opened: it is not a regular file.";
-    QTest::newRow("unreadable file") << "unreadable" << "could not be opened: ";
+    QTest::newRow("cancelled dialog") << "cancel"
+                                      << "";
+    QTest::newRow("missing file") << "missing"
+                                  << "could not be opened: no such file.";
+    QTest::newRow("folder") << "folder"
+                            << "could not be opened: it is a folder.";
+    QTest::newRow("named pipe") << "fifo"
+                                << "could not be opened: it is not a regular file.";
+    QTest::newRow("unreadable file") << "unreadable"
+                                     << "could not be opened: ";
 }
 
 void BrowserTest::unreadablePathsAreReported()
@@ -247,7 +255,8 @@ void BrowserTest::nonUtf8FileLoadsByteForCharacter()
     QByteArray line = kPoring;
     line.replace("PORING", "P\xE9RING"); // Latin-1 e acute: not UTF-8
     // One UTF-8 line beside it stays UTF-8: each line is decoded on its own.
-    session.open(session.writeFile("latin1.txt", "// r\xE9sum\xE9\n" + line + "\n// caf\xC3\xA9\n"));
+    session.open(
+        session.writeFile("latin1.txt", "// r\xE9sum\xE9\n" + line + "\n// caf\xC3\xA9\n"));
     frmBrowser *browser = existingBrowser();
     QCOMPARE(itemsOf(browser).first(), QString::fromLatin1("// r\xE9sum\xE9"));
     QCOMPARE(itemsOf(browser).last(), QStringLiteral("// caf\u00E9"));
@@ -287,7 +296,8 @@ void BrowserTest::refusedLinesLeaveTheEditorAsItWas_data()
     QByteArray badScale = kPoring;
     badScale.replace(",12,1,3,", ",12,7,3,");
 
-    QTest::newRow("comment line") << QByteArray("//1002,PORING") << "Commented lines cannot be loaded into the editor.";
+    QTest::newRow("comment line") << QByteArray("//1002,PORING")
+                                  << "Commented lines cannot be loaded into the editor.";
     QTest::newRow("nothing selected") << QByteArray() << "Select a line";
     QTest::newRow("blank line selected") << QByteArray("\n") << "The selected line is empty";
     QTest::newRow("too few fields") << QByteArray("1002,PORING,Poring") << "fields";
@@ -319,27 +329,30 @@ void BrowserTest::refusedLinesLeaveTheEditorAsItWas()
 void BrowserTest::badInputNeverHarmsTheFile_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("setup"); // how the path is made unusable, if at all
-    QTest::addColumn<int>("items");     // -1: no browser
+    QTest::addColumn<QString>("setup");   // how the path is made unusable, if at all
+    QTest::addColumn<int>("items");       // -1: no browser
     QTest::addColumn<QString>("message"); // what the user is told, if anything
 
     QByteArray binary;
     for (int i = 0; i < 4096; ++i)
         binary.append(char(i * 37 % 256));
-    QTest::newRow("binary file") << binary << "" << int(binary.count('\n') + binary.count('\r') - binary.count("\r\n") + 1) << "";
+    QTest::newRow("binary file") << binary << ""
+                                 << int(binary.count('\n') + binary.count('\r') -
+                                        binary.count("\r\n") + 1)
+                                 << "";
     QTest::newRow("NUL bytes") << QByteArray("a\0b\n\0\n", 6) << "" << 2 << "";
     QTest::newRow("10 MB single line") << QByteArray(10 << 20, 'x') << "" << 1 << "";
     QTest::newRow("invalid UTF-8") << QByteArray("\xC3\x28\n\xFF\n") << "" << 2 << "";
     QTest::newRow("10,000 commas") << QByteArray(10000, ',') << "" << 1 << "";
     QTest::newRow("path over 260 characters") << QByteArray("1\n2\n") << "long" << 2 << "";
-    QTest::newRow("deleted after the dialog") << QByteArray("1\n") << "deleted" << -1
-                                              << "could not be opened: no such file.";
-    QTest::newRow("5 GB sparse file") << QByteArray("1\n") << "sparse" << -1
-                                        << "could not be opened: it is larger than 4 GB.";
+    QTest::newRow("deleted after the dialog")
+        << QByteArray("1\n") << "deleted" << -1 << "could not be opened: no such file.";
+    QTest::newRow("5 GB sparse file")
+        << QByteArray("1\n") << "sparse" << -1 << "could not be opened: it is larger than 4 GB.";
     // A pipe put in the file's place after the dialog, with a writer that never
     // writes: opening or reading it would wait for ever.
-    QTest::newRow("swapped for a held pipe") << QByteArray("1\n") << "pipe" << -1
-                                             << "could not be opened: it is not a regular file.";
+    QTest::newRow("swapped for a held pipe")
+        << QByteArray("1\n") << "pipe" << -1 << "could not be opened: it is not a regular file.";
 }
 
 void BrowserTest::badInputNeverHarmsTheFile()

@@ -5,12 +5,12 @@
 
 #include "CodeTables.h"
 #include "FieldTable.h"
+#include "common/AppWindows.h"
 #include "common/DropDownList.h"
 #include "common/Fixtures.h"
-#include "common/AppWindows.h"
-#include "frmMain/frmMain.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
+#include "frmMain/frmMain.h"
 #include "frmOutput/frmOutput.h"
 
 #include <QCheckBox>
@@ -32,7 +32,10 @@ const QString kStartupLine = QStringLiteral(
     "7000,Mob_Name,Mob Name,1,100,100,10,10,1,10,20,4,4,5,5,5,5,5,5,10,12,-1,-1,-1,0,200,1500,"
     "562,288,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0");
 
-QStringList fieldsOf(const QString &line) { return line.split(QLatin1Char(',')); }
+QStringList fieldsOf(const QString &line)
+{
+    return line.split(QLatin1Char(','));
+}
 
 QString generate(frmMain *editor)
 {
@@ -79,8 +82,9 @@ void EditorTest::startsWithTheSampleMonster()
     QVERIFY(editor->strGen.isEmpty());
     QCOMPARE(find<QLineEdit>(editor, "txtJName")->text(), QStringLiteral("Mob Name"));
     for (const auto *caption : {"Scale", "Race", "Element", "Elvl"}) {
-        auto *list = find<DropDownList>(editor, QStringLiteral("cmb%1").arg(
-                                                    caption == QLatin1String("Elvl") ? "ELvl" : caption));
+        auto *list = find<DropDownList>(
+            editor,
+            QStringLiteral("cmb%1").arg(caption == QLatin1String("Elvl") ? "ELvl" : caption));
         QCOMPARE(list->currentText(), QString::fromLatin1(caption));
         QCOMPARE(list->currentIndex(), -1);
     }
@@ -148,7 +152,8 @@ void EditorTest::controlsGiveTheirCodes()
     frmMain *editor = session.editor;
     for (const QString &name : ticked)
         QTest::mouseClick(find<QCheckBox>(editor, name), Qt::LeftButton);
-    DropDownList *lists[] = {editor->cmbScale, editor->cmbRace, editor->cmbElement, editor->cmbELvl};
+    DropDownList *lists[] = {editor->cmbScale, editor->cmbRace, editor->cmbElement,
+                             editor->cmbELvl};
     for (int i = 0; i < 4; ++i)
         if (positions[i] >= 0)
             lists[i]->setCurrentIndex(positions[i]); // as picking the entry does
@@ -181,7 +186,8 @@ void EditorTest::sqlEntryDoesNothing()
     QVERIFY(!grimlark::ui::AppWindows::output.existing());
     QVERIFY(session.platform.messages.isEmpty());
     for (QWidget *window : QApplication::topLevelWidgets())
-        QVERIFY2(window == session.editor || !window->isVisible(), qPrintable(window->objectName()));
+        QVERIFY2(window == session.editor || !window->isVisible(),
+                 qPrintable(window->objectName()));
 }
 
 void EditorTest::fieldsKeepAnyLength()
@@ -227,7 +233,8 @@ void EditorTest::exitClosesEveryWindow()
         editor->mnuTextGen->trigger();
         editor->mnuAbout->trigger();
         session.open(session.writeFile("db.txt", "1001,A,A\n"));
-        QVERIFY(AppWindows::output.existing() && AppWindows::about.existing() && AppWindows::browser.existing());
+        QVERIFY(AppWindows::output.existing() && AppWindows::about.existing() &&
+                AppWindows::browser.existing());
     }
     if (byMenu)
         editor->mnuExit->trigger();
@@ -236,8 +243,8 @@ void EditorTest::exitClosesEveryWindow()
     flushDeletes();
 
     QVERIFY(editor.isNull());
-    QVERIFY(!AppWindows::editor.existing() && !AppWindows::output.existing() && !AppWindows::about.existing() &&
-            !AppWindows::browser.existing());
+    QVERIFY(!AppWindows::editor.existing() && !AppWindows::output.existing() &&
+            !AppWindows::about.existing() && !AppWindows::browser.existing());
     QVERIFY(QApplication::topLevelWidgets().isEmpty()); // which is what ends the program
 }
 
@@ -249,7 +256,8 @@ void EditorTest::everyCaptionShowsWhole()
 
     for (QLabel *label : editor->findChildren<QLabel *>()) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        if (needed > label->contentsRect().width() || label->fontMetrics().height() > label->height())
+        if (needed > label->contentsRect().width() ||
+            label->fontMetrics().height() > label->height())
             clipped << label->objectName();
     }
     for (QCheckBox *box : editor->findChildren<QCheckBox *>()) {

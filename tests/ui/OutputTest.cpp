@@ -17,7 +17,10 @@
 #include <QTest>
 
 using namespace grimlark::test;
-frmOutput *existingOutput() { return grimlark::ui::AppWindows::output.existing(); }
+frmOutput *existingOutput()
+{
+    return grimlark::ui::AppWindows::output.existing();
+}
 
 class OutputTest : public QObject {
     Q_OBJECT

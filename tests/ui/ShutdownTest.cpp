@@ -5,8 +5,8 @@
 
 #include "UiTestSupport.h"
 
-#include "common/QuitOnSignal.h"
 #include "common/AppWindows.h"
+#include "common/QuitOnSignal.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmMain/frmMain.h"
@@ -42,8 +42,8 @@ void ShutdownTest::endsWhileAModalIsOpen_data()
     QTest::addColumn<QString>("way");
     for (const char *modal : {"comment refusal", "System Info message", "Open dialog"})
         for (const char *way : {"File > Exit", "close box", "SIGTERM"})
-            QTest::addRow("%s, %s", modal, way) << QString::fromLatin1(modal)
-                                                << QString::fromLatin1(way);
+            QTest::addRow("%s, %s", modal, way)
+                << QString::fromLatin1(modal) << QString::fromLatin1(way);
 }
 
 void ShutdownTest::endsWhileAModalIsOpen()
@@ -93,7 +93,8 @@ void ShutdownTest::endsWhileAModalIsOpen()
 
     QCOMPARE(QApplication::exec(), 0);
     grimlark::test::flushDeletes();
-    QVERIFY(!AppWindows::editor.existing() && !AppWindows::browser.existing() && !AppWindows::about.existing());
+    QVERIFY(!AppWindows::editor.existing() && !AppWindows::browser.existing() &&
+            !AppWindows::about.existing());
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -1,7 +1,7 @@
 #include "UiTestSupport.h"
 
-#include "common/Appearance.h"
 #include "common/AppWindows.h"
+#include "common/Appearance.h"
 #include "frmMain/frmMain.h"
 
 #include <QFile>

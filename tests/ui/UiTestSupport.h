@@ -72,10 +72,10 @@ int runUiTest(int argc, char **argv, QObject *test);
 
 } // namespace grimlark::test
 
-#define GRIMLARK_UI_TEST_MAIN(TestClass)                                                     \
-    int main(int argc, char **argv)                                                          \
-    {                                                                                        \
-        QApplication app(argc, argv);                                                        \
-        TestClass test;                                                                      \
-        return grimlark::test::runUiTest(argc, argv, &test);                                 \
+#define GRIMLARK_UI_TEST_MAIN(TestClass)                                                           \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        return grimlark::test::runUiTest(argc, argv, &test);                                       \
     }

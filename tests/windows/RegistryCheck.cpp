@@ -15,8 +15,8 @@
 
 int main()
 {
-    const auto command = grimlark::findSysInfoCommand(
-        grimlark::windowsRegistry(), [](const std::string &path) {
+    const auto command =
+        grimlark::findSysInfoCommand(grimlark::windowsRegistry(), [](const std::string &path) {
             const DWORD attributes = GetFileAttributesA(path.c_str());
             return attributes != INVALID_FILE_ATTRIBUTES &&
                    !(attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -22,8 +22,8 @@ class GrimlarkStyle final : public QProxyStyle {
 public:
     GrimlarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option,
-                         SubControl part, const QWidget *widget) const override
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
     {
         if (control == CC_ComboBox) {
             constexpr int kButton = 11, kFrame = 2;
@@ -111,7 +111,8 @@ void applyAppearance(QApplication &app)
 #ifdef Q_OS_WIN
     // The face that the Linux package takes from fonts-liberation comes with the
     // program here.
-    for (const char *face : {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
+    for (const char *face :
+         {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(face));
 #endif
     app.setStyle(new GrimlarkStyle); // the application takes ownership

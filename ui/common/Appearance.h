@@ -8,7 +8,10 @@ class QApplication;
 namespace grimlark::ui {
 
 /// Twips (1/1440 inch) to logical pixels: 15 twips make one pixel at 96 dpi.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 
 /// Sets the look that every window is drawn for: the Fusion style, so that sizes
 /// do not depend on the desktop's theme, and the small sans-serif face that the

@@ -87,7 +87,8 @@ QString windowsLikeFilter(const QString &qtFilter)
         const qsizetype open = choice.lastIndexOf(QLatin1Char('('));
         if (open < 0 || !choice.endsWith(QLatin1Char(')')))
             continue;
-        QStringList patterns = choice.mid(open + 1, choice.size() - open - 2).split(QLatin1Char(' '));
+        QStringList patterns =
+            choice.mid(open + 1, choice.size() - open - 2).split(QLatin1Char(' '));
         for (QString &pattern : patterns) {
             if (pattern == QLatin1String("*.*")) {
                 pattern = QStringLiteral("*");
@@ -111,6 +112,9 @@ Platform &Platform::current()
     return g_override ? *g_override : desktop;
 }
 
-void Platform::setCurrent(Platform *platform) { g_override = platform; }
+void Platform::setCurrent(Platform *platform)
+{
+    g_override = platform;
+}
 
 } // namespace grimlark::ui

@@ -84,8 +84,7 @@ void frmAbout::Form_Load()
 {
     const QString title = QStringLiteral("Grimlark");
     setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(
-        QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
+    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
     lblTitle->setText(title);
 }
 
@@ -102,16 +101,22 @@ void frmAbout::paintEvent(QPaintEvent *event)
     painter.drawLine(px(120), y + 1, px(5669), y + 1);
 }
 
-void frmAbout::cmdOK_Click() { close(); }
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+void frmAbout::cmdSysInfo_Click()
+{
+    StartSysInfo();
+}
 
 void frmAbout::StartSysInfo()
 {
     grimlark::ui::Platform &platform = grimlark::ui::Platform::current();
     try {
-        const std::optional<std::string> command = grimlark::findSysInfoCommand(
-            platform.registry(), [&platform](const std::string &path) {
+        const std::optional<std::string> command =
+            grimlark::findSysInfoCommand(platform.registry(), [&platform](const std::string &path) {
                 return platform.fileExists(QString::fromStdString(path));
             });
         if (command && platform.startDetached(QString::fromStdString(*command)))

@@ -2,15 +2,14 @@
 
 #include "DatabaseListModel.h"
 #include "common/Appearance.h"
-#include "common/Platform.h"
 #include "common/DroppedFiles.h"
+#include "common/Platform.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
-
 
 using grimlark::ui::px;
 

@@ -13,9 +13,9 @@ constexpr int kProgressDelayMs = 500;
 bool ReadProgressDialog::operator()(std::uint64_t done, std::uint64_t total)
 {
     if (!m_dialog && m_clock.elapsed() >= kProgressDelayMs && editorOpen()) {
-        m_dialog = new QProgressDialog(
-            QStringLiteral("Reading %1").arg(QFileInfo(m_path).fileName()),
-            QStringLiteral("Cancel"), 0, 1000, m_editor);
+        m_dialog =
+            new QProgressDialog(QStringLiteral("Reading %1").arg(QFileInfo(m_path).fileName()),
+                                QStringLiteral("Cancel"), 0, 1000, m_editor);
         m_dialog->setObjectName(QStringLiteral("dlgProgress"));
         m_dialog->setWindowTitle(QStringLiteral("Grimlark"));
         m_dialog->setWindowModality(Qt::ApplicationModal);

@@ -2,16 +2,16 @@
 
 #include "CodeTables.h"
 #include "EntryLoader.h"
-#include "FileReader.h"
 #include "FieldTable.h"
+#include "FileReader.h"
+#include "ReadProgress.h"
 #include "TextEntry.h"
+#include "common/AppWindows.h"
 #include "common/Appearance.h"
 #include "common/DropDownList.h"
 #include "common/DroppedFiles.h"
 #include "common/Placement.h"
 #include "common/Platform.h"
-#include "ReadProgress.h"
-#include "common/AppWindows.h"
 #include "frmAbout/frmAbout.h"
 #include "frmBrowser/frmBrowser.h"
 #include "frmOutput/LineTextBox.h"
@@ -25,18 +25,18 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QPointer>
-#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 #include <functional>
+#include <limits>
 #include <new>
 #include <vector>
 
@@ -190,8 +190,14 @@ const grimlark::FieldInfo &fieldFor(const char *control)
     return *it;
 }
 
-QString fromUtf8(const std::string &text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
-std::string toUtf8(const QString &text) { return text.toUtf8().toStdString(); }
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+std::string toUtf8(const QString &text)
+{
+    return text.toUtf8().toStdString();
+}
 
 } // namespace
 
@@ -261,8 +267,7 @@ void frmMain::buildControls()
 
     // Mode boxes draw on the menu colour, with the window-text colour for their captions.
     QPalette modePalette = palette();
-    modePalette.setColor(QPalette::Window,
-                         QApplication::palette("QMenu").color(QPalette::Window));
+    modePalette.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
     modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag) {
         const CheckBoxRow &row = kCheckBoxes[flag];
@@ -348,9 +353,15 @@ void frmMain::showEntry(const grimlark::MonsterEntry &entry)
         (this->*kCheckBoxes[flag].box)->setChecked(entry.Mode[size_t(flag)]);
 }
 
-void frmMain::BuildTextEntry() { strGen = fromUtf8(grimlark::BuildTextEntry(readEntry())); }
+void frmMain::BuildTextEntry()
+{
+    strGen = fromUtf8(grimlark::BuildTextEntry(readEntry()));
+}
 
-void frmMain::mnuOpen_Click() { OpenDatabaseFile(); }
+void frmMain::mnuOpen_Click()
+{
+    OpenDatabaseFile();
+}
 
 void frmMain::OpenDatabaseFile()
 {
@@ -376,9 +387,9 @@ void frmMain::OpenDatabasePath(const QString &path)
         const QString verb = result.status == grimlark::ReadStatus::ReadFailed
                                  ? QStringLiteral("read")
                                  : QStringLiteral("opened");
-        Platform::current().message(this, QStringLiteral("The file \"%1\" could not be %2: %3.")
-                                              .arg(QDir::toNativeSeparators(path), verb,
-                                                   QString::fromStdString(reason)));
+        Platform::current().message(
+            this, QStringLiteral("The file \"%1\" could not be %2: %3.")
+                      .arg(QDir::toNativeSeparators(path), verb, QString::fromStdString(reason)));
     };
     if (result.status != grimlark::ReadStatus::Done) {
         refuse(grimlark::describe(result)); // nothing is added, the browser not shown
