@@ -30,11 +30,11 @@ void addOptions(QCommandLineParser &options)
 std::optional<int> answerOnConsole(int &argc, char **argv)
 {
     QCoreApplication console(argc, argv);
-    console.setApplicationName(QStringLiteral("Grimlark"));
-    console.setApplicationVersion(grimlark::ui::programVersion());
+    QCoreApplication::setApplicationName(QStringLiteral("Grimlark"));
+    QCoreApplication::setApplicationVersion(grimlark::ui::programVersion());
     QCommandLineParser options;
     addOptions(options);
-    if (!options.parse(console.arguments())) {
+    if (!options.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
                      qPrintable(options.helpText()));
         return 1;
@@ -68,5 +68,5 @@ int main(int argc, char *argv[])
     if (!files.isEmpty()) // once the editor is on screen
         QTimer::singleShot(0, editor, [editor, files] { editor->openFiles(files); });
     // The editor's unload closes every other window; with all four gone the program ends.
-    return app.exec();
+    return QApplication::exec();
 }

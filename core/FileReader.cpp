@@ -154,7 +154,7 @@ void reserveLarge(std::string &bytes, std::size_t size)
     const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
     const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
     const std::uintptr_t last = (begin + bytes.capacity()) & ~(kHugePage - 1);
-    if (last > first)
+    if (last > first) // NOLINTNEXTLINE(performance-no-int-to-ptr): page-aligned address
         ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
 #endif
 }

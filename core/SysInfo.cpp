@@ -7,9 +7,9 @@ namespace grimlark {
 
 namespace {
 
-const char kFirstKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const char kFirstKey[] = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 const char kFirstValue[] = "PATH";
-const char kSecondKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+const char kSecondKey[] = R"(SOFTWARE\Microsoft\Shared Tools Location)";
 const char kSecondValue[] = "MSINFO";
 const char kToolFile[] = "\\MSINFO32.EXE";
 

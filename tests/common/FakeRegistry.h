@@ -35,6 +35,7 @@ public:
     long queryValue(Handle key, const std::string &name, std::uint32_t &type, unsigned char *buffer,
                     std::uint32_t &size) override
     {
+        // NOLINTNEXTLINE(performance-no-int-to-ptr): the handle is the key map's address
         auto &values = *reinterpret_cast<std::map<std::string, Value> *>(key);
         auto found = values.find(name);
         if (found == values.end())

@@ -11,7 +11,7 @@ using grimlark::test::FakeRegistry;
 
 namespace {
 
-const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kFirst = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 const std::string kSecond = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
 std::string sz(const std::string &text)

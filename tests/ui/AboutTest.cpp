@@ -20,7 +20,7 @@ frmAbout *existingAbout()
 }
 
 namespace {
-const std::string kFirst = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kFirst = R"(SOFTWARE\Microsoft\Shared Tools\MSINFO)";
 const std::string kSecond = "SOFTWARE\\Microsoft\\Shared Tools Location";
 const QString kUnavailable = QStringLiteral("System Information Is Unavailable At This Time");
 } // namespace
@@ -138,7 +138,7 @@ void AboutTest::systemInfo()
     FakePlatform &platform = session.platform;
     if (firstKey)
         platform.fakeRegistry.keys[kFirst]["PATH"] = {
-            grimlark::kRegSz, std::string("C:\\Program Files\\MSInfo\\msinfo32.exe") + '\0'};
+            grimlark::kRegSz, std::string(R"(C:\Program Files\MSInfo\msinfo32.exe)") + '\0'};
     if (secondKey)
         platform.fakeRegistry.keys[kSecond]["MSINFO"] = {grimlark::kRegSz,
                                                          std::string("C:\\Tools") + '\0'};

@@ -37,7 +37,7 @@ UiSession::~UiSession()
 
 QString UiSession::writeFile(const QString &name, const QByteArray &bytes)
 {
-    const QString path = m_dir.filePath(name);
+    QString path = m_dir.filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         qFatal("cannot write the fixture %s", qPrintable(path));

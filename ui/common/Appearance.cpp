@@ -115,7 +115,7 @@ void applyAppearance(QApplication &app)
          {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(face));
 #endif
-    app.setStyle(new GrimlarkStyle); // the application takes ownership
+    QApplication::setStyle(new GrimlarkStyle); // the application takes ownership
     // Frames carry their caption on an etched border line, as desktop editors of
     // this kind draw them; the controls inside are placed for that look.
     app.setStyleSheet(QStringLiteral(
@@ -124,11 +124,11 @@ void applyAppearance(QApplication &app)
         " left: 6px; top: -1px; padding: 0px 2px; }"));
     // The font after the style sheet: set before, Windows gives menus, message
     // boxes and lists the system theme's face instead.
-    app.setFont(applicationFont());
+    QApplication::setFont(applicationFont());
     app.installEventFilter(new AltLetterFilter(&app));
-    app.setWindowIcon(programIcon());
-    app.setApplicationName(QStringLiteral("Grimlark"));
-    app.setApplicationVersion(programVersion());
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setApplicationName(QStringLiteral("Grimlark"));
+    QApplication::setApplicationVersion(programVersion());
 }
 
 } // namespace grimlark::ui

@@ -27,7 +27,7 @@ QString OpenDialog::ShowOpen(QWidget *parent)
     // This object lives in the window that parents the dialog: if the window was
     // destroyed while the dialog was open, so was this object.
     const QPointer<QWidget> owner = parent;
-    const QString path = Platform::current().openFileName(parent, toQtFilter(Filter), FileName);
+    QString path = Platform::current().openFileName(parent, toQtFilter(Filter), FileName);
     if (!owner)
         return {};
     if (!path.isEmpty())

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 
 namespace grimlark::ui {
 
@@ -16,7 +17,7 @@ namespace grimlark::ui {
 /// editor cannot be used meanwhile.
 class ReadProgressDialog {
 public:
-    ReadProgressDialog(QWidget *editor, const QString &path) : m_editor(editor), m_path(path)
+    ReadProgressDialog(QWidget *editor, QString path) : m_editor(editor), m_path(std::move(path))
     {
         m_clock.start();
     }

@@ -182,7 +182,7 @@ constexpr int kListTop = 2160;
 
 const grimlark::FieldInfo &fieldFor(const char *control)
 {
-    const auto it = std::find_if(grimlark::kFields.begin(), grimlark::kFields.end(),
+    const auto *const it = std::find_if(grimlark::kFields.begin(), grimlark::kFields.end(),
                                  [control](const grimlark::FieldInfo &field) {
                                      return std::strcmp(field.control, control) == 0;
                                  });
