@@ -71,8 +71,9 @@ std::int16_t modeSum(const ModeFlags &flags)
 
 std::optional<ModeFlags> knownModeFlags(int mode)
 {
-    const auto *const row = std::find_if(std::begin(kKnownModes), std::end(kKnownModes),
-                                  [mode](const KnownMode &known) { return known.value == mode; });
+    const auto *const row =
+        std::find_if(std::begin(kKnownModes), std::end(kKnownModes),
+                     [mode](const KnownMode &known) { return known.value == mode; });
     if (row == std::end(kKnownModes))
         return std::nullopt;
     ModeFlags flags{};

@@ -183,9 +183,9 @@ constexpr int kListTop = 2160;
 const grimlark::FieldInfo &fieldFor(const char *control)
 {
     const auto *const it = std::find_if(grimlark::kFields.begin(), grimlark::kFields.end(),
-                                 [control](const grimlark::FieldInfo &field) {
-                                     return std::strcmp(field.control, control) == 0;
-                                 });
+                                        [control](const grimlark::FieldInfo &field) {
+                                            return std::strcmp(field.control, control) == 0;
+                                        });
     Q_ASSERT(it != grimlark::kFields.end());
     return *it;
 }
