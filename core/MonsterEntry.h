@@ -48,4 +48,8 @@ struct MonsterEntry {
     bool operator!=(const MonsterEntry &other) const { return !(*this == other); }
 };
 
+/// The sample monster the editor starts with: every text its initial value, no
+/// list position selected, no mode flag set.
+MonsterEntry startupEntry();
+
 } // namespace grimlark

@@ -7,8 +7,7 @@
 
 namespace grimlark::test {
 
-/// The sample monster the editor starts with.
-MonsterEntry startupEntry();
+using grimlark::startupEntry; // the editor's own start-up values
 
 /// The 57 fields of a line.
 std::vector<std::string> splitFields(const std::string &line);

@@ -65,72 +65,75 @@ const FrameRow kFrames[] = {
 struct TextBoxRow {
     QLineEdit *frmMain::*box;
     const char *name;
+    std::string grimlark::MonsterEntry::*text; ///< the value the box holds
     QGroupBox *frmMain::*frame;
     int left, top, width, tab;
     QLabel *frmMain::*label;
     const char *labelName;
     int labelWidth;
-    const char *initial;
 };
 
+// Each text box is named "txt" and the member it holds, so one name gives the
+// control, its object name and the member: a typo does not compile.
+#define TXT(member) &frmMain::txt##member, "txt" #member, &grimlark::MonsterEntry::member
 #define BOX(n) &frmMain::n, #n
 #define LBL(n) &frmMain::n, #n
 const TextBoxRow kTextBoxes[] = {
-    {BOX(txtID), &frmMain::Frame1, 240, 480, 975, 2, LBL(Label1), 615, "7000"},
-    {BOX(txtName), &frmMain::Frame1, 240, 1080, 1815, 4, LBL(Label2), 1095, "Mob_Name"},
-    {BOX(txtJName), &frmMain::Frame1, 240, 1680, 4095, 6, LBL(Label3), 1215, "Mob Name"},
-    {BOX(txtLvl), &frmMain::Frame1, 1320, 480, 735, 7, LBL(Label4), 735, "1"},
-    {BOX(txtHP), &frmMain::Frame1, 2160, 480, 855, 10, LBL(Label5), 735, "100"},
-    {BOX(txtSP), &frmMain::Frame1, 2160, 1080, 855, 12, LBL(Label6), 1215, "100"},
-    {BOX(txtEXP), &frmMain::Frame1, 3120, 480, 1215, 14, LBL(Label7), 1215, "10"},
-    {BOX(txtJEXP), &frmMain::Frame1, 3120, 1080, 1215, 16, LBL(Label8), 1215, "10"},
+    {TXT(ID), &frmMain::Frame1, 240, 480, 975, 2, LBL(Label1), 615},
+    {TXT(Name), &frmMain::Frame1, 240, 1080, 1815, 4, LBL(Label2), 1095},
+    {TXT(JName), &frmMain::Frame1, 240, 1680, 4095, 6, LBL(Label3), 1215},
+    {TXT(Lvl), &frmMain::Frame1, 1320, 480, 735, 7, LBL(Label4), 735},
+    {TXT(HP), &frmMain::Frame1, 2160, 480, 855, 10, LBL(Label5), 735},
+    {TXT(SP), &frmMain::Frame1, 2160, 1080, 855, 12, LBL(Label6), 1215},
+    {TXT(EXP), &frmMain::Frame1, 3120, 480, 1215, 14, LBL(Label7), 1215},
+    {TXT(JEXP), &frmMain::Frame1, 3120, 1080, 1215, 16, LBL(Label8), 1215},
 
-    {BOX(txtATK1), &frmMain::Frame2, 240, 480, 1335, 19, LBL(Label9), 975, "10"},
-    {BOX(txtATK2), &frmMain::Frame2, 1680, 480, 1335, 21, LBL(Label10), 1095, "20"},
-    {BOX(txtRange1), &frmMain::Frame2, 3120, 480, 615, 23, LBL(Label11), 735, "1"},
-    {BOX(txtRange2), &frmMain::Frame2, 3120, 1080, 615, 25, LBL(Label12), 615, "10"},
-    {BOX(txtRange3), &frmMain::Frame2, 3120, 1680, 615, 27, LBL(Label13), 615, "12"},
-    {BOX(txtDEF), &frmMain::Frame2, 240, 1080, 615, 29, LBL(Label14), 495, "4"},
-    {BOX(txtMDEF), &frmMain::Frame2, 960, 1080, 615, 31, LBL(Label15), 495, "4"},
-    {BOX(txtSTR), &frmMain::Frame2, 1680, 1080, 615, 33, LBL(Label16), 495, "5"},
-    {BOX(txtAGI), &frmMain::Frame2, 2400, 1080, 615, 35, LBL(Label17), 495, "5"},
-    {BOX(txtVIT), &frmMain::Frame2, 240, 1680, 615, 40, LBL(Label18), 495, "5"},
-    {BOX(txtINT), &frmMain::Frame2, 960, 1680, 615, 41, LBL(Label19), 495, "5"},
-    {BOX(txtDEX), &frmMain::Frame2, 1680, 1680, 615, 42, LBL(Label20), 495, "5"},
-    {BOX(txtLUK), &frmMain::Frame2, 2400, 1680, 615, 43, LBL(Label21), 495, "5"},
-    {BOX(txtSpeed), &frmMain::Frame2, 240, 2880, 855, 61, LBL(Label22), 855, "200"},
-    {BOX(txtADelay), &frmMain::Frame2, 1200, 2880, 855, 63, LBL(Label23), 735, "1500"},
-    {BOX(txtaMotion), &frmMain::Frame2, 2160, 2880, 735, 65, LBL(Label24), 735, "562"},
-    {BOX(txtDMotion), &frmMain::Frame2, 3000, 2880, 735, 66, LBL(Label25), 735, "288"},
+    {TXT(ATK1), &frmMain::Frame2, 240, 480, 1335, 19, LBL(Label9), 975},
+    {TXT(ATK2), &frmMain::Frame2, 1680, 480, 1335, 21, LBL(Label10), 1095},
+    {TXT(Range1), &frmMain::Frame2, 3120, 480, 615, 23, LBL(Label11), 735},
+    {TXT(Range2), &frmMain::Frame2, 3120, 1080, 615, 25, LBL(Label12), 615},
+    {TXT(Range3), &frmMain::Frame2, 3120, 1680, 615, 27, LBL(Label13), 615},
+    {TXT(DEF), &frmMain::Frame2, 240, 1080, 615, 29, LBL(Label14), 495},
+    {TXT(MDEF), &frmMain::Frame2, 960, 1080, 615, 31, LBL(Label15), 495},
+    {TXT(STR), &frmMain::Frame2, 1680, 1080, 615, 33, LBL(Label16), 495},
+    {TXT(AGI), &frmMain::Frame2, 2400, 1080, 615, 35, LBL(Label17), 495},
+    {TXT(VIT), &frmMain::Frame2, 240, 1680, 615, 40, LBL(Label18), 495},
+    {TXT(INT), &frmMain::Frame2, 960, 1680, 615, 41, LBL(Label19), 495},
+    {TXT(DEX), &frmMain::Frame2, 1680, 1680, 615, 42, LBL(Label20), 495},
+    {TXT(LUK), &frmMain::Frame2, 2400, 1680, 615, 43, LBL(Label21), 495},
+    {TXT(Speed), &frmMain::Frame2, 240, 2880, 855, 61, LBL(Label22), 855},
+    {TXT(ADelay), &frmMain::Frame2, 1200, 2880, 855, 63, LBL(Label23), 735},
+    {TXT(aMotion), &frmMain::Frame2, 2160, 2880, 735, 65, LBL(Label24), 735},
+    {TXT(DMotion), &frmMain::Frame2, 3000, 2880, 735, 66, LBL(Label25), 735},
 
-    {BOX(txtDropID1), &frmMain::Frame4, 240, 600, 735, 70, LBL(Label26), 735, "0"},
-    {BOX(txtDropID2), &frmMain::Frame4, 240, 1200, 735, 76, LBL(Label27), 735, "0"},
-    {BOX(txtDropID3), &frmMain::Frame4, 240, 1800, 735, 77, LBL(Label28), 735, "0"},
-    {BOX(txtDropID4), &frmMain::Frame4, 240, 2400, 735, 78, LBL(Label29), 735, "0"},
-    {BOX(txtDropID5), &frmMain::Frame4, 240, 3000, 735, 79, LBL(Label30), 735, "0"},
-    {BOX(txtDropID6), &frmMain::Frame4, 240, 3600, 735, 80, LBL(Label31), 735, "0"},
-    {BOX(txtDrop1Per), &frmMain::Frame4, 1320, 600, 735, 82, LBL(Label32), 735, "0"},
-    {BOX(txtDrop2Per), &frmMain::Frame4, 1320, 1200, 735, 88, LBL(Label34), 735, "0"},
-    {BOX(txtDrop3Per), &frmMain::Frame4, 1320, 1800, 735, 89, LBL(Label35), 735, "0"},
-    {BOX(txtDrop4Per), &frmMain::Frame4, 1320, 2400, 735, 90, LBL(Label36), 735, "0"},
-    {BOX(txtDrop5Per), &frmMain::Frame4, 1320, 3000, 735, 91, LBL(Label37), 735, "0"},
-    {BOX(txtDrop6Per), &frmMain::Frame4, 1320, 3600, 735, 92, LBL(Label38), 735, "0"},
-    {BOX(txtDropID7), &frmMain::Frame4, 240, 4200, 735, 100, LBL(Label40), 735, "0"},
-    {BOX(txtDropID8), &frmMain::Frame4, 2520, 600, 735, 101, LBL(Label41), 735, "0"},
-    {BOX(txtDropID9), &frmMain::Frame4, 2520, 1200, 735, 102, LBL(Label42), 735, "0"},
-    {BOX(txtDrop7Per), &frmMain::Frame4, 1320, 4200, 735, 104, LBL(Label39), 735, "0"},
-    {BOX(txtDropCardID), &frmMain::Frame4, 2520, 1800, 735, 111, LBL(Label43), 735, "0"},
-    {BOX(txtMVP1ID), &frmMain::Frame4, 2520, 2400, 735, 112, LBL(Label44), 735, "0"},
-    {BOX(txtMVP2ID), &frmMain::Frame4, 2520, 3000, 735, 113, LBL(Label45), 735, "0"},
-    {BOX(txtMVP3ID), &frmMain::Frame4, 2520, 3600, 735, 114, LBL(Label46), 735, "0"},
-    {BOX(txtDrop8Per), &frmMain::Frame4, 3600, 600, 735, 115, LBL(Label47), 735, "0"},
-    {BOX(txtDrop9Per), &frmMain::Frame4, 3600, 1200, 735, 116, LBL(Label48), 735, "0"},
-    {BOX(txtDropCardPer), &frmMain::Frame4, 3600, 1800, 735, 117, LBL(Label49), 735, "0"},
-    {BOX(txtMVP1Per), &frmMain::Frame4, 3600, 2400, 735, 118, LBL(Label50), 735, "0"},
-    {BOX(txtMVP2Per), &frmMain::Frame4, 3600, 3000, 735, 119, LBL(Label51), 735, "0"},
-    {BOX(txtMVP3Per), &frmMain::Frame4, 3600, 3600, 735, 120, LBL(Label52), 615, "0"},
-    {BOX(txtMEXP), &frmMain::Frame4, 2520, 4200, 735, 122, LBL(Label53), 735, "0"},
-    {BOX(txtEXPPer), &frmMain::Frame4, 3600, 4200, 735, 124, LBL(Label54), 735, "0"},
+    {TXT(DropID1), &frmMain::Frame4, 240, 600, 735, 70, LBL(Label26), 735},
+    {TXT(DropID2), &frmMain::Frame4, 240, 1200, 735, 76, LBL(Label27), 735},
+    {TXT(DropID3), &frmMain::Frame4, 240, 1800, 735, 77, LBL(Label28), 735},
+    {TXT(DropID4), &frmMain::Frame4, 240, 2400, 735, 78, LBL(Label29), 735},
+    {TXT(DropID5), &frmMain::Frame4, 240, 3000, 735, 79, LBL(Label30), 735},
+    {TXT(DropID6), &frmMain::Frame4, 240, 3600, 735, 80, LBL(Label31), 735},
+    {TXT(Drop1Per), &frmMain::Frame4, 1320, 600, 735, 82, LBL(Label32), 735},
+    {TXT(Drop2Per), &frmMain::Frame4, 1320, 1200, 735, 88, LBL(Label34), 735},
+    {TXT(Drop3Per), &frmMain::Frame4, 1320, 1800, 735, 89, LBL(Label35), 735},
+    {TXT(Drop4Per), &frmMain::Frame4, 1320, 2400, 735, 90, LBL(Label36), 735},
+    {TXT(Drop5Per), &frmMain::Frame4, 1320, 3000, 735, 91, LBL(Label37), 735},
+    {TXT(Drop6Per), &frmMain::Frame4, 1320, 3600, 735, 92, LBL(Label38), 735},
+    {TXT(DropID7), &frmMain::Frame4, 240, 4200, 735, 100, LBL(Label40), 735},
+    {TXT(DropID8), &frmMain::Frame4, 2520, 600, 735, 101, LBL(Label41), 735},
+    {TXT(DropID9), &frmMain::Frame4, 2520, 1200, 735, 102, LBL(Label42), 735},
+    {TXT(Drop7Per), &frmMain::Frame4, 1320, 4200, 735, 104, LBL(Label39), 735},
+    {TXT(DropCardID), &frmMain::Frame4, 2520, 1800, 735, 111, LBL(Label43), 735},
+    {TXT(MVP1ID), &frmMain::Frame4, 2520, 2400, 735, 112, LBL(Label44), 735},
+    {TXT(MVP2ID), &frmMain::Frame4, 2520, 3000, 735, 113, LBL(Label45), 735},
+    {TXT(MVP3ID), &frmMain::Frame4, 2520, 3600, 735, 114, LBL(Label46), 735},
+    {TXT(Drop8Per), &frmMain::Frame4, 3600, 600, 735, 115, LBL(Label47), 735},
+    {TXT(Drop9Per), &frmMain::Frame4, 3600, 1200, 735, 116, LBL(Label48), 735},
+    {TXT(DropCardPer), &frmMain::Frame4, 3600, 1800, 735, 117, LBL(Label49), 735},
+    {TXT(MVP1Per), &frmMain::Frame4, 3600, 2400, 735, 118, LBL(Label50), 735},
+    {TXT(MVP2Per), &frmMain::Frame4, 3600, 3000, 735, 119, LBL(Label51), 735},
+    {TXT(MVP3Per), &frmMain::Frame4, 3600, 3600, 735, 120, LBL(Label52), 615},
+    {TXT(MEXP), &frmMain::Frame4, 2520, 4200, 735, 122, LBL(Label53), 735},
+    {TXT(EXPPer), &frmMain::Frame4, 3600, 4200, 735, 124, LBL(Label54), 735},
 };
 
 struct ListRow {
@@ -152,24 +155,23 @@ const ListRow kLists[] = {
 
 struct CheckBoxRow {
     QCheckBox *frmMain::*box;
+    grimlark::ModeFlag flag; ///< whose caption, object name and state the box has
     int left, top, width, tab;
 };
 
-// In mode-flag order, which is also the order of their captions in the code table.
-const CheckBoxRow kCheckBoxes[grimlark::ModeFlagCount] = {
-    {&frmMain::chkCanMove, 240, 360, 1095, 48},
-    {&frmMain::chkLooter, 240, 720, 1095, 49},
-    {&frmMain::chkAggressive, 240, 1080, 1215, 50},
-    {&frmMain::chkAssist, 240, 1440, 1095, 51},
-    {&frmMain::chkCastSensor, 240, 1800, 1455, 52},
-    {&frmMain::chkBoss, 240, 2160, 1215, 53},
-    {&frmMain::chkPlant, 1920, 360, 1095, 54},
-    {&frmMain::chkCanAttack, 1920, 720, 1095, 55},
-    {&frmMain::chkDetector, 1920, 1080, 1095, 56},
-    {&frmMain::chkChangeTarget, 1920, 1440, 1455, 57},
-    {&frmMain::chkChangeChase, 1920, 1800, 1455, 58},
-    {&frmMain::chkAngry, 1920, 2160, 1455, 59},
+// Each mode box is named "chk" and its flag, so one name gives both.
+#define CHK(flag) &frmMain::chk##flag, grimlark::flag
+const CheckBoxRow kCheckBoxes[] = {
+    {CHK(CanMove), 240, 360, 1095, 48},       {CHK(Looter), 240, 720, 1095, 49},
+    {CHK(Aggressive), 240, 1080, 1215, 50},   {CHK(Assist), 240, 1440, 1095, 51},
+    {CHK(CastSensor), 240, 1800, 1455, 52},   {CHK(Boss), 240, 2160, 1215, 53},
+    {CHK(Plant), 1920, 360, 1095, 54},        {CHK(CanAttack), 1920, 720, 1095, 55},
+    {CHK(Detector), 1920, 1080, 1095, 56},    {CHK(ChangeTarget), 1920, 1440, 1455, 57},
+    {CHK(ChangeChase), 1920, 1800, 1455, 58}, {CHK(Angry), 1920, 2160, 1455, 59},
 };
+static_assert(std::size(kCheckBoxes) == grimlark::ModeFlagCount, "one box a mode flag");
+#undef CHK
+#undef TXT
 #undef BOX
 #undef LBL
 
@@ -180,14 +182,14 @@ constexpr int kLabelHeight = 255;
 constexpr int kLabelAbove = 240;
 constexpr int kListTop = 2160;
 
-const grimlark::FieldInfo &fieldFor(const char *control)
+/// The caption of the field held in `text`, from the one field table.
+const char *captionOf(std::string grimlark::MonsterEntry::*text)
 {
-    const auto *const it = std::find_if(grimlark::kFields.begin(), grimlark::kFields.end(),
-                                        [control](const grimlark::FieldInfo &field) {
-                                            return std::strcmp(field.control, control) == 0;
-                                        });
-    Q_ASSERT(it != grimlark::kFields.end());
-    return *it;
+    for (const grimlark::FieldInfo &field : grimlark::kFields)
+        if (field.text == text)
+            return field.caption;
+    Q_ASSERT(false); // every text member is in the table
+    return "";
 }
 
 QString fromUtf8(const std::string &text)
@@ -217,6 +219,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     buildMenus();
     setTabOrder();
     Form_Load();
+    showEntry(grimlark::startupEntry());
 
     centralWidget()->setFixedSize(px(8895), px(7170));
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
@@ -242,14 +245,14 @@ void frmMain::buildControls()
 
     for (const TextBoxRow &row : kTextBoxes) {
         QGroupBox *frame = this->*row.frame;
-        auto *box = new QLineEdit(QString::fromLatin1(row.initial), frame);
+        auto *box = new QLineEdit(frame);
         box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kTextBoxHeight));
         box->setMaxLength(std::numeric_limits<int>::max()); // text boxes take any length
         box->setCursorPosition(0);
         this->*row.box = box;
 
-        auto *label = new QLabel(QString::fromStdString(fieldFor(row.name).caption), frame);
+        auto *label = new QLabel(QString::fromLatin1(captionOf(row.text)), frame);
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setGeometry(px(row.left), px(row.top - kLabelAbove), px(row.labelWidth),
                            px(kLabelHeight));
@@ -269,9 +272,8 @@ void frmMain::buildControls()
     QPalette modePalette = palette();
     modePalette.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
     modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
-    for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag) {
-        const CheckBoxRow &row = kCheckBoxes[flag];
-        const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[flag];
+    for (const CheckBoxRow &row : kCheckBoxes) {
+        const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[row.flag];
         auto *box = new QCheckBox(QString::fromLatin1(info.caption), Frame3);
         box->setObjectName(QString::fromLatin1(info.control));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kCheckBoxHeight));
@@ -332,11 +334,11 @@ grimlark::MonsterEntry frmMain::readEntry() const
 {
     grimlark::MonsterEntry entry;
     for (const TextBoxRow &row : kTextBoxes)
-        entry.*(fieldFor(row.name).text) = toUtf8((this->*row.box)->text());
+        entry.*row.text = toUtf8((this->*row.box)->text());
     for (const ListRow &row : kLists)
         entry.*row.position = static_cast<grimlark::ListPosition>((this->*row.list)->position());
-    for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag)
-        entry.Mode[size_t(flag)] = (this->*kCheckBoxes[flag].box)->isChecked();
+    for (const CheckBoxRow &row : kCheckBoxes)
+        entry.Mode[size_t(row.flag)] = (this->*row.box)->isChecked();
     return entry;
 }
 
@@ -344,13 +346,13 @@ void frmMain::showEntry(const grimlark::MonsterEntry &entry)
 {
     for (const TextBoxRow &row : kTextBoxes) {
         QLineEdit *box = this->*row.box;
-        box->setText(fromUtf8(entry.*(fieldFor(row.name).text)));
+        box->setText(fromUtf8(entry.*row.text));
         box->setCursorPosition(0);
     }
     for (const ListRow &row : kLists)
         (this->*row.list)->setPosition(entry.*row.position);
-    for (int flag = 0; flag < grimlark::ModeFlagCount; ++flag)
-        (this->*kCheckBoxes[flag].box)->setChecked(entry.Mode[size_t(flag)]);
+    for (const CheckBoxRow &row : kCheckBoxes)
+        (this->*row.box)->setChecked(entry.Mode[size_t(row.flag)]);
 }
 
 void frmMain::BuildTextEntry()
