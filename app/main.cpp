@@ -1,7 +1,7 @@
-#include "common/AppWindows.h"
-#include "common/Appearance.h"
-#include "common/QuitOnSignal.h"
-#include "frmMain/frmMain.h"
+#include "ui/common/AppWindows.h"
+#include "ui/common/Appearance.h"
+#include "ui/common/QuitOnSignal.h"
+#include "ui/frmMain/frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,10 +4,10 @@
 
 #include "BenchData.h"
 
-#include "EntryLoader.h"
-#include "FileReader.h"
-#include "LineReader.h"
-#include "TextEntry.h"
+#include "core/EntryLoader.h"
+#include "core/FileReader.h"
+#include "core/LineReader.h"
+#include "core/TextEntry.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,14 +5,14 @@
 
 #include "BenchData.h"
 
-#include "Registry.h"
-#include "common/AppWindows.h"
-#include "common/Platform.h"
-#include "frmBrowser/DatabaseListModel.h"
-#include "frmBrowser/frmBrowser.h"
-#include "frmMain/frmMain.h"
-#include "frmOutput/LineTextBox.h"
-#include "frmOutput/frmOutput.h"
+#include "core/Registry.h"
+#include "ui/common/AppWindows.h"
+#include "ui/common/Platform.h"
+#include "ui/frmBrowser/DatabaseListModel.h"
+#include "ui/frmBrowser/frmBrowser.h"
+#include "ui/frmMain/frmMain.h"
+#include "ui/frmOutput/LineTextBox.h"
+#include "ui/frmOutput/frmOutput.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Runs every benchmark inside one offscreen Qt application, in the program's own look.
 
-#include "common/Appearance.h"
+#include "ui/common/Appearance.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // gives are views into it with exactly one terminator between two of them; and
 // countLines agrees with them.
 
-#include "FileReader.h"
-#include "LineReader.h"
+#include "core/FileReader.h"
+#include "core/LineReader.h"
 
 #include <cstdint>
 #include <cstdio>

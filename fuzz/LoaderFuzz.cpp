@@ -2,9 +2,9 @@
 // values: either a refusal that leaves the entry exactly as it was, or an entry
 // whose generated line holds the input's text fields at the same field numbers.
 
-#include "EntryLoader.h"
-#include "FieldTable.h"
-#include "TextEntry.h"
+#include "core/EntryLoader.h"
+#include "core/FieldTable.h"
+#include "core/TextEntry.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 // Usage: grimlark_icon_export OUTPUT_DIR
 // Makes OUTPUT_DIR/SIZExSIZE/apps/org.grimlark.Grimlark.png for each size.
 
-#include "grimlark.xpm"
+#include "resources/grimlark.xpm"
 
 #include <QDir>
 #include <QImage>

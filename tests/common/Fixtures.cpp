@@ -1,6 +1,6 @@
-#include "common/Fixtures.h"
+#include "tests/common/Fixtures.h"
 
-#include "FieldTable.h"
+#include "core/FieldTable.h"
 
 #include <sstream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MonsterEntry.h"
+#include "core/MonsterEntry.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "EntryLoader.h"
-#include "CodeTables.h"
-#include "FieldTable.h"
-#include "TextEntry.h"
-#include "common/Fixtures.h"
+#include "core/EntryLoader.h"
+#include "core/CodeTables.h"
+#include "core/FieldTable.h"
+#include "core/TextEntry.h"
+#include "tests/common/Fixtures.h"
 
 #include <gtest/gtest.h>
 

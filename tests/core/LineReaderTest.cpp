@@ -1,6 +1,6 @@
-#include "LineReader.h"
-#include "FileReader.h"
-#include "Utf8.h"
+#include "core/LineReader.h"
+#include "core/FileReader.h"
+#include "core/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "SysInfo.h"
-#include "common/FakeRegistry.h"
+#include "core/SysInfo.h"
+#include "tests/common/FakeRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "TextEntry.h"
-#include "CodeTables.h"
-#include "common/Fixtures.h"
+#include "core/TextEntry.h"
+#include "core/CodeTables.h"
+#include "tests/common/Fixtures.h"
 
 #include <gtest/gtest.h>
 

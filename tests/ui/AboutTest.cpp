@@ -3,10 +3,10 @@
 
 #include "UiTestSupport.h"
 
-#include "Registry.h"
-#include "common/AppWindows.h"
-#include "frmAbout/frmAbout.h"
-#include "frmMain/frmMain.h"
+#include "core/Registry.h"
+#include "ui/common/AppWindows.h"
+#include "ui/frmAbout/frmAbout.h"
+#include "ui/frmMain/frmMain.h"
 
 #include <QLabel>
 #include <QPointer>

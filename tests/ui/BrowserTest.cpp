@@ -4,11 +4,11 @@
 
 #include "UiTestSupport.h"
 
-#include "common/AppWindows.h"
-#include "common/DropDownList.h"
-#include "frmBrowser/DatabaseListModel.h"
-#include "frmBrowser/frmBrowser.h"
-#include "frmMain/frmMain.h"
+#include "ui/common/AppWindows.h"
+#include "ui/common/DropDownList.h"
+#include "ui/frmBrowser/DatabaseListModel.h"
+#include "ui/frmBrowser/frmBrowser.h"
+#include "ui/frmMain/frmMain.h"
 
 #include <QCheckBox>
 #include <QDateTime>

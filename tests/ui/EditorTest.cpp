@@ -3,15 +3,15 @@
 
 #include "UiTestSupport.h"
 
-#include "CodeTables.h"
-#include "FieldTable.h"
-#include "common/AppWindows.h"
-#include "common/DropDownList.h"
-#include "common/Fixtures.h"
-#include "frmAbout/frmAbout.h"
-#include "frmBrowser/frmBrowser.h"
-#include "frmMain/frmMain.h"
-#include "frmOutput/frmOutput.h"
+#include "core/CodeTables.h"
+#include "core/FieldTable.h"
+#include "tests/common/Fixtures.h"
+#include "ui/common/AppWindows.h"
+#include "ui/common/DropDownList.h"
+#include "ui/frmAbout/frmAbout.h"
+#include "ui/frmBrowser/frmBrowser.h"
+#include "ui/frmMain/frmMain.h"
+#include "ui/frmOutput/frmOutput.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

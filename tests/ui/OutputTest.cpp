@@ -3,10 +3,10 @@
 
 #include "UiTestSupport.h"
 
-#include "common/AppWindows.h"
-#include "frmMain/frmMain.h"
-#include "frmOutput/LineTextBox.h"
-#include "frmOutput/frmOutput.h"
+#include "ui/common/AppWindows.h"
+#include "ui/frmMain/frmMain.h"
+#include "ui/frmOutput/LineTextBox.h"
+#include "ui/frmOutput/frmOutput.h"
 
 #include <QClipboard>
 #include <QLineEdit>

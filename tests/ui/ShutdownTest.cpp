@@ -5,11 +5,11 @@
 
 #include "UiTestSupport.h"
 
-#include "common/AppWindows.h"
-#include "common/QuitOnSignal.h"
-#include "frmAbout/frmAbout.h"
-#include "frmBrowser/frmBrowser.h"
-#include "frmMain/frmMain.h"
+#include "ui/common/AppWindows.h"
+#include "ui/common/QuitOnSignal.h"
+#include "ui/frmAbout/frmAbout.h"
+#include "ui/frmBrowser/frmBrowser.h"
+#include "ui/frmMain/frmMain.h"
 
 #include <QFile>
 #include <QListView>

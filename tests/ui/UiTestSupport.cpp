@@ -1,8 +1,8 @@
 #include "UiTestSupport.h"
 
-#include "common/AppWindows.h"
-#include "common/Appearance.h"
-#include "frmMain/frmMain.h"
+#include "ui/common/AppWindows.h"
+#include "ui/common/Appearance.h"
+#include "ui/frmMain/frmMain.h"
 
 #include <QFile>
 #include <QTest>

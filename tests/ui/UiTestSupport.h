@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/FakeRegistry.h"
-#include "common/Platform.h"
+#include "tests/common/FakeRegistry.h"
+#include "ui/common/Platform.h"
 
 #include <QApplication>
 #include <QStringList>

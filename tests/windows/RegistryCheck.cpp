@@ -5,8 +5,8 @@
 // Prints "command: TEXT" when the lookup yields a command line, "none" when it
 // yields nothing.
 
-#include "Registry.h"
-#include "SysInfo.h"
+#include "core/Registry.h"
+#include "core/SysInfo.h"
 
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>

@@ -8,8 +8,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
 
-#include "Version.h"
-#include "grimlark.xpm"
+#include "core/Version.h"
+#include "resources/grimlark.xpm"
 
 namespace grimlark::ui {
 

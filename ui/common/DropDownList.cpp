@@ -1,6 +1,6 @@
 #include "DropDownList.h"
 
-#include "CodeTables.h"
+#include "core/CodeTables.h"
 
 #include <QAbstractItemView>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "Platform.h"
 
-#include "Registry.h"
+#include "core/Registry.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

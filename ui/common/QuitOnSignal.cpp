@@ -1,7 +1,7 @@
 #include "QuitOnSignal.h"
 
 #include "AppWindows.h"
-#include "frmMain/frmMain.h"
+#include "ui/frmMain/frmMain.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,9 +1,9 @@
 #include "frmAbout.h"
 
-#include "SysInfo.h"
-#include "Version.h"
-#include "common/Appearance.h"
-#include "common/Platform.h"
+#include "core/SysInfo.h"
+#include "core/Version.h"
+#include "ui/common/Appearance.h"
+#include "ui/common/Platform.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "DatabaseListModel.h"
 
-#include "LineReader.h"
-#include "Utf8.h"
+#include "core/LineReader.h"
+#include "core/Utf8.h"
 
 #include <limits>
 

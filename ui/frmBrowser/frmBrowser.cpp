@@ -1,9 +1,9 @@
 #include "frmBrowser.h"
 
 #include "DatabaseListModel.h"
-#include "common/Appearance.h"
-#include "common/DroppedFiles.h"
-#include "common/Platform.h"
+#include "ui/common/Appearance.h"
+#include "ui/common/DroppedFiles.h"
+#include "ui/common/Platform.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

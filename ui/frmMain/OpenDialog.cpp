@@ -1,6 +1,6 @@
 #include "OpenDialog.h"
 
-#include "common/Platform.h"
+#include "ui/common/Platform.h"
 
 #include <QPointer>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MonsterEntry.h"
 #include "OpenDialog.h"
+#include "core/MonsterEntry.h"
 
 #include <QMainWindow>
 #include <QString>

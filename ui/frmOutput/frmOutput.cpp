@@ -1,8 +1,8 @@
 #include "frmOutput.h"
 
 #include "LineTextBox.h"
-#include "common/AppWindows.h"
-#include "common/Appearance.h"
+#include "ui/common/AppWindows.h"
+#include "ui/common/Appearance.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
