@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
-#include <stdexcept>
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -168,33 +167,22 @@ ReadResult readOpened(OpenFile &file, std::string &bytes, const ReadProgress &pr
         reserveLarge(bytes, std::size_t(total));
     } catch (const std::bad_alloc &) {
         return {ReadStatus::TooLarge, ENOMEM};
-    } catch (const std::length_error &) {
-        return {ReadStatus::TooLarge, ENOMEM};
     }
     std::size_t have = 0;
     while (have < total) {
         const std::size_t want = std::min<std::size_t>(kChunk, std::size_t(total) - have);
         bytes.resize(have + want); // within the reserve: never allocates
         const Got got = file.read(&bytes[have], want);
-        if (got.bytes < 0 && got.error == EINTR) {
-            bytes.resize(have);
-            if (progress && !progress(have, total)) {
-                bytes.clear();
-                return {ReadStatus::Cancelled, 0};
-            }
-            continue;
-        }
-        if (got.bytes < 0) {
-            // Keep whole lines only: the bytes after the last terminator may be part of one.
-            bytes.resize(have);
-            const std::size_t last = bytes.find_last_of("\r\n");
-            bytes.resize(last == std::string::npos ? 0 : last + 1);
+        if (got.bytes < 0 && got.error != EINTR) {
+            bytes.clear();
             return {ReadStatus::ReadFailed, got.error};
         }
-        have += std::size_t(got.bytes);
+        if (got.bytes > 0)
+            have += std::size_t(got.bytes);
         bytes.resize(have);
         if (got.bytes == 0)
             break; // the file shrank since it was opened: what is there is all
+        // After each chunk, and after a read that a signal interrupted.
         if (progress && !progress(have, total)) {
             bytes.clear();
             return {ReadStatus::Cancelled, 0};

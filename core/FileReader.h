@@ -12,8 +12,8 @@ enum class ReadStatus {
     NotAFile,   ///< missing, empty path, or not a regular file (pipe, device, folder)
     OpenFailed, ///< the file exists but cannot be opened for reading
     TooLarge,   ///< larger than kMaxFileBytes, or no memory to hold it
-    ReadFailed, ///< an error part-way; the whole lines before it were kept
-    Cancelled,  ///< the progress callback asked to stop; nothing was kept
+    ReadFailed, ///< an error part-way
+    Cancelled,  ///< the progress callback asked to stop
 };
 
 /// How a read ended, with the system's error number where there was one.
@@ -35,8 +35,7 @@ using ReadProgress = std::function<bool(std::uint64_t done, std::uint64_t total)
 /// the file had when opened is read, so a file that grows meanwhile still ends.
 /// A read interrupted by a signal asks `progress` whether to go on, so a blocked
 /// read never holds the caller against a termination signal.
-/// On ReadFailed, `bytes` holds the whole lines read before the error (each with
-/// its terminator); on every other failure and on Cancelled it is empty.
+/// On any failure and on Cancelled, `bytes` is empty.
 /// Never throws: a file that cannot be held in memory gives TooLarge.
 ReadResult readFile(const std::string &utf8Path, std::string &bytes,
                     const ReadProgress &progress = {});

@@ -43,13 +43,14 @@ const DatabaseListModel::File *DatabaseListModel::locate(int &row) const
 
 namespace {
 
-/// A line that is valid UTF-8 as UTF-8, any other one byte to one character, so
-/// one stray byte in a file garbles no other line and nothing is lost.
-QString decode(std::string_view line)
+/// Bytes of a line as text: UTF-8 when the whole line is valid UTF-8, otherwise
+/// one byte to one character, so one stray byte in a file garbles no other line
+/// and nothing is lost. `utf8` is that test, made once by the caller.
+QString decode(std::string_view bytes, bool utf8)
 {
-    if (isValidUtf8(line))
-        return QString::fromUtf8(line.data(), qsizetype(line.size()));
-    return QString::fromLatin1(line.data(), qsizetype(line.size()));
+    if (utf8)
+        return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
 }
 
 } // namespace
@@ -66,17 +67,16 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole: {
-        if (line.size() <= kShownBytes)
-            return decode(line);
+        const bool utf8 = isValidUtf8(line);
         std::string_view shown = line.substr(0, kShownBytes);
-        if (isValidUtf8(line)) // do not cut a character in two
-            while (!shown.empty() &&
+        if (utf8) // do not cut a character in two
+            while (shown.size() < line.size() && !shown.empty() &&
                    (static_cast<unsigned char>(line[shown.size()]) & 0xC0) == 0x80)
                 shown.remove_suffix(1);
-        return decode(shown);
+        return decode(shown, utf8);
     }
     case LineRole:
-        return decode(line);
+        return decode(line, isValidUtf8(line));
     default:
         return {};
     }
@@ -114,7 +114,7 @@ std::string DatabaseListModel::lineUtf8(int row) const
     const std::string_view line = file->line(row);
     if (isValidUtf8(line))
         return std::string(line);
-    return QString::fromLatin1(line.data(), qsizetype(line.size())).toUtf8().toStdString();
+    return decode(line, false).toUtf8().toStdString();
 }
 
 } // namespace grimlark::ui
