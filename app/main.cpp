@@ -1,14 +1,18 @@
 #include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
+#include "ui/common/FileNames.h"
+#include "ui/common/Placement.h"
 #include "ui/common/QuitOnSignal.h"
 #include "ui/frmMain/frmMain.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -22,7 +26,59 @@ void addOptions(QCommandLineParser &options)
         QStringLiteral("file"),
         QStringLiteral("Database files to open at start-up, in order, as File > Open does."),
         QStringLiteral("[file...]"));
+    // Qt's own window options (-platform xcb, -style fusion, ...) are taken by
+    // QApplication later; here they must only not count as mistakes.
+    options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
+                             "stylesheet", "session", "display", "qwindowgeometry", "qwindowtitle",
+                             "qwindowicon", "geometry", "title", "name", "visual", "ncols",
+                             "qmljsdebugger"}) {
+        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(qtOption);
+    }
+    for (const char *name :
+         {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap", "testability"}) {
+        QCommandLineOption qtFlag(QString::fromLatin1(name));
+        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
+        options.addOption(qtFlag);
+    }
 }
+
+/// Writes `text` to standard output; a failed write (a full disk, a closed
+/// pipe) is an error, not a success.
+int print(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) ==
+            std::size_t(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "grimlark: cannot write the answer: %s\n", std::strerror(errno));
+    return 1;
+}
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+/// Whether the window system the editor would use is there: Qt ends the
+/// program with an abort when it is not.
+bool haveDisplay(const QCommandLineParser &options)
+{
+    auto set = [](const char *name) { return !qEnvironmentVariable(name).isEmpty(); };
+    const bool x11 = set("DISPLAY") || options.isSet(QStringLiteral("display"));
+    const bool wayland = set("WAYLAND_DISPLAY");
+    QString platforms = options.value(QStringLiteral("platform"));
+    if (platforms.isEmpty())
+        platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (platforms.isEmpty())
+        return x11 || wayland;
+    for (const QString &platform : platforms.split(QLatin1Char(';'))) {
+        const QString name = platform.section(QLatin1Char(':'), 0, 0);
+        if (name == QLatin1String("xcb") ? x11 : !name.startsWith(QLatin1String("wayland")) || wayland)
+            return true; // offscreen, vnc, eglfs, ... need no display server
+    }
+    return false;
+}
+#endif
 
 /// Answers the options that need no window (help, version, and a mistake in the
 /// options) on the console, before any display is asked for, so that they work
@@ -35,30 +91,34 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     QCoreApplication::setApplicationVersion(grimlark::ui::programVersion());
     QCommandLineParser options;
     addOptions(options);
-    // Qt's own window options (-platform xcb, -style fusion, ...) are taken by
-    // QApplication later; here they must only not count as mistakes.
-    options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
-                             "stylesheet", "session", "display", "qwindowgeometry", "qwindowtitle",
-                             "qwindowicon", "geometry", "title"}) {
-        QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
-        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
-        options.addOption(qtOption);
-    }
-    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
-        QCommandLineOption qtFlag(QString::fromLatin1(name));
-        qtFlag.setFlags(QCommandLineOption::HiddenFromHelp);
-        options.addOption(qtFlag);
-    }
-    if (!options.parse(QCoreApplication::arguments())) {
+#ifdef Q_OS_WIN
+    const QStringList arguments = QCoreApplication::arguments(); // the wide command line
+#else
+    const QStringList arguments = grimlark::ui::argumentsOf(argc, argv); // names' own bytes
+#endif
+    if (!options.parse(arguments)) {
         std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
                      qPrintable(options.helpText()));
         return 1;
     }
+#ifdef Q_OS_WIN
     if (options.isSet(QStringLiteral("help")) || options.isSet(QStringLiteral("help-all")) ||
         options.isSet(QStringLiteral("version")))
-        options.process(console); // prints and ends the program with status 0
+        options.process(console); // shows a message box and ends the program with status 0
+#else
+    if (options.isSet(QStringLiteral("version")))
+        return print(QStringLiteral("Grimlark %1\n").arg(grimlark::ui::programVersion()));
+    if (options.isSet(QStringLiteral("help")) || options.isSet(QStringLiteral("help-all")))
+        return print(options.helpText());
+#endif
     files = options.positionalArguments();
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (!haveDisplay(options)) {
+        std::fprintf(stderr, "grimlark: there is no display to show the editor on; start it "
+                             "in a desktop session (DISPLAY or WAYLAND_DISPLAY set).\n");
+        return 1;
+    }
+#endif
     return std::nullopt;
 }
 
@@ -66,20 +126,37 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
 
 int main(int argc, char *argv[])
 {
+    // First of all, so that a signal while the program starts ends it cleanly.
+    grimlark::ui::catchTerminationSignals();
+
     QStringList files;
     if (const std::optional<int> status = answerOnConsole(argc, argv, files))
         return *status;
 
-    QApplication app(argc, argv);
+    // "--" ends the options: what follows is files, which Qt must not take as
+    // its own options (a file named "-reverse").
+    std::vector<char *> qtArguments(argv, argv + argc);
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0) {
+            qtArguments.resize(std::size_t(i));
+            break;
+        }
+    }
+    int qtCount = int(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    QApplication app(qtCount, qtArguments.data());
     grimlark::ui::applyAppearance(app);
     // Lets Wayland desktops match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grimlark.Grimlark"));
 
-    grimlark::ui::quitOnTerminationSignals(&app);
+    grimlark::ui::quitOnTerminationSignals(&app, [] {
+        if (frmMain *editor = grimlark::ui::AppWindows::editor.existing())
+            editor->close();
+    });
     frmMain *editor = grimlark::ui::AppWindows::editor.use();
     editor->show();
-    if (!files.isEmpty()) // once the editor is on screen
-        QTimer::singleShot(0, editor, [editor, files] { editor->openFiles(files); });
+    if (!files.isEmpty()) // once the window manager has put the editor on screen
+        grimlark::ui::whenOnScreen(*editor, [editor, files] { editor->openFiles(files); });
     // The editor's unload closes every other window; with all four gone the program ends.
     return QApplication::exec();
 }

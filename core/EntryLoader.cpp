@@ -3,6 +3,7 @@
 #include "CodeTables.h"
 #include "FieldTable.h"
 
+#include <cstdio>
 #include <optional>
 
 namespace grimlark {
@@ -111,9 +112,50 @@ std::optional<LoadResult> readMode(std::string_view text, MonsterEntry &entry)
 
 } // namespace
 
+std::string quoteValue(std::string_view value)
+{
+    constexpr int kShownCharacters = 40;
+    std::string shown = "\"";
+    int characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++characters) {
+        if (characters == kShownCharacters) {
+            shown += "\xE2\x80\xA6"; // an ellipsis: the value goes on
+            break;
+        }
+        const auto byte = static_cast<unsigned char>(value[i]);
+        const std::size_t length = byte < 0xC0   ? 1
+                                   : byte < 0xE0 ? 2
+                                   : byte < 0xF0 ? 3
+                                                 : 4;
+        const std::string_view character = value.substr(i, length);
+        i += character.size();
+        char32_t code = byte;
+        if (length > 1 && character.size() == length) {
+            code = byte & (0x7F >> length);
+            for (std::size_t k = 1; k < length; ++k)
+                code = (code << 6) | (static_cast<unsigned char>(character[k]) & 0x3F);
+        }
+        // Characters that would not show, or show as a blank, are named instead.
+        const bool invisible = code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0xA0) ||
+                               code == 0xAD || (code >= 0x200B && code <= 0x200F) ||
+                               (code >= 0x2028 && code <= 0x202E) ||
+                               (code >= 0x2060 && code <= 0x2064) || code == 0xFEFF;
+        if (code == '\t') {
+            shown += "<tab>";
+        } else if (invisible && (length == 1 || character.size() == length)) {
+            char name[16];
+            std::snprintf(name, sizeof name, "<U+%04X>", static_cast<unsigned>(code));
+            shown += name;
+        } else {
+            shown += character;
+        }
+    }
+    return shown + "\"";
+}
+
 std::string LoadResult::message() const
 {
-    const std::string quoted = "\"" + value + "\"";
+    const std::string quoted = quoteValue(value);
     switch (status) {
     case Status::Loaded:
         return {};

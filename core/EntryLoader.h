@@ -30,6 +30,12 @@ struct LoadResult {
     std::string message() const;
 };
 
+/// `value` in double quotes as a message shows it: at most 40 characters, then
+/// an ellipsis; a tab, a control character and the characters that show as
+/// nothing or as a blank (U+00A0, U+200B, U+FEFF, ...) named, as "<tab>" or
+/// "<U+00A0>", so the user sees what is really there.
+std::string quoteValue(std::string_view value);
+
 /// Loads one database line into `entry`, all or nothing: a line that cannot be
 /// loaded whole is refused and `entry` keeps every value it had. Fields after
 /// number 56 are ignored.

@@ -40,6 +40,9 @@ struct Got {
 
 class OpenFile {
 public:
+    OpenFile() = default;
+    OpenFile(const OpenFile &) = delete; // owns its handle
+    OpenFile &operator=(const OpenFile &) = delete;
     ~OpenFile()
     {
         if (m_handle != INVALID_HANDLE_VALUE)
@@ -103,26 +106,40 @@ private:
 
 class OpenFile {
 public:
+    OpenFile() = default;
+    OpenFile(const OpenFile &) = delete; // owns its handle
+    OpenFile &operator=(const OpenFile &) = delete;
     ~OpenFile()
     {
         if (m_fd >= 0)
             ::close(m_fd);
     }
-    ReadResult open(const std::string &utf8Path)
+    ReadResult open(const std::string &nativePath)
     {
-        // O_NONBLOCK: a FIFO put in the file's place must not hold the open.
-        m_fd = ::open(utf8Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        // Looked at first: opening a device or a socket can itself do something
+        // (a new pseudo-terminal, a tape rewinding), so only a file is opened.
+        struct stat looked {};
+        if (::stat(nativePath.c_str(), &looked) != 0) {
+            const int error = errno;
+            if (error == ENOENT || error == ENOTDIR || error == ENAMETOOLONG || error == ELOOP)
+                return {ReadStatus::NotAFile, ENOENT};
+            return {ReadStatus::OpenFailed, error};
+        }
+        if (!S_ISREG(looked.st_mode))
+            return {ReadStatus::NotAFile, S_ISDIR(looked.st_mode) ? EISDIR : 0};
+        // O_NONBLOCK: a FIFO swapped in since the look must not hold the open.
+        m_fd = ::open(nativePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
         if (m_fd < 0) {
             const int error = errno;
             if (error == ENOENT || error == ENOTDIR || error == ENXIO || error == ENAMETOOLONG)
-                return {ReadStatus::NotAFile, error};
+                return {ReadStatus::Changed, error};
             return {ReadStatus::OpenFailed, error};
         }
         struct stat info {};
         if (::fstat(m_fd, &info) != 0)
             return {ReadStatus::OpenFailed, errno};
-        if (!S_ISREG(info.st_mode))
-            return {ReadStatus::NotAFile, S_ISDIR(info.st_mode) ? EISDIR : 0};
+        if (!S_ISREG(info.st_mode) || info.st_dev != looked.st_dev || info.st_ino != looked.st_ino)
+            return {ReadStatus::Changed, 0};
         // Reads of a regular file wait for the disk as usual.
         ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
         m_size = std::uint64_t(info.st_size);
@@ -180,8 +197,12 @@ ReadResult readOpened(OpenFile &file, std::string &bytes, const ReadProgress &pr
         if (got.bytes > 0)
             have += std::size_t(got.bytes);
         bytes.resize(have);
-        if (got.bytes == 0)
-            break; // the file shrank since it was opened: what is there is all
+        if (got.bytes == 0) {
+            // The file shrank since it was opened: what is left is not the file
+            // that was chosen, and listing it would hide a torn last line.
+            bytes.clear();
+            return {ReadStatus::Changed, 0};
+        }
         // After each chunk, and after a read that a signal interrupted.
         if (progress && !progress(have, total)) {
             bytes.clear();
@@ -193,15 +214,20 @@ ReadResult readOpened(OpenFile &file, std::string &bytes, const ReadProgress &pr
 
 } // namespace
 
-ReadResult readFile(const std::string &utf8Path, std::string &bytes, const ReadProgress &progress)
+ReadResult readFile(const std::string &nativePath, std::string &bytes, const ReadProgress &progress)
 {
     bytes.clear();
-    if (utf8Path.empty() || utf8Path.find('\0') != std::string::npos)
+    if (nativePath.empty() || nativePath.find('\0') != std::string::npos)
         return {ReadStatus::NotAFile, ENOENT};
     OpenFile file;
-    if (const ReadResult opened = file.open(utf8Path); opened.status != ReadStatus::Done)
+    if (const ReadResult opened = file.open(nativePath); opened.status != ReadStatus::Done)
         return opened;
     return readOpened(file, bytes, progress);
+}
+
+bool failedWhileReading(const ReadResult &result)
+{
+    return result.status == ReadStatus::ReadFailed || result.status == ReadStatus::Changed;
 }
 
 std::string describe(const ReadResult &result)
@@ -225,7 +251,13 @@ std::string describe(const ReadResult &result)
         break;
     case ReadStatus::ReadFailed:
         return "a read error (" + std::string(std::strerror(result.systemError)) + ")";
+    case ReadStatus::Changed:
+        return "it changed while it was being read";
+    case ReadStatus::Unsupported:
+        return "it is UTF-16 text; save it as UTF-8 or ANSI text and open it again";
     }
+    if (result.systemError == EBUSY) // Windows: a file another program holds unshared
+        return "it is being used by another program";
     std::string reason = std::strerror(result.systemError);
     if (!reason.empty())
         reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));

@@ -13,6 +13,8 @@ enum class ReadStatus {
     OpenFailed, ///< the file exists but cannot be opened for reading
     TooLarge,   ///< larger than kMaxFileBytes, or no memory to hold it
     ReadFailed, ///< an error part-way
+    Changed,    ///< replaced after it was looked at, or shrank while it was read
+    Unsupported, ///< read, but in a form that is not text of one byte a character (UTF-16)
     Cancelled,  ///< the progress callback asked to stop
 };
 
@@ -29,19 +31,26 @@ constexpr std::uint64_t kMaxFileBytes = 0xFFFFFFFFu;
 /// a read is interrupted by a signal; returns false to cancel the read.
 using ReadProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
 
-/// Reads a whole regular file, named in UTF-8, into `bytes` (replacing what it
-/// held). The file is opened without blocking and checked as opened, so a pipe or
-/// device put in its place is refused rather than waited on. At most the size
-/// the file had when opened is read, so a file that grows meanwhile still ends.
-/// A read interrupted by a signal asks `progress` whether to go on, so a blocked
-/// read never holds the caller against a termination signal.
+/// Reads a whole regular file into `bytes` (replacing what it held). The path is
+/// the platform's own file name: its bytes as they are on Unix (they need not be
+/// UTF-8), UTF-8 on Windows. The path is looked at before it is opened, so a
+/// device, socket or pipe is refused without being opened; the opened file is
+/// checked to be the one looked at (Changed otherwise). At most the size the
+/// file had when opened is read, so a file that grows meanwhile still ends; one
+/// that shrinks meanwhile gives Changed. `progress` may be called on any thread
+/// the caller reads on; a read interrupted by a signal asks it whether to go on.
 /// On any failure and on Cancelled, `bytes` is empty.
 /// Never throws: a file that cannot be held in memory gives TooLarge.
-ReadResult readFile(const std::string &utf8Path, std::string &bytes,
+ReadResult readFile(const std::string &nativePath, std::string &bytes,
                     const ReadProgress &progress = {});
 
 /// The reason of a failed read in plain lower-case words ("permission denied",
 /// "it is not a regular file"), for a message that names the file.
+/// ReadFailed and Changed happen part-way: a message says the file could not be
+/// "read" rather than "opened" (see failedWhileReading).
 std::string describe(const ReadResult &result);
+
+/// True when the read failed after the file was opened.
+bool failedWhileReading(const ReadResult &result);
 
 } // namespace grimlark

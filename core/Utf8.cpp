@@ -5,6 +5,47 @@
 
 namespace grimlark {
 
+namespace {
+
+/// The length of the well-formed UTF-8 sequence at `p` (1 to 4), or 0 when the
+/// bytes there are not one (no overlong forms, no surrogates, nothing past U+10FFFF).
+int sequenceLength(const unsigned char *p, const unsigned char *end)
+{
+    const unsigned char c = *p;
+    if (c < 0x80)
+        return 1;
+    int length;
+    unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0)
+            low = 0xA0;
+        if (c == 0xED)
+            high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0)
+            low = 0x90;
+        if (c == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (end - p < length || p[1] < low || p[1] > high)
+        return 0;
+    for (int i = 2; i < length; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+    }
+    return length;
+}
+
+constexpr char16_t kEscapeBase = 0xDC00; // bytes 0x80-0xFF escape to U+DC80-U+DCFF
+
+} // namespace
+
 bool isValidUtf8(std::string_view bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -19,39 +60,76 @@ bool isValidUtf8(std::string_view bytes)
                 continue;
             }
         }
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int length;
-        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            if (c == 0xE0)
-                low = 0xA0;
-            if (c == 0xED)
-                high = 0x9F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            if (c == 0xF0)
-                low = 0x90;
-            if (c == 0xF4)
-                high = 0x8F;
-        } else {
+        const int length = sequenceLength(p, end);
+        if (length == 0)
             return false;
-        }
-        if (end - p < length || p[1] < low || p[1] > high)
-            return false;
-        for (int i = 2; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-        }
         p += length;
     }
     return true;
+}
+
+std::u16string decodeUtf8Escaped(std::string_view bytes)
+{
+    std::u16string text;
+    text.reserve(bytes.size());
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *const end = p + bytes.size();
+    while (p < end) {
+        const int length = sequenceLength(p, end);
+        if (length == 0) {
+            text += char16_t(kEscapeBase + *p++);
+            continue;
+        }
+        char32_t code = length == 1 ? *p : *p & (0x7F >> length);
+        for (int i = 1; i < length; ++i)
+            code = (code << 6) | (p[i] & 0x3F);
+        p += length;
+        if (code >= 0x10000) {
+            text += char16_t(0xD800 + ((code - 0x10000) >> 10));
+            text += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
+        } else {
+            text += char16_t(code);
+        }
+    }
+    return text;
+}
+
+std::string encodeUtf8Escaped(std::u16string_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    auto put = [&bytes](char32_t code) {
+        if (code < 0x80) {
+            bytes += char(code);
+        } else if (code < 0x800) {
+            bytes += char(0xC0 | (code >> 6));
+            bytes += char(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            bytes += char(0xE0 | (code >> 12));
+            bytes += char(0x80 | ((code >> 6) & 0x3F));
+            bytes += char(0x80 | (code & 0x3F));
+        } else {
+            bytes += char(0xF0 | (code >> 18));
+            bytes += char(0x80 | ((code >> 12) & 0x3F));
+            bytes += char(0x80 | ((code >> 6) & 0x3F));
+            bytes += char(0x80 | (code & 0x3F));
+        }
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            put(0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+            ++i;
+        } else if (unit >= kEscapeBase + 0x80 && unit <= kEscapeBase + 0xFF) {
+            bytes += char(unit - kEscapeBase); // an escaped byte, given back
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            put(0xFFFD); // any other lone surrogate has no bytes
+        } else {
+            put(unit);
+        }
+    }
+    return bytes;
 }
 
 } // namespace grimlark

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace grimlark {
@@ -7,5 +8,15 @@ namespace grimlark {
 /// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
 /// nothing past U+10FFFF).
 bool isValidUtf8(std::string_view bytes);
+
+/// Bytes that are mostly UTF-8 (a Unix file name) as UTF-16 text that keeps
+/// every byte: each byte that is not part of well-formed UTF-8 becomes the lone
+/// surrogate U+DC80 to U+DCFF, which no well-formed UTF-8 can give.
+std::u16string decodeUtf8Escaped(std::string_view bytes);
+
+/// The bytes that decodeUtf8Escaped took the text from: encodeUtf8Escaped(
+/// decodeUtf8Escaped(b)) == b for any bytes. Another lone surrogate is written
+/// as U+FFFD.
+std::string encodeUtf8Escaped(std::u16string_view text);
 
 } // namespace grimlark

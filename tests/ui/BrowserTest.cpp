@@ -230,6 +230,7 @@ void BrowserTest::droppedFilesOpenInOrder()
     QCOMPARE(itemsOf(existingBrowser()), QStringList{"1"});
 
     session.editor->openFiles({one, two});
+    session.waitForReads();
     QCOMPARE(itemsOf(existingBrowser()), (QStringList{"2", "1", "1"}));
     delete data;
 }

@@ -32,7 +32,11 @@ private slots:
 
 void ShutdownTest::initTestCase()
 {
-    quitOnTerminationSignals(qApp);
+    catchTerminationSignals();
+    quitOnTerminationSignals(qApp, [] {
+        if (frmMain *editor = AppWindows::editor.existing())
+            editor->close();
+    });
     qApp->setQuitOnLastWindowClosed(true); // as in the program
 }
 
@@ -40,7 +44,8 @@ void ShutdownTest::endsWhileAModalIsOpen_data()
 {
     QTest::addColumn<QString>("modal");
     QTest::addColumn<QString>("way");
-    for (const char *modal : {"comment refusal", "System Info message", "Open dialog"})
+    for (const char *modal :
+         {"comment refusal", "System Info message", "Open dialog", "stalled read's progress"})
         for (const char *way : {"File > Exit", "close box", "SIGTERM"})
             QTest::addRow("%s, %s", modal, way)
                 << QString::fromLatin1(modal) << QString::fromLatin1(way);
@@ -54,6 +59,12 @@ void ShutdownTest::endsWhileAModalIsOpen()
     if (way == QLatin1String("SIGTERM"))
         QSKIP("Windows has no termination signals");
 #endif
+    grimlark::test::FakePlatform stalling;
+    stalling.stallReads = true;
+    stalling.openAnswers << QStringLiteral("/stalled/mob_db.txt");
+    const bool stall = modal == QLatin1String("stalled read's progress");
+    if (stall) // File > Open of a file whose read hangs in the system
+        Platform::setCurrent(&stalling);
     frmMain *editor = AppWindows::editor.use();
     editor->show();
     QTemporaryDir folder;
@@ -66,9 +77,17 @@ void ShutdownTest::endsWhileAModalIsOpen()
     QTimer::singleShot(0, editor, [editor, modal, comment] {
         if (modal == QLatin1String("comment refusal")) {
             editor->OpenDatabasePath(comment);
-            frmBrowser *browser = AppWindows::browser.existing();
-            browser->lstDB->setCurrentIndex(browser->lstDB->model()->index(0, 0));
-            browser->cmdLoad->click();
+            auto *listed = new QTimer(editor); // the file is read off this thread
+            connect(listed, &QTimer::timeout, editor, [listed] {
+                frmBrowser *browser = AppWindows::browser.existing();
+                if (!browser)
+                    return;
+                listed->stop();
+                listed->deleteLater();
+                browser->lstDB->setCurrentIndex(browser->lstDB->model()->index(0, 0));
+                browser->cmdLoad->click();
+            });
+            listed->start(10);
         } else if (modal == QLatin1String("System Info message")) {
             editor->mnuAbout->trigger();
             AppWindows::about.existing()->cmdSysInfo->click();
@@ -92,6 +111,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
     ender->start(10);
 
     QCOMPARE(QApplication::exec(), 0);
+    Platform::setCurrent(nullptr);
     grimlark::test::flushDeletes();
     QVERIFY(!AppWindows::editor.existing() && !AppWindows::browser.existing() &&
             !AppWindows::about.existing());

@@ -5,6 +5,7 @@
 #include "ui/frmMain/frmMain.h"
 
 #include <QFile>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace grimlark::test {
@@ -48,10 +49,25 @@ void UiSession::open(const QString &path)
 {
     platform.openAnswers << path;
     editor->mnuOpen->trigger();
+    waitForReads();
+}
+
+void UiSession::waitForReads()
+{
+    // Files are read off the window thread; the list fills when the read ends.
+    auto idle = [] {
+        const frmMain *main = ui::AppWindows::editor.existing();
+        return !main || !main->isReading();
+    };
+    if (!QTest::qWaitFor(idle, 20000))
+        qWarning("a read did not end");
 }
 
 int runUiTest(int argc, char **argv, QObject *test)
 {
+    // Qt's test paths: nothing a test does (the Open dialog's history) reaches
+    // the user's own settings.
+    QStandardPaths::setTestModeEnabled(true);
     ui::applyAppearance(*qApp);
     qApp->setQuitOnLastWindowClosed(false);
     return QTest::qExec(test, argc, argv);

@@ -6,9 +6,12 @@
 #include <QApplication>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QPointer>
 #include <QWidget>
 
+#include <chrono>
 #include <set>
+#include <thread>
 
 class frmMain;
 
@@ -40,6 +43,18 @@ public:
     }
     bool fileExists(const QString &path) override { return files.count(path) > 0; }
     Registry &registry() override { return fakeRegistry; }
+    /// Set: every read hangs inside the system for good, as on a dead network mount.
+    bool stallReads = false;
+    DatabaseReader databaseReader() override
+    {
+        if (!stallReads)
+            return Platform::databaseReader();
+        return [](const std::string &, DatabaseFile &, const ReadProgress &, std::size_t) {
+            for (;;) // never returns; the thread ends with the process
+                std::this_thread::sleep_for(std::chrono::hours(1));
+            return ReadResult{};
+        };
+    }
 };
 
 /// One test's world: a fake platform in place and a shown editor; on leaving,
@@ -56,8 +71,10 @@ public:
 
     /// Writes `bytes` to a file in a temporary folder and returns its path.
     QString writeFile(const QString &name, const QByteArray &bytes);
-    /// Opens `path` through File > Open.
+    /// Opens `path` through File > Open and waits until it is read.
     void open(const QString &path);
+    /// Waits until every file asked for is read and listed (or refused).
+    void waitForReads();
 
 private:
     QTemporaryDir m_dir;

@@ -101,6 +101,11 @@ QIcon programIcon()
     return icon;
 }
 
+bool isDark(const QPalette &palette)
+{
+    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+}
+
 QString programVersion()
 {
     return QString::fromLatin1(kVersion);

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 
 class QApplication;
 
@@ -29,6 +30,10 @@ QFont applicationFont();
 
 /// The bold face of 13 pixels, about 10 points, that shows the generated line.
 QFont outputFont();
+
+/// True when `palette` draws light text on a dark window (a dark desktop theme):
+/// colours the windows were drawn with for a light one then give way to it.
+bool isDark(const QPalette &palette);
 
 /// The program's 32 x 32, 16-colour icon.
 QIcon programIcon();

@@ -1,11 +1,16 @@
 #include "Placement.h"
 
+#include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
+
+#include <vector>
 
 namespace grimlark::ui {
 
-void placeBeside(QWidget &window, const QWidget &editor)
+void placeBeside(QWidget &window, const QWidget &editor, Side preferred)
 {
     const QScreen *screen = editor.screen();
     if (!screen)
@@ -15,17 +20,55 @@ void placeBeside(QWidget &window, const QWidget &editor)
     // The frame's size once shown: the client size plus the editor's own frame.
     const QSize frame = window.size() + (beside.size() - editor.size());
     constexpr int kGap = 8;
-    const QPoint candidates[] = {
-        {beside.right() + 1 + kGap, beside.top()},
-        {beside.left() - kGap - frame.width(), beside.top()},
-        {beside.left(), beside.bottom() + 1 + kGap},
-    };
+    const QPoint right{beside.right() + 1 + kGap, beside.top()};
+    const QPoint left{beside.left() - kGap - frame.width(), beside.top()};
+    const QPoint below{beside.left(), beside.bottom() + 1 + kGap};
+    const std::vector<QPoint> candidates = preferred == Side::Below
+                                               ? std::vector<QPoint>{below, right, left}
+                                               : std::vector<QPoint>{right, left, below};
     for (const QPoint &at : candidates) {
         if (room.contains(QRect(at, frame))) {
             window.move(at);
             return;
         }
     }
+}
+
+namespace {
+
+/// Waits for the first expose of a window, then runs its task once.
+class ExposeWatch : public QObject {
+public:
+    ExposeWatch(QWidget &widget, std::function<void()> then)
+        : QObject(&widget), m_then(std::move(then))
+    {
+        widget.windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), std::move(m_then));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
+
+void whenOnScreen(QWidget &window, std::function<void()> then)
+{
+    if (!window.windowHandle() || window.windowHandle()->isExposed()) {
+        QTimer::singleShot(0, &window, std::move(then));
+        return;
+    }
+    new ExposeWatch(window, std::move(then));
 }
 
 } // namespace grimlark::ui

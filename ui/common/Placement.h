@@ -1,12 +1,23 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace grimlark::ui {
 
+/// Where a window beside the editor goes first.
+enum class Side { Right, Below };
+
 /// Moves `window`, about to be shown for the first time, next to `editor` where
-/// the editor's screen has room: to its right, else to its left, else below it,
-/// so that it does not cover the editor's fields. Left where it is otherwise.
-void placeBeside(QWidget &window, const QWidget &editor);
+/// the editor's screen has room: on the `preferred` side first, then to the
+/// right, to the left and below, so that it covers neither the editor's fields
+/// nor (with the browser to the right and the output below) the other window.
+/// Left where it is when there is no room.
+void placeBeside(QWidget &window, const QWidget &editor, Side preferred);
+
+/// Runs `then` once `window` is on screen (exposed), so that what is placed
+/// beside it is placed where the window manager put it, not where it asked.
+void whenOnScreen(QWidget &window, std::function<void()> then);
 
 } // namespace grimlark::ui

@@ -45,6 +45,8 @@ public:
     {
         const QPointer<QMessageBox> box = new QMessageBox(
             QMessageBox::NoIcon, QStringLiteral("Grimlark"), text, QMessageBox::Ok, parent);
+        // Messages quote values and paths from files: never read as markup.
+        box->setTextFormat(Qt::PlainText);
         box->exec();
         delete box.data();
     }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/DatabaseFile.h"
+
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -33,6 +37,14 @@ public:
     virtual bool fileExists(const QString &path) = 0;
     /// The machine's registry, read only; one without keys where there is none.
     virtual Registry &registry() = 0;
+
+    /// How a database file is read (grimlark::readDatabaseFile); called on a
+    /// thread of its own, so it must hold nothing of the caller's.
+    using DatabaseReader = std::function<ReadResult(const std::string &nativePath,
+                                                    DatabaseFile &file, const ReadProgress &progress,
+                                                    std::size_t headroomPerLine)>;
+    /// The reader of database files: the real one unless a test stalls it.
+    virtual DatabaseReader databaseReader() { return &readDatabaseFile; }
 
     /// The services in use: the real ones unless a test has put others in place.
     static Platform &current();

@@ -1,8 +1,5 @@
 #include "QuitOnSignal.h"
 
-#include "AppWindows.h"
-#include "ui/frmMain/frmMain.h"
-
 #include <QCoreApplication>
 #include <QObject>
 
@@ -36,30 +33,40 @@ void onSignal(int)
 
 } // namespace
 
-void quitOnTerminationSignals(QObject *parent)
+void catchTerminationSignals()
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, g_wakeFds) != 0)
         return; // the program still runs; it just ends the default way on a signal
-    auto *notifier = new QSocketNotifier(g_wakeFds[1], QSocketNotifier::Read, parent);
-    QObject::connect(notifier, &QSocketNotifier::activated, parent, [] {
-        char bytes[256];
-        while (::read(g_wakeFds[1], bytes, sizeof bytes) > 0) {
-        }
-        if (frmMain *editor = AppWindows::editor.existing())
-            editor->close();
-        QCoreApplication::quit(); // also ends a modal dialog's loop
-    });
     struct sigaction action = {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    // No SA_RESTART: a read that blocks (a file on a dead network mount) returns
-    // early, and the file reader hands control back so this socket is heard.
+    // No SA_RESTART: a system call that a signal interrupts returns early rather
+    // than holding the thread it runs on.
     action.sa_flags = 0;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction before = {};
+        if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN)
+            continue; // ignored by whoever started us (nohup): stays ignored
         sigaction(signal, &action, nullptr);
+    }
+}
+
+void quitOnTerminationSignals(QObject *parent, std::function<void()> close)
+{
+    if (g_wakeFds[1] < 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_wakeFds[1], QSocketNotifier::Read, parent);
+    QObject::connect(notifier, &QSocketNotifier::activated, parent, [close = std::move(close)] {
+        char bytes[256];
+        while (::read(g_wakeFds[1], bytes, sizeof bytes) > 0) {
+        }
+        close();
+        QCoreApplication::quit(); // also ends a modal dialog's loop
+    });
 }
 #else
-void quitOnTerminationSignals(QObject *) {}
+void catchTerminationSignals() {}
+void quitOnTerminationSignals(QObject *, std::function<void()>) {}
 #endif
 
 } // namespace grimlark::ui

@@ -1,13 +1,22 @@
 #pragma once
 
+#include <functional>
+
 class QObject;
 
 namespace grimlark::ui {
 
-/// Makes SIGTERM, SIGINT and SIGHUP close the editor (and with it every other
-/// window) through its usual unload, then end the program with exit status 0,
-/// as a session logout or `kill` expects of a desktop program. A no-op where the
-/// platform has no such signals.
-void quitOnTerminationSignals(QObject *parent);
+/// Catches SIGTERM, SIGINT and SIGHUP from here on, so that one that comes while
+/// the program is still starting is kept until quitOnTerminationSignals can
+/// answer it. Call first thing in main, before any Qt object exists. A signal
+/// that was ignored when the program started (under nohup) stays ignored. A
+/// no-op where the platform has no such signals.
+void catchTerminationSignals();
+
+/// Answers the signals caught (also those that came before this call): runs
+/// `close`, which closes the windows as the user would, then ends the event
+/// loop, so the program ends with status 0, as a session logout or `kill`
+/// expects of a desktop program.
+void quitOnTerminationSignals(QObject *parent, std::function<void()> close);
 
 } // namespace grimlark::ui

@@ -24,7 +24,9 @@ QLabel *addLabel(QWidget *parent, const char *name, int left, int top, int width
     label->setGeometry(px(left), px(top), px(width), px(height));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (black) {
+    label->setTextFormat(Qt::PlainText);
+    // Black as drawn on a light window; a dark theme's own text colour on a dark one.
+    if (black && !grimlark::ui::isDark(label->palette())) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);

@@ -2,14 +2,13 @@
 
 #include "DatabaseListModel.h"
 #include "ui/common/Appearance.h"
-#include "ui/common/DroppedFiles.h"
+#include "ui/common/FileDrop.h"
 #include "ui/common/Platform.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QListView>
 #include <QPushButton>
-#include <QTimer>
+
+#include <new>
 
 using grimlark::ui::px;
 
@@ -23,7 +22,9 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Database Browser"));
     setWindowIcon(grimlark::ui::programIcon());
     setFixedSize(px(5310), px(4770));
-    setAcceptDrops(true);
+    // Files dropped anywhere on the browser are opened by the editor.
+    connect(new grimlark::ui::FileDrop(this), &grimlark::ui::FileDrop::filesDropped, this,
+            &frmBrowser::filesDropped);
 
     m_model = new grimlark::ui::DatabaseListModel(this);
     lstDB = new QListView(this);
@@ -47,39 +48,31 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     QWidget::setTabOrder(lstDB, cmdLoad);
 }
 
-bool frmBrowser::addFile(std::string bytes)
+bool frmBrowser::addFile(grimlark::DatabaseFile file)
 {
-    if (!m_model->addFile(std::move(bytes)))
+    if (!m_model->addFile(std::move(file)))
         return false;
     lstDB->scrollToTop(); // the new file's first line in view
     return true;
 }
 
-void frmBrowser::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!grimlark::ui::droppedFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void frmBrowser::dropEvent(QDropEvent *event)
-{
-    // Opened once the drop is over (by the editor, as File > Open does): the file
-    // manager is not kept waiting, and a message box does not open inside the drag.
-    const QStringList paths = grimlark::ui::droppedFiles(event->mimeData());
-    event->acceptProposedAction();
-    QTimer::singleShot(0, this, [this, paths] { emit filesDropped(paths); });
-}
-
 void frmBrowser::cmdLoad_Click()
 {
     const QModelIndexList selected = lstDB->selectionModel()->selectedIndexes();
-    std::string line;
-    if (!selected.isEmpty())
-        line = m_model->lineUtf8(selected.first().row());
-    if (!selected.isEmpty() && line.empty()) {
+    QByteArray line;
+    try {
+        if (!selected.isEmpty())
+            line = m_model->lineUtf8(selected.first().row());
+    } catch (const std::bad_alloc &) {
+        grimlark::ui::Platform::current().message(
+            this, QStringLiteral("There is not enough memory to load this line. The line was "
+                                 "not loaded."));
+        return;
+    }
+    if (!selected.isEmpty() && line.isEmpty()) {
         grimlark::ui::Platform::current().message(
             this, QStringLiteral("The selected line is empty: there is no monster on it to load."));
         return;
     }
-    emit loadRequested(QByteArray::fromStdString(line)); // empty: nothing selected
+    emit loadRequested(line); // empty: nothing selected
 }

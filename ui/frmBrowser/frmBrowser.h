@@ -2,14 +2,15 @@
 
 #include <QWidget>
 
-#include <string>
-
 class QListView;
 class QPushButton;
 
-namespace grimlark::ui {
+namespace grimlark {
+class DatabaseFile;
+namespace ui {
 class DatabaseListModel;
 }
+} // namespace grimlark
 
 /// "Database Browser": the lines of the database files opened so far, newest
 /// file first, from which one line is loaded into the editor. It knows nothing
@@ -20,19 +21,15 @@ class frmBrowser : public QWidget {
 public:
     explicit frmBrowser(QWidget *parent = nullptr);
 
-    /// Lists the lines of a file's bytes above those listed so far and scrolls
-    /// to the new first line. False, adding nothing, when the list would pass
-    /// the rows a view can count; throws std::bad_alloc when they cannot be held.
-    bool addFile(std::string bytes);
+    /// Lists the lines of a file above those listed so far and scrolls to the new
+    /// first line. False, adding nothing, when the list would pass the rows a
+    /// view can count; throws std::bad_alloc when they cannot be held.
+    bool addFile(grimlark::DatabaseFile file);
 
     grimlark::ui::DatabaseListModel *model() const { return m_model; }
 
     QListView *lstDB = nullptr;
     QPushButton *cmdLoad = nullptr;
-
-protected:
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
 
 signals:
     /// The user asked to load `line` (UTF-8; empty when no line is selected).

@@ -1,34 +1,41 @@
 #include "ReadProgress.h"
 
-#include <QCoreApplication>
+#include "ui/common/FileNames.h"
+
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace grimlark::ui {
 
-namespace {
-/// Reading that is still going after this long shows its progress.
-constexpr int kProgressDelayMs = 500;
-} // namespace
-
-bool ReadProgressDialog::operator()(std::uint64_t done, std::uint64_t total)
+ReadProgressDialog::ReadProgressDialog(const QString &path, QWidget *editor) : QDialog(editor)
 {
-    if (!m_dialog && m_clock.elapsed() >= kProgressDelayMs && editorOpen()) {
-        m_dialog =
-            new QProgressDialog(QStringLiteral("Reading %1").arg(QFileInfo(m_path).fileName()),
-                                QStringLiteral("Cancel"), 0, 1000, m_editor);
-        m_dialog->setObjectName(QStringLiteral("dlgProgress"));
-        m_dialog->setWindowTitle(QStringLiteral("Grimlark"));
-        m_dialog->setWindowModality(Qt::ApplicationModal);
-        m_dialog->setMinimumDuration(0);
-        m_dialog->setAutoClose(false);
-        m_dialog->setAutoReset(false);
-        m_dialog->show();
-    }
-    if (m_dialog)
-        m_dialog->setValue(total ? int(done * 1000 / total) : 0);
-    QCoreApplication::processEvents(m_dialog ? QEventLoop::AllEvents
-                                             : QEventLoop::ExcludeUserInputEvents);
-    return editorOpen() && !(m_dialog && m_dialog->wasCanceled());
+    setObjectName(QStringLiteral("dlgProgress"));
+    setWindowTitle(QStringLiteral("Grimlark"));
+    setWindowModality(Qt::ApplicationModal);
+    auto *label = new QLabel(QStringLiteral("Reading %1").arg(displayPath(QFileInfo(path).fileName())), this);
+    label->setTextFormat(Qt::PlainText); // a file may be named like markup
+    label->setObjectName(QStringLiteral("lblReading"));
+    m_bar = new QProgressBar(this);
+    m_bar->setRange(0, 1000);
+    m_bar->setValue(0);
+    m_bar->setTextVisible(false);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdCancel"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_bar);
+    layout->addWidget(buttons);
+    setMinimumWidth(320);
+}
+
+void ReadProgressDialog::setPerMille(int perMille)
+{
+    m_bar->setValue(perMille);
 }
 
 } // namespace grimlark::ui

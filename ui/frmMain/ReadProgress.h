@@ -1,40 +1,25 @@
 #pragma once
 
-#include <QElapsedTimer>
-#include <QPointer>
-#include <QProgressDialog>
-#include <QString>
+#include <QDialog>
 
-#include <cstdint>
-#include <utility>
+class QProgressBar;
 
 namespace grimlark::ui {
 
-/// The read's progress callback: keeps the window thread answering signals and
-/// shows a progress dialog with Cancel once the read has taken a while. It stops
-/// the read when the user cancels or the editor is closing (the program is
-/// ending). Before the dialog shows, only non-input events are handled, so the
-/// editor cannot be used meanwhile.
-class ReadProgressDialog {
+/// What a read that takes a while shows: the file's name, how far the read is,
+/// and Cancel (which rejects the dialog, as Esc and the close box do). It is
+/// application-modal once shown, so the windows wait for the read, but it runs
+/// no event loop of its own: the caller shows it and goes on.
+class ReadProgressDialog : public QDialog {
+    Q_OBJECT
 public:
-    ReadProgressDialog(QWidget *editor, QString path) : m_editor(editor), m_path(std::move(path))
-    {
-        m_clock.start();
-    }
-    ~ReadProgressDialog() { delete m_dialog.data(); }
-    ReadProgressDialog(const ReadProgressDialog &) = delete;
-    ReadProgressDialog &operator=(const ReadProgressDialog &) = delete;
+    ReadProgressDialog(const QString &path, QWidget *editor);
 
-    /// The reader's progress callback (see grimlark::ReadProgress).
-    bool operator()(std::uint64_t done, std::uint64_t total);
+    /// Shows how far the read is, in thousandths.
+    void setPerMille(int perMille);
 
 private:
-    bool editorOpen() const { return m_editor && m_editor->isVisible(); }
-
-    QPointer<QWidget> m_editor;
-    QString m_path;
-    QElapsedTimer m_clock;
-    QPointer<QProgressDialog> m_dialog;
+    QProgressBar *m_bar;
 };
 
 } // namespace grimlark::ui

@@ -1,15 +1,18 @@
 #include "frmMain.h"
 
+#include "BackgroundRead.h"
 #include "ReadProgress.h"
 #include "core/CodeTables.h"
 #include "core/EntryLoader.h"
 #include "core/FieldTable.h"
-#include "core/FileReader.h"
+#include "core/DatabaseFile.h"
 #include "core/TextEntry.h"
 #include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/DropDownList.h"
-#include "ui/common/DroppedFiles.h"
+#include "ui/common/FileDrop.h"
+#include "ui/common/FileNames.h"
+#include "ui/common/Text.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Platform.h"
 #include "ui/frmAbout/frmAbout.h"
@@ -192,13 +195,17 @@ const char *captionOf(std::string grimlark::MonsterEntry::*text)
     return "";
 }
 
-QString fromUtf8(const std::string &text)
+using grimlark::ui::fromUtf8;
+using grimlark::ui::toUtf8;
+
+/// Tells the user that the file at `path` cannot be listed, and why.
+void refuseFile(QWidget *parent, const QString &path, const std::string &reason, bool whileReading)
 {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-std::string toUtf8(const QString &text)
-{
-    return text.toUtf8().toStdString();
+    grimlark::ui::Platform::current().message(
+        parent, QStringLiteral("The file \"%1\" could not be %2: %3.")
+                    .arg(grimlark::ui::displayPath(path),
+                         whileReading ? QStringLiteral("read") : QStringLiteral("opened"),
+                         fromUtf8(reason)));
 }
 
 } // namespace
@@ -212,7 +219,12 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Grimlark [Freya/eAthena] "));
     setWindowIcon(grimlark::ui::programIcon());
-    setAcceptDrops(true); // database files dropped from a file manager
+    // Database files dropped from a file manager, on the window or any field.
+    connect(new grimlark::ui::FileDrop(this), &grimlark::ui::FileDrop::filesDropped, this,
+            &frmMain::openFiles);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this, &frmMain::showReadProgress);
     CommonDialog1.Filter = QStringLiteral("Text files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     buildControls();
@@ -268,9 +280,12 @@ void frmMain::buildControls()
         this->*row.list = list;
     }
 
-    // Mode boxes draw on the menu colour, with the window-text colour for their captions.
+    // Mode boxes draw on the menu colour, with the window-text colour for their
+    // captions; under a dark theme on the window's own colour, not a light patch.
     QPalette modePalette = palette();
-    modePalette.setColor(QPalette::Window, QApplication::palette("QMenu").color(QPalette::Window));
+    if (!grimlark::ui::isDark(modePalette))
+        modePalette.setColor(QPalette::Window,
+                             QApplication::palette("QMenu").color(QPalette::Window));
     modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     for (const CheckBoxRow &row : kCheckBoxes) {
         const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[row.flag];
@@ -370,34 +385,82 @@ void frmMain::OpenDatabaseFile()
     const QPointer<frmMain> self = this;
     const QString path = CommonDialog1.ShowOpen(this);
     if (!path.isEmpty() && self) // a cancelled dialog ends the command silently
-        OpenDatabasePath(path);
+        OpenDatabasePath(grimlark::ui::chosenPath(path));
 }
 
 void frmMain::OpenDatabasePath(const QString &path)
 {
-    using namespace grimlark::ui;
-    const QPointer<frmMain> self = this;
-    std::string bytes;
-    grimlark::ReadResult result;
-    {
-        ReadProgressDialog progress(this, path);
-        result = grimlark::readFile(path.toStdString(), bytes, std::ref(progress));
-    }
-    if (!self || result.status == grimlark::ReadStatus::Cancelled)
-        return; // the program is ending, or the user chose to stop
-    auto refuse = [&](const std::string &reason) {
-        const QString verb = result.status == grimlark::ReadStatus::ReadFailed
-                                 ? QStringLiteral("read")
-                                 : QStringLiteral("opened");
-        Platform::current().message(
-            this, QStringLiteral("The file \"%1\" could not be %2: %3.")
-                      .arg(QDir::toNativeSeparators(path), verb, QString::fromStdString(reason)));
-    };
-    if (result.status != grimlark::ReadStatus::Done) {
-        refuse(grimlark::describe(result)); // nothing is added, the browser not shown
-        return;
-    }
+    m_waitingFiles << path;
+    readNextFile();
+}
 
+bool frmMain::isReading() const
+{
+    return m_read || !m_waitingFiles.isEmpty();
+}
+
+void frmMain::readNextFile()
+{
+    if (m_read || m_waitingFiles.isEmpty())
+        return;
+    m_read = new grimlark::ui::BackgroundRead(m_waitingFiles.takeFirst(), this);
+    connect(m_read, &grimlark::ui::BackgroundRead::finished, this, &frmMain::fileRead);
+    m_readClock.start();
+    m_progressTimer->start();
+}
+
+void frmMain::showReadProgress()
+{
+    // A read still going after half a second shows how far it is, with Cancel,
+    // whether or not bytes arrive.
+    constexpr int kProgressDelayMs = 500;
+    if (!m_read || m_readClock.elapsed() < kProgressDelayMs)
+        return;
+    if (!m_progress) {
+        m_progress = new grimlark::ui::ReadProgressDialog(m_read->path(), this);
+        connect(m_progress, &QDialog::rejected, this, &frmMain::cancelRead);
+        m_progress->show();
+    }
+    m_progress->setPerMille(m_read->perMille());
+}
+
+void frmMain::cancelRead()
+{
+    // The read is abandoned at once, even one stuck inside the system: its
+    // thread ends on its own and nothing it read is listed.
+    m_progressTimer->stop();
+    delete m_read.data();
+    m_waitingFiles.clear();
+    if (m_progress)
+        m_progress->deleteLater();
+}
+
+void frmMain::fileRead()
+{
+    m_progressTimer->stop();
+    delete m_progress.data();
+    const QString path = m_read->path();
+    const grimlark::ReadResult result = m_read->result();
+    grimlark::DatabaseFile file = m_read->takeFile();
+    // The read stays "under way" until its outcome is shown, so a file dropped
+    // while a message box is open waits rather than starting a second read.
+    const QPointer<frmMain> self = this;
+    if (result.status == grimlark::ReadStatus::Done) {
+        listFile(path, std::move(file));
+    } else if (result.status != grimlark::ReadStatus::Cancelled) {
+        refuseFile(this, path, grimlark::describe(result),
+                   grimlark::failedWhileReading(result));
+    }
+    if (!self)
+        return; // the program was ended while the message was open
+    m_read->deleteLater();
+    m_read = nullptr;
+    QTimer::singleShot(0, this, &frmMain::readNextFile);
+}
+
+void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
+{
+    using namespace grimlark::ui;
     // The browser is made by the first file read, so a file that cannot be
     // listed leaves no window behind; an empty file still shows it.
     frmBrowser *browser = AppWindows::browser.existing();
@@ -410,7 +473,7 @@ void frmMain::OpenDatabasePath(const QString &path)
     }
     const char *fault = nullptr;
     try {
-        if (!browser->addFile(std::move(bytes)))
+        if (!browser->addFile(std::move(file)))
             fault = "it has more lines than the list can hold";
     } catch (const std::bad_alloc &) {
         fault = "there is not enough memory to hold it";
@@ -418,11 +481,11 @@ void frmMain::OpenDatabasePath(const QString &path)
     if (fault) {
         if (made)
             delete browser; // never shown, and nothing to show
-        refuse(fault);
+        refuseFile(this, path, fault, false);
         return;
     }
     if (!browser->isVisible())
-        placeBeside(*browser, *this);
+        placeBeside(*browser, *this, Side::Right);
     browser->show();
     browser->raise();
     browser->activateWindow();
@@ -430,37 +493,29 @@ void frmMain::OpenDatabasePath(const QString &path)
 
 void frmMain::loadLine(const QByteArray &line, QWidget *asker)
 {
-    grimlark::MonsterEntry entry = readEntry();
-    const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(line.toStdString(), entry);
-    if (result.loaded())
-        showEntry(entry);
-    else
-        grimlark::ui::Platform::current().message(asker, QString::fromStdString(result.message()));
+    QString refusal;
+    try {
+        grimlark::MonsterEntry entry = readEntry();
+        const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(
+            std::string_view(line.constData(), std::size_t(line.size())), entry);
+        if (result.loaded())
+            showEntry(entry);
+        else
+            refusal = fromUtf8(result.message());
+    } catch (const std::bad_alloc &) {
+        // Nothing is half-shown: showEntry fills the boxes only from a whole entry,
+        // and a box that could not take its text keeps its old one.
+        refusal = QStringLiteral("There is not enough memory to load this line. The line was "
+                                 "not loaded.");
+    }
+    if (!refusal.isEmpty())
+        grimlark::ui::Platform::current().message(asker, refusal);
 }
 
 void frmMain::openFiles(const QStringList &paths)
 {
-    const QPointer<frmMain> self = this;
-    for (const QString &path : paths) {
-        if (!self || !isVisible())
-            return; // the program was ended meanwhile
-        OpenDatabasePath(QFileInfo(path).absoluteFilePath());
-    }
-}
-
-void frmMain::dragEnterEvent(QDragEnterEvent *event)
-{
-    if (!grimlark::ui::droppedFiles(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-}
-
-void frmMain::dropEvent(QDropEvent *event)
-{
-    const QStringList paths = grimlark::ui::droppedFiles(event->mimeData());
-    event->acceptProposedAction();
-    // Opened once the drop is over: the file manager is not kept waiting, and a
-    // message box does not open inside the drag.
-    QTimer::singleShot(0, this, [this, paths] { openFiles(paths); });
+    for (const QString &path : paths)
+        OpenDatabasePath(QDir::isRelativePath(path) ? QDir::current().absoluteFilePath(path) : path);
 }
 
 void frmMain::mnuTextGen_Click()
@@ -468,7 +523,7 @@ void frmMain::mnuTextGen_Click()
     BuildTextEntry();
     frmOutput *output = grimlark::ui::AppWindows::output.use();
     if (!output->isVisible())
-        grimlark::ui::placeBeside(*output, *this);
+        grimlark::ui::placeBeside(*output, *this, grimlark::ui::Side::Below);
     // Shown before the text is set, so that the text is laid out once, at the
     // box's real width; nothing is drawn in between.
     output->showInFront();
@@ -499,6 +554,8 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
 {
     using namespace grimlark::ui;
+    m_waitingFiles.clear();
+    delete m_read.data(); // abandoned: a read stuck in the system does not hold the ending
     if (frmOutput *output = AppWindows::output.existing())
         output->close();
     if (frmAbout *about = AppWindows::about.existing())

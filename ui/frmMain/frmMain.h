@@ -3,8 +3,11 @@
 #include "OpenDialog.h"
 #include "core/MonsterEntry.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QAction;
@@ -13,10 +16,17 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QTimer;
+
+namespace grimlark {
+class DatabaseFile;
+}
 
 namespace grimlark::ui {
+class BackgroundRead;
 class DropDownList;
-}
+class ReadProgressDialog;
+} // namespace grimlark::ui
 
 /// The editor: the start-up window, which holds the one monster being edited in
 /// its controls and carries the menus from which all other work starts. Closing
@@ -43,13 +53,17 @@ public:
     /// and with the new first line in view. A file that cannot be read (missing,
     /// a folder, pipe or device, no permission, too large to hold, a read error)
     /// is reported in a message naming it and the reason; nothing is added and
-    /// the browser is not shown. A read that takes over half a second shows its
-    /// progress, with Cancel (nothing added).
+    /// the browser is not shown. The file is read off the window thread: this
+    /// returns at once. A read that takes over half a second shows its progress,
+    /// with Cancel (nothing added, and the files waiting are dropped). A file
+    /// asked for while another is read waits for it.
     void OpenDatabasePath(const QString &path);
     /// Opens each file in turn exactly as File > Open does with a chosen file
     /// (messages included): the files named on the command line or dropped on
-    /// the editor or the browser. Stops if the editor is closed meanwhile.
+    /// the editor or the browser.
     void openFiles(const QStringList &paths);
+    /// True while a file is read or waits to be.
+    bool isReading() const;
     /// Loads a database line (UTF-8) into the controls, all or nothing, or tells
     /// the user why it cannot be, in a message over `asker`.
     void loadLine(const QByteArray &line, QWidget *asker);
@@ -122,8 +136,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
     /// Closes the output window, the About dialog and the browser, then releases
     /// all four references. Runs within this window's closing, which every way of
     /// ending the program goes through, so it runs once per shutdown.
@@ -134,4 +146,15 @@ private:
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    void readNextFile();
+    void fileRead();
+    void showReadProgress();
+    void cancelRead();
+    void listFile(const QString &path, grimlark::DatabaseFile file);
+
+    QStringList m_waitingFiles;                      ///< asked for while a read runs
+    QPointer<grimlark::ui::BackgroundRead> m_read;   ///< the read under way, if any
+    QPointer<grimlark::ui::ReadProgressDialog> m_progress;
+    QTimer *m_progressTimer = nullptr;
+    QElapsedTimer m_readClock;
 };

@@ -1,0 +1,83 @@
+#include "DatabaseFile.h"
+
+#include "LineReader.h"
+#include "Utf8.h"
+
+#include <cerrno>
+#include <memory>
+#include <new>
+
+namespace grimlark {
+
+namespace {
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+} // namespace
+
+DatabaseFile::DatabaseFile(std::string bytes) : m_bytes(std::move(bytes))
+{
+    std::string_view text = m_bytes;
+    if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+        text.remove_prefix(kUtf8Bom.size());
+    // Counted first, so the positions take exactly their room: growing them as
+    // lines come would cost up to twice that, at 4 bytes a line of a 1-byte line.
+    const std::size_t count = countLines(text);
+    m_starts.reserve(count);
+    m_utf8.reserve(count);
+    const char *const base = m_bytes.data();
+    splitLines(text, [this, base](std::string_view line) {
+        m_starts.push_back(static_cast<std::uint32_t>(line.data() - base));
+        m_utf8.push_back(isValidUtf8(line));
+    });
+}
+
+std::string_view DatabaseFile::line(std::size_t i) const
+{
+    const std::size_t begin = m_starts[i];
+    const std::size_t end = i + 1 < m_starts.size() ? m_starts[i + 1] : m_bytes.size();
+    std::string_view line = std::string_view(m_bytes).substr(begin, end - begin);
+    // A line holds no CR or LF of its own, so what ends it is its terminator.
+    if (!line.empty() && line.back() == '\n')
+        line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
+}
+
+bool looksLikeUtf16(std::string_view bytes)
+{
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")
+        return true;
+    const std::string_view head = bytes.substr(0, 4096);
+    if (head.size() < 4)
+        return false;
+    std::size_t even = 0, odd = 0;
+    for (std::size_t i = 0; i < head.size(); ++i)
+        (i % 2 ? odd : even) += head[i] == '\0';
+    // ASCII text in UTF-16 has a NUL in every other byte; binary junk with a few
+    // NULs here and there is listed as it is.
+    const std::size_t half = head.size() / 2;
+    return even * 10 >= half * 9 || odd * 10 >= half * 9;
+}
+
+ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
+                            const ReadProgress &progress, std::size_t headroomPerLine)
+{
+    file = DatabaseFile();
+    std::string bytes;
+    const ReadResult read = readFile(nativePath, bytes, progress);
+    if (read.status != ReadStatus::Done)
+        return read;
+    if (looksLikeUtf16(bytes))
+        return {ReadStatus::Unsupported, 0};
+    try {
+        DatabaseFile cut(std::move(bytes));
+        if (headroomPerLine > 0) // asked for and given back at once, never touched
+            std::unique_ptr<char[]>(new char[cut.lines() * headroomPerLine + 1]).reset();
+        file = std::move(cut);
+    } catch (const std::bad_alloc &) {
+        return {ReadStatus::TooLarge, ENOMEM};
+    }
+    return {};
+}
+
+} // namespace grimlark

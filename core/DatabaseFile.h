@@ -1,0 +1,50 @@
+#pragma once
+
+#include "FileReader.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grimlark {
+
+/// A database file held in memory and cut into lines, as the browser lists it.
+/// The bytes are kept as read, terminators and all, beside 4 bytes and one bit a
+/// line, so a file is held once. Line positions are 32 bits: files are at most
+/// kMaxFileBytes.
+class DatabaseFile {
+public:
+    DatabaseFile() = default;
+    /// Cuts `bytes` into lines as splitLines does; a UTF-8 byte-order mark at the
+    /// very start belongs to the file, not to its first line. Throws
+    /// std::bad_alloc when the line positions cannot be held.
+    explicit DatabaseFile(std::string bytes);
+
+    std::size_t lines() const { return m_starts.size(); }
+    /// Line `i` without its terminator, as the file's bytes.
+    std::string_view line(std::size_t i) const;
+    /// True when line `i` is well-formed UTF-8 (tested once, when the file is cut).
+    bool isUtf8(std::size_t i) const { return m_utf8[i]; }
+
+private:
+    std::string m_bytes;
+    std::vector<std::uint32_t> m_starts; ///< where each line begins in m_bytes
+    std::vector<bool> m_utf8;
+};
+
+/// Reads the file at `nativePath` (see readFile) and cuts it into lines. Besides
+/// readFile's failures: Unsupported for UTF-16 text, which is not a database
+/// file of one byte a character; TooLarge (ENOMEM) when the lines cannot be
+/// held, or when `headroomPerLine` more bytes a line could not be had
+/// afterwards (what a list needs to lay the lines out), so that listing them
+/// cannot then fail half-way. On any failure `file` is left empty.
+ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
+                            const ReadProgress &progress = {}, std::size_t headroomPerLine = 0);
+
+/// True when `bytes` look like UTF-16 text: a UTF-16 byte-order mark, or, in the
+/// first few kilobytes, a NUL in most of the even or most of the odd positions.
+bool looksLikeUtf16(std::string_view bytes);
+
+} // namespace grimlark

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace grimlark::ui {
+
+/// UTF-8 text (a field, a message) as a QString, exactly: unlike
+/// QString::fromUtf8, a U+FEFF at the start is kept, not taken for a
+/// byte-order mark, so a field that starts with one loads as it is.
+QString fromUtf8(std::string_view text);
+
+/// A QString as UTF-8.
+std::string toUtf8(const QString &text);
+
+} // namespace grimlark::ui
