@@ -29,10 +29,10 @@ void addOptions(QCommandLineParser &options)
     // Qt's own window options (-platform xcb, -style fusion, ...) are taken by
     // QApplication later; here they must only not count as mistakes.
     options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
-                             "stylesheet", "session", "display", "qwindowgeometry", "qwindowtitle",
-                             "qwindowicon", "geometry", "title", "name", "visual", "ncols",
-                             "qmljsdebugger"}) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "style", "stylesheet",
+          "session", "display", "qwindowgeometry", "qwindowtitle", "qwindowicon", "geometry",
+          "title", "name", "visual", "ncols", "qmljsdebugger"}) {
         QCommandLineOption qtOption(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         options.addOption(qtOption);
@@ -73,7 +73,8 @@ bool haveDisplay(const QCommandLineParser &options)
         return x11 || wayland;
     for (const QString &platform : platforms.split(QLatin1Char(';'))) {
         const QString name = platform.section(QLatin1Char(':'), 0, 0);
-        if (name == QLatin1String("xcb") ? x11 : !name.startsWith(QLatin1String("wayland")) || wayland)
+        if (name == QLatin1String("xcb") ? x11
+                                         : !name.startsWith(QLatin1String("wayland")) || wayland)
             return true; // offscreen, vnc, eglfs, ... need no display server
     }
     return false;

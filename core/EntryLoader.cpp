@@ -123,10 +123,7 @@ std::string quoteValue(std::string_view value)
             break;
         }
         const auto byte = static_cast<unsigned char>(value[i]);
-        const std::size_t length = byte < 0xC0   ? 1
-                                   : byte < 0xE0 ? 2
-                                   : byte < 0xF0 ? 3
-                                                 : 4;
+        const std::size_t length = byte < 0xC0 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
         const std::string_view character = value.substr(i, length);
         i += character.size();
         char32_t code = byte;

@@ -8,14 +8,14 @@ namespace grimlark {
 
 /// Why reading a file stopped.
 enum class ReadStatus {
-    Done,       ///< the file was read to the size it had when it was opened
-    NotAFile,   ///< missing, empty path, or not a regular file (pipe, device, folder)
-    OpenFailed, ///< the file exists but cannot be opened for reading
-    TooLarge,   ///< larger than kMaxFileBytes, or no memory to hold it
-    ReadFailed, ///< an error part-way
-    Changed,    ///< replaced after it was looked at, or shrank while it was read
+    Done,        ///< the file was read to the size it had when it was opened
+    NotAFile,    ///< missing, empty path, or not a regular file (pipe, device, folder)
+    OpenFailed,  ///< the file exists but cannot be opened for reading
+    TooLarge,    ///< larger than kMaxFileBytes, or no memory to hold it
+    ReadFailed,  ///< an error part-way
+    Changed,     ///< replaced after it was looked at, or shrank while it was read
     Unsupported, ///< read, but in a form that is not text of one byte a character (UTF-16)
-    Cancelled,  ///< the progress callback asked to stop
+    Cancelled,   ///< the progress callback asked to stop
 };
 
 /// How a read ended, with the system's error number where there was one.

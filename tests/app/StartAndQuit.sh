@@ -20,6 +20,8 @@ rm -f "${TMPDIR:-/tmp}/grimlark-error.$$"
 [ "$status" -eq 1 ] || fail "an unknown option ended with status $status"
 [ "$error" = "grimlark: Unknown option 'no-such-option'." ] || fail "an unknown option said '$error'"
 
+# The handler is the first thing main installs, so "ready" comes while Qt and
+# the windows are still being made: the signal lands in the program's start-up.
 for burst in 1 2000; do
     # Qt's own -platform option reaches Qt, not the option check.
     env -u QT_QPA_PLATFORM "$program" -platform offscreen 2>/dev/null &
@@ -31,3 +33,26 @@ for burst in 1 2000; do
     wait "$pid" || status=$?
     [ "$status" -eq 0 ] || fail "ended with status $status after $burst signal(s)"
 done
+
+# A failed write of an answer is an error; Qt's -name is Qt's, not a mistake.
+status=0
+console --version >/dev/full 2>/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "--version into a full device ended with status $status"
+[ "$(console -name grimlark --version)" = "Grimlark $2" ] || fail "-name was refused"
+
+# Without a display: a word and status 1, not an abort.
+status=0
+console some-file.txt 2>/dev/null || status=$?
+[ "$status" -eq 1 ] || fail "without a display ended with status $status"
+
+# Under nohup, SIGHUP stays ignored.
+(trap '' HUP; exec env -u QT_QPA_PLATFORM "$program" -platform offscreen 2>/dev/null) &
+pid=$!
+wait_until_ready "$pid" || fail "the editor did not stay running under nohup"
+kill -HUP "$pid"
+sleep 0.3
+kill -0 "$pid" 2>/dev/null || fail "SIGHUP ended the editor under nohup"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "ended with status $status under nohup"

@@ -255,8 +255,10 @@ TEST(LoadEntry, MessagesShowValuesVisiblyAndShort)
     const std::pair<std::string, std::string> cases[] = {
         {"abc", "\"abc\""},
         {"\t20", "\"<tab>20\""},
-        {"20\xC2\xA0", "\"20<U+00A0>\""},          // no-break space
-        {"\xEF\xBB\xBF" "1", "\"<U+FEFF>1\""},      // a byte-order mark inside a field
+        {"20\xC2\xA0", "\"20<U+00A0>\""}, // no-break space
+        {"\xEF\xBB\xBF"
+         "1",
+         "\"<U+FEFF>1\""},                          // a byte-order mark inside a field
         {std::string("a\0b", 3), "\"a<U+0000>b\""}, // NUL
         {"\xE3\x83\x9D\xE3\x83\xAA", "\"\xE3\x83\x9D\xE3\x83\xAA\""}, // text stays text
         {std::string(1 << 20, 'x'), "\"" + std::string(40, 'x') + "\xE2\x80\xA6\""},

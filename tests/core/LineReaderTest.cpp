@@ -1,4 +1,5 @@
 #include "core/LineReader.h"
+#include "core/DatabaseFile.h"
 #include "core/FileReader.h"
 #include "core/Utf8.h"
 
@@ -7,6 +8,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 using namespace grimlark;
 
@@ -143,4 +150,80 @@ TEST_F(ReadLinesFile, ReadsTheSizeItHadWhenOpened)
     EXPECT_EQ(huge.status, ReadStatus::TooLarge);
     EXPECT_EQ(describe(huge), "it is larger than 4 GB");
     EXPECT_EQ(bytes, "");
+}
+
+// A file that shrinks while it is read is refused, not listed torn.
+TEST_F(ReadLinesFile, RefusesAFileThatShrinksWhileRead)
+{
+    const std::string path = write("db.txt", std::string(10 << 20, 'x'));
+    std::string bytes;
+    const auto shrink = [&](std::uint64_t, std::uint64_t) {
+        std::filesystem::resize_file(path, 1 << 20);
+        return true;
+    };
+    const ReadResult result = readFile(path, bytes, shrink);
+    EXPECT_EQ(result.status, ReadStatus::Changed);
+    EXPECT_TRUE(failedWhileReading(result));
+    EXPECT_EQ(describe(result), "it changed while it was being read");
+    EXPECT_EQ(bytes, "");
+}
+
+#ifndef _WIN32
+// A socket is looked at, not opened, and called what it is.
+TEST_F(ReadLinesFile, SaysASocketIsNotARegularFile)
+{
+    const std::string path = (m_dir / "socket").string();
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    std::string bytes;
+    EXPECT_EQ(describe(readFile(path, bytes)), "it is not a regular file");
+    ::close(fd);
+    EXPECT_EQ(describe(readFile("/dev/null", bytes)), "it is not a regular file");
+}
+
+// File names are bytes: one that is not UTF-8 is read by its own name.
+TEST_F(ReadLinesFile, ReadsAFileWhoseNameIsNotUtf8)
+{
+    const std::string path = write("mob_db_espa\xF1ol.txt", "1\n");
+    std::string bytes;
+    EXPECT_EQ(readFile(path, bytes).status, ReadStatus::Done);
+    EXPECT_EQ(bytes, "1\n");
+}
+#endif
+
+TEST(Utf8, EscapedDecodingKeepsEveryByte)
+{
+    const std::string names[] = {"",
+                                 "mob_db.txt",
+                                 "espa\xF1ol",
+                                 "\xC3",
+                                 "\xED\xA0\x80",
+                                 "caf\xC3\xA9 \xF0\x9F\x91\xBE",
+                                 std::string("\x80\0\xFF", 3)};
+    for (const std::string &name : names)
+        EXPECT_EQ(encodeUtf8Escaped(decodeUtf8Escaped(name)), name);
+    EXPECT_EQ(decodeUtf8Escaped("caf\xC3\xA9"), u"caf\u00E9");
+    EXPECT_EQ(decodeUtf8Escaped("espa\xF1ol"), u"espa\xDCF1ol");
+}
+
+// A UTF-8 byte-order mark belongs to the file; a U+FEFF later is a character.
+TEST(DatabaseFileLines, ByteOrderMarkAndUtf16)
+{
+    const DatabaseFile file("\xEF\xBB\xBF"
+                            "1,a\n\xEF\xBB\xBF"
+                            "2,b\r\n\xE9\n");
+    ASSERT_EQ(file.lines(), 3u);
+    EXPECT_EQ(file.line(0), "1,a");
+    EXPECT_EQ(file.line(1), "\xEF\xBB\xBF"
+                            "2,b");
+    EXPECT_TRUE(file.isUtf8(1));
+    EXPECT_FALSE(file.isUtf8(2));
+
+    EXPECT_TRUE(looksLikeUtf16("\xFF\xFE"
+                               "1\0"));
+    EXPECT_TRUE(looksLikeUtf16(std::string("1\0000\0000\0002\0,\0", 10)));
+    EXPECT_FALSE(looksLikeUtf16(std::string("1002,PORING\0,x\n", 15)));
 }

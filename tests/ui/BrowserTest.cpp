@@ -6,6 +6,7 @@
 
 #include "ui/common/AppWindows.h"
 #include "ui/common/DropDownList.h"
+#include "ui/common/FileNames.h"
 #include "ui/frmBrowser/DatabaseListModel.h"
 #include "ui/frmBrowser/frmBrowser.h"
 #include "ui/frmMain/frmMain.h"
@@ -14,11 +15,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <memory>
@@ -79,6 +83,8 @@ private slots:
     void badInputNeverHarmsTheFile();
     void refusedLinesLeaveTheEditorAsItWas_data();
     void refusedLinesLeaveTheEditorAsItWas();
+    void stalledReadIsCancelledAtOnce();
+    void markupIsShownAsText();
 };
 
 void BrowserTest::everyLineEndingEndsALine_data()
@@ -216,15 +222,28 @@ void BrowserTest::newLinesAreInView()
 void BrowserTest::droppedFilesOpenInOrder()
 {
     UiSession session;
-    const QString one = session.writeFile("one.txt", "1\n");
+    QString one = session.writeFile("one.txt", "1\n");
     const QString two = session.writeFile("two.txt", "2\n");
+    QUrl first = QUrl::fromLocalFile(one);
+#ifdef Q_OS_UNIX
+    // A name from an old archive, not UTF-8: opened by its own bytes.
+    const QByteArray latin1 = QFile::encodeName(one).replace("one.txt", "espa\xF1ol.txt");
+    QVERIFY(::rename(QFile::encodeName(one).constData(), latin1.constData()) == 0);
+    first = QUrl::fromEncoded("file://" + latin1.toPercentEncoding("/"));
+    one = grimlark::ui::pathFromNative(latin1);
+#endif
     auto *data = new QMimeData;
-    data->setUrls({QUrl::fromLocalFile(one), QUrl::fromLocalFile(two + QStringLiteral(".gone"))});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(session.editor, &enter); // makes the editor the target
+    data->setUrls({first, QUrl::fromLocalFile(two + QStringLiteral(".gone"))});
+    data->setText(QStringLiteral("not for the field"));
+    // Dropped on a field: the files open, the field keeps its text.
+    QLineEdit *field = session.editor->txtSP;
+    const QString before = field->text();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(field, &enter);
     QVERIFY(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, {});
-    QCoreApplication::sendEvent(session.editor, &drop);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(field, &drop);
+    QCOMPARE(field->text(), before);
     QTRY_VERIFY(existingBrowser());
     QTRY_COMPARE(session.platform.messages.size(), 1); // the missing second file, reported
     QCOMPARE(itemsOf(existingBrowser()), QStringList{"1"});
@@ -286,6 +305,16 @@ void BrowserTest::loadingFillsTheEditor()
             editor->chkCanAttack->isChecked() && !editor->chkAggressive->isChecked());
     editor->mnuTextGen->trigger();
     QCOMPARE(editor->strGen, QString::fromLatin1(kPoring));
+
+    // A U+FEFF that starts a field is a character of it, not a byte-order mark.
+    QByteArray marked = kPoring;
+    marked.replace(",PORING,", ",\xEF\xBB\xBFPORING,");
+    session.open(session.writeFile("marked.txt", marked + "\n"));
+    select(browser, 0);
+    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
+    QCOMPARE(editor->txtName->text(), QStringLiteral("\uFEFFPORING"));
+    editor->mnuTextGen->trigger();
+    QCOMPARE(editor->strGen.toUtf8(), marked);
 }
 
 void BrowserTest::refusedLinesLeaveTheEditorAsItWas_data()
@@ -417,6 +446,57 @@ void BrowserTest::badInputNeverHarmsTheFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
     QCOMPARE(QFileInfo(path).lastModified(), modified);
+}
+
+// A read that hangs inside the system shows its progress after half a second;
+// Cancel ends it at once, lists nothing and says nothing; the next file reads.
+void BrowserTest::stalledReadIsCancelledAtOnce()
+{
+    UiSession session;
+    session.platform.stallReads = true;
+    // Never made: the stalled reader does not look at it (nor could Windows name it).
+    session.platform.openAnswers << QFileInfo(session.writeFile("x", "")).absolutePath() +
+                                        QStringLiteral("/<b>stuck.txt");
+    session.editor->mnuOpen->trigger();
+    QDialog *progress = nullptr;
+    QTRY_VERIFY((progress = session.editor->findChild<QDialog *>("dlgProgress")) &&
+                progress->isVisible());
+    const auto *label = progress->findChild<QLabel *>("lblReading");
+    QCOMPARE(label->textFormat(), Qt::PlainText);
+    QVERIFY(label->text().contains("<b>stuck.txt"));
+    QTest::mouseClick(progress->findChild<QPushButton *>("cmdCancel"), Qt::LeftButton);
+    QVERIFY(!session.editor->isReading());
+    QVERIFY(!existingBrowser());
+    QVERIFY(session.platform.messages.isEmpty());
+
+    session.platform.stallReads = false;
+    session.open(session.writeFile("db.txt", "2\n"));
+    QCOMPARE(itemsOf(existingBrowser()), QStringList{"2"});
+}
+
+// Markup in a file's name or a field is shown as the characters it is.
+void BrowserTest::markupIsShownAsText()
+{
+    UiSession session;
+    grimlark::ui::Platform::setCurrent(nullptr); // the real message box
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    QTimer closer; // answers the box from inside its own event loop
+    connect(&closer, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            format = box->textFormat();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    const QString path = QFileInfo(session.writeFile("x", "")).absolutePath() +
+                         QStringLiteral("/<img src=x><a href=\"http:&#47;&#47;e\">.txt");
+    session.editor->OpenDatabasePath(path); // missing: refused in a message
+    session.waitForReads();
+    grimlark::ui::Platform::setCurrent(&session.platform);
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY2(shown.contains(QStringLiteral("<img src=x><a href=")), qPrintable(shown));
 }
 
 GRIMLARK_UI_TEST_MAIN(BrowserTest)

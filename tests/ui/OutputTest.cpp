@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 
 using namespace grimlark::test;
 frmOutput *existingOutput()
@@ -134,6 +135,22 @@ void OutputTest::copyGivesTheLineExactly()
 
     // A part of it, inside the name: the no-break space to the frame mark.
     QCOMPARE(box->exactText(6, 13), session.editor->strGen.mid(6, 7));
+
+    // Lines joined (Backspace at a line's start) and split (Enter) keep every
+    // other break as it was.
+    QTextCursor cursor(box->document()->findBlockByNumber(2)); // "e", after U+FDD0
+    box->setTextCursor(cursor);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    cursor = QTextCursor(box->document()->findBlockByNumber(0)); // "...c", before U+2029
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    box->setTextCursor(cursor);
+    QTest::keyClick(box, Qt::Key_Return);
+    QString expected = session.editor->strGen;
+    expected.remove(expected.indexOf(u'\uFDD0'), 1)
+        .replace(QStringLiteral("c\u2029"), QStringLiteral("c\n\u2029"));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), expected);
 }
 
 GRIMLARK_UI_TEST_MAIN(OutputTest)

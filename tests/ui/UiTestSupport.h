@@ -4,9 +4,9 @@
 #include "ui/common/Platform.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QPointer>
 #include <QWidget>
 
 #include <chrono>

@@ -103,7 +103,8 @@ QIcon programIcon()
 
 bool isDark(const QPalette &palette)
 {
-    return palette.color(QPalette::Window).lightness() < palette.color(QPalette::WindowText).lightness();
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
 }
 
 QString programVersion()

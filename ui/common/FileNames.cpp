@@ -26,8 +26,8 @@ bool isEscapedByte(QChar c)
 std::string nativePath(const QString &path)
 {
 #ifdef Q_OS_UNIX
-    return encodeUtf8Escaped(
-        std::u16string_view(reinterpret_cast<const char16_t *>(path.utf16()), std::size_t(path.size())));
+    return encodeUtf8Escaped(std::u16string_view(reinterpret_cast<const char16_t *>(path.utf16()),
+                                                 std::size_t(path.size())));
 #else
     return path.toStdString();
 #endif
@@ -102,7 +102,8 @@ QStringList droppedFiles(const QMimeData *data)
 #ifdef Q_OS_UNIX
         // The URL's escapes are the name's bytes; toLocalFile() would decode
         // them as UTF-8 and lose those that are not.
-        paths << pathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+        paths << pathFromNative(
+            QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 #else
         paths << url.toLocalFile();
 #endif

@@ -40,9 +40,9 @@ public:
 
     /// How a database file is read (grimlark::readDatabaseFile); called on a
     /// thread of its own, so it must hold nothing of the caller's.
-    using DatabaseReader = std::function<ReadResult(const std::string &nativePath,
-                                                    DatabaseFile &file, const ReadProgress &progress,
-                                                    std::size_t headroomPerLine)>;
+    using DatabaseReader =
+        std::function<ReadResult(const std::string &nativePath, DatabaseFile &file,
+                                 const ReadProgress &progress, std::size_t headroomPerLine)>;
     /// The reader of database files: the real one unless a test stalls it.
     virtual DatabaseReader databaseReader() { return &readDatabaseFile; }
 

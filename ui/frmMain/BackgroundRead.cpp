@@ -51,13 +51,15 @@ BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
         shared->file = std::move(file);
         BackgroundRead *owner = shared->owner;
         // Posted to the owner: dropped by Qt if the owner is deleted before it runs.
-        QMetaObject::invokeMethod(owner, [owner] { emit owner->finished(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            owner, [owner] { emit owner->finished(); }, Qt::QueuedConnection);
     };
     try {
         std::thread(std::move(work)).detach();
     } catch (const std::system_error &) {
         m_shared->result = {ReadStatus::ReadFailed, EAGAIN}; // no thread to be had
-        QMetaObject::invokeMethod(this, [this] { emit finished(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { emit finished(); }, Qt::QueuedConnection);
     }
 }
 

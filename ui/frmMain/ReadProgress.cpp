@@ -16,7 +16,8 @@ ReadProgressDialog::ReadProgressDialog(const QString &path, QWidget *editor) : Q
     setObjectName(QStringLiteral("dlgProgress"));
     setWindowTitle(QStringLiteral("Grimlark"));
     setWindowModality(Qt::ApplicationModal);
-    auto *label = new QLabel(QStringLiteral("Reading %1").arg(displayPath(QFileInfo(path).fileName())), this);
+    auto *label =
+        new QLabel(QStringLiteral("Reading %1").arg(displayPath(QFileInfo(path).fileName())), this);
     label->setTextFormat(Qt::PlainText); // a file may be named like markup
     label->setObjectName(QStringLiteral("lblReading"));
     m_bar = new QProgressBar(this);

@@ -3,18 +3,18 @@
 #include "BackgroundRead.h"
 #include "ReadProgress.h"
 #include "core/CodeTables.h"
+#include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/FieldTable.h"
-#include "core/DatabaseFile.h"
 #include "core/TextEntry.h"
 #include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/DropDownList.h"
 #include "ui/common/FileDrop.h"
 #include "ui/common/FileNames.h"
-#include "ui/common/Text.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Platform.h"
+#include "ui/common/Text.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
 #include "ui/frmOutput/LineTextBox.h"
@@ -448,8 +448,7 @@ void frmMain::fileRead()
     if (result.status == grimlark::ReadStatus::Done) {
         listFile(path, std::move(file));
     } else if (result.status != grimlark::ReadStatus::Cancelled) {
-        refuseFile(this, path, grimlark::describe(result),
-                   grimlark::failedWhileReading(result));
+        refuseFile(this, path, grimlark::describe(result), grimlark::failedWhileReading(result));
     }
     if (!self)
         return; // the program was ended while the message was open
@@ -515,7 +514,8 @@ void frmMain::loadLine(const QByteArray &line, QWidget *asker)
 void frmMain::openFiles(const QStringList &paths)
 {
     for (const QString &path : paths)
-        OpenDatabasePath(QDir::isRelativePath(path) ? QDir::current().absoluteFilePath(path) : path);
+        OpenDatabasePath(QDir::isRelativePath(path) ? QDir::current().absoluteFilePath(path)
+                                                    : path);
 }
 
 void frmMain::mnuTextGen_Click()

@@ -152,8 +152,8 @@ private:
     void cancelRead();
     void listFile(const QString &path, grimlark::DatabaseFile file);
 
-    QStringList m_waitingFiles;                      ///< asked for while a read runs
-    QPointer<grimlark::ui::BackgroundRead> m_read;   ///< the read under way, if any
+    QStringList m_waitingFiles;                    ///< asked for while a read runs
+    QPointer<grimlark::ui::BackgroundRead> m_read; ///< the read under way, if any
     QPointer<grimlark::ui::ReadProgressDialog> m_progress;
     QTimer *m_progressTimer = nullptr;
     QElapsedTimer m_readClock;

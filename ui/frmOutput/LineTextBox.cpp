@@ -1,6 +1,8 @@
 #include "LineTextBox.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -10,7 +12,8 @@ namespace {
 // QTextDocument starts a new block at each of these characters; the block keeps
 // which one it was in its user state, so that a copy can give it back.
 constexpr char16_t kFrameStart = 0xFDD0, kFrameEnd = 0xFDD1;
-constexpr int kCrLf = 0x10000; // a code no single UTF-16 unit has
+constexpr int kCrLf = 0x10000;                            // a code no single UTF-16 unit has
+constexpr int kBreakProperty = QTextFormat::UserProperty; // what began the block
 
 bool breaksBlock(QChar c)
 {
@@ -41,7 +44,10 @@ void LineTextBox::setLine(const QString &text)
     setWordWrapMode(hasLongRun(text) ? QTextOption::WrapAnywhere
                                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
     setPlainText(text);
-    // Tag each block after the first with the character(s) that began it.
+    // Tag each block after the first with the character(s) that began it, in its
+    // block format: when two lines are joined, the joined block keeps the format
+    // of the first, whose break is the one still there.
+    document()->setUndoRedoEnabled(false); // the tags are not an edit to undo
     QTextBlock block = document()->firstBlock();
     for (qsizetype i = 0; i < text.size() && block.isValid(); ++i) {
         if (!breaksBlock(text[i]))
@@ -49,13 +55,46 @@ void LineTextBox::setLine(const QString &text)
         block = block.next();
         if (!block.isValid())
             break;
+        int kind = text[i].unicode();
         if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            block.setUserState(kCrLf);
+            kind = kCrLf;
             ++i;
-        } else {
-            block.setUserState(text[i].unicode());
         }
+        QTextBlockFormat format = block.blockFormat();
+        format.setProperty(kBreakProperty, kind);
+        QTextCursor(block).setBlockFormat(format);
     }
+    document()->setUndoRedoEnabled(true);
+}
+
+void LineTextBox::keyPressEvent(QKeyEvent *event)
+{
+    // A line break typed here is a plain one: the new block must not take over
+    // the tag of the block it was split from.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
+        textCursor().insertBlock(QTextBlockFormat());
+        ensureCursorVisible();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void LineTextBox::insertFromMimeData(const QMimeData *source)
+{
+    // Pasted lines break as typed ones do, for the same reason.
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    const QStringList lines =
+        source->text().split(QRegularExpression(QStringLiteral("\\r\\n|[\\r\\n\\x{2029}]")));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(lines[i]);
+    }
+    cursor.endEditBlock();
+    setTextCursor(cursor);
 }
 
 QString LineTextBox::exactText(int from, int to) const
@@ -73,17 +112,16 @@ QString LineTextBox::exactText(int from, int to) const
         const int separator = start + int(own.size());
         if (!next.isValid() || separator < from || separator >= to)
             continue;
-        const int state = next.userState();
-        if (state == kCrLf)
+        const int kind = next.blockFormat().intProperty(kBreakProperty);
+        if (kind == kCrLf)
             text += QStringLiteral("\r\n");
-        else if (state > 0)
-            text += QChar(char16_t(state));
+        else if (kind > 0)
+            text += QChar(char16_t(kind));
         else
             text += u'\n'; // a line break typed into the box
     }
     return text;
 }
-
 QMimeData *LineTextBox::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();
