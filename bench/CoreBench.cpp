@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // The core alone: line reading as the browser reads (the whole file, split in
 // place) against a plain getline loop over the same bytes, and generation and
 // loading in lines per second.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // The windows, offscreen: opening a database file into the browser (first and
 // second open) against the plain read, and building and showing the editor
 // against a plain main window holding as many plain widgets, and showing a

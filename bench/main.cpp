@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // Runs every benchmark inside one offscreen Qt application, in the program's own look.
 
 #include "ui/common/Appearance.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // The Windows registry through advapi32; built only on Windows.
 #include "Registry.h"
 

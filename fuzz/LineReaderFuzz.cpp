@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // Arbitrary bytes as a database file, through what the browser runs: the file
 // read back whole (readFile) is the input, byte for byte; the lines splitLines
 // gives are views into it with exactly one terminator between two of them; and

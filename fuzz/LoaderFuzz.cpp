@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // Arbitrary bytes as the selected line, into an entry with arbitrary prior
 // values: either a refusal that leaves the entry exactly as it was, or an entry
 // whose generated line holds the input's text fields at the same field numbers.

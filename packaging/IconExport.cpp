@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // Writes the program's icon as the PNG files of a hicolor icon theme, so that the
 // installed icons come from the same 32 x 32 picture as the windows' own.
 //
@@ -23,7 +25,7 @@ int main(int argc, char **argv)
         return 1;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    for (const int size : {16, 32, 48, 64, 128}) {
+    for (const int size : {16, 32, 64, 128}) {
         // Whole multiples keep the hard pixel edges of the drawing; the others
         // are smoothed, which reads better than uneven blocks.
         const Qt::TransformationMode mode =

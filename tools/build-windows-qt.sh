@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt 6 for 64-bit Windows from Debian's own qt6-base source package,
 # cross-compiled with Debian's mingw-w64 and Debian's host Qt tools, and keeps
 # the installed result in a cache outside the clone. Idempotent: prints the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the package that `make package` built into a fresh minimal system of
 # this machine's own release (debootstrap, from the archive this machine's apt
 # uses), then starts the installed program there and asks it to quit. This

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package that `make package` built: its file list, its
 # declared dependencies, the validators on its menu entry and metainfo, then
 # installs it with apt-get, starts the installed program from its menu entry's
@@ -19,7 +20,8 @@ for file in ./usr/bin/grimlark \
             ./usr/share/metainfo/org.grimlark.Grimlark.metainfo.xml \
             ./usr/share/icons/hicolor/16x16/apps/org.grimlark.Grimlark.png \
             ./usr/share/icons/hicolor/32x32/apps/org.grimlark.Grimlark.png \
-            ./usr/share/icons/hicolor/48x48/apps/org.grimlark.Grimlark.png \
+            ./usr/share/doc/grimlark/copyright \
+            ./usr/share/man/man1/grimlark.1.gz \
             ./usr/share/icons/hicolor/64x64/apps/org.grimlark.Grimlark.png \
             ./usr/share/icons/hicolor/128x128/apps/org.grimlark.Grimlark.png; do
     grep -qx "$file" "$work/files" || fail "missing $file"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian/Ubuntu packages that building, running and testing need,
 # and only those that are missing. Uses sudo when not run as root.
 set -eu

@@ -1,4 +1,5 @@
 # Sourced by the start-and-quit checks: waits until a started program catches
+# SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM (its handler is the first thing main installs), so that the
 # signal sent next is the program's to answer, however loaded the machine is.
 # wait_until_ready PID [SECONDS]: fails when the program ends or never gets there.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make windows`: Grimlark and all its test suites for 64-bit Windows, in
 # build-windows/, against the Windows Qt that tools/build-windows-qt.sh keeps
 # in its cache (building it the first time, about 30-50 minutes).

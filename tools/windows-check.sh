@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `make windows-check`, which CI runs: the Windows Qt (from its cache), the
 # Windows build and its packages, then under Wine the registry lookup against a
 # real advapi32, every test suite, and the installer end to end. Prints each

@@ -1,4 +1,5 @@
 # Sourced by the Windows scripts: the Wine prefix of the build (created once,
+# SPDX-License-Identifier: GPL-3.0-or-later
 # with no window manager waits), a private Xvfb display, and the paths where the
 # Windows Qt and the mingw runtime DLLs are found.
 # Needs: $qt, the Windows Qt prefix (tools/build-windows-qt.sh prints it).

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer end to end, under Wine: installs it silently, starts the
 # installed program with a database file until its editor and its browser
 # window show (a screenshot of the editor is kept in

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The About dialog's registry lookup against a real advapi32: a small program of
 # the Windows build runs under Wine once for each case, after `reg add` has set
 # the two keys as the case needs.

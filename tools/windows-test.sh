@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every test suite of the Windows build (`make windows`) under Wine, on a
 # private Xvfb display, in the build's own Wine prefix. QtTest's standard output
 # does not reach the console under Wine, so each suite writes its log to a file,

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program as built: every option is answered without a display; a started
 # editor ends with status 0 when asked to with SIGTERM, as at a session's logout,
 # also when a burst of signals arrives at once.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // The About dialog: its labels, one dialog at most, every way of closing it, and
 // each branch of the System Info launcher over a fake registry.
 
@@ -50,7 +52,7 @@ void AboutTest::showsTitleVersionAndDescription()
     QCOMPARE(about->lblDescription->text(),
              QStringLiteral("Grimlark is a monster creation automation tool for Ragnarok Online "
                             "servers running Freya and Athena server emulation software."));
-    QVERIFY(about->Label1->text().contains(QLatin1String("issue tracker")));
+    QVERIFY(about->Label1->text().contains(QLatin1String("requests and suggestions")));
     QCOMPARE(about->cmdSysInfo->text(), QStringLiteral("&System Info..."));
     QVERIFY(about->lblDisclaimer->y() >= about->height()); // below the client area
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(about->cmdOK));

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // The "Database Browser": reading files into the list (newest file first, every
 // line ending, silent ends for what cannot be read) and loading a line into the
 // editor, all or nothing.

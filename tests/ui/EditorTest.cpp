@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // The editor window driven by object name: its start-up state, what Text Entry
 // makes of its controls, the keyboard walk, and that every caption shows whole.
 

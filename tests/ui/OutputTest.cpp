@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // The "Code Output" window: one window at most, replaced text, focus, and the
 // same end for Close and the close box.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // Ending the program while a modal dialog is open, each way a user or the
 // session can: File > Exit (as a screen reader triggers it), the close box and a
 // termination signal. The real dialogs run; every way ends the event loop with

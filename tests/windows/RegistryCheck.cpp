@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 // Runs the About dialog's lookup of the system information tool against the
 // real registry through advapi32, for tools/windows-check.sh, which sets the keys
 // for each case with `reg add` and compares what this prints.

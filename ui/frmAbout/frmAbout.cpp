@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 #include "frmAbout.h"
 
 #include "core/SysInfo.h"
@@ -58,9 +60,14 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
         "Grimlark is a monster creation automation tool for Ragnarok Online servers running "
         "Freya and Athena server emulation software."));
     Label1 = addLabel(this, "Label1", 240, 1320, 5415, 615, false);
-    Label1->setText(QStringLiteral(
-        "Grimlark is maintained by its developers. Please send requests and suggestions "
-        "to the project's issue tracker."));
+    const QString address = QString::fromUtf8(grimlark::kProjectUrl);
+    Label1->setText(address.isEmpty()
+                        ? QStringLiteral("Grimlark is maintained by its developers. Please send "
+                                         "requests and suggestions to them.")
+                        : QStringLiteral("Grimlark is maintained by its developers. Please send "
+                                         "requests and suggestions to the project's issue "
+                                         "tracker at %1.")
+                              .arg(address));
     // Lies below the client area and is never seen.
     lblDisclaimer = addLabel(this, "lblDisclaimer", 360, 2760, 3870, 825, true);
     lblDisclaimer->setText(QStringLiteral("Warning: ..."));
