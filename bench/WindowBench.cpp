@@ -67,6 +67,8 @@ void closeBrowser()
 void openAndShow(frmMain &editor)
 {
     editor.OpenDatabaseFile();
+    while (editor.isReading()) // the file is read on a thread of its own
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents(); // the list lays out its rows
 }
 
