@@ -31,36 +31,6 @@ const std::array<ModeFlagInfo, ModeFlagCount> kModeFlags{{
     {2048, "chkAngry", "Angry"},
 }};
 
-namespace {
-
-struct KnownMode {
-    int value;
-    std::initializer_list<ModeFlag> flags;
-};
-
-// The behaviours the editor knows by number. Not derived from the weights: 0 and
-// 1461 mean what they have always meant to the editor's users.
-const KnownMode kKnownModes[] = {
-    {64, {Plant}},
-    {0, {CanAttack}},
-    {128, {CanAttack}},
-    {129, {CanAttack, CanMove}},
-    {131, {CanAttack, CanMove, Looter}},
-    {133, {CanAttack, CanMove, Aggressive}},
-    {137, {CanAttack, CanMove, Assist}},
-    {139, {CanAttack, CanMove, Looter, Assist}},
-    {141, {CanAttack, CanMove, Aggressive, Assist}},
-    {145, {CanAttack, CanMove, CastSensor}},
-    {149, {CanAttack, CanMove, CastSensor, Aggressive}},
-    {159, {CanAttack, CanMove, CastSensor, Aggressive, Looter, Assist}},
-    {171, {CanAttack, CanMove, Looter, Assist, Boss}},
-    {181, {CanAttack, CanMove, Boss, Aggressive, CastSensor}},
-    {1461, {CanAttack, CanMove, Boss, Aggressive, CastSensor}},
-    {2181, {CanAttack, CanMove, Angry, Aggressive}},
-};
-
-} // namespace
-
 std::int16_t modeSum(const ModeFlags &flags)
 {
     std::int16_t sum = 0;
@@ -71,23 +41,9 @@ std::int16_t modeSum(const ModeFlags &flags)
     return sum;
 }
 
-std::optional<ModeFlags> knownModeFlags(int mode)
-{
-    const auto *const row =
-        std::find_if(std::begin(kKnownModes), std::end(kKnownModes),
-                     [mode](const KnownMode &known) { return known.value == mode; });
-    if (row == std::end(kKnownModes))
-        return std::nullopt;
-    ModeFlags flags{};
-    for (ModeFlag flag : row->flags)
-        flags[flag] = true;
-    return flags;
-}
-
 ModeFlags modeFlagsFor(int mode)
 {
-    if (auto known = knownModeFlags(mode))
-        return *known;
+    // By the weights, as the servers read it: 0 ticks no box.
     ModeFlags flags{};
     for (int i = 0; i < ModeFlagCount; ++i)
         flags[i] = (mode & kModeFlags[i].weight) != 0;

@@ -38,13 +38,8 @@ using ModeFlags = std::array<bool, ModeFlagCount>;
 /// The Mode field for a set of flags: the sum of the weights of those that are set (0 to 4095).
 std::int16_t modeSum(const ModeFlags &flags);
 
-/// The flags for a Mode value. Values the editor knows by number keep their fixed
-/// meaning (0 ticks only Can Attack; 1461 ticks the same boxes as 181); any other
-/// value is split into its flag weights.
+/// The flags for a Mode value (0 to 4095): those whose weights make it up.
 ModeFlags modeFlagsFor(int mode);
-
-/// The flags of a known Mode value, or nothing when the value is not one of them.
-std::optional<ModeFlags> knownModeFlags(int mode);
 
 /// The element code text: the level digit ("2", "4", "6", "8" or none) then the element position.
 std::string elementCode(ListPosition level, ListPosition element);

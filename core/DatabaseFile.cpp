@@ -26,10 +26,19 @@ DatabaseFile::DatabaseFile(std::string bytes) : m_bytes(std::move(bytes))
     m_starts.reserve(count);
     m_utf8.reserve(count);
     const char *const base = m_bytes.data();
-    splitLines(text, [this, base](std::string_view line) {
+    // The lines that are not UTF-8 tell the file's legacy encoding; a sample of
+    // them is plenty for the byte statistics.
+    constexpr std::size_t kSample = std::size_t(1) << 20;
+    std::string others;
+    splitLines(text, [this, base, &others](std::string_view line) {
         m_starts.push_back(static_cast<std::uint32_t>(line.data() - base));
-        m_utf8.push_back(isValidUtf8(line));
+        const bool utf8 = isValidUtf8(line);
+        m_utf8.push_back(utf8);
+        if (!utf8 && others.size() < kSample)
+            others.append(line).push_back('\n');
     });
+    if (!others.empty())
+        m_legacy = detectLegacyEncoding(others);
 }
 
 std::string_view DatabaseFile::line(std::size_t i) const

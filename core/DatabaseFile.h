@@ -3,6 +3,7 @@
 #pragma once
 
 #include "FileReader.h"
+#include "LegacyEncoding.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -29,11 +30,15 @@ public:
     std::string_view line(std::size_t i) const;
     /// True when line `i` is well-formed UTF-8 (tested once, when the file is cut).
     bool isUtf8(std::size_t i) const { return m_utf8[i]; }
+    /// The encoding that the file's other lines look to be in (detected once,
+    /// from those lines alone), or null when it could not be told.
+    const LegacyEncoding *legacyEncoding() const { return m_legacy; }
 
 private:
     std::string m_bytes;
     std::vector<std::uint32_t> m_starts; ///< where each line begins in m_bytes
     std::vector<bool> m_utf8;
+    const LegacyEncoding *m_legacy = nullptr;
 };
 
 /// Reads the file at `nativePath` (see readFile) and cuts it into lines. Besides

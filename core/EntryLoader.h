@@ -16,6 +16,8 @@ struct LoadResult {
         NoLine,         ///< the empty text: no line was selected
         CommentLine,    ///< the line holds "//"
         TooFewFields,   ///< fewer than 57 fields; `value` holds the count
+        TooManyFields,  ///< more than 57 fields; `value` holds the count
+        OtherLayout,    ///< a line of another layout of the family; `field` names it
         NotANumber,     ///< `field` is not a number
         NotWholeNumber, ///< `field` is a number but has a fraction
         OutOfRange,     ///< `field` is a whole number outside its list or range
@@ -38,9 +40,13 @@ struct LoadResult {
 /// "<U+00A0>", so the user sees what is really there.
 std::string quoteValue(std::string_view value);
 
-/// Loads one database line into `entry`, all or nothing: a line that cannot be
-/// loaded whole is refused and `entry` keeps every value it had. Fields after
-/// number 56 are ignored.
+/// Loads one line of the classic layout (57 fields: ID,Name,JName,LV,...) into
+/// `entry`, all or nothing: a line that cannot be loaded whole is refused and
+/// `entry` keeps every value it had. A line of another layout of the family
+/// (three names before the level, as later eAthena and rAthena write; 55
+/// fields, as jAthena writes; tab-aligned fields) is refused as such, as is a
+/// line of more than 57 fields. The result depends on the line alone, never on
+/// what `entry` held.
 LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry);
 
 } // namespace grimlark

@@ -17,4 +17,15 @@ std::vector<std::string> splitFields(const std::string &line);
 /// A line of 57 fields, all "0" but those given by number.
 std::string lineWith(const std::vector<std::pair<int, std::string>> &fields);
 
+/// Names in a legacy encoding: `names` in that encoding, ';' between them.
+struct LegacyFixture {
+    const char *encoding;  ///< the label of the encoding (LegacyEncoding::label)
+    const char *names;     ///< in that encoding
+    const char *firstName; ///< the first of them in UTF-8
+};
+extern const LegacyFixture kLegacyFixtures[5];
+
+/// A database file (CRLF) of one classic line a name, the name as JName.
+std::string legacyFile(const LegacyFixture &fixture);
+
 } // namespace grimlark::test

@@ -55,10 +55,26 @@ TEST(LoadEntry, TextFieldsAreTakenExactly)
     EXPECT_EQ(entry.MVP3Per, "x y");
 }
 
-TEST(LoadEntry, FieldsAfterTheLastAreIgnored)
+// Blanks around a coded field are the servers' business: they read numbers.
+TEST(LoadEntry, CodedFieldsTakeBlanksAlike)
 {
-    const MonsterEntry entry = loaded(lineWith({{56, "7"}}) + ",extra,fields,");
-    EXPECT_EQ(entry.MVP3Per, "7");
+    const MonsterEntry entry =
+        loaded(lineWith({{21, " 1\t"}, {22, "\t3 "}, {23, "\t21"}, {24, " 131\t"}}));
+    EXPECT_EQ(entry.Scale, 1);
+    EXPECT_EQ(entry.Race, 3);
+    EXPECT_EQ(entry.Element, 1);
+    EXPECT_EQ(entry.ELvl, 0);
+    EXPECT_EQ(entry.Mode, flagsOf({CanAttack, CanMove, Looter}));
+}
+
+// A level typed as text is written as typed, and that line loads back.
+TEST(LoadEntry, AComposedLineWithATextLevelLoads)
+{
+    MonsterEntry entry = startupEntry();
+    entry.Lvl = "boss";
+    entry.ELvl = 1;
+    entry.Element = 3;
+    EXPECT_EQ(loaded(BuildTextEntry(entry)), entry);
 }
 
 struct ModeRow {
@@ -66,9 +82,9 @@ struct ModeRow {
     ModeFlags flags;
 };
 
-class KnownModes : public testing::TestWithParam<ModeRow> {};
+class ModeWeights : public testing::TestWithParam<ModeRow> {};
 
-TEST_P(KnownModes, TickTheirBoxes)
+TEST_P(ModeWeights, TickTheirBoxes)
 {
     MonsterEntry before = startupEntry();
     before.Mode.fill(true); // every box is cleared first
@@ -76,9 +92,9 @@ TEST_P(KnownModes, TickTheirBoxes)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, KnownModes,
+    Table, ModeWeights,
     testing::Values(
-        ModeRow{"64", flagsOf({Plant})}, ModeRow{"0", flagsOf({CanAttack})},
+        ModeRow{"64", flagsOf({Plant})}, ModeRow{"0", flagsOf({})},
         ModeRow{"128", flagsOf({CanAttack})}, ModeRow{"129", flagsOf({CanAttack, CanMove})},
         ModeRow{"131", flagsOf({CanAttack, CanMove, Looter})},
         ModeRow{"133", flagsOf({CanAttack, CanMove, Aggressive})},
@@ -90,9 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         ModeRow{"159", flagsOf({CanAttack, CanMove, CastSensor, Aggressive, Looter, Assist})},
         ModeRow{"171", flagsOf({CanAttack, CanMove, Looter, Assist, Boss})},
         ModeRow{"181", flagsOf({CanAttack, CanMove, Boss, Aggressive, CastSensor})},
-        ModeRow{"1461", flagsOf({CanAttack, CanMove, Boss, Aggressive, CastSensor})},
+        ModeRow{"1461",
+                flagsOf({CanAttack, CanMove, Boss, Aggressive, CastSensor, Detector, ChangeChase})},
         ModeRow{"2181", flagsOf({CanAttack, CanMove, Angry, Aggressive})},
-        // Values outside the table are split into their weights.
         ModeRow{"130", flagsOf({CanAttack, Looter})},
         ModeRow{"1205", flagsOf({CanMove, Aggressive, CastSensor, Boss, CanAttack, ChangeChase})},
         ModeRow{"4095", flagsOf({CanMove, Looter, Aggressive, Assist, CastSensor, Boss, Plant,
@@ -124,17 +140,19 @@ INSTANTIATE_TEST_SUITE_P(
                     ElementRow{"67", 0, 2, 7},
                     ElementRow{"9", 2, -1, 9}, // one digit: no level, whatever was shown
                     ElementRow{"0", 2, -1, 0}, ElementRow{"4", -1, -1, 4},
-                    ElementRow{"-1", 3, 3, -1}, // the generator's "no element"
+                    ElementRow{"-1", 3, -1, -1}, // neither, whatever was shown
                     ElementRow{"2-1", 3, 0, -1}, ElementRow{"8-1", -1, 3, -1}));
 
 // The same line loads the same after any other: "0" after a level-3 "62".
 TEST(LoadEntry, ElementLevelComesFromTheLineAlone)
 {
-    MonsterEntry entry = startupEntry();
-    ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, "62"}}), entry).loaded());
-    ASSERT_EQ(entry.ELvl, 2);
-    ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, "0"}}), entry).loaded());
-    EXPECT_EQ(grimlark::test::splitFields(BuildTextEntry(entry))[23], "0");
+    for (const char *code : {"0", "-1"}) {
+        MonsterEntry entry = startupEntry();
+        ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, "62"}}), entry).loaded());
+        ASSERT_EQ(entry.ELvl, 2);
+        ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, code}}), entry).loaded());
+        EXPECT_EQ(grimlark::test::splitFields(BuildTextEntry(entry))[23], code);
+    }
 }
 
 struct Refusal {
@@ -183,13 +201,78 @@ INSTANTIATE_TEST_SUITE_P(
                     Refusal{lineWith({{23, "99"}}), Status::BadElement, "Element", "99"},
                     Refusal{lineWith({{23, "123"}}), Status::BadElement, "Element", "123"},
                     Refusal{lineWith({{23, "2x1"}}), Status::BadElement, "Element", "2x1"},
-                    Refusal{lineWith({{23, "21 "}}), Status::BadElement, "Element", "21 "},
                     Refusal{lineWith({{24, "abc"}}), Status::NotANumber, "Mode", "abc"},
                     Refusal{lineWith({{24, "4096"}}), Status::OutOfRange, "Mode", "4096"},
                     Refusal{lineWith({{24, "-1"}}), Status::OutOfRange, "Mode", "-1"},
                     Refusal{lineWith({{24, "99999999999999999999"}}), Status::OutOfRange, "Mode",
                             "99999999999999999999"},
-                    Refusal{lineWith({{24, "131.5"}}), Status::NotWholeNumber, "Mode", "131.5"}));
+                    Refusal{lineWith({{24, "131.5"}}), Status::NotWholeNumber, "Mode", "131.5"},
+                    Refusal{lineWith({{24, "0x83"}}), Status::NotANumber, "Mode", "0x83"},
+                    Refusal{lineWith({{56, "7"}}) + ",extra", Status::TooManyFields, "", "58"},
+                    // A comma in a display name shifts every field after it.
+                    Refusal{lineWith({{2, "Poring, the Great"}}), Status::TooManyFields,
+                            "later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,"
+                            "LV,...)",
+                            "58"}));
+
+struct LayoutRow {
+    const char *name;
+    std::string line;
+    const char *layout; ///< what the message names
+};
+
+class OtherLayouts : public testing::TestWithParam<LayoutRow> {};
+
+// One short line of each layout of the family: refused as what it is.
+TEST_P(OtherLayouts, AreRefusedByName)
+{
+    MonsterEntry entry = startupEntry();
+    const LoadResult result = LoadEntryIntoEditor(GetParam().line, entry);
+    EXPECT_EQ(result.status, Status::OtherLayout);
+    EXPECT_NE(result.message().find(GetParam().layout), std::string::npos) << result.message();
+    EXPECT_EQ(entry, startupEntry());
+}
+
+namespace {
+/// `fields` comma-joined.
+std::string joined(const std::vector<std::string> &fields)
+{
+    std::string line;
+    for (const std::string &field : fields)
+        line += (line.empty() ? "" : ",") + field;
+    return line;
+}
+std::vector<std::string> threeNames(int count, const std::string &mode)
+{
+    std::vector<std::string> fields(size_t(count), "0");
+    fields[0] = "1324";
+    fields[1] = "TREASURE_BOX1";
+    fields[2] = fields[3] = "Treasure Chest";
+    fields[4] = "98";
+    fields[22] = "2";  // Scale
+    fields[23] = "0";  // Race
+    fields[24] = "20"; // Element
+    fields[25] = mode;
+    return fields;
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Family, OtherLayouts,
+    testing::Values(
+        LayoutRow{"laterEathena", joined(threeNames(58, "0x81")), "later eAthena layout"},
+        LayoutRow{"rAthena", joined(threeNames(57, "0")), "rAthena layout"},
+        LayoutRow{"jAthena", joined(std::vector<std::string>(55, "1")), "jAthena layout"},
+        LayoutRow{"tabAligned", joined(std::vector<std::string>(57, "\t1")), "tab-aligned"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(LoadEntry, ModeAboveTheBoxesSaysWhichPart)
+{
+    MonsterEntry entry = startupEntry();
+    EXPECT_EQ(LoadEntryIntoEditor(lineWith({{24, "4229"}}), entry).message(),
+              "The Mode value \"4229\" holds flags from 4096 up (4096 of it) that the editor "
+              "has no box for; it takes Modes from 0 to 4095. The line was not loaded.");
+}
 
 TEST(LoadEntry, MessagesNameTheFieldAndValue)
 {

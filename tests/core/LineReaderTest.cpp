@@ -4,6 +4,7 @@
 #include "core/DatabaseFile.h"
 #include "core/FileReader.h"
 #include "core/Utf8.h"
+#include "tests/common/Fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -228,4 +229,16 @@ TEST(DatabaseFileLines, ByteOrderMarkAndUtf16)
                                "1\0"));
     EXPECT_TRUE(looksLikeUtf16(std::string("1\0000\0000\0002\0,\0", 10)));
     EXPECT_FALSE(looksLikeUtf16(std::string("1002,PORING\0,x\n", 15)));
+}
+
+// The lines that are not UTF-8 tell the file's script; UTF-8 lines beside them
+// do not disturb it.
+TEST(DatabaseFileLines, DetectTheLegacyEncoding)
+{
+    for (const test::LegacyFixture &fixture : test::kLegacyFixtures) {
+        const DatabaseFile file("// caf\xC3\xA9 UTF-8\n" + test::legacyFile(fixture));
+        ASSERT_TRUE(file.legacyEncoding()) << fixture.encoding;
+        EXPECT_STREQ(file.legacyEncoding()->label, fixture.encoding);
+    }
+    EXPECT_EQ(DatabaseFile("1001,PORING\n").legacyEncoding(), nullptr); // nothing to tell
 }

@@ -6,6 +6,7 @@
 
 #include "UiTestSupport.h"
 
+#include "tests/common/Fixtures.h"
 #include "ui/common/AppWindows.h"
 #include "ui/common/DropDownList.h"
 #include "ui/common/FileNames.h"
@@ -38,6 +39,7 @@
 #endif
 
 using namespace grimlark::test;
+
 frmBrowser *existingBrowser()
 {
     return grimlark::ui::AppWindows::browser.existing();
@@ -85,6 +87,8 @@ private slots:
     void badInputNeverHarmsTheFile();
     void refusedLinesLeaveTheEditorAsItWas_data();
     void refusedLinesLeaveTheEditorAsItWas();
+    void legacyEncodingsAreDecoded_data();
+    void legacyEncodingsAreDecoded();
     void stalledReadIsCancelledAtOnce();
     void markupIsShownAsText();
 };
@@ -448,6 +452,33 @@ void BrowserTest::badInputNeverHarmsTheFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
     QCOMPARE(QFileInfo(path).lastModified(), modified);
+}
+
+void BrowserTest::legacyEncodingsAreDecoded_data()
+{
+    QTest::addColumn<int>("fixture");
+    for (int i = 0; i < int(std::size(kLegacyFixtures)); ++i)
+        QTest::newRow(kLegacyFixtures[i].encoding) << i;
+}
+
+// A Japanese server's names arrive in their own script, and leave in UTF-8; the
+// user can read the file in another encoding from the line's menu.
+void BrowserTest::legacyEncodingsAreDecoded()
+{
+    QFETCH(int, fixture);
+    const LegacyFixture &names = kLegacyFixtures[fixture];
+    UiSession session;
+    session.open(session.writeFile("legacy.txt", QByteArray::fromStdString(legacyFile(names))));
+    frmBrowser *browser = existingBrowser();
+    const QString name = QString::fromUtf8(names.firstName);
+    QVERIFY2(itemsOf(browser).first().contains(name), qPrintable(itemsOf(browser).first()));
+    select(browser, 0);
+    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
+    QCOMPARE(session.editor->txtJName->text(), name);
+
+    auto *model = browser->model();
+    model->setEncodingAt(0, grimlark::kLegacyEncodings[fixture == 0 ? 1 : 0]);
+    QVERIFY(!itemsOf(browser).first().contains(name));
 }
 
 // A read that hangs inside the system shows its progress after half a second;

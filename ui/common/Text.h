@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "core/LegacyEncoding.h"
+
 #include <QString>
 
 #include <string>
@@ -16,5 +18,14 @@ QString fromUtf8(std::string_view text);
 
 /// A QString as UTF-8.
 std::string toUtf8(const QString &text);
+
+/// Bytes in a legacy encoding as text, converted by the system's own converter
+/// (ICU through Qt on Linux, MultiByteToWideChar on Windows); Latin-1, one byte
+/// to one character, where that converter does not know the encoding.
+QString decodeLegacy(std::string_view bytes, const grimlark::LegacyEncoding &encoding);
+
+/// True when every one of the bytes is part of a character of `encoding`
+/// (Windows only; elsewhere always false).
+bool decodesStrictly(std::string_view bytes, const grimlark::LegacyEncoding &encoding);
 
 } // namespace grimlark::ui

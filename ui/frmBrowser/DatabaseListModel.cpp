@@ -6,6 +6,10 @@
 
 #include <limits>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace grimlark::ui {
 
 namespace {
@@ -14,31 +18,53 @@ namespace {
 // first few dozen characters would stall the list.
 constexpr std::size_t kShownBytes = 4096;
 
-/// Bytes of a line as text: UTF-8 when the whole line is valid UTF-8, otherwise
-/// one byte to one character, so one stray byte in a file garbles no other line
-/// and nothing is lost.
-QString decode(std::string_view bytes, bool utf8)
+/// The encoding to read a file's lines that are not UTF-8 in.
+const LegacyEncoding &encodingFor(const DatabaseFile &file)
 {
-    if (utf8)
-        return fromUtf8(bytes);
-    return QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+#ifdef Q_OS_WIN
+    // As the old program read files: the ANSI code page first, where it is one
+    // of the Far East ones and every such line is made of its characters.
+    const LegacyEncoding *ansi = legacyEncodingOfCodePage(GetACP());
+    if (ansi && ansi->codePage != 1252) {
+        bool fits = true;
+        for (std::size_t i = 0; fits && i < file.lines(); ++i)
+            fits = file.isUtf8(i) || decodesStrictly(file.line(i), *ansi);
+        if (fits)
+            return *ansi;
+    }
+#endif
+    return file.legacyEncoding() ? *file.legacyEncoding() : latin1();
 }
 
 } // namespace
+
+QString DatabaseListModel::text(const ListedFile &file, std::size_t row, std::string_view bytes)
+{
+    // Each line on its own: one stray byte in a file garbles no other line.
+    if (file.lines.isUtf8(row))
+        return fromUtf8(bytes);
+    return decodeLegacy(bytes, *file.encoding);
+}
 
 int DatabaseListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_rows;
 }
 
-const DatabaseFile *DatabaseListModel::locate(int &row) const
+std::size_t DatabaseListModel::fileAt(int &row) const
 {
-    for (auto it = m_files.rbegin(); it != m_files.rend(); ++it) {
-        if (std::size_t(row) < it->lines())
-            return &*it;
-        row -= int(it->lines());
+    for (std::size_t i = m_files.size(); i-- > 0;) {
+        if (std::size_t(row) < m_files[i].lines.lines())
+            return i;
+        row -= int(m_files[i].lines.lines());
     }
-    return nullptr;
+    return m_files.size();
+}
+
+const DatabaseListModel::ListedFile *DatabaseListModel::locate(int &row) const
+{
+    const std::size_t file = fileAt(row);
+    return file < m_files.size() ? &m_files[file] : nullptr;
 }
 
 QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
@@ -47,17 +73,16 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
         (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
     int row = index.row();
-    const DatabaseFile *file = locate(row);
+    const ListedFile *file = locate(row);
     if (!file)
         return {};
-    const std::string_view line = file->line(std::size_t(row));
-    const bool utf8 = file->isUtf8(std::size_t(row));
+    const std::string_view line = file->lines.line(std::size_t(row));
     std::string_view shown = line.substr(0, kShownBytes);
-    if (utf8) // do not cut a character in two
+    if (file->lines.isUtf8(std::size_t(row))) // do not cut a character in two
         while (shown.size() < line.size() && !shown.empty() &&
                (static_cast<unsigned char>(line[shown.size()]) & 0xC0) == 0x80)
             shown.remove_suffix(1);
-    return decode(shown, utf8);
+    return text(*file, std::size_t(row), shown);
 }
 
 bool DatabaseListModel::addFile(DatabaseFile file)
@@ -71,7 +96,8 @@ bool DatabaseListModel::addFile(DatabaseFile file)
     // The newest file's rows come first, before every older file's lines.
     beginInsertRows(QModelIndex(), 0, int(lines) - 1);
     m_rows += int(lines);
-    m_files.push_back(std::move(file));
+    const LegacyEncoding &encoding = encodingFor(file);
+    m_files.push_back({std::move(file), &encoding});
     endInsertRows();
     return true;
 }
@@ -80,11 +106,29 @@ QByteArray DatabaseListModel::lineUtf8(int row) const
 {
     if (row < 0 || row >= m_rows)
         return {};
-    const DatabaseFile *file = locate(row);
-    const std::string_view line = file->line(std::size_t(row));
-    if (file->isUtf8(std::size_t(row)))
+    const ListedFile *file = locate(row);
+    const std::string_view line = file->lines.line(std::size_t(row));
+    if (file->lines.isUtf8(std::size_t(row)))
         return QByteArray(line.data(), qsizetype(line.size()));
-    return QString::fromLatin1(line.data(), qsizetype(line.size())).toUtf8();
+    return text(*file, std::size_t(row), line).toUtf8();
+}
+
+const LegacyEncoding *DatabaseListModel::encodingAt(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return nullptr;
+    return locate(row)->encoding;
+}
+
+void DatabaseListModel::setEncodingAt(int row, const LegacyEncoding &encoding)
+{
+    if (row < 0 || row >= m_rows)
+        return;
+    const int asked = row;
+    ListedFile &file = m_files[fileAt(row)];
+    file.encoding = &encoding;
+    const int first = asked - row;
+    emit dataChanged(index(first), index(first + int(file.lines.lines()) - 1));
 }
 
 } // namespace grimlark::ui

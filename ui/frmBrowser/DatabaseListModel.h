@@ -13,8 +13,10 @@ namespace grimlark::ui {
 
 /// The lines of the database files read into the browser, newest file first.
 /// Lines are kept as the file's bytes (see DatabaseFile) and decoded only when
-/// shown: each line on its own, one that is valid UTF-8 as UTF-8, any other one
-/// byte to one character (Latin-1), so nothing is lost in decoding.
+/// shown: each line on its own, one that is valid UTF-8 as UTF-8, any other in
+/// the file's legacy encoding (detected; on Windows the ANSI code page first,
+/// as the old program read files), or one byte to one character (Latin-1)
+/// when it could not be told. The user can choose another for a file.
 class DatabaseListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -33,11 +35,25 @@ public:
     /// The text of `row` as UTF-8; empty for a row that does not exist.
     QByteArray lineUtf8(int row) const;
 
-private:
-    /// The file holding `row`, with `row` made relative to it.
-    const DatabaseFile *locate(int &row) const;
+    /// The encoding that the lines of the file holding `row` are read in, other
+    /// than UTF-8 (null for a row that does not exist).
+    const LegacyEncoding *encodingAt(int row) const;
+    /// Reads the file holding `row` in `encoding` from now on.
+    void setEncodingAt(int row, const LegacyEncoding &encoding);
 
-    std::vector<DatabaseFile> m_files; ///< oldest first; rows start with the last one
+private:
+    struct ListedFile {
+        DatabaseFile lines;
+        const LegacyEncoding *encoding; ///< for the lines that are not UTF-8
+    };
+    /// The index in m_files of the file holding `row` (m_files.size() for none),
+    /// with `row` made relative to it.
+    std::size_t fileAt(int &row) const;
+    const ListedFile *locate(int &row) const;
+    /// Line `row` of `file` as text.
+    static QString text(const ListedFile &file, std::size_t row, std::string_view bytes);
+
+    std::vector<ListedFile> m_files; ///< oldest first; rows start with the last one
     int m_rows = 0;
 };
 

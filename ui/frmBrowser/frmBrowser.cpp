@@ -8,6 +8,7 @@
 #include "ui/common/Platform.h"
 
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 
 #include <new>
@@ -48,6 +49,32 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     connect(cmdLoad, &QPushButton::clicked, this, &frmBrowser::cmdLoad_Click);
 
     QWidget::setTabOrder(lstDB, cmdLoad);
+
+    // Where the guessed encoding of a file's non-UTF-8 lines is wrong, the user
+    // picks the right one, as text editors let them.
+    lstDB->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lstDB, &QWidget::customContextMenuRequested, this, &frmBrowser::showLineMenu);
+}
+
+void frmBrowser::showLineMenu(const QPoint &at)
+{
+    const QModelIndex index = lstDB->indexAt(at);
+    if (!index.isValid())
+        return;
+    const int row = index.row();
+    auto *menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("mnuLine"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QMenu *encodings = menu->addMenu(QStringLiteral("Encoding of This File"));
+    encodings->setObjectName(QStringLiteral("mnuEncoding"));
+    for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings) {
+        QAction *choice = encodings->addAction(QString::fromLatin1(encoding.label));
+        choice->setCheckable(true);
+        choice->setChecked(m_model->encodingAt(row) == &encoding);
+        connect(choice, &QAction::triggered, this,
+                [this, row, &encoding] { m_model->setEncodingAt(row, encoding); });
+    }
+    menu->popup(lstDB->viewport()->mapToGlobal(at)); // no event loop of its own
 }
 
 bool frmBrowser::addFile(grimlark::DatabaseFile file)

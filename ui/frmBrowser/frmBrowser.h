@@ -45,5 +45,8 @@ public slots:
     void cmdLoad_Click();
 
 private:
+    /// The menu of a line: the encoding its file's non-UTF-8 lines are read in.
+    void showLineMenu(const QPoint &at);
+
     grimlark::ui::DatabaseListModel *m_model = nullptr;
 };
