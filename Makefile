@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clean
+.PHONY: all deps configure build run test realdata bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clean
 
 all: build
 
@@ -23,6 +23,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The real-files report: every file of DATA_DIR read, loaded and generated back
+# through the editor's own path (see tools/realdata/RealData.cpp).
+DATA_DIR ?= ../shared/data
+realdata: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target grimlark_realdata
+	./$(BUILD_DIR)/tools/realdata/grimlark_realdata $(DATA_DIR)
 
 # Benchmarks: an optimised build of their own, run offscreen.
 bench:
