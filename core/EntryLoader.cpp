@@ -4,6 +4,7 @@
 
 #include "CodeTables.h"
 #include "FieldTable.h"
+#include "SqlEntry.h"
 
 #include <cstdio>
 #include <optional>
@@ -245,6 +246,8 @@ std::string LoadResult::message() const
         return "This line has " + value +
                " fields, but a monster entry has 57: a comma inside a name, or a line of " +
                (field.empty() ? "another layout" : "the " + field) + ". The line was not loaded.";
+    case Status::BadStatement:
+        return value + " The line was not loaded.";
     case Status::OtherLayout:
         return "This line looks like the " + field +
                ", not the classic layout that Grimlark reads (57 fields: ID,Name,JName,LV,HP,"
@@ -275,21 +278,11 @@ std::string LoadResult::message() const
     return {};
 }
 
-LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
-{
-    if (line.empty())
-        return refuse(Status::NoLine, "", "");
-    if (line.find("//") != std::string_view::npos)
-        return refuse(Status::CommentLine, "", "");
+namespace {
 
-    std::vector<std::string_view> fields;
-    for (size_t start = 0;;) {
-        const size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma - start));
-        if (comma == std::string_view::npos)
-            break;
-        start = comma + 1;
-    }
+/// Loads the values of one row, all or nothing.
+LoadResult loadFields(const std::vector<std::string_view> &fields, MonsterEntry &entry)
+{
     if (const char *layout = otherLayout(fields))
         return refuse(Status::OtherLayout, layout, "");
     if (fields.size() < kFieldCount)
@@ -326,6 +319,34 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
     }
     entry = std::move(loaded);
     return {};
+}
+
+} // namespace
+
+LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
+{
+    if (line.empty())
+        return refuse(Status::NoLine, "", "");
+    // A statement's values may hold "//" (the text-entry comment mark) as data.
+    if (isSqlStatement(line)) {
+        const SqlRow row = parseSqlRow(line);
+        if (!row.fault.empty())
+            return refuse(Status::BadStatement, "", row.fault);
+        return loadFields(std::vector<std::string_view>(row.values.begin(), row.values.end()),
+                          entry);
+    }
+    if (line.find("//") != std::string_view::npos)
+        return refuse(Status::CommentLine, "", "");
+
+    std::vector<std::string_view> fields;
+    for (size_t start = 0;;) {
+        const size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma - start));
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+    return loadFields(fields, entry);
 }
 
 } // namespace grimlark

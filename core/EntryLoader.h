@@ -18,6 +18,7 @@ struct LoadResult {
         TooFewFields,   ///< fewer than 57 fields; `value` holds the count
         TooManyFields,  ///< more than 57 fields; `value` holds the count
         OtherLayout,    ///< a line of another layout of the family; `field` names it
+        BadStatement,   ///< an SQL statement that is not one row of mob_db; `value` says why
         NotANumber,     ///< `field` is not a number
         NotWholeNumber, ///< `field` is a number but has a fraction
         OutOfRange,     ///< `field` is a whole number outside its list or range
@@ -45,8 +46,10 @@ std::string quoteValue(std::string_view value);
 /// `entry` keeps every value it had. A line of another layout of the family
 /// (three names before the level, as later eAthena and rAthena write; 55
 /// fields, as jAthena writes; tab-aligned fields) is refused as such, as is a
-/// line of more than 57 fields. The result depends on the line alone, never on
-/// what `entry` held.
+/// line of more than 57 fields. A line that is an SQL statement (INSERT or
+/// REPLACE of one row into `mob_db` or `mob_db2`, as servers' SQL dumps hold
+/// them) loads its 57 values in the same way. The result depends on the line
+/// alone, never on what `entry` held.
 LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry);
 
 } // namespace grimlark

@@ -17,6 +17,7 @@ struct FieldInfo {
     const char *name;    ///< member of MonsterEntry
     const char *control; ///< editor control that holds the value
     const char *caption; ///< label beside the control, or the list text for lists
+    const char *column;  ///< the column of the servers' SQL table `mob_db`
     FieldKind kind;
     std::string MonsterEntry::*text; ///< the member, for Text fields; null otherwise
 };

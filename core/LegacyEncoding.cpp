@@ -9,9 +9,12 @@
 namespace grimlark {
 
 const LegacyEncoding kLegacyEncodings[7] = {
-    {"Shift-JIS (CP932)", "windows-31j", 932}, {"EUC-KR (CP949)", "windows-949", 949},
-    {"GB18030 (GBK)", "GB18030", 54936},       {"Big5 (CP950)", "windows-950", 950},
-    {"EUC-JP", "EUC-JP", 20932},               {"Windows-1252", "windows-1252", 1252},
+    {"Shift-JIS (CP932)", "windows-31j", 932},
+    {"EUC-KR (CP949)", "windows-949", 949},
+    {"GB18030 (GBK)", "GB18030", 54936},
+    {"Big5 (CP950)", "windows-950", 950},
+    {"EUC-JP", "EUC-JP", 20932},
+    {"Windows-1252", "windows-1252", 1252},
     {"Latin-1", "ISO-8859-1", 28591},
 };
 
@@ -43,10 +46,10 @@ const LegacyEncoding *detectLegacyEncoding(std::string_view bytes)
         const char *detected;
         unsigned codePage;
     } kNames[] = {
-        {"SHIFT_JIS", 932},    {"CP932", 932},     {"EUC-KR", 949},        {"UHC", 949},
-        {"CP949", 949},        {"GB18030", 54936}, {"GB2312", 54936},      {"GBK", 54936},
-        {"BIG5", 950},         {"EUC-TW", 950},    {"EUC-JP", 20932},      {"WINDOWS-1252", 1252},
-        {"ISO-8859-1", 1252},  {"ISO-8859-15", 1252},
+        {"SHIFT_JIS", 932},   {"CP932", 932},        {"EUC-KR", 949},   {"UHC", 949},
+        {"CP949", 949},       {"GB18030", 54936},    {"GB2312", 54936}, {"GBK", 54936},
+        {"BIG5", 950},        {"EUC-TW", 950},       {"EUC-JP", 20932}, {"WINDOWS-1252", 1252},
+        {"ISO-8859-1", 1252}, {"ISO-8859-15", 1252},
     };
     for (const auto &known : kNames)
         if (name == known.detected)

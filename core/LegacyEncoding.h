@@ -7,9 +7,9 @@ namespace grimlark {
 /// An encoding of one byte or two a character that servers' files were saved
 /// in before UTF-8 (a Japanese server's Shift-JIS, a Korean one's EUC-KR).
 struct LegacyEncoding {
-    const char *label;    ///< what the user reads, "Shift-JIS (CP932)"
-    const char *icuName;  ///< the converter's name where ICU converts (Linux)
-    unsigned codePage;    ///< the Windows code page (MultiByteToWideChar)
+    const char *label;   ///< what the user reads, "Shift-JIS (CP932)"
+    const char *icuName; ///< the converter's name where ICU converts (Linux)
+    unsigned codePage;   ///< the Windows code page (MultiByteToWideChar)
 };
 
 /// The encodings offered, in the order a menu lists them; Windows-1252 last but

@@ -7,6 +7,27 @@
 
 namespace grimlark {
 
+void appendFieldValue(std::string &out, const FieldInfo &field, const MonsterEntry &entry)
+{
+    switch (field.kind) {
+    case FieldKind::Text:
+        out += entry.*field.text;
+        break;
+    case FieldKind::Scale:
+        out += std::to_string(entry.Scale);
+        break;
+    case FieldKind::Race:
+        out += std::to_string(entry.Race);
+        break;
+    case FieldKind::Element:
+        out += elementCode(entry.ELvl, entry.Element);
+        break;
+    case FieldKind::Mode:
+        out += std::to_string(modeSum(entry.Mode));
+        break;
+    }
+}
+
 std::string BuildTextEntry(const MonsterEntry &entry)
 {
     std::string line;
@@ -14,23 +35,7 @@ std::string BuildTextEntry(const MonsterEntry &entry)
     for (const FieldInfo &field : kFields) {
         if (&field != &kFields.front())
             line += ',';
-        switch (field.kind) {
-        case FieldKind::Text:
-            line += entry.*field.text;
-            break;
-        case FieldKind::Scale:
-            line += std::to_string(entry.Scale);
-            break;
-        case FieldKind::Race:
-            line += std::to_string(entry.Race);
-            break;
-        case FieldKind::Element:
-            line += elementCode(entry.ELvl, entry.Element);
-            break;
-        case FieldKind::Mode:
-            line += std::to_string(modeSum(entry.Mode));
-            break;
-        }
+        appendFieldValue(line, field, entry);
     }
     return line;
 }

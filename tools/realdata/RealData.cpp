@@ -9,6 +9,7 @@
 // Usage: grimlark_realdata FOLDER
 
 #include "core/EntryLoader.h"
+#include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/FileNames.h"
 #include "ui/frmBrowser/DatabaseListModel.h"
@@ -19,6 +20,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 using namespace grimlark;
 
@@ -39,6 +41,8 @@ const char *kindOf(LoadResult::Status status)
         return "too many fields";
     case LoadResult::Status::OtherLayout:
         return "other layout";
+    case LoadResult::Status::BadStatement:
+        return "not one row";
     case LoadResult::Status::NotANumber:
     case LoadResult::Status::NotWholeNumber:
     case LoadResult::Status::OutOfRange:
@@ -70,32 +74,50 @@ int main(int argc, char **argv)
                         describe(read).c_str());
             continue;
         }
+        bool legacy = false;
+        for (std::size_t i = 0; i < file.lines() && !legacy; ++i)
+            legacy = !file.isUtf8(i);
         ui::DatabaseListModel model;
         model.addFile(std::move(file));
-        const LegacyEncoding *encoding = model.encodingAt(0);
+        const LegacyEncoding *encoding = legacy ? model.encodingAt(0) : nullptr;
+        // In an SQL dump, the statements are the monsters (the rest is the
+        // table's definition); a statement comes back exactly when its values do.
+        std::vector<QByteArray> lines;
+        bool dump = false;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            lines.push_back(model.lineUtf8(row));
+            dump = dump || isSqlStatement(lines.back().toStdString());
+        }
         int monsters = 0, exact = 0, changed = 0;
         std::map<std::string, int> refusals;
-        for (int row = 0; row < model.rowCount(); ++row) {
-            const QByteArray line = model.lineUtf8(row);
+        for (const QByteArray &line : lines) {
             const std::string_view text(line.constData(), std::size_t(line.size()));
+            if (dump && !isSqlStatement(text))
+                continue;
             MonsterEntry entry = startupEntry();
             const LoadResult result = LoadEntryIntoEditor(text, entry);
             if (result.status == LoadResult::Status::NoLine ||
                 result.status == LoadResult::Status::CommentLine)
                 continue;
             ++monsters;
-            if (!result.loaded())
+            if (!result.loaded()) {
                 ++refusals[kindOf(result.status)];
-            else if (BuildTextEntry(entry) == text)
-                ++exact;
-            else
-                ++changed;
+                continue;
+            }
+            bool same = BuildTextEntry(entry) == text;
+            if (dump) {
+                std::string statement = BuildSqlEntry(entry);
+                statement.erase(0, statement.rfind('\n') + 1); // past a comment line
+                MonsterEntry back = startupEntry();
+                same = LoadEntryIntoEditor(statement, back).loaded() && back == entry;
+            }
+            ++(same ? exact : changed);
         }
         std::string refused;
         for (const auto &[kind, count] : refusals)
             refused += (refused.empty() ? "" : ", ") + std::to_string(count) + " " + kind;
         std::printf("| %s | %s | %d | %d | %d | %s |\n", qPrintable(name),
-                    encoding ? encoding->label : "", monsters, exact, changed,
+                    encoding ? encoding->label : "UTF-8", monsters, exact, changed,
                     refused.empty() ? "none" : refused.c_str());
     }
     return 0;

@@ -8,6 +8,7 @@
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/FieldTable.h"
+#include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
@@ -316,13 +317,14 @@ void frmMain::buildMenus()
     addItem(mnuFile, mnuExit, "mnuExit", QStringLiteral("Exit"));
     addMenu(mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));
     addItem(mnuGenerate, mnuTextGen, "mnuTextGen", QStringLiteral("Text Entry"));
-    addItem(mnuGenerate, mnuSQLGen, "mnuSQLGen", QStringLiteral("SQL Entry")); // no action
+    addItem(mnuGenerate, mnuSQLGen, "mnuSQLGen", QStringLiteral("SQL Entry"));
     addMenu(mnuHelp, "mnuHelp", QStringLiteral("Help"));
     addItem(mnuHelp, mnuAbout, "mnuAbout", QStringLiteral("About"));
 
     connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuTextGen, &QAction::triggered, this, &frmMain::mnuTextGen_Click);
+    connect(mnuSQLGen, &QAction::triggered, this, &frmMain::mnuSQLGen_Click);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
@@ -523,6 +525,17 @@ void frmMain::openFiles(const QStringList &paths)
 void frmMain::mnuTextGen_Click()
 {
     BuildTextEntry();
+    showGenerated();
+}
+
+void frmMain::mnuSQLGen_Click()
+{
+    strGen = fromUtf8(grimlark::BuildSqlEntry(readEntry()));
+    showGenerated();
+}
+
+void frmMain::showGenerated()
+{
     frmOutput *output = grimlark::ui::AppWindows::output.use();
     if (!output->isVisible())
         grimlark::ui::placeBeside(*output, *this, grimlark::ui::Side::Below);

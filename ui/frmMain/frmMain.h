@@ -70,7 +70,7 @@ public:
     /// the user why it cannot be, in a message over `asker`.
     void loadLine(const QByteArray &line, QWidget *asker);
 
-    /// The last generated line; empty until the first Text Entry.
+    /// The last generated line or statement; empty until the first Generate.
     QString strGen;
 
     /// The Open dialog of File > Open; remembers the last chosen path.
@@ -134,6 +134,9 @@ public slots:
     void mnuOpen_Click();
     void mnuExit_Click();
     void mnuTextGen_Click();
+    /// Generate > SQL Entry: the monster as a statement for the servers' SQL
+    /// table, shown in "Code Output" as Text Entry shows its line.
+    void mnuSQLGen_Click();
     void mnuAbout_Click();
 
 protected:
@@ -148,6 +151,8 @@ private:
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    /// Shows strGen in "Code Output", made on first use, in front.
+    void showGenerated();
     void readNextFile();
     void fileRead();
     void showReadProgress();

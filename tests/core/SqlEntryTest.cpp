@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#include "core/EntryLoader.h"
+#include "core/SqlEntry.h"
+#include "core/TextEntry.h"
+#include "tests/common/Fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace grimlark;
+using grimlark::test::lineWith;
+using grimlark::test::startupEntry;
+
+namespace {
+
+/// The statement without the comment line that may stand above it.
+std::string statementOf(const MonsterEntry &entry)
+{
+    const std::string sql = BuildSqlEntry(entry);
+    return sql.substr(sql.rfind('\n') + 1);
+}
+
+} // namespace
+
+TEST(SqlEntry, StartUpMonster)
+{
+    EXPECT_EQ(BuildSqlEntry(startupEntry()),
+              "REPLACE INTO `mob_db` VALUES (7000,'Mob_Name','Mob Name',1,100,100,10,10,1,10,"
+              "20,4,4,5,5,5,5,5,5,10,12,-1,-1,-1,0,200,1500,562,288,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0);");
+}
+
+// Whatever a text box holds is stored byte for byte and ends no literal.
+TEST(SqlEntry, AnyTextComesBackExactly)
+{
+    const std::string hostile[] = {
+        "it's",           "\\",      "\\'",         std::string("a\0b", 3), "two\nlines\r\n",
+        "--",             ";",       "*/ DROP TABLE mob_db; --", "\xE3\x83\x9D\xE3\x83\xAA",
+        "\xF0\x9F\x91\xBE", "\"",   "",            "007",                  "1,000",
+        "\xFF\xFE bytes", "x'41'",   "%_",
+    };
+    for (const std::string &text : hostile) {
+        MonsterEntry entry = startupEntry();
+        entry.Name = entry.JName = entry.Lvl = text;
+        const std::string statement = statementOf(entry);
+        EXPECT_EQ(statement.find('\n'), std::string::npos) << statement;
+        const SqlRow row = parseSqlRow(statement);
+        ASSERT_EQ(row.fault, "") << statement;
+        ASSERT_EQ(row.values.size(), 57u);
+        EXPECT_EQ(row.values[1], text);
+        EXPECT_EQ(row.values[2], text);
+        EXPECT_EQ(row.values[3], text);
+    }
+}
+
+// Text in a number box is written as text, and the comment above says where.
+TEST(SqlEntry, TextInNumberColumnsIsNamed)
+{
+    MonsterEntry entry = startupEntry();
+    entry.Lvl = "high\n-- not a comment";
+    entry.HP = "007";
+    const std::string sql = BuildSqlEntry(entry);
+    EXPECT_EQ(sql.substr(0, sql.find('\n')),
+              "-- Text where the table wants a number: Level, HP");
+    EXPECT_EQ(std::count(sql.begin(), sql.end(), '\n'), 1);
+}
+
+struct DumpRow {
+    const char *name;
+    std::string line;
+    const char *fault; ///< what the refusal says, or "" when it loads
+};
+
+class SqlDumps : public testing::TestWithParam<DumpRow> {};
+
+// The statements servers' SQL dumps hold load like text entries.
+TEST_P(SqlDumps, LoadOrSayWhyNot)
+{
+    MonsterEntry entry = startupEntry();
+    const LoadResult result = LoadEntryIntoEditor(GetParam().line, entry);
+    if (*GetParam().fault == '\0') {
+        ASSERT_TRUE(result.loaded()) << result.message();
+        EXPECT_EQ(entry.ID, "1307");
+        EXPECT_EQ(entry.JName, "Cat o' Nine Tails");
+    } else {
+        EXPECT_NE(result.message().find(GetParam().fault), std::string::npos) << result.message();
+        EXPECT_EQ(entry, startupEntry());
+    }
+}
+
+namespace {
+std::string values(const char *separator)
+{
+    std::string line = lineWith({{0, "1307"}, {1, "'CAT_O\\'_NINE_TAIL'"}, {2, "'Cat o\\' Nine Tails'"}});
+    for (std::size_t at = 0; (at = line.find(',', at)) != std::string::npos; at += 1) {
+        line.replace(at, 1, separator);
+        at += std::strlen(separator) - 1;
+    }
+    return "(" + line + ")";
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, SqlDumps,
+    testing::Values(
+        DumpRow{"freyaInsert", "INSERT INTO `mob_db` VALUES " + values(", ") + ";", ""},
+        DumpRow{"replaceNoBlanks", "REPLACE INTO `mob_db2` VALUES " + values(",") + ";", ""},
+        DumpRow{"lowerCaseNoQuotes", "insert into mob_db values " + values(",") + "; -- x", ""},
+        DumpRow{"severalRows", "INSERT INTO `mob_db` VALUES " + values(",") + "," + values(","),
+                "several monsters"},
+        DumpRow{"otherTable", "INSERT INTO `item_db` VALUES " + values(",") + ";", "another table"},
+        DumpRow{"namedColumns", "INSERT INTO mob_db (ID,Name) VALUES (1,'A');", "names its columns"},
+        DumpRow{"null", "INSERT INTO mob_db VALUES (1,NULL);", "cannot be read"},
+        DumpRow{"fewValues", "INSERT INTO mob_db VALUES (1,'A','B');", "has 3 fields"}),
+    [](const auto &info) { return std::string(info.param.name); });
