@@ -21,7 +21,10 @@ build: configure
 run: build
 	./$(BUILD_DIR)/app/grimlark
 
+# The SQL statements are checked against a real MariaDB server that the test
+# starts and removes itself.
 test: build
+	@sh tools/install-deps.sh mariadb-server mariadb-client
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # The real-files report: every file of DATA_DIR read, loaded and generated back
@@ -44,7 +47,7 @@ fuzz:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIMLARK_FUZZ=ON -DGRIMLARK_GUI=OFF -DGRIMLARK_TESTS=OFF >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	@for target in loader:LoaderFuzz reader:LineReaderFuzz; do \
+	@for target in loader:LoaderFuzz reader:LineReaderFuzz sql:SqlEntryFuzz; do \
 	  seeds=$${target%%:*}; binary=$${target##*:}; log=build-fuzz/$$binary.log; \
 	  mkdir -p build-fuzz/corpus/$$seeds; \
 	  echo "== $$binary for $(FUZZ_SECONDS) s"; \

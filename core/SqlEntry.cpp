@@ -105,15 +105,31 @@ bool readQuoted(std::string_view &text, std::string &value)
         const char escaped = text.front();
         text.remove_prefix(1);
         switch (escaped) {
-        case '0': value += '\0'; break;
-        case 'n': value += '\n'; break;
-        case 'r': value += '\r'; break;
-        case 't': value += '\t'; break;
-        case 'b': value += '\b'; break;
-        case 'Z': value += '\x1A'; break;
+        case '0':
+            value += '\0';
+            break;
+        case 'n':
+            value += '\n';
+            break;
+        case 'r':
+            value += '\r';
+            break;
+        case 't':
+            value += '\t';
+            break;
+        case 'b':
+            value += '\b';
+            break;
+        case 'Z':
+            value += '\x1A';
+            break;
         case '%':
-        case '_': value += '\\'; value += escaped; break; // kept, as the server keeps them
-        default: value += escaped;
+        case '_':
+            value += '\\';
+            value += escaped;
+            break; // kept, as the server keeps them
+        default:
+            value += escaped;
         }
     }
     return false;
@@ -164,9 +180,8 @@ bool readValue(std::string_view &text, std::string &value)
         return true;
     }
     std::size_t end = 0;
-    while (end < text.size() &&
-           (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '-' ||
-            text[end] == '+' || text[end] == '.'))
+    while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) ||
+                                 text[end] == '-' || text[end] == '+' || text[end] == '.'))
         ++end;
     const std::string_view number = text.substr(0, end);
     if (number.empty() || (std::isalpha(static_cast<unsigned char>(number.front())) &&

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
-#include "core/EntryLoader.h"
 #include "core/SqlEntry.h"
+#include "core/EntryLoader.h"
 #include "core/TextEntry.h"
 #include "tests/common/Fixtures.h"
 
@@ -37,10 +37,23 @@ TEST(SqlEntry, StartUpMonster)
 TEST(SqlEntry, AnyTextComesBackExactly)
 {
     const std::string hostile[] = {
-        "it's",           "\\",      "\\'",         std::string("a\0b", 3), "two\nlines\r\n",
-        "--",             ";",       "*/ DROP TABLE mob_db; --", "\xE3\x83\x9D\xE3\x83\xAA",
-        "\xF0\x9F\x91\xBE", "\"",   "",            "007",                  "1,000",
-        "\xFF\xFE bytes", "x'41'",   "%_",
+        "it's",
+        "\\",
+        "\\'",
+        std::string("a\0b", 3),
+        "two\nlines\r\n",
+        "--",
+        ";",
+        "*/ DROP TABLE mob_db; --",
+        "\xE3\x83\x9D\xE3\x83\xAA",
+        "\xF0\x9F\x91\xBE",
+        "\"",
+        "",
+        "007",
+        "1,000",
+        "\xFF\xFE bytes",
+        "x'41'",
+        "%_",
     };
     for (const std::string &text : hostile) {
         MonsterEntry entry = startupEntry();
@@ -63,8 +76,7 @@ TEST(SqlEntry, TextInNumberColumnsIsNamed)
     entry.Lvl = "high\n-- not a comment";
     entry.HP = "007";
     const std::string sql = BuildSqlEntry(entry);
-    EXPECT_EQ(sql.substr(0, sql.find('\n')),
-              "-- Text where the table wants a number: Level, HP");
+    EXPECT_EQ(sql.substr(0, sql.find('\n')), "-- Text where the table wants a number: Level, HP");
     EXPECT_EQ(std::count(sql.begin(), sql.end(), '\n'), 1);
 }
 
@@ -94,7 +106,8 @@ TEST_P(SqlDumps, LoadOrSayWhyNot)
 namespace {
 std::string values(const char *separator)
 {
-    std::string line = lineWith({{0, "1307"}, {1, "'CAT_O\\'_NINE_TAIL'"}, {2, "'Cat o\\' Nine Tails'"}});
+    std::string line =
+        lineWith({{0, "1307"}, {1, "'CAT_O\\'_NINE_TAIL'"}, {2, "'Cat o\\' Nine Tails'"}});
     for (std::size_t at = 0; (at = line.find(',', at)) != std::string::npos; at += 1) {
         line.replace(at, 1, separator);
         at += std::strlen(separator) - 1;
@@ -112,7 +125,8 @@ INSTANTIATE_TEST_SUITE_P(
         DumpRow{"severalRows", "INSERT INTO `mob_db` VALUES " + values(",") + "," + values(","),
                 "several monsters"},
         DumpRow{"otherTable", "INSERT INTO `item_db` VALUES " + values(",") + ";", "another table"},
-        DumpRow{"namedColumns", "INSERT INTO mob_db (ID,Name) VALUES (1,'A');", "names its columns"},
+        DumpRow{"namedColumns", "INSERT INTO mob_db (ID,Name) VALUES (1,'A');",
+                "names its columns"},
         DumpRow{"null", "INSERT INTO mob_db VALUES (1,NULL);", "cannot be read"},
         DumpRow{"fewValues", "INSERT INTO mob_db VALUES (1,'A','B');", "has 3 fields"}),
     [](const auto &info) { return std::string(info.param.name); });

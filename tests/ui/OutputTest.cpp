@@ -35,6 +35,7 @@ private slots:
     void enterBreaksTheLineAndEscDoesNothing();
     void longLineWrapsWithAVerticalBarOnly();
     void copyGivesTheLineExactly();
+    void sqlEntryShowsTheStatement();
 };
 
 void OutputTest::firstTextEntryShowsTheLineWithFocus()
@@ -153,6 +154,24 @@ void OutputTest::copyGivesTheLineExactly()
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), expected);
+}
+
+// Generate > SQL Entry shows its statement in the same window, copied out exactly.
+void OutputTest::sqlEntryShowsTheStatement()
+{
+    UiSession session;
+    session.editor->txtJName->setText(QStringLiteral("Cat o' Nine Tails"));
+    session.editor->mnuTextGen->trigger();
+    QPointer<frmOutput> output = existingOutput();
+    session.editor->mnuSQLGen->trigger();
+    QCOMPARE(existingOutput(), output.data());
+    const QString shown = output->txtMobInfo->toPlainText();
+    QVERIFY2(shown.startsWith(QLatin1String("REPLACE INTO `mob_db` VALUES (7000,'Mob_Name',"
+                                            "'Cat o'' Nine Tails',")),
+             qPrintable(shown));
+    QTest::keyClick(output->txtMobInfo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(output->txtMobInfo, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), session.editor->strGen);
 }
 
 GRIMLARK_UI_TEST_MAIN(OutputTest)

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+// Any entry: its SQL statement is one line (after at most one comment line),
+// and read back by the loader it gives the same entry, or is refused as a line
+// of another layout (a name where the level goes, rAthena's coded fields).
+
+#include "core/EntryLoader.h"
+#include "core/FieldTable.h"
+#include "core/SqlEntry.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+using namespace grimlark;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    // Five bytes choose the lists and Mode; the rest, cut at 0x1F, the texts.
+    if (size < 5)
+        return 0;
+    MonsterEntry entry = startupEntry();
+    entry.Scale = static_cast<ListPosition>(data[0] % 4 - 1);
+    entry.Race = static_cast<ListPosition>(data[1] % 13 - 1);
+    entry.Element = static_cast<ListPosition>(data[2] % 11 - 1);
+    entry.ELvl = static_cast<ListPosition>(data[2] / 11 % 5 - 1);
+    for (int flag = 0; flag < ModeFlagCount; ++flag)
+        entry.Mode[size_t(flag)] = ((data[3] | data[4] << 8) >> flag) & 1;
+    const std::string texts(reinterpret_cast<const char *>(data) + 5, size - 5);
+    std::size_t start = 0;
+    for (const FieldInfo &field : kFields) {
+        if (!field.text || start > texts.size())
+            continue;
+        const std::size_t cut = texts.find('\x1F', start);
+        entry.*field.text = texts.substr(start, cut - start);
+        start = cut == std::string::npos ? texts.size() + 1 : cut + 1;
+    }
+
+    const std::string sql = BuildSqlEntry(entry);
+    const std::size_t newline = sql.find('\n');
+    if (newline != std::string::npos && (sql.rfind("-- ", 0) != 0 ||
+                                         sql.find('\n', newline + 1) != std::string::npos))
+        std::abort(); // text broke out of the comment or the statement
+    MonsterEntry back = startupEntry();
+    const LoadResult result = LoadEntryIntoEditor(sql.substr(sql.rfind('\n') + 1), back);
+    if (result.loaded() ? back != entry : result.status != LoadResult::Status::OtherLayout)
+        std::abort(); // the statement does not hold the entry
+    return 0;
+}
