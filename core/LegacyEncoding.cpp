@@ -11,7 +11,8 @@ namespace grimlark {
 const LegacyEncoding kLegacyEncodings[7] = {
     {"Shift-JIS (CP932)", "windows-31j", 932},
     {"EUC-KR (CP949)", "windows-949", 949},
-    {"GB18030 (GBK)", "GB18030", 54936},
+    // GBK's code page: GB18030's own (54936) is missing where Windows is Wine.
+    {"GB18030 (GBK)", "GB18030", 936},
     {"Big5 (CP950)", "windows-950", 950},
     {"EUC-JP", "EUC-JP", 20932},
     {"Windows-1252", "windows-1252", 1252},
@@ -47,7 +48,7 @@ const LegacyEncoding *detectLegacyEncoding(std::string_view bytes)
         unsigned codePage;
     } kNames[] = {
         {"SHIFT_JIS", 932},   {"CP932", 932},        {"EUC-KR", 949},   {"UHC", 949},
-        {"CP949", 949},       {"GB18030", 54936},    {"GB2312", 54936}, {"GBK", 54936},
+        {"CP949", 949},       {"GB18030", 936},      {"GB2312", 936},   {"GBK", 936},
         {"BIG5", 950},        {"EUC-TW", 950},       {"EUC-JP", 20932}, {"WINDOWS-1252", 1252},
         {"ISO-8859-1", 1252}, {"ISO-8859-15", 1252},
     };

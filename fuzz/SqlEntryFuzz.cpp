@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const std::string sql = BuildSqlEntry(entry);
     const std::size_t newline = sql.find('\n');
-    if (newline != std::string::npos && (sql.rfind("-- ", 0) != 0 ||
-                                         sql.find('\n', newline + 1) != std::string::npos))
+    if (newline != std::string::npos &&
+        (sql.rfind("-- ", 0) != 0 || sql.find('\n', newline + 1) != std::string::npos))
         std::abort(); // text broke out of the comment or the statement
     MonsterEntry back = startupEntry();
     const LoadResult result = LoadEntryIntoEditor(sql.substr(sql.rfind('\n') + 1), back);

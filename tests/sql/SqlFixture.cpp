@@ -56,10 +56,26 @@ int main(int argc, char **argv)
     std::map<long, MonsterEntry> monsters; // by ID, as the table orders them
     if (mode == "hostile") {
         const std::string texts[] = {
-            "it's", "\\", "\\'", std::string("a\0b", 3), "two\nlines\r\n", "--", "; SELECT 1",
-            "*/ DROP TABLE mob_db; --", "\xE3\x83\x9D\xE3\x83\xAA\xE3\x83\xB3",
-            "\xF0\x9F\x91\xBE emoji", "\"double\"", "", "007", "1,000", "\xFF\xFE not UTF-8",
-            "x'41'", "%_", "\\n", "' OR '1'='1", "\t tab",
+            "it's",
+            "\\",
+            "\\'",
+            std::string("a\0b", 3),
+            "two\nlines\r\n",
+            "--",
+            "; SELECT 1",
+            "*/ DROP TABLE mob_db; --",
+            "\xE3\x83\x9D\xE3\x83\xAA\xE3\x83\xB3",
+            "\xF0\x9F\x91\xBE emoji",
+            "\"double\"",
+            "",
+            "007",
+            "1,000",
+            "\xFF\xFE not UTF-8",
+            "x'41'",
+            "%_",
+            "\\n",
+            "' OR '1'='1",
+            "\t tab",
         };
         long id = 1;
         for (const std::string &text : texts) {
@@ -98,7 +114,8 @@ int main(int argc, char **argv)
         for (const FieldInfo &field : kFields) {
             std::string value;
             appendFieldValue(value, field, entry);
-            const bool text = field.text == &MonsterEntry::Name || field.text == &MonsterEntry::JName;
+            const bool text =
+                field.text == &MonsterEntry::Name || field.text == &MonsterEntry::JName;
             if (!text)
                 value = storedAsNumber(value, &field == &kFields.front());
             row += (row.empty() ? "" : "\t") + hex(value);

@@ -64,7 +64,6 @@ private slots:
     void controlsGiveTheirCodes_data();
     void controlsGiveTheirCodes();
     void textTypedIntoAListIsNeverUsed();
-    void sqlEntryDoesNothing();
     void fieldsKeepAnyLength();
     void altWithALetterNeverTypes();
     void exitClosesEveryWindow_data();
@@ -178,18 +177,6 @@ void EditorTest::textTypedIntoAListIsNeverUsed()
     QTest::keyClick(scale->lineEdit(), Qt::Key_Return);
     QCOMPARE(scale->currentIndex(), 0);
     QCOMPARE(fieldsOf(generate(session.editor)).value(21), QStringLiteral("0"));
-}
-
-void EditorTest::sqlEntryDoesNothing()
-{
-    UiSession session;
-    session.editor->mnuSQLGen->trigger();
-    QVERIFY(session.editor->strGen.isEmpty());
-    QVERIFY(!grimlark::ui::AppWindows::output.existing());
-    QVERIFY(session.platform.messages.isEmpty());
-    for (QWidget *window : QApplication::topLevelWidgets())
-        QVERIFY2(window == session.editor || !window->isVisible(),
-                 qPrintable(window->objectName()));
 }
 
 void EditorTest::fieldsKeepAnyLength()
