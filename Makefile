@@ -73,7 +73,7 @@ package:
 
 # Validates the package, installs it, starts it and removes it again.
 package-check: package
-	@sh tools/install-deps.sh desktop-file-utils appstream
+	@sh tools/install-deps.sh desktop-file-utils appstream lintian
 	@sh tools/check-package.sh
 
 # Installs the package into a fresh minimal system and starts it there (root).

@@ -16,6 +16,10 @@
 #include <optional>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 void addOptions(QCommandLineParser &options)
@@ -100,8 +104,16 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     const QStringList arguments = grimlark::ui::argumentsOf(argc, argv); // names' own bytes
 #endif
     if (!options.parse(arguments)) {
+#ifdef Q_OS_WIN
+        // A windowed program has no console to write to: the usage shows in a
+        // box, as --help and --version do.
+        const QString text = options.errorText() + QStringLiteral("\n\n") + options.helpText();
+        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"Grimlark",
+                    MB_OK | MB_ICONERROR);
+#else
         std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
                      qPrintable(options.helpText()));
+#endif
         return 1;
     }
 #ifdef Q_OS_WIN

@@ -64,6 +64,8 @@ echo "hardening: ok"
 
 desktop-file-validate "$work/root/usr/share/applications/org.grimlark.Grimlark.desktop"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/org.grimlark.Grimlark.metainfo.xml"
+# Debian's own checks of a package: no errors (warnings are printed).
+lintian --fail-on error --allow-root "$deb"
 echo "validators: ok"
 
 installed_before=no

@@ -6,16 +6,21 @@
 export WINEPREFIX="$PWD/build-windows/wineprefix"
 unset QT_QPA_PLATFORM # Wine hands the environment on; Windows Qt has its own platform
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=" # no Mono or Gecko installer prompts
+# No Mono or Gecko installer prompts; no menu builder, which would write the
+# installed program's menu entries and icons into the host's ~/.local/share.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# The prefix is made once, on the display (start_display calls this), as a
+# user's prefix would be.
+prepare_prefix() {
+    [ -f "$WINEPREFIX/system.reg" ] && return 0
     echo "== preparing a Wine prefix"
-    env -u DISPLAY wineboot --init >/dev/null 2>&1
+    wineboot --init >/dev/null 2>&1
     # Without a window manager Wine waits about 2 s for each hidden window to be
     # managed; unmanaged windows take the suites from minutes to seconds.
-    env -u DISPLAY wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
-fi
+}
 
 runtime_dirs="$qt/bin $(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)") \
 $(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libwinpthread-1.dll)")"
@@ -38,6 +43,7 @@ start_display() {
     export DISPLAY="$display"
     i=0
     while [ ! -e "/tmp/.X11-unix/X${display#:}" ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+    prepare_prefix
 }
 stop_display() {
     wineserver -k 2>/dev/null || true

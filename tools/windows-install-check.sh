@@ -1,62 +1,114 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows installer end to end, under Wine: installs it silently, starts the
-# installed program with a database file until its editor and its browser
-# window show (a screenshot of the editor is kept in
-# build-windows/editor-windows.png), closes it as Windows closes a program at
-# logout (WM_CLOSE) expecting status 0, uninstalls silently and checks that
-# nothing is left behind.
+# The Windows installer end to end, under Wine, as a user meets it: a silent
+# install for all users, the program started through its Start menu shortcut's
+# own target with a database file until its editor and its browser show (a
+# screenshot of the editor is kept in build-windows/editor-windows.png), closed
+# as Windows closes a program at logout (WM_CLOSE) with status 0; a reinstall
+# into a folder of one's own, which replaces the first copy; an uninstall
+# through the command of its Apps & features entry; then the same for the
+# current user alone. Each time nothing may be left: files, shortcuts, registry
+# keys, nor menu files on the host.
 set -eu
 qt=$(sh tools/build-windows-qt.sh)
 . tools/windows-env.sh
 unset WINEPATH QT_PLUGIN_PATH # the installed program must bring its own DLLs
 installer=$(ls build-windows/packages/Grimlark-*-win64.exe | head -n 1)
 fail() { echo "installer check: $*" >&2; exit 1; }
-folder="$WINEPREFIX/drive_c/Program Files/Grimlark"
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Grimlark/Grimlark.lnk"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Grimlark'
+key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Grimlark'
+host_menus="$HOME/.local/share/applications $HOME/.local/share/icons $HOME/.config/menus"
+host_before=$(find $host_menus -type f 2>/dev/null | sort | md5sum)
 
 start_display
 trap stop_display EXIT
 
-wine "$installer" /S
-wineserver -w
-[ -f "$folder/grimlark.exe" ] || fail "grimlark.exe was not installed"
-[ -f "$folder/platforms/qwindows.dll" ] || fail "the platform plugin was not installed"
-[ -f "$shortcut" ] || fail "no Start menu shortcut"
-wine reg query "$key" >/dev/null 2>&1 || fail "no uninstaller entry"
-echo "installed: program, DLLs, Start menu shortcut, uninstaller entry"
-
 printf '// monsters\r\n1002,PORING,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,131,400,1872,672,480,909,7000,1202,100,938,400,512,1000,713,1500,512,150,619,20,0,0,0,0,4001,1,0,0,0,0,0,0,0,0\r\n' \
     > "$WINEPREFIX/drive_c/mob_db.txt"
-wine 'C:\Program Files\Grimlark\grimlark.exe' 'C:\mob_db.txt' &
-pid=$!
-find_window() { # title: waits up to a minute for a window of that title
-    found=""
+
+unix_of() { # a Windows path of the prefix's drive C:, as a Unix path
+    printf '%s' "$WINEPREFIX/drive_c/${1#?:\\}" | tr '\\' /
+}
+value_of() { # root, value name: a value of the uninstaller entry
+    wine reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
+}
+start_from_shortcut() { # shortcut (Unix path), folder (Windows)
+    [ -f "$1" ] || fail "no Start menu shortcut at $1"
+    # The target the shortcut names, as Windows would start it.
+    grep -qa "$(printf '%s' "$2\\grimlark.exe" | sed 's/\\/\\\\/g')" "$1" ||
+        fail "the shortcut does not point at $2\\grimlark.exe"
+    wine start /unix "$1" 'C:\mob_db.txt' &
     i=0
-    while [ -z "$found" ] && [ $i -lt 120 ]; do
-        kill -0 "$pid" 2>/dev/null || fail "the installed program ended early"
-        found=$(xdotool search --name "$1" 2>/dev/null | head -n 1 || true)
+    window=""
+    while [ -z "$window" ] && [ $i -lt 120 ]; do
+        window=$(xdotool search --name 'Grimlark \[Freya/eAthena\]' 2>/dev/null | head -n 1 || true)
         sleep 0.5
         i=$((i + 1))
     done
-    [ -n "$found" ] || fail "no window '$1' showed"
-    echo "$found"
+    [ -n "$window" ] || fail "the shortcut did not start the editor"
+    i=0
+    until xdotool search --name 'Database Browser' >/dev/null 2>&1; do
+        i=$((i + 1))
+        [ $i -lt 120 ] || fail "the file named on the command line did not open"
+        sleep 0.5
+    done
+    sleep 1 # let it draw
+    import -window "$window" build-windows/editor-windows.png 2>/dev/null || true
+    wine taskkill /IM grimlark.exe >/dev/null 2>&1
+    i=0
+    while wine tasklist 2>/dev/null | grep -qi grimlark.exe; do
+        i=$((i + 1))
+        [ $i -lt 60 ] || fail "the program did not end when asked to"
+        sleep 0.5
+    done
 }
-window=$(find_window 'Grimlark \[Freya/eAthena\]')
-find_window 'Database Browser' >/dev/null
-sleep 1 # let it draw
-import -window "$window" build-windows/editor-windows.png 2>/dev/null || true
-wine taskkill /IM grimlark.exe >/dev/null 2>&1
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "the installed program ended with status $status"
-echo "installed program: its editor and the file's browser showed, and it closed with status 0"
+uninstall_and_check() { # root, folder (Windows), shortcut (Unix)
+    command=$(value_of "$1" QuietUninstallString)
+    [ -n "$command" ] || fail "no uninstall command in $1\\$key"
+    [ -n "$(value_of "$1" EstimatedSize)" ] || fail "the Apps & features entry has no size"
+    eval "wine $command" # the command line as Apps & features runs it
+    wineserver -w
+    [ ! -e "$(unix_of "$2")" ] || fail "left behind: $(ls "$(unix_of "$2")")"
+    [ ! -e "$3" ] || fail "the Start menu shortcut was left behind"
+    ! wine reg query "$1\\$key" >/dev/null 2>&1 || fail "the uninstaller entry was left behind"
+    ! wine reg query "$1\\Software\\The Grimlark developers" >/dev/null 2>&1 ||
+        fail "a registry key of the vendor was left behind"
+}
 
-wine 'C:\Program Files\Grimlark\Uninstall.exe' /S
+# For all users, then again into a folder of one's own.
+shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Grimlark.lnk"
+wine "$installer" /S /AllUsers
 wineserver -w
+folder=$(value_of HKLM InstallLocation)
+[ "$folder" = 'C:\Program Files\Grimlark' ] || fail "installed into '$folder'"
+[ -f "$(unix_of "$folder")/platforms/qwindows.dll" ] || fail "the platform plugin was not installed"
+[ -f "$(unix_of "$folder")/LICENSE.txt" ] && [ -f "$(unix_of "$folder")/THIRD-PARTY.txt" ] ||
+    fail "the licence files were not installed"
+[ ! -e "$(dirname "$shortcut")/Grimlark/Uninstall.lnk" ] || fail "an Uninstall shortcut in the Start menu"
+start_from_shortcut "$shortcut" "$folder"
+echo "all users: installed, started from the Start menu with a file, closed"
+
+wine "$installer" /S /AllUsers '/D=C:\Tools\Grimlark'
+wineserver -w
+[ "$(value_of HKLM InstallLocation)" = 'C:\Tools\Grimlark' ] || fail "the chosen folder was not taken"
+[ ! -e "$(unix_of "$folder")" ] || fail "the first copy stayed: $(ls "$(unix_of "$folder")")"
+wine "$installer" /S /AllUsers # again, without a folder: the one chosen before
+wineserver -w
+[ "$(value_of HKLM InstallLocation)" = 'C:\Tools\Grimlark' ] || fail "the folder chosen before was not kept"
+start_from_shortcut "$shortcut" 'C:\Tools\Grimlark'
+uninstall_and_check HKLM 'C:\Tools\Grimlark' "$shortcut"
+echo "all users: reinstalled into a chosen folder (the first copy gone), kept it, uninstalled: nothing left"
+
+# For the current user alone.
+wine "$installer" /S /CurrentUser
+wineserver -w
+folder=$(value_of HKCU InstallLocation)
+case "$folder" in *'\Programs\Grimlark') ;; *) fail "installed for the user into '$folder'" ;; esac
+user_shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Grimlark.lnk' | head -n 1)
+start_from_shortcut "$user_shortcut" "$folder"
+uninstall_and_check HKCU "$folder" "$user_shortcut"
+echo "current user: installed, started, uninstalled: nothing left"
+
 rm -f "$WINEPREFIX/drive_c/mob_db.txt"
-[ ! -e "$folder" ] || fail "left behind: $(ls "$folder")"
-[ ! -e "$shortcut" ] || fail "the Start menu shortcut was left behind"
-! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstaller entry was left behind"
-echo "uninstalled: nothing left behind"
+[ "$(find $host_menus -type f 2>/dev/null | sort | md5sum)" = "$host_before" ] ||
+    fail "menu entries or icons were written on the host"
+echo "host: no menu entries or icons written"

@@ -8,7 +8,9 @@ set -eu
 exe=build-windows/tests/windows/registry_check.exe
 qt=$(sh tools/build-windows-qt.sh)
 . tools/windows-env.sh
-unset DISPLAY
+start_display # the prefix is made on a display, as a user's is
+trap stop_display EXIT
+unset DISPLAY # the lookups themselves need none
 
 first='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
 second='HKLM\SOFTWARE\Microsoft\Shared Tools Location'
@@ -52,6 +54,10 @@ check "the first key's PATH is used as it stands" "command: $tool"
 
 reset; second_key_with_file
 check "only the second key, file present" "$second_found"
+
+reset; first_value REG_SZ 'C:\Programme\Gemeinsame Dateien\Ü\msinfo32.exe'
+check "a path with Ü arrives as the text it is" 'command: C:\Programme\Gemeinsame Dateien\Ü\msinfo32.exe'
+
 
 reset; second_key
 check "only the second key, file missing" "none"

@@ -5,6 +5,7 @@
 #include "ui/common/Platform.h"
 
 #include <QPointer>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QWidget>
 
@@ -29,7 +30,13 @@ QString OpenDialog::ShowOpen(QWidget *parent)
     // This object lives in the window that parents the dialog: if the window was
     // destroyed while the dialog was open, so was this object.
     const QPointer<QWidget> owner = parent;
-    QString path = Platform::current().openFileName(parent, toQtFilter(Filter), FileName);
+    QString start = FileName;
+#ifdef Q_OS_WIN
+    // Not the program's own folder, where Windows would start otherwise.
+    if (start.isEmpty())
+        start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+#endif
+    QString path = Platform::current().openFileName(parent, toQtFilter(Filter), start);
     if (!owner)
         return {};
     if (!path.isEmpty())

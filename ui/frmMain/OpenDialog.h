@@ -15,7 +15,8 @@ public:
     QString Filter;
     QString FileName;
 
-    /// Shows the system's Open dialog, starting at the last chosen path. Returns the
+    /// Shows the system's Open dialog, starting at the last chosen path (at first
+    /// in the user's Documents on Windows). Returns the
     /// chosen path, which becomes FileName, or the empty text when cancelled, which
     /// leaves FileName as it was. `parent` must be the window that holds this
     /// object; when it was destroyed while the dialog was open, returns the empty
