@@ -45,6 +45,8 @@ public:
     bool startDetached(const QString &) override { return false; }
     bool fileExists(const QString &) override { return false; }
     Registry &registry() override { return m_none; }
+    QVariant setting(const QString &) override { return {}; }
+    void setSetting(const QString &, const QVariant &) override {}
 
 private:
     NoRegistry m_none;

@@ -91,6 +91,8 @@ private slots:
     void legacyEncodingsAreDecoded_data();
     void legacyEncodingsAreDecoded();
     void stalledReadIsCancelledAtOnce();
+    void findSelectsTheNextLineHoldingTheText();
+    void doubleClickOrEnterLoadsTheRow();
     void markupIsShownAsText();
 };
 
@@ -485,6 +487,53 @@ void BrowserTest::legacyEncodingsAreDecoded()
     auto *model = browser->model();
     model->setEncodingAt(0, grimlark::kLegacyEncodings[fixture == 0 ? 1 : 0]);
     QVERIFY(!itemsOf(browser).first().contains(name));
+}
+
+void BrowserTest::findSelectsTheNextLineHoldingTheText()
+{
+    UiSession session;
+    session.open(
+        session.writeFile("db.txt", "// monsters\n1001,SCORPION\n1002,PORING\n1003,poring\n"));
+    frmBrowser *browser = existingBrowser();
+    QTest::keyClick(browser->lstDB, Qt::Key_F, Qt::ControlModifier);
+    auto *find = browser->findChild<QDialog *>("dlgFind");
+    QVERIFY(find && find->isVisible());
+    find->findChild<QLineEdit *>("txtFindWhat")->setText(QStringLiteral("PORING"));
+    QTest::mouseClick(find->findChild<QPushButton *>("cmdFindNext"), Qt::LeftButton);
+    QCOMPARE(browser->lstDB->currentIndex().row(), 2);
+    QTest::keyClick(browser->lstDB, Qt::Key_F3); // any case: the next one
+    QCOMPARE(browser->lstDB->currentIndex().row(), 3);
+    find->findChild<QCheckBox *>("chkMatchCase")->setChecked(true);
+    QTest::keyClick(browser->lstDB, Qt::Key_F3, Qt::ShiftModifier); // back, this case only
+    QCOMPARE(browser->lstDB->currentIndex().row(), 2);
+    QVERIFY(session.platform.messages.isEmpty());
+
+    find->findChild<QLineEdit *>("txtFindWhat")->setText(QStringLiteral("MARTIN"));
+    QTest::mouseClick(find->findChild<QPushButton *>("cmdFindNext"), Qt::LeftButton);
+    QCOMPARE(session.platform.messages, QStringList{"Cannot find \"MARTIN\"."});
+    QCOMPARE(browser->lstDB->currentIndex().row(), 2);
+}
+
+// A double-click or Enter on a row loads it as the button does; hovering shows
+// the whole line, where it comes from, markup as written.
+void BrowserTest::doubleClickOrEnterLoadsTheRow()
+{
+    QByteArray marked = kPoring;
+    marked.replace("Poring", "<b>Poring</b>");
+    UiSession session;
+    session.open(session.writeFile("db.txt", "// monsters\n" + marked + "\n" + kPoring + "\n"));
+    frmBrowser *browser = existingBrowser();
+    const QModelIndex row = browser->lstDB->model()->index(1, 0);
+    select(browser, 1); // a double-click begins with a click
+    QTest::mouseDClick(browser->lstDB->viewport(), Qt::LeftButton, {},
+                       browser->lstDB->visualRect(row).center());
+    QCOMPARE(session.editor->txtJName->text(), QStringLiteral("<b>Poring</b>"));
+    select(browser, 2);
+    QTest::keyClick(browser->lstDB, Qt::Key_Return);
+    QCOMPARE(session.editor->txtJName->text(), QStringLiteral("Poring"));
+    const QString tip = row.data(Qt::ToolTipRole).toString();
+    QVERIFY2(tip.contains("db.txt</b>, line 2") && tip.contains("&lt;b&gt;Poring&lt;/b&gt;"),
+             qPrintable(tip));
 }
 
 // A read that hangs inside the system shows its progress after half a second;

@@ -72,6 +72,7 @@ private slots:
     void fieldsCarryTheirCaptionsForAssistiveTools();
     void tabWalksTheFieldsInTheirNumberedOrder();
     void windowCannotBeResized();
+    void placesAndTheLastFileAreKeptBetweenRuns();
 };
 
 void EditorTest::startsWithTheSampleMonster()
@@ -338,6 +339,29 @@ void EditorTest::windowCannotBeResized()
     QCOMPARE(editor->minimumSize(), editor->maximumSize());
     QVERIFY(!(editor->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(editor->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+// What the program keeps between runs comes back: the editor's place and the
+// Open dialog's last file (a fake store: nothing reaches the user's settings).
+void EditorTest::placesAndTheLastFileAreKeptBetweenRuns()
+{
+    UiSession session;
+    const QString path = session.writeFile("db.txt", "1\n");
+    session.open(path);
+    session.editor->move(140, 90);
+    const QPoint place = session.editor->pos();
+    session.editor->close(); // the program ends: its places are remembered
+    flushDeletes();
+
+    frmMain *next = grimlark::ui::AppWindows::editor.use(); // the next run
+    next->show();
+    QCOMPARE(next->pos(), place);
+    session.platform.openAnswers.clear();
+    next->mnuOpen->trigger(); // cancelled
+    QCOMPARE(session.platform.openStartPaths.last(), path);
+    QCOMPARE(next->mnuOpen->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(next->mnuTextGen->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
+    QCOMPARE(next->mnuSQLGen->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+G")));
 }
 
 GRIMLARK_UI_TEST_MAIN(EditorTest)

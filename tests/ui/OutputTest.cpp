@@ -11,6 +11,8 @@
 #include "ui/frmOutput/frmOutput.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -36,6 +38,7 @@ private slots:
     void longLineWrapsWithAVerticalBarOnly();
     void copyGivesTheLineExactly();
     void sqlEntryShowsTheStatement();
+    void warningsShowUnderTheLine();
 };
 
 void OutputTest::firstTextEntryShowsTheLineWithFocus()
@@ -172,6 +175,26 @@ void OutputTest::sqlEntryShowsTheStatement()
     QTest::keyClick(output->txtMobInfo, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(output->txtMobInfo, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), session.editor->strGen);
+}
+
+// What the server will not take shows under the line, which stays as it is;
+// with nothing to say, the window keeps its drawn size.
+void OutputTest::warningsShowUnderTheLine()
+{
+    UiSession session;
+    session.editor->mnuTextGen->trigger();
+    frmOutput *output = existingOutput();
+    auto *warnings = output->findChild<QLabel *>("lblWarnings");
+    QVERIFY(warnings->isVisible());
+    QVERIFY(warnings->text().startsWith(QLatin1String("No Scale is selected")));
+    QVERIFY(output->height() > 245);
+    QCOMPARE(output->txtMobInfo->toPlainText(), session.editor->strGen);
+
+    for (const char *list : {"cmbScale", "cmbRace", "cmbElement"})
+        session.editor->findChild<QComboBox *>(list)->setCurrentIndex(0);
+    session.editor->mnuTextGen->trigger();
+    QVERIFY(!warnings->isVisible());
+    QCOMPARE(output->height(), 245);
 }
 
 GRIMLARK_UI_TEST_MAIN(OutputTest)

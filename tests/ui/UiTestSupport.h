@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <chrono>
+#include <map>
 #include <set>
 #include <thread>
 
@@ -45,6 +46,13 @@ public:
     }
     bool fileExists(const QString &path) override { return files.count(path) > 0; }
     Registry &registry() override { return fakeRegistry; }
+    std::map<QString, QVariant> settings; ///< what the program keeps between runs
+    QVariant setting(const QString &key) override
+    {
+        const auto found = settings.find(key);
+        return found == settings.end() ? QVariant() : found->second;
+    }
+    void setSetting(const QString &key, const QVariant &value) override { settings[key] = value; }
     /// Set: every read hangs inside the system for good, as on a dead network mount.
     bool stallReads = false;
     DatabaseReader databaseReader() override

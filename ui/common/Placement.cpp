@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #include "Placement.h"
 
+#include "Platform.h"
+
 #include <QEvent>
 #include <QScreen>
 #include <QTimer>
@@ -34,6 +36,18 @@ void placeBeside(QWidget &window, const QWidget &editor, Side preferred)
             return;
         }
     }
+}
+
+bool restorePlace(QWidget &window, const QString &key)
+{
+    const QByteArray place =
+        Platform::current().setting(QStringLiteral("Places/") + key).toByteArray();
+    return !place.isEmpty() && window.restoreGeometry(place);
+}
+
+void rememberPlace(const QWidget &window, const QString &key)
+{
+    Platform::current().setSetting(QStringLiteral("Places/") + key, window.saveGeometry());
 }
 
 namespace {

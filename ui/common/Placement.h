@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -17,6 +19,13 @@ enum class Side { Right, Below };
 /// nor (with the browser to the right and the output below) the other window.
 /// Left where it is when there is no room.
 void placeBeside(QWidget &window, const QWidget &editor, Side preferred);
+
+/// Puts `window` where it was when the program last remembered it under `key`
+/// (kept on a screen, should the screens have changed); false when it has no
+/// place remembered.
+bool restorePlace(QWidget &window, const QString &key);
+/// Remembers where `window` is, under `key`, for the next run.
+void rememberPlace(const QWidget &window, const QString &key);
 
 /// Runs `then` once `window` is on screen (exposed), so that what is placed
 /// beside it is placed where the window manager put it, not where it asked.

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QSettings>
 #include <QStringList>
 
 namespace grimlark::ui {
@@ -16,6 +17,15 @@ namespace grimlark::ui {
 namespace {
 
 class DesktopPlatform final : public Platform {
+    /// ~/.config/Grimlark/Grimlark.conf on Linux, HKCU\Software\Grimlark\Grimlark
+    /// on Windows.
+    static QSettings &settings()
+    {
+        static QSettings store(QSettings::UserScope, QStringLiteral("Grimlark"),
+                               QStringLiteral("Grimlark"));
+        return store;
+    }
+
 public:
     // Each dialog is made on the heap and watched: the windows close with delete
     // on close, so shutting down while a dialog is open (a termination signal, a
@@ -67,6 +77,15 @@ public:
     {
         const QFileInfo info(path);
         return info.isFile() && !info.isHidden();
+    }
+
+    QVariant setting(const QString &key) override
+    {
+        return settings().value(key);
+    }
+    void setSetting(const QString &key, const QVariant &value) override
+    {
+        settings().setValue(key, value);
     }
 
     Registry &registry() override

@@ -5,6 +5,7 @@
 #include "core/DatabaseFile.h"
 
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 
@@ -45,6 +46,11 @@ public:
     using DatabaseReader =
         std::function<ReadResult(const std::string &nativePath, DatabaseFile &file,
                                  const ReadProgress &progress, std::size_t headroomPerLine)>;
+    /// A value kept between runs (the Open dialog's last file, the windows'
+    /// places), from the platform's usual place (QSettings); null when none.
+    virtual QVariant setting(const QString &key) = 0;
+    virtual void setSetting(const QString &key, const QVariant &value) = 0;
+
     /// The reader of database files: the real one unless a test stalls it.
     virtual DatabaseReader databaseReader() { return &readDatabaseFile; }
 

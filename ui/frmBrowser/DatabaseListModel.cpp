@@ -4,6 +4,7 @@
 
 #include "ui/common/Text.h"
 
+#include <algorithm>
 #include <limits>
 
 #ifdef Q_OS_WIN
@@ -70,13 +71,25 @@ const DatabaseListModel::ListedFile *DatabaseListModel::locate(int &row) const
 QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows ||
-        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole))
         return {};
     int row = index.row();
     const ListedFile *file = locate(row);
     if (!file)
         return {};
     const std::string_view line = file->lines.line(std::size_t(row));
+    if (role == Qt::ToolTipRole) {
+        // The whole line, wrapped, and where it comes from. Tool tips take rich
+        // text, so the line is escaped: markup in a file shows as written.
+        constexpr qsizetype kTipCharacters = 2000;
+        QString whole = text(*file, std::size_t(row), line.substr(0, kTipCharacters * 4));
+        if (whole.size() > kTipCharacters)
+            whole = whole.left(kTipCharacters) + QChar(0x2026);
+        return QStringLiteral("<p><b>%1</b>, line %2</p><p>%3</p>")
+            .arg(file->name.toHtmlEscaped())
+            .arg(row + 1)
+            .arg(whole.toHtmlEscaped());
+    }
     std::string_view shown = line.substr(0, kShownBytes);
     if (file->lines.isUtf8(std::size_t(row))) // do not cut a character in two
         while (shown.size() < line.size() && !shown.empty() &&
@@ -85,7 +98,7 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
     return text(*file, std::size_t(row), shown);
 }
 
-bool DatabaseListModel::addFile(DatabaseFile file)
+bool DatabaseListModel::addFile(DatabaseFile file, const QString &name)
 {
     const std::size_t lines = file.lines();
     if (lines == 0)
@@ -97,7 +110,10 @@ bool DatabaseListModel::addFile(DatabaseFile file)
     beginInsertRows(QModelIndex(), 0, int(lines) - 1);
     m_rows += int(lines);
     const LegacyEncoding &encoding = encodingFor(file);
-    m_files.push_back({std::move(file), &encoding});
+    int widest = 0;
+    for (std::size_t i = 0; i < lines; ++i)
+        widest = std::max(widest, int(std::min(file.line(i).size(), kShownBytes)));
+    m_files.push_back({std::move(file), &encoding, name, widest});
     endInsertRows();
     return true;
 }
@@ -111,6 +127,49 @@ QByteArray DatabaseListModel::lineUtf8(int row) const
     if (file->lines.isUtf8(std::size_t(row)))
         return QByteArray(line.data(), qsizetype(line.size()));
     return text(*file, std::size_t(row), line).toUtf8();
+}
+
+int DatabaseListModel::findRow(const QString &needle, int from, bool down,
+                               Qt::CaseSensitivity matchCase) const
+{
+    if (needle.isEmpty() || m_rows == 0)
+        return -1;
+    for (int step = 1; step <= m_rows; ++step) {
+        const int row = ((down ? from + step : from - step) % m_rows + m_rows) % m_rows;
+        int within = row;
+        const ListedFile *file = locate(within);
+        if (text(*file, std::size_t(within), file->lines.line(std::size_t(within)))
+                .contains(needle, matchCase))
+            return row;
+    }
+    return -1;
+}
+
+QString DatabaseListModel::whereIsId(const QString &id) const
+{
+    if (id.isEmpty())
+        return {};
+    const QByteArray wanted = id.toUtf8() + ',';
+    for (int row = 0; row < m_rows; ++row) {
+        const QByteArray line = lineUtf8(row);
+        if (!line.startsWith(wanted))
+            continue;
+        int within = row;
+        const ListedFile *file = locate(within);
+        const QList<QByteArray> fields = line.split(',');
+        return QStringLiteral("ID %1 is %2, %3 line %4")
+            .arg(id, QString::fromUtf8(fields.value(1)), file->name)
+            .arg(within + 1);
+    }
+    return {};
+}
+
+int DatabaseListModel::widestLine() const
+{
+    int widest = 0;
+    for (const ListedFile &file : m_files)
+        widest = std::max(widest, file.widest);
+    return widest;
 }
 
 const LegacyEncoding *DatabaseListModel::encodingAt(int row) const

@@ -25,12 +25,21 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    /// Lists the lines of a file before every line listed so far, telling the
-    /// view once: one notice per line would make a large file several times
-    /// slower to list. An empty file adds nothing. Returns false, adding
-    /// nothing, when the list would pass the most rows a view can count (about
-    /// 2 billion).
-    bool addFile(DatabaseFile file);
+    /// Lists the lines of a file, named `name` (for the user), before every line
+    /// listed so far, telling the view once: one notice per line would make a
+    /// large file several times slower to list. An empty file adds nothing.
+    /// Returns false, adding nothing, when the list would pass the most rows a
+    /// view can count (about 2 billion).
+    bool addFile(DatabaseFile file, const QString &name = QString());
+
+    /// The first row from `from` on (down) or back (up), not `from` itself,
+    /// whose text holds `text`, wrapping round the list; -1 when none does.
+    int findRow(const QString &text, int from, bool down, Qt::CaseSensitivity matchCase) const;
+    /// Where a monster of this ID stands in the files listed, in words ("ID
+    /// 1002 is PORING, mob_db.txt line 327"), or an empty text.
+    QString whereIsId(const QString &id) const;
+    /// The length in characters of the longest line as shown (at most 4096).
+    int widestLine() const;
 
     /// The text of `row` as UTF-8; empty for a row that does not exist.
     QByteArray lineUtf8(int row) const;
@@ -45,6 +54,8 @@ private:
     struct ListedFile {
         DatabaseFile lines;
         const LegacyEncoding *encoding; ///< for the lines that are not UTF-8
+        QString name;                   ///< the file's name, for the user
+        int widest = 0;                 ///< bytes of its longest line, as shown
     };
     /// The index in m_files of the file holding `row` (m_files.size() for none),
     /// with `row` made relative to it.

@@ -3,28 +3,47 @@
 #include "frmBrowser.h"
 
 #include "DatabaseListModel.h"
+#include "FindDialog.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/FileDrop.h"
+#include "ui/common/Placement.h"
 #include "ui/common/Platform.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include <new>
 
 using grimlark::ui::px;
 
+/// Draws rows as usual, but gives all of them the width of the widest line, so
+/// that the list (which measures one row for all) scrolls sideways.
+class frmBrowser::RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return {width, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+    int width = 0;
+};
+
 frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setAttribute(Qt::WA_DeleteOnClose);
-    // A tool window: small title bar with the close box only.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
+    // A window of its own that grows, for long lines and long files: the drawn
+    // size is where it starts.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     setWindowTitle(QStringLiteral("Database Browser"));
     setWindowIcon(grimlark::ui::programIcon());
-    setFixedSize(px(5310), px(4770));
+    resize(px(5310), px(4770));
+    setMinimumSize(px(2400), px(1500));
     // Files dropped anywhere on the browser are opened by the editor.
     connect(new grimlark::ui::FileDrop(this), &grimlark::ui::FileDrop::filesDropped, this,
             &frmBrowser::filesDropped);
@@ -39,8 +58,12 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     lstDB->setUniformItemSizes(true);
     lstDB->setSelectionMode(QAbstractItemView::SingleSelection);
     lstDB->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstDB->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstDB->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lstDB->setItemDelegate(m_rows = new RowDelegate(lstDB));
     lstDB->setModel(m_model);
+    // Double-click or Enter on a row loads it, as the button does.
+    connect(lstDB, &QAbstractItemView::doubleClicked, this, &frmBrowser::cmdLoad_Click);
+    lstDB->installEventFilter(this);
 
     cmdLoad = new QPushButton(QStringLiteral("Load Monster Into Editor"), this);
     cmdLoad->setObjectName(QStringLiteral("cmdLoad"));
@@ -54,6 +77,94 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
     // picks the right one, as text editors let them.
     lstDB->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lstDB, &QWidget::customContextMenuRequested, this, &frmBrowser::showLineMenu);
+
+    auto addCommand = [this](QAction *&action, const char *name, const QString &text,
+                             const QKeySequence &keys, void (frmBrowser::*handler)()) {
+        action = new QAction(text, this);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    addCommand(mnuFind, "mnuFind", QStringLiteral("Find..."), QKeySequence::Find,
+               &frmBrowser::mnuFind_Click);
+    addCommand(mnuFindNext, "mnuFindNext", QStringLiteral("Find Next"), Qt::Key_F3,
+               &frmBrowser::mnuFindNext_Click);
+    addCommand(mnuFindPrevious, "mnuFindPrevious", QStringLiteral("Find Previous"),
+               QKeySequence(Qt::SHIFT | Qt::Key_F3), &frmBrowser::mnuFindPrevious_Click);
+}
+
+QString frmBrowser::whereIsId(const QString &id) const
+{
+    return m_model->whereIsId(id);
+}
+
+void frmBrowser::closeEvent(QCloseEvent *event)
+{
+    grimlark::ui::rememberPlace(*this, QStringLiteral("browser"));
+    QWidget::closeEvent(event);
+}
+
+void frmBrowser::resizeEvent(QResizeEvent *event)
+{
+    // The list and the button keep the margins they were drawn with.
+    lstDB->setGeometry(0, 0, width() - px(15), height() - px(420));
+    cmdLoad->setGeometry(px(120), height() - px(330), width() - px(255), px(255));
+    QWidget::resizeEvent(event);
+}
+
+bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lstDB && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdLoad_Click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmBrowser::mnuFind_Click()
+{
+    if (!m_find) {
+        m_find = new FindDialog(this);
+        connect(m_find, &FindDialog::findNext, this, [this] { findNext(m_find->down()); });
+    }
+    m_find->show();
+    m_find->raise();
+    m_find->activateWindow();
+}
+
+void frmBrowser::mnuFindNext_Click()
+{
+    if (m_find && !m_find->text().isEmpty())
+        findNext(true);
+    else
+        mnuFind_Click();
+}
+
+void frmBrowser::mnuFindPrevious_Click()
+{
+    if (m_find && !m_find->text().isEmpty())
+        findNext(false);
+    else
+        mnuFind_Click();
+}
+
+void frmBrowser::findNext(bool down)
+{
+    const QModelIndex current = lstDB->currentIndex();
+    const int from = current.isValid() ? current.row() : (down ? -1 : m_model->rowCount());
+    const int row = m_model->findRow(m_find->text(), from, down, m_find->matchCase());
+    if (row < 0) {
+        grimlark::ui::Platform::current().message(
+            this, QStringLiteral("Cannot find \"%1\".").arg(m_find->text()));
+        return;
+    }
+    const QModelIndex found = m_model->index(row);
+    lstDB->setCurrentIndex(found);
+    lstDB->scrollTo(found);
 }
 
 void frmBrowser::showLineMenu(const QPoint &at)
@@ -65,6 +176,7 @@ void frmBrowser::showLineMenu(const QPoint &at)
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("mnuLine"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(mnuFind);
     QMenu *encodings = menu->addMenu(QStringLiteral("Encoding of This File"));
     encodings->setObjectName(QStringLiteral("mnuEncoding"));
     for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings) {
@@ -77,10 +189,12 @@ void frmBrowser::showLineMenu(const QPoint &at)
     menu->popup(lstDB->viewport()->mapToGlobal(at)); // no event loop of its own
 }
 
-bool frmBrowser::addFile(grimlark::DatabaseFile file)
+bool frmBrowser::addFile(grimlark::DatabaseFile file, const QString &name)
 {
-    if (!m_model->addFile(std::move(file)))
+    if (!m_model->addFile(std::move(file), name))
         return false;
+    // Long lines scroll sideways: every row is as wide as the widest.
+    m_rows->width = lstDB->fontMetrics().averageCharWidth() * m_model->widestLine() + px(150);
     lstDB->scrollToTop(); // the new file's first line in view
     return true;
 }

@@ -2,8 +2,11 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class FindDialog;
+class QAction;
 class QListView;
 class QPushButton;
 
@@ -26,12 +29,22 @@ public:
     /// Lists the lines of a file above those listed so far and scrolls to the new
     /// first line. False, adding nothing, when the list would pass the rows a
     /// view can count; throws std::bad_alloc when they cannot be held.
-    bool addFile(grimlark::DatabaseFile file);
+    bool addFile(grimlark::DatabaseFile file, const QString &name = QString());
 
     grimlark::ui::DatabaseListModel *model() const { return m_model; }
 
     QListView *lstDB = nullptr;
     QPushButton *cmdLoad = nullptr;
+    QAction *mnuFind = nullptr, *mnuFindNext = nullptr, *mnuFindPrevious = nullptr;
+
+    /// Where a monster of this ID stands in the files listed ("ID 1002 is
+    /// PORING, mob_db.txt line 327"), or an empty text.
+    QString whereIsId(const QString &id) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     /// The user asked to load `line` (UTF-8; empty when no line is selected).
@@ -43,10 +56,20 @@ public slots:
     /// Asks for the selected line to be loaded into the editor; a blank line is
     /// refused here with a message.
     void cmdLoad_Click();
+    /// Ctrl+F: the find dialog; F3 and Shift+F3 find the next or previous line
+    /// holding its text (the dialog opens first when there is none yet).
+    void mnuFind_Click();
+    void mnuFindNext_Click();
+    void mnuFindPrevious_Click();
 
 private:
     /// The menu of a line: the encoding its file's non-UTF-8 lines are read in.
     void showLineMenu(const QPoint &at);
+    /// Selects the next line holding the find dialog's text, or says there is none.
+    void findNext(bool down);
+    class RowDelegate;
 
     grimlark::ui::DatabaseListModel *m_model = nullptr;
+    RowDelegate *m_rows = nullptr;
+    QPointer<FindDialog> m_find;
 };

@@ -7,6 +7,7 @@
 #include "core/CodeTables.h"
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
+#include "core/EntryWarnings.h"
 #include "core/FieldTable.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
@@ -201,6 +202,9 @@ const char *captionOf(std::string grimlark::MonsterEntry::*text)
 using grimlark::ui::fromUtf8;
 using grimlark::ui::toUtf8;
 
+/// The setting that keeps the Open dialog's last file between runs.
+const QString kLastFileKey = QStringLiteral("Open/lastFile");
+
 /// Tells the user that the file at `path` cannot be listed, and why.
 void refuseFile(QWidget *parent, const QString &path, const std::string &reason, bool whileReading)
 {
@@ -238,6 +242,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 
     centralWidget()->setFixedSize(px(8895), px(7170));
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
+    grimlark::ui::restorePlace(*this, QStringLiteral("editor"));
+    CommonDialog1.FileName = grimlark::ui::Platform::current().setting(kLastFileKey).toString();
     txtID->setFocus();
 }
 
@@ -318,6 +324,13 @@ void frmMain::buildMenus()
     addMenu(mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));
     addItem(mnuGenerate, mnuTextGen, "mnuTextGen", QStringLiteral("Text Entry"));
     addItem(mnuGenerate, mnuSQLGen, "mnuSQLGen", QStringLiteral("SQL Entry"));
+    // The platforms' own keys for Open and Exit (Ctrl+O; Ctrl+Q where the
+    // platform has it, Alt+F4 on Windows being the system's); Generate's two
+    // on G, shown in the menus. None is an Alt+letter, which never types.
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuExit->setShortcut(QKeySequence::Quit);
+    mnuTextGen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
     addMenu(mnuHelp, "mnuHelp", QStringLiteral("Help"));
     addItem(mnuHelp, mnuAbout, "mnuAbout", QStringLiteral("About"));
 
@@ -388,8 +401,10 @@ void frmMain::OpenDatabaseFile()
 {
     const QPointer<frmMain> self = this;
     const QString path = CommonDialog1.ShowOpen(this);
-    if (!path.isEmpty() && self) // a cancelled dialog ends the command silently
-        OpenDatabasePath(grimlark::ui::chosenPath(path));
+    if (path.isEmpty() || !self)
+        return; // a cancelled dialog ends the command silently
+    grimlark::ui::Platform::current().setSetting(kLastFileKey, path);
+    OpenDatabasePath(grimlark::ui::chosenPath(path));
 }
 
 void frmMain::OpenDatabasePath(const QString &path)
@@ -476,7 +491,7 @@ void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
     }
     const char *fault = nullptr;
     try {
-        if (!browser->addFile(std::move(file)))
+        if (!browser->addFile(std::move(file), displayPath(QFileInfo(path).fileName())))
             fault = "it has more lines than the list can hold";
     } catch (const std::bad_alloc &) {
         fault = "there is not enough memory to hold it";
@@ -487,7 +502,7 @@ void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
         refuseFile(this, path, fault, false);
         return;
     }
-    if (!browser->isVisible())
+    if (!browser->isVisible() && !restorePlace(*browser, QStringLiteral("browser")))
         placeBeside(*browser, *this, Side::Right);
     browser->show();
     browser->raise();
@@ -536,14 +551,24 @@ void frmMain::mnuSQLGen_Click()
 
 void frmMain::showGenerated()
 {
-    frmOutput *output = grimlark::ui::AppWindows::output.use();
-    if (!output->isVisible())
-        grimlark::ui::placeBeside(*output, *this, grimlark::ui::Side::Below);
+    using namespace grimlark::ui;
+    // What the server will not take as meant, the line left as it is.
+    const QPointer<frmBrowser> browser = AppWindows::browser.existing();
+    const auto where = [browser](const std::string &id) -> std::optional<std::string> {
+        const QString found = browser ? browser->whereIsId(fromUtf8(id)) : QString();
+        return found.isEmpty() ? std::nullopt : std::optional<std::string>(toUtf8(found));
+    };
+    QStringList warnings;
+    for (const std::string &warning : grimlark::entryWarnings(readEntry(), where))
+        warnings << fromUtf8(warning);
+
+    frmOutput *output = AppWindows::output.use();
+    if (!output->isVisible() && !restorePlace(*output, QStringLiteral("output")))
+        placeBeside(*output, *this, Side::Below);
     // Shown before the text is set, so that the text is laid out once, at the
     // box's real width; nothing is drawn in between.
     output->showInFront();
-    output->txtMobInfo->setPlainText(QString());
-    output->txtMobInfo->setLine(strGen);
+    output->showText(strGen, warnings);
 }
 
 void frmMain::mnuAbout_Click()
@@ -569,6 +594,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
 {
     using namespace grimlark::ui;
+    rememberPlace(*this, QStringLiteral("editor"));
     m_waitingFiles.clear();
     delete m_read.data(); // abandoned: a read stuck in the system does not hold the ending
     if (frmOutput *output = AppWindows::output.existing())

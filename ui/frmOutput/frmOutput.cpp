@@ -5,8 +5,10 @@
 #include "LineTextBox.h"
 #include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
+#include "ui/common/Placement.h"
 
 #include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
 
 using grimlark::ui::px;
@@ -43,6 +45,26 @@ frmOutput::frmOutput(QWidget *parent) : QWidget(parent)
     connect(cmdClose, &QPushButton::clicked, this, &frmOutput::cmdClose_Click);
 
     QWidget::setTabOrder(txtMobInfo, cmdClose);
+
+    lblWarnings = new QLabel(this);
+    lblWarnings->setObjectName(QStringLiteral("lblWarnings"));
+    lblWarnings->setTextFormat(Qt::PlainText); // quotes the user's values
+    lblWarnings->setWordWrap(true);
+    lblWarnings->hide();
+}
+
+void frmOutput::showText(const QString &text, const QStringList &warnings)
+{
+    txtMobInfo->setPlainText(QString());
+    txtMobInfo->setLine(text);
+    // Below the drawn window, which grows by what the warnings take.
+    constexpr int kMargin = 8;
+    const int width = px(8295) - 2 * kMargin;
+    lblWarnings->setText(warnings.join(QLatin1Char('\n')));
+    const int height = warnings.isEmpty() ? 0 : lblWarnings->heightForWidth(width);
+    lblWarnings->setGeometry(kMargin, px(3675), width, height);
+    lblWarnings->setVisible(!warnings.isEmpty());
+    setFixedSize(px(8295), px(3675) + (warnings.isEmpty() ? 0 : height + kMargin));
 }
 
 void frmOutput::showInFront()
@@ -67,6 +89,7 @@ void frmOutput::closeEvent(QCloseEvent *event)
 
 void frmOutput::Form_Unload(std::int16_t & /*Cancel*/)
 {
+    grimlark::ui::rememberPlace(*this, QStringLiteral("output"));
     hide();
     // The closing under way destroys the window (delete on close).
     grimlark::ui::AppWindows::output.release();

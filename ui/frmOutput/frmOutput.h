@@ -6,6 +6,7 @@
 #include <cstdint>
 
 class LineTextBox;
+class QLabel;
 class QPushButton;
 
 /// "Code Output": shows the last generated line so that the user can copy it.
@@ -19,9 +20,13 @@ public:
     /// Shows the window, or brings it to the front when shown, with the keyboard
     /// focus in the text box.
     void showInFront();
+    /// Shows `text` (the whole box replaced) and, under it, what the server will
+    /// not take as meant, one warning a line; no warnings, no extra space.
+    void showText(const QString &text, const QStringList &warnings);
 
     LineTextBox *txtMobInfo = nullptr;
     QPushButton *cmdClose = nullptr;
+    QLabel *lblWarnings = nullptr;
 
 public slots:
     void cmdClose_Click();

@@ -1,0 +1,64 @@
+#include "EntryWarnings.h"
+
+#include "CodeTables.h"
+#include "EntryLoader.h"
+#include "FieldTable.h"
+
+namespace grimlark {
+
+namespace {
+
+/// A whole number as the servers read one: digits, a minus before them.
+bool isServerNumber(std::string_view text)
+{
+    if (!text.empty() && text.front() == '-')
+        text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+bool isName(const FieldInfo &field)
+{
+    return field.text == &MonsterEntry::Name || field.text == &MonsterEntry::JName;
+}
+
+} // namespace
+
+std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup)
+{
+    std::vector<std::string> warnings;
+    const std::pair<ListPosition, const CodeList *> lists[] = {
+        {entry.Scale, &kScaleList}, {entry.Race, &kRaceList}, {entry.Element, &kElementList}};
+    for (const auto &[position, list] : lists)
+        if (position == kNoSelection)
+            warnings.push_back(std::string("No ") + list->caption +
+                               " is selected: the line says -1, which the server does not read "
+                               "as one.");
+    std::string numbers, commas, comments;
+    auto add = [](std::string &to, const std::string &item) {
+        to += (to.empty() ? "" : ", ") + item;
+    };
+    for (const FieldInfo &field : kFields) {
+        if (!field.text)
+            continue;
+        const std::string &value = entry.*field.text;
+        if (!isName(field) && !isServerNumber(value))
+            add(numbers, std::string(field.caption) + " " + quoteValue(value));
+        if (value.find(',') != std::string::npos)
+            add(commas, field.caption);
+        if (value.find("//") != std::string::npos)
+            add(comments, field.caption);
+    }
+    if (!numbers.empty())
+        warnings.push_back("Text where the server reads a number: " + numbers + ".");
+    if (!commas.empty())
+        warnings.push_back("A comma in " + commas + ": the line gets more than 57 fields.");
+    if (!comments.empty())
+        warnings.push_back("\"//\" in " + comments +
+                           ": Grimlark reads such a line back as a comment and will not load it.");
+    if (lookup)
+        if (const std::optional<std::string> where = lookup(entry.ID))
+            warnings.push_back("The ID is already in an open file: " + *where + ".");
+    return warnings;
+}
+
+} // namespace grimlark

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+/// "Find": the small find dialog of the platform's usual kind, over the
+/// browser (Find what, Match case, Up or Down, Find Next). It only asks; the
+/// browser searches. Modeless, so the list stays usable beside it.
+class FindDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit FindDialog(QWidget *browser);
+
+    QString text() const;
+    Qt::CaseSensitivity matchCase() const;
+    bool down() const;
+
+signals:
+    /// Find Next was pressed (or Enter in the text).
+    void findNext();
+
+private:
+    QLineEdit *m_text;
+    QCheckBox *m_matchCase;
+    QRadioButton *m_down;
+    QPushButton *m_findNext;
+};
