@@ -111,7 +111,9 @@ TIDY_FILES = $(shell git ls-files 'core/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'tests/*.c
 tidy: build
 	@sh tools/install-deps.sh clang-tidy
 	@printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD_DIR) --quiet \
-	  --extra-arg=-Wno-gnu-zero-variadic-macro-arguments 2>/dev/null
+	  --extra-arg=-Wno-gnu-zero-variadic-macro-arguments 2>$(BUILD_DIR)/tidy-errors.log; \
+	  status=$$?; grep -v -E '^[0-9]+ (warning|error)s? (and [0-9]+ (warning|error)s? )?generated' \
+	  $(BUILD_DIR)/tidy-errors.log >&2 || true; exit $$status
 	@echo "clang-tidy: clean"
 
 # One format for the tree: `make format` applies .clang-format, `make

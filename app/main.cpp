@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -77,13 +78,15 @@ bool haveDisplay(const QCommandLineParser &options)
         platforms = qEnvironmentVariable("QT_QPA_PLATFORM");
     if (platforms.isEmpty())
         return x11 || wayland;
-    for (const QString &platform : platforms.split(QLatin1Char(';'))) {
-        const QString name = platform.section(QLatin1Char(':'), 0, 0);
-        if (name == QLatin1String("xcb") ? x11
-                                         : !name.startsWith(QLatin1String("wayland")) || wayland)
-            return true; // offscreen, vnc, eglfs, ... need no display server
-    }
-    return false;
+    const QStringList candidates = platforms.split(QLatin1Char(';'));
+    return std::any_of(candidates.begin(), candidates.end(),
+                       [x11, wayland](const QString &platform) {
+                           const QString name = platform.section(QLatin1Char(':'), 0, 0);
+                           if (name == QLatin1String("xcb"))
+                               return x11;
+                           // offscreen, vnc, eglfs, ... need no display server
+                           return !name.startsWith(QLatin1String("wayland")) || wayland;
+                       });
 }
 #endif
 

@@ -3,6 +3,7 @@
 #include "FieldTable.h"
 #include "TextEntry.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace grimlark {
@@ -19,10 +20,7 @@ bool isPlainInteger(std::string_view text)
     if (text.empty() || text.size() > 18 || (text.size() > 1 && text.front() == '0') ||
         (negative && text == "0"))
         return false;
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 /// True for a column that holds text: the two names.
@@ -224,8 +222,9 @@ bool isSqlStatement(std::string_view line)
     return startsWithWord(line, "INSERT") || startsWithWord(line, "REPLACE");
 }
 
-SqlRow parseSqlRow(std::string_view text)
+SqlRow parseSqlRow(std::string_view line)
 {
+    std::string_view text = line;
     SqlRow row;
     auto fail = [&row](const char *why) {
         row.values.clear();

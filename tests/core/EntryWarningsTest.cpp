@@ -49,12 +49,13 @@ INSTANTIATE_TEST_SUITE_P(
                        e.JName = "Poring 2";
                    },
                    {}},
-        WarningRow{"noSelection",
-                   [](MonsterEntry &e) { e = startupEntry(); },
-                   {"No Scale is selected: the line says -1, which the server does not read as one.",
-                    "No Race is selected: the line says -1, which the server does not read as one.",
-                    "No Element is selected: the line says -1, which the server does not read as "
-                    "one."}},
+        WarningRow{
+            "noSelection",
+            [](MonsterEntry &e) { e = startupEntry(); },
+            {"No Scale is selected: the line says -1, which the server does not read as one.",
+             "No Race is selected: the line says -1, which the server does not read as one.",
+             "No Element is selected: the line says -1, which the server does not read as "
+             "one."}},
         WarningRow{"textForNumbers",
                    [](MonsterEntry &e) {
                        e.Lvl = "high";
@@ -71,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"A comma in Display Name: the line gets more than 57 fields.",
                     "\"//\" in DB Name: Grimlark reads such a line back as a comment and will not "
                     "load it."}},
-        WarningRow{"idInAnOpenFile", [](MonsterEntry &e) { e.ID = "1002"; },
+        WarningRow{"idInAnOpenFile",
+                   [](MonsterEntry &e) { e.ID = "1002"; },
                    {"The ID is already in an open file: ID 1002 is PORING, mob_db.txt line 327."}}),
     [](const auto &info) { return std::string(info.param.name); });

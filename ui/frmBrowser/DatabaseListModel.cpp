@@ -125,21 +125,22 @@ QByteArray DatabaseListModel::lineUtf8(int row) const
     const ListedFile *file = locate(row);
     const std::string_view line = file->lines.line(std::size_t(row));
     if (file->lines.isUtf8(std::size_t(row)))
-        return QByteArray(line.data(), qsizetype(line.size()));
+        return {line.data(), qsizetype(line.size())};
     return text(*file, std::size_t(row), line).toUtf8();
 }
 
-int DatabaseListModel::findRow(const QString &needle, int from, bool down,
+int DatabaseListModel::findRow(const QString &text, int from, bool down,
                                Qt::CaseSensitivity matchCase) const
 {
-    if (needle.isEmpty() || m_rows == 0)
+    if (text.isEmpty() || m_rows == 0)
         return -1;
     for (int step = 1; step <= m_rows; ++step) {
         const int row = ((down ? from + step : from - step) % m_rows + m_rows) % m_rows;
         int within = row;
         const ListedFile *file = locate(within);
-        if (text(*file, std::size_t(within), file->lines.line(std::size_t(within)))
-                .contains(needle, matchCase))
+        if (DatabaseListModel::text(*file, std::size_t(within),
+                                    file->lines.line(std::size_t(within)))
+                .contains(text, matchCase))
             return row;
     }
     return -1;
