@@ -5,6 +5,7 @@
 #include "LineReader.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <new>
@@ -26,12 +27,23 @@ DatabaseFile::DatabaseFile(std::string bytes) : m_bytes(std::move(bytes))
     m_starts.reserve(count);
     m_utf8.reserve(count);
     const char *const base = m_bytes.data();
+    // Most files are UTF-8 (or ASCII) throughout: one pass over the whole tells,
+    // and their lines need no test of their own.
+    if (isValidUtf8(text)) {
+        splitLines(text, [this, base](std::string_view line) {
+            m_starts.push_back(static_cast<std::uint32_t>(line.data() - base));
+            m_widest = std::max(m_widest, line.size());
+        });
+        m_utf8.assign(m_starts.size(), true);
+        return;
+    }
     // The lines that are not UTF-8 tell the file's legacy encoding; a sample of
     // them is plenty for the byte statistics.
     constexpr std::size_t kSample = std::size_t(1) << 20;
     std::string others;
     splitLines(text, [this, base, &others](std::string_view line) {
         m_starts.push_back(static_cast<std::uint32_t>(line.data() - base));
+        m_widest = std::max(m_widest, line.size());
         const bool utf8 = isValidUtf8(line);
         m_utf8.push_back(utf8);
         if (!utf8 && others.size() < kSample)

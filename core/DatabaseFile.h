@@ -33,12 +33,15 @@ public:
     /// The encoding that the file's other lines look to be in (detected once,
     /// from those lines alone), or null when it could not be told.
     const LegacyEncoding *legacyEncoding() const { return m_legacy; }
+    /// The length in bytes of the longest line.
+    std::size_t widest() const { return m_widest; }
 
 private:
     std::string m_bytes;
     std::vector<std::uint32_t> m_starts; ///< where each line begins in m_bytes
     std::vector<bool> m_utf8;
     const LegacyEncoding *m_legacy = nullptr;
+    std::size_t m_widest = 0;
 };
 
 /// Reads the file at `nativePath` (see readFile) and cuts it into lines. Besides

@@ -110,9 +110,7 @@ bool DatabaseListModel::addFile(DatabaseFile file, const QString &name)
     beginInsertRows(QModelIndex(), 0, int(lines) - 1);
     m_rows += int(lines);
     const LegacyEncoding &encoding = encodingFor(file);
-    int widest = 0;
-    for (std::size_t i = 0; i < lines; ++i)
-        widest = std::max(widest, int(std::min(file.line(i).size(), kShownBytes)));
+    const int widest = int(std::min(file.widest(), kShownBytes));
     m_files.push_back({std::move(file), &encoding, name, widest});
     endInsertRows();
     return true;
