@@ -31,6 +31,29 @@ std::string lineWith(const std::vector<std::pair<int, std::string>> &fields)
     return line;
 }
 
+const std::vector<std::string> kHostileTexts = {
+    "it's",
+    "\\",
+    "\\'",
+    std::string("a\0b", 3),
+    "two\nlines\r\n",
+    "--",
+    "; SELECT 1",
+    "*/ DROP TABLE mob_db; --",
+    "\xE3\x83\x9D\xE3\x83\xAA\xE3\x83\xB3",
+    "\xF0\x9F\x91\xBE emoji",
+    "\"double\"",
+    "",
+    "007",
+    "1,000",
+    "\xFF\xFE not UTF-8",
+    "x'41'",
+    "%_",
+    "\\n",
+    "' OR '1'='1",
+    "\t tab",
+};
+
 // Monster names as servers of each script saved them (bytes made once with
 // Python's codecs), with the first name in UTF-8.
 const LegacyFixture kLegacyFixtures[5] = {

@@ -17,6 +17,12 @@ std::vector<std::string> splitFields(const std::string &line);
 /// A line of 57 fields, all "0" but those given by number.
 std::string lineWith(const std::vector<std::pair<int, std::string>> &fields);
 
+/// Texts that an SQL statement must carry exactly and that must end no
+/// literal: quotes, backslashes, NUL, line breaks, comment and statement
+/// marks, Japanese, an emoji, bytes that are not UTF-8, a number with a leading
+/// zero, and the empty text.
+extern const std::vector<std::string> kHostileTexts;
+
 /// Names in a legacy encoding: `names` in that encoding, ';' between them.
 struct LegacyFixture {
     const char *encoding;  ///< the label of the encoding (LegacyEncoding::label)

@@ -36,26 +36,7 @@ TEST(SqlEntry, StartUpMonster)
 // Whatever a text box holds is stored byte for byte and ends no literal.
 TEST(SqlEntry, AnyTextComesBackExactly)
 {
-    const std::string hostile[] = {
-        "it's",
-        "\\",
-        "\\'",
-        std::string("a\0b", 3),
-        "two\nlines\r\n",
-        "--",
-        ";",
-        "*/ DROP TABLE mob_db; --",
-        "\xE3\x83\x9D\xE3\x83\xAA",
-        "\xF0\x9F\x91\xBE",
-        "\"",
-        "",
-        "007",
-        "1,000",
-        "\xFF\xFE bytes",
-        "x'41'",
-        "%_",
-    };
-    for (const std::string &text : hostile) {
+    for (const std::string &text : grimlark::test::kHostileTexts) {
         MonsterEntry entry = startupEntry();
         entry.Name = entry.JName = entry.Lvl = text;
         const std::string statement = statementOf(entry);

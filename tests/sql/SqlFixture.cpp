@@ -13,6 +13,7 @@
 #include "core/FieldTable.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
+#include "tests/common/Fixtures.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,30 +56,8 @@ int main(int argc, char **argv)
     }
     std::map<long, MonsterEntry> monsters; // by ID, as the table orders them
     if (mode == "hostile") {
-        const std::string texts[] = {
-            "it's",
-            "\\",
-            "\\'",
-            std::string("a\0b", 3),
-            "two\nlines\r\n",
-            "--",
-            "; SELECT 1",
-            "*/ DROP TABLE mob_db; --",
-            "\xE3\x83\x9D\xE3\x83\xAA\xE3\x83\xB3",
-            "\xF0\x9F\x91\xBE emoji",
-            "\"double\"",
-            "",
-            "007",
-            "1,000",
-            "\xFF\xFE not UTF-8",
-            "x'41'",
-            "%_",
-            "\\n",
-            "' OR '1'='1",
-            "\t tab",
-        };
         long id = 1;
-        for (const std::string &text : texts) {
+        for (const std::string &text : grimlark::test::kHostileTexts) {
             MonsterEntry entry = startupEntry();
             entry.ID = std::to_string(id);
             entry.Name = text;
