@@ -82,6 +82,17 @@ bool looksLikeUtf16(std::string_view bytes)
     return even * 10 >= half * 9 || odd * 10 >= half * 9;
 }
 
+bool haveRoomFor(std::size_t bytes)
+{
+    // Asked for and given back at once, never touched; kept in a volatile so
+    // that the compiler cannot leave the request out.
+    void *volatile room = ::operator new(bytes + 1, std::nothrow);
+    if (!room)
+        return false;
+    ::operator delete(room);
+    return true;
+}
+
 ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
                             const ReadProgress &progress, std::size_t headroomPerLine)
 {
@@ -94,8 +105,8 @@ ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
         return {ReadStatus::Unsupported, 0};
     try {
         DatabaseFile cut(std::move(bytes));
-        if (headroomPerLine > 0) // asked for and given back at once, never touched
-            std::unique_ptr<char[]>(new char[cut.lines() * headroomPerLine + 1]).reset();
+        if (!haveRoomFor(cut.lines() * headroomPerLine))
+            return {ReadStatus::TooLarge, ENOMEM};
         file = std::move(cut);
     } catch (const std::bad_alloc &) {
         return {ReadStatus::TooLarge, ENOMEM};

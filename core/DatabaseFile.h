@@ -53,6 +53,11 @@ private:
 ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
                             const ReadProgress &progress = {}, std::size_t headroomPerLine = 0);
 
+/// True when `bytes` more could be had now. Code that cannot fail half-way
+/// once begun (a list laying out its rows, a window showing a huge field: Qt's
+/// widgets end the program when memory runs out) asks first.
+bool haveRoomFor(std::size_t bytes);
+
 /// True when `bytes` look like UTF-16 text: a UTF-16 byte-order mark, or, in the
 /// first few kilobytes, a NUL in most of the even or most of the odd positions.
 bool looksLikeUtf16(std::string_view bytes);

@@ -18,7 +18,7 @@ namespace grimlark::ui {
 namespace {
 /// What a list view needs to lay out a line (its position and size), asked
 /// for before the lines are listed so that listing them cannot fail half-way.
-constexpr std::size_t kViewBytesPerLine = 16;
+constexpr std::size_t kViewBytesPerLine = 48;
 } // namespace
 
 /// What the reading thread and the window share; the thread keeps it alive.

@@ -376,9 +376,16 @@ grimlark::MonsterEntry frmMain::readEntry() const
 
 void frmMain::showEntry(const grimlark::MonsterEntry &entry)
 {
+    // Every text is made before any box changes: running out of memory on a
+    // huge field then leaves the boxes as they were.
+    std::vector<QString> texts;
+    texts.reserve(std::size(kTextBoxes));
+    for (const TextBoxRow &row : kTextBoxes)
+        texts.push_back(fromUtf8(entry.*row.text));
+    auto text = texts.begin();
     for (const TextBoxRow &row : kTextBoxes) {
         QLineEdit *box = this->*row.box;
-        box->setText(fromUtf8(entry.*row.text));
+        box->setText(*text++);
         box->setCursorPosition(0);
     }
     for (const ListRow &row : kLists)
@@ -511,8 +518,14 @@ void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
 
 void frmMain::loadLine(const QByteArray &line, QWidget *asker)
 {
+    // A line's text is held some eight times over on its way into the boxes
+    // (UTF-16, the boxes' own copies and layouts), and Qt's widgets end the
+    // program when memory runs out: the room is asked for first.
+    constexpr std::size_t kCopiesOnTheWay = 8;
     QString refusal;
     try {
+        if (!grimlark::haveRoomFor(std::size_t(line.size()) * kCopiesOnTheWay))
+            throw std::bad_alloc();
         grimlark::MonsterEntry entry = readEntry();
         const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(
             std::string_view(line.constData(), std::size_t(line.size())), entry);
