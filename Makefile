@@ -5,7 +5,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test realdata bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clean
+.PHONY: all deps configure build run test realdata shellcheck bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clean
 
 all: build
 
@@ -115,6 +115,12 @@ tidy: build
 	  status=$$?; grep -v -E '^[0-9]+ (warning|error)s? (and [0-9]+ (warning|error)s? )?generated' \
 	  $(BUILD_DIR)/tidy-errors.log >&2 || true; exit $$status
 	@echo "clang-tidy: clean"
+
+# The shell scripts, checked by shellcheck (warnings and errors; CI runs it).
+SHELL_FILES = $(shell git ls-files '*.sh' .ci/run)
+shellcheck:
+	@sh tools/install-deps.sh shellcheck
+	@shellcheck --severity=warning $(SHELL_FILES) && echo "shellcheck: clean"
 
 # One format for the tree: `make format` applies .clang-format, `make
 # format-check` (run by CI) fails on any difference.

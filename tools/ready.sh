@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced by the start-and-quit checks: waits until a started program catches
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SIGTERM (its handler is the first thing main installs), so that the

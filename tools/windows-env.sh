@@ -1,3 +1,4 @@
+# shellcheck shell=sh
 # Sourced by the Windows scripts: the Wine prefix of the build (created once,
 # SPDX-License-Identifier: GPL-3.0-or-later
 # with no window manager waits), a private Xvfb display, and the paths where the
@@ -22,6 +23,7 @@ prepare_prefix() {
     wineserver -w
 }
 
+: "${qt:?the sourcing script sets qt, the Windows Qt prefix}"
 runtime_dirs="$qt/bin $(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)") \
 $(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libwinpthread-1.dll)")"
 # Wine's drive Z: is the Unix root. (Asking winepath would start a Wine desktop

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <random>
 
 using namespace grimlark;
@@ -82,6 +84,12 @@ struct ModeRow {
     ModeFlags flags;
 };
 
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const ModeRow &row, std::ostream *out)
+{
+    *out << "Mode \"" << row.mode << '"';
+}
+
 class ModeWeights : public testing::TestWithParam<ModeRow> {};
 
 TEST_P(ModeWeights, TickTheirBoxes)
@@ -122,6 +130,12 @@ struct ElementRow {
     ListPosition levelBefore, level, element;
 };
 
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const ElementRow &row, std::ostream *out)
+{
+    *out << "Element \"" << row.field << '"';
+}
+
 class ElementField : public testing::TestWithParam<ElementRow> {};
 
 TEST_P(ElementField, SetsLevelAndElement)
@@ -161,6 +175,12 @@ struct Refusal {
     const char *field;
     const char *value;
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const Refusal &row, std::ostream *out)
+{
+    *out << row.line.substr(0, 60);
+}
 
 class Refusals : public testing::TestWithParam<Refusal> {};
 
@@ -220,6 +240,12 @@ struct LayoutRow {
     std::string line;
     const char *layout; ///< what the message names
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const LayoutRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class OtherLayouts : public testing::TestWithParam<LayoutRow> {};
 

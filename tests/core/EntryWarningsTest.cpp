@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace grimlark;
 using grimlark::test::startupEntry;
 
@@ -15,6 +17,12 @@ struct WarningRow {
     void (*change)(MonsterEntry &);
     std::vector<std::string> warnings;
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const WarningRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 MonsterEntry selected()
 {

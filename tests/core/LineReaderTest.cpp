@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -27,6 +29,12 @@ struct SplitCase {
     std::string input;
     std::vector<std::string> lines;
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const SplitCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 } // namespace
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cstring>
 
@@ -66,6 +68,12 @@ struct DumpRow {
     std::string line;
     const char *fault; ///< what the refusal says, or "" when it loads
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const DumpRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 class SqlDumps : public testing::TestWithParam<DumpRow> {};
 

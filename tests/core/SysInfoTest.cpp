@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <map>
 #include <set>
 
@@ -27,6 +29,12 @@ struct LauncherCase {
     std::set<std::string> existingFiles;
     std::optional<std::string> command;
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const LauncherCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 } // namespace
 

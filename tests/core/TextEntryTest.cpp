@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace grimlark;
 using grimlark::test::splitFields;
 using grimlark::test::startupEntry;
@@ -25,6 +27,12 @@ struct ElementCase {
     ListPosition level, element;
     const char *code;
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const ElementCase &row, std::ostream *out)
+{
+    *out << "code \"" << row.code << '"';
+}
 
 class ElementCode : public testing::TestWithParam<ElementCase> {};
 
@@ -46,6 +54,12 @@ struct ModeCase {
     std::vector<ModeFlag> flags;
     const char *mode;
 };
+
+/// Names the row in test output, instead of dumping its bytes.
+[[maybe_unused]] void PrintTo(const ModeCase &row, std::ostream *out)
+{
+    *out << "Mode " << row.mode;
+}
 
 class ModeSum : public testing::TestWithParam<ModeCase> {};
 

@@ -21,6 +21,8 @@ namespace {
 /// (57 to 73 pixels wide) show their entries whole, also where Windows rounds
 /// each glyph of the face to whole pixels ("Demihuman" takes 55 of them there).
 class GrimlarkStyle final : public QProxyStyle {
+    Q_OBJECT
+
 public:
     GrimlarkStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
@@ -61,6 +63,8 @@ public:
 /// AltGr on Windows and still types its character; shortcuts (the About
 /// dialog's Alt+S) are matched before a key press is delivered, so they still work.
 class AltLetterFilter final : public QObject {
+    Q_OBJECT
+
 public:
     using QObject::QObject;
 
@@ -140,3 +144,5 @@ void applyAppearance(QApplication &app)
 }
 
 } // namespace grimlark::ui
+
+#include "Appearance.moc"

@@ -599,12 +599,11 @@ void frmMain::mnuExit_Click()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    std::int16_t cancel = 0;
-    Form_Unload(cancel);
-    event->setAccepted(cancel == 0); // never set: closing cannot be refused
+    Form_Unload();
+    event->accept(); // closing cannot be refused
 }
 
-void frmMain::Form_Unload(std::int16_t & /*Cancel*/)
+void frmMain::Form_Unload()
 {
     using namespace grimlark::ui;
     rememberPlace(*this, QStringLiteral("editor"));

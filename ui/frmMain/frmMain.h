@@ -144,7 +144,7 @@ protected:
     /// Closes the output window, the About dialog and the browser, then releases
     /// all four references. Runs within this window's closing, which every way of
     /// ending the program goes through, so it runs once per shutdown.
-    void Form_Unload(std::int16_t &Cancel);
+    void Form_Unload();
 
 private:
     void Form_Load();

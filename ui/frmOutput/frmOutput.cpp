@@ -82,12 +82,11 @@ void frmOutput::cmdClose_Click()
 
 void frmOutput::closeEvent(QCloseEvent *event)
 {
-    std::int16_t cancel = 0;
-    Form_Unload(cancel);
-    event->setAccepted(cancel == 0);
+    Form_Unload();
+    event->accept(); // an unload once begun always completes
 }
 
-void frmOutput::Form_Unload(std::int16_t & /*Cancel*/)
+void frmOutput::Form_Unload()
 {
     grimlark::ui::rememberPlace(*this, QStringLiteral("output"));
     hide();

@@ -35,5 +35,5 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     /// Hides the window and empties its reference; runs within the window's
     /// closing (Close, the close box, the editor's shutdown), which destroys it.
-    void Form_Unload(std::int16_t &Cancel);
+    void Form_Unload();
 };
