@@ -18,7 +18,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Builds only the program, not the test suites, before starting it.
+run: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target grimlark
 	./$(BUILD_DIR)/app/grimlark
 
 # The SQL statements are checked against a real MariaDB server that the test
