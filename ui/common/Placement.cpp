@@ -4,12 +4,14 @@
 
 #include "Platform.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <vector>
 
 namespace grimlark::ui {
@@ -30,8 +32,16 @@ void placeBeside(QWidget &window, const QWidget &editor, Side preferred)
     const std::vector<QPoint> candidates = preferred == Side::Below
                                                ? std::vector<QPoint>{below, right, left}
                                                : std::vector<QPoint>{right, left, below};
+    // Nor over another window of the program that is shown already.
+    auto clear = [&window, &editor](const QRect &place) {
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        return std::none_of(shown.begin(), shown.end(), [&](const QWidget *other) {
+            return other != &window && other != &editor && other->isVisible() &&
+                   other->frameGeometry().intersects(place);
+        });
+    };
     for (const QPoint &at : candidates) {
-        if (room.contains(QRect(at, frame))) {
+        if (room.contains(QRect(at, frame)) && clear(QRect(at, frame))) {
             window.move(at);
             return;
         }

@@ -16,8 +16,8 @@ enum class Side { Right, Below };
 /// Moves `window`, about to be shown for the first time, next to `editor` where
 /// the editor's screen has room: on the `preferred` side first, then to the
 /// right, to the left and below, so that it covers neither the editor's fields
-/// nor (with the browser to the right and the output below) the other window.
-/// Left where it is when there is no room.
+/// nor another window of the program already shown (the browser goes right,
+/// the output below). Left where it is when there is no such room.
 void placeBeside(QWidget &window, const QWidget &editor, Side preferred);
 
 /// Puts `window` where it was when the program last remembered it under `key`

@@ -576,12 +576,13 @@ void frmMain::showGenerated()
         warnings << fromUtf8(warning);
 
     frmOutput *output = AppWindows::output.use();
+    output->showWarnings(warnings); // its size, before it is placed
     if (!output->isVisible() && !restorePlace(*output, QStringLiteral("output")))
         placeBeside(*output, *this, Side::Below);
     // Shown before the text is set, so that the text is laid out once, at the
     // box's real width; nothing is drawn in between.
     output->showInFront();
-    output->showText(strGen, warnings);
+    output->showLine(strGen);
 }
 
 void frmMain::mnuAbout_Click()

@@ -53,10 +53,14 @@ frmOutput::frmOutput(QWidget *parent) : QWidget(parent)
     lblWarnings->hide();
 }
 
-void frmOutput::showText(const QString &text, const QStringList &warnings)
+void frmOutput::showLine(const QString &text)
 {
     txtMobInfo->setPlainText(QString());
     txtMobInfo->setLine(text);
+}
+
+void frmOutput::showWarnings(const QStringList &warnings)
+{
     // Below the drawn window, which grows by what the warnings take.
     constexpr int kMargin = 8;
     const int width = px(8295) - 2 * kMargin;

@@ -20,9 +20,12 @@ public:
     /// Shows the window, or brings it to the front when shown, with the keyboard
     /// focus in the text box.
     void showInFront();
-    /// Shows `text` (the whole box replaced) and, under it, what the server will
-    /// not take as meant, one warning a line; no warnings, no extra space.
-    void showText(const QString &text, const QStringList &warnings);
+    /// Shows, under the text, what the server will not take as meant, one
+    /// warning a line; the window grows by what they take (no warnings, no
+    /// extra space), so this comes before the window is placed.
+    void showWarnings(const QStringList &warnings);
+    /// Shows `text` in the box, replacing all it held.
+    void showLine(const QString &text);
 
     LineTextBox *txtMobInfo = nullptr;
     QPushButton *cmdClose = nullptr;
