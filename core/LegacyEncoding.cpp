@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 #include "LegacyEncoding.h"
 
 #include <uchardet.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
 #include "SqlEntry.h"
 
 #include "FieldTable.h"
