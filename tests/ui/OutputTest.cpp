@@ -195,6 +195,12 @@ void OutputTest::warningsShowUnderTheLine()
     session.editor->mnuTextGen->trigger();
     QVERIFY(!warnings->isVisible());
     QCOMPARE(output->height(), 245);
+
+    // The ID already in an open file, with where it stands.
+    session.open(session.writeFile("mob_db.txt", "// monsters\n7000,FOO,Foo\n"));
+    session.editor->mnuTextGen->trigger();
+    QCOMPARE(warnings->text(), QStringLiteral("The ID is already in an open file: ID 7000 is FOO, "
+                                              "mob_db.txt line 2."));
 }
 
 GRIMLARK_UI_TEST_MAIN(OutputTest)

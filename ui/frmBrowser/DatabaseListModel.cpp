@@ -148,17 +148,17 @@ QString DatabaseListModel::whereIsId(const QString &id) const
 {
     if (id.isEmpty())
         return {};
-    const QByteArray wanted = id.toUtf8() + ',';
-    for (int row = 0; row < m_rows; ++row) {
-        const QByteArray line = lineUtf8(row);
-        if (!line.startsWith(wanted))
-            continue;
-        int within = row;
-        const ListedFile *file = locate(within);
-        const QList<QByteArray> fields = line.split(',');
-        return QStringLiteral("ID %1 is %2, %3 line %4")
-            .arg(id, QString::fromUtf8(fields.value(1)), file->name)
-            .arg(within + 1);
+    // Compared as the file's bytes: an ID is digits in any of its encodings.
+    const std::string wanted = toUtf8(id) + ',';
+    for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
+        for (std::size_t row = 0; row < file->lines.lines(); ++row) {
+            const std::string_view line = file->lines.line(row);
+            if (line.substr(0, wanted.size()) != wanted)
+                continue;
+            const std::string_view rest = line.substr(wanted.size());
+            const QString name = text(*file, row, rest.substr(0, rest.find(',')));
+            return QStringLiteral("ID %1 is %2, %3 line %4").arg(id, name, file->name).arg(row + 1);
+        }
     }
     return {};
 }
