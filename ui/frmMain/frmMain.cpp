@@ -62,7 +62,7 @@ struct FrameRow {
     int left, top, width, height, tab;
 };
 
-const FrameRow kFrames[] = {
+constexpr FrameRow kFrames[] = {
     {&frmMain::Frame1, "Frame1", "Basic Properties", 120, 120, 4575, 2175, 0},
     {&frmMain::Frame2, "Frame2", "Combat Properties", 4800, 120, 3975, 3375, 17},
     {&frmMain::Frame3, "Frame3", "Mode Menu", 4800, 3600, 3975, 2655, 47},
@@ -85,7 +85,7 @@ struct TextBoxRow {
 #define TXT(member) &frmMain::txt##member, "txt" #member, &grimlark::MonsterEntry::member
 #define BOX(n) &frmMain::n, #n
 #define LBL(n) &frmMain::n, #n
-const TextBoxRow kTextBoxes[] = {
+constexpr TextBoxRow kTextBoxes[] = {
     {TXT(ID), &frmMain::Frame1, 240, 480, 975, 2, LBL(Label1), 615},
     {TXT(Name), &frmMain::Frame1, 240, 1080, 1815, 4, LBL(Label2), 1095},
     {TXT(JName), &frmMain::Frame1, 240, 1680, 4095, 6, LBL(Label3), 1215},
@@ -153,7 +153,7 @@ struct ListRow {
 
 // All four lists sit in "Combat Properties" at top 2160. They are filled in
 // this order, Scale, Race, Element, element level.
-const ListRow kLists[] = {
+constexpr ListRow kLists[] = {
     {BOX(cmbScale), grimlark::kScaleList, &grimlark::MonsterEntry::Scale, 240, 855, 44},
     {BOX(cmbRace), grimlark::kRaceList, &grimlark::MonsterEntry::Race, 1080, 1095, 45},
     {BOX(cmbElement), grimlark::kElementList, &grimlark::MonsterEntry::Element, 2160, 975, 46},
@@ -168,7 +168,7 @@ struct CheckBoxRow {
 
 // Each mode box is named "chk" and its flag, so one name gives both.
 #define CHK(flag) &frmMain::chk##flag, grimlark::flag
-const CheckBoxRow kCheckBoxes[] = {
+constexpr CheckBoxRow kCheckBoxes[] = {
     {CHK(CanMove), 240, 360, 1095, 48},       {CHK(Looter), 240, 720, 1095, 49},
     {CHK(Aggressive), 240, 1080, 1215, 50},   {CHK(Assist), 240, 1440, 1095, 51},
     {CHK(CastSensor), 240, 1800, 1455, 52},   {CHK(Boss), 240, 2160, 1215, 53},
@@ -177,6 +177,39 @@ const CheckBoxRow kCheckBoxes[] = {
     {CHK(ChangeChase), 1920, 1800, 1455, 58}, {CHK(Angry), 1920, 2160, 1455, 59},
 };
 static_assert(std::size(kCheckBoxes) == grimlark::ModeFlagCount, "one box a mode flag");
+static_assert(std::size(kTextBoxes) == grimlark::kTextFieldCount, "one box a text field");
+
+/// True when no two rows of `rows` hold the same value of `member`.
+template <typename Row, typename Member, std::size_t N>
+constexpr bool allDifferent(const Row (&rows)[N], Member Row::*member)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        for (std::size_t j = i + 1; j < N; ++j)
+            if (rows[i].*member == rows[j].*member)
+                return false;
+    return true;
+}
+static_assert(allDifferent(kTextBoxes, &TextBoxRow::text), "each text member in one box only");
+static_assert(allDifferent(kCheckBoxes, &CheckBoxRow::flag), "each mode flag in one box only");
+
+/// True when every control of the three tables has a tab number of its own.
+constexpr bool tabsUnique()
+{
+    int tabs[std::size(kTextBoxes) + std::size(kLists) + std::size(kCheckBoxes)] = {};
+    std::size_t count = 0;
+    for (const TextBoxRow &row : kTextBoxes)
+        tabs[count++] = row.tab;
+    for (const ListRow &row : kLists)
+        tabs[count++] = row.tab;
+    for (const CheckBoxRow &row : kCheckBoxes)
+        tabs[count++] = row.tab;
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t j = i + 1; j < count; ++j)
+            if (tabs[i] == tabs[j])
+                return false;
+    return true;
+}
+static_assert(tabsUnique(), "each control has a tab number of its own");
 #undef CHK
 #undef TXT
 #undef BOX
