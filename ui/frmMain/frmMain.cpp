@@ -608,7 +608,10 @@ void frmMain::showGenerated()
     for (const std::string &warning : grimlark::entryWarnings(readEntry(), where))
         warnings << fromUtf8(warning);
 
+    const bool made = !AppWindows::output.existing();
     frmOutput *output = AppWindows::output.use();
+    if (made) // its reference empties as soon as it closes
+        connect(output, &frmOutput::closing, this, [] { AppWindows::output.release(); });
     output->showWarnings(warnings); // its size, before it is placed
     if (!output->isVisible() && !restorePlace(*output, QStringLiteral("output")))
         placeBeside(*output, *this, Side::Below);

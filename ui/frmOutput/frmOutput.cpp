@@ -3,7 +3,6 @@
 #include "frmOutput.h"
 
 #include "LineTextBox.h"
-#include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/Placement.h"
 
@@ -94,6 +93,5 @@ void frmOutput::Form_Unload()
 {
     grimlark::ui::rememberPlace(*this, QStringLiteral("output"));
     hide();
-    // The closing under way destroys the window (delete on close).
-    grimlark::ui::AppWindows::output.release();
+    emit closing(); // the closing under way destroys the window (delete on close)
 }

@@ -31,12 +31,18 @@ public:
     QPushButton *cmdClose = nullptr;
     QLabel *lblWarnings = nullptr;
 
+signals:
+    /// The window is closing (Close, the close box, the editor's shutdown): its
+    /// owner lets go of it.
+    void closing();
+
 public slots:
     void cmdClose_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    /// Hides the window and empties its reference; runs within the window's
-    /// closing (Close, the close box, the editor's shutdown), which destroys it.
+    /// Remembers its place, hides the window and says it is closing; runs within
+    /// the window's closing (Close, the close box, the editor's shutdown), which
+    /// destroys it.
     void Form_Unload();
 };
