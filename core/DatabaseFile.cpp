@@ -28,28 +28,25 @@ DatabaseFile::DatabaseFile(std::string bytes) : m_bytes(std::move(bytes))
     m_utf8.reserve(count);
     const char *const base = m_bytes.data();
     // Most files are UTF-8 (or ASCII) throughout: one pass over the whole tells,
-    // and their lines need no test of their own.
-    if (isValidUtf8(text)) {
-        splitLines(text, [this, base](std::string_view line) {
-            m_starts.push_back(static_cast<std::uint32_t>(line.data() - base));
-            m_widest = std::max(m_widest, line.size());
-        });
-        m_utf8.assign(m_starts.size(), true);
-        return;
-    }
-    // The lines that are not UTF-8 tell the file's legacy encoding; a sample of
-    // them is plenty for the byte statistics.
+    // and their lines need no test of their own. Otherwise the lines that are
+    // not UTF-8 tell the file's legacy encoding; a sample of them is plenty for
+    // the byte statistics.
+    const bool allUtf8 = isValidUtf8(text);
     constexpr std::size_t kSample = std::size_t(1) << 20;
     std::string others;
-    splitLines(text, [this, base, &others](std::string_view line) {
+    splitLines(text, [this, base, allUtf8, &others](std::string_view line) {
         m_starts.push_back(static_cast<std::uint32_t>(line.data() - base));
         m_widest = std::max(m_widest, line.size());
+        if (allUtf8)
+            return;
         const bool utf8 = isValidUtf8(line);
         m_utf8.push_back(utf8);
         if (!utf8 && others.size() < kSample)
             others.append(line).push_back('\n');
     });
-    if (!others.empty())
+    if (allUtf8)
+        m_utf8.assign(m_starts.size(), true);
+    else if (!others.empty())
         m_legacy = detectLegacyEncoding(others);
 }
 

@@ -18,11 +18,6 @@ bool isServerNumber(std::string_view text)
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-bool isName(const FieldInfo &field)
-{
-    return field.text == &MonsterEntry::Name || field.text == &MonsterEntry::JName;
-}
-
 } // namespace
 
 std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup)
@@ -43,7 +38,7 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
         if (!field.text)
             continue;
         const std::string &value = entry.*field.text;
-        if (!isName(field) && !isServerNumber(value))
+        if (!isNameField(field) && !isServerNumber(value))
             add(numbers, std::string(field.caption) + " " + quoteValue(value));
         if (value.find(',') != std::string::npos)
             add(commas, field.caption);

@@ -25,6 +25,13 @@ struct FieldInfo {
 constexpr int kFieldCount = 57;
 constexpr int kTextFieldCount = 53;
 
+/// True for the two names (`Name`, `JName`): the only fields that the servers
+/// keep as text; every other one they read as a number.
+constexpr bool isNameField(const FieldInfo &field)
+{
+    return field.text == &MonsterEntry::Name || field.text == &MonsterEntry::JName;
+}
+
 /// The fields of the text entry in line order; the generator, the loader and the
 /// editor window all read it.
 extern const std::array<FieldInfo, kFieldCount> kFields;

@@ -25,12 +25,6 @@ bool isPlainInteger(std::string_view text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-/// True for a column that holds text: the two names.
-bool isTextColumn(const FieldInfo &field)
-{
-    return field.text == &MonsterEntry::Name || field.text == &MonsterEntry::JName;
-}
-
 void appendLiteral(std::string &out, std::string_view text)
 {
     bool quotable = true;
@@ -204,12 +198,12 @@ std::string BuildSqlEntry(const MonsterEntry &entry)
         appendFieldValue(value, field, entry);
         if (&field != &kFields.front())
             values += ',';
-        if (!isTextColumn(field) && isPlainInteger(value)) {
+        if (!isNameField(field) && isPlainInteger(value)) {
             values += value;
             continue;
         }
         appendLiteral(values, value);
-        if (!isTextColumn(field))
+        if (!isNameField(field))
             textInNumbers += std::string(textInNumbers.empty() ? "" : ", ") + field.caption;
     }
     std::string statement;

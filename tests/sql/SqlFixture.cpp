@@ -93,9 +93,7 @@ int main(int argc, char **argv)
         for (const FieldInfo &field : kFields) {
             std::string value;
             appendFieldValue(value, field, entry);
-            const bool text =
-                field.text == &MonsterEntry::Name || field.text == &MonsterEntry::JName;
-            if (!text)
+            if (!isNameField(field))
                 value = storedAsNumber(value, &field == &kFields.front());
             row += (row.empty() ? "" : "\t") + hex(value);
         }
