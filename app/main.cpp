@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
-#include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Placement.h"
@@ -167,11 +166,12 @@ int main(int argc, char *argv[])
     // Lets Wayland desktops match the windows to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grimlark.Grimlark"));
 
-    grimlark::ui::quitOnTerminationSignals(&app, [] {
-        if (frmMain *editor = grimlark::ui::AppWindows::editor.existing())
+    // The editor deletes itself once closed; a closed one is hidden.
+    const QPointer<frmMain> editor = new frmMain;
+    grimlark::ui::quitOnTerminationSignals(&app, [editor] {
+        if (editor && editor->isVisible())
             editor->close();
     });
-    frmMain *editor = grimlark::ui::AppWindows::editor.use();
     editor->show();
     if (!files.isEmpty()) // once the window manager has put the editor on screen
         grimlark::ui::whenOnScreen(*editor, [editor, files] { editor->openFiles(files); });

@@ -8,7 +8,6 @@
 #include "BenchData.h"
 
 #include "core/Registry.h"
-#include "ui/common/AppWindows.h"
 #include "ui/common/Platform.h"
 #include "ui/frmBrowser/DatabaseListModel.h"
 #include "ui/frmBrowser/frmBrowser.h"
@@ -33,6 +32,8 @@
 #include <QScrollBar>
 
 using namespace grimlark;
+using grimlark::test::control;
+using grimlark::test::window;
 
 namespace {
 
@@ -60,7 +61,7 @@ void flush()
 
 void closeBrowser()
 {
-    if (frmBrowser *browser = ui::AppWindows::browser.existing())
+    if (frmBrowser *browser = window<frmBrowser>())
         browser->close();
     flush();
 }
@@ -81,7 +82,7 @@ void OpenDatabaseFile_FirstOpen(benchmark::State &state)
     platform.path = QString::fromStdString(bench::databaseFile(lines));
     const auto bytes = static_cast<double>(bench::readAll(platform.path.toStdString()).size());
     ui::Platform::setCurrent(&platform);
-    frmMain *editor = ui::AppWindows::editor.use();
+    frmMain *editor = window<frmMain>() ? window<frmMain>() : new frmMain;
     editor->show(); // reading goes on only while the editor is open
 
     long growth = 0;
@@ -95,7 +96,7 @@ void OpenDatabaseFile_FirstOpen(benchmark::State &state)
         openAndShow(*editor);
 
         state.PauseTiming();
-        if (ui::AppWindows::browser.existing()->model()->rowCount() != lines)
+        if (window<frmBrowser>()->model()->rowCount() != lines)
             state.SkipWithError("not every line was listed");
         growth = std::max(growth, bench::peakResidentBytes() - idle);
         state.ResumeTiming();
@@ -113,7 +114,7 @@ void OpenDatabaseFile_SecondOpen(benchmark::State &state)
     PathPlatform platform;
     platform.path = QString::fromStdString(bench::databaseFile(lines));
     ui::Platform::setCurrent(&platform);
-    frmMain *editor = ui::AppWindows::editor.use();
+    frmMain *editor = window<frmMain>() ? window<frmMain>() : new frmMain;
     editor->show(); // reading goes on only while the editor is open
 
     for (auto _ : state) {
@@ -121,8 +122,8 @@ void OpenDatabaseFile_SecondOpen(benchmark::State &state)
         closeBrowser();
         openAndShow(*editor); // the browser now holds the file once
         // Select a line of the first file, so that the view has to keep track of it.
-        frmBrowser *browser = ui::AppWindows::browser.existing();
-        browser->lstDB->setCurrentIndex(browser->model()->index(lines / 2));
+        frmBrowser *browser = window<frmBrowser>();
+        control<QListView>(browser, "lstDB")->setCurrentIndex(browser->model()->index(lines / 2));
         state.ResumeTiming();
 
         openAndShow(*editor); // its lines go in before the existing ones
@@ -200,12 +201,13 @@ void TextEntry_LongLine_Shown(benchmark::State &state)
     auto *editor = new frmMain;
     fillWithLongFields(*editor);
     for (auto _ : state) {
-        editor->mnuTextGen->trigger();
+        control<QAction>(editor, "mnuTextGen")->trigger();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(
-            ui::AppWindows::output.existing()->txtMobInfo->verticalScrollBar()->maximum());
+        benchmark::DoNotOptimize(control<LineTextBox>(window<frmOutput>(), "txtMobInfo")
+                                     ->verticalScrollBar()
+                                     ->maximum());
         state.PauseTiming();
-        ui::AppWindows::output.existing()->close();
+        window<frmOutput>()->close();
         flush();
         state.ResumeTiming();
     }

@@ -6,7 +6,6 @@
 #include "UiTestSupport.h"
 
 #include "core/Registry.h"
-#include "ui/common/AppWindows.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmMain/frmMain.h"
 
@@ -18,7 +17,7 @@
 using namespace grimlark::test;
 frmAbout *existingAbout()
 {
-    return grimlark::ui::AppWindows::about.existing();
+    return window<frmAbout>();
 }
 
 namespace {
@@ -41,23 +40,28 @@ private slots:
 void AboutTest::showsTitleVersionAndDescription()
 {
     UiSession session;
-    session.editor->mnuAbout->trigger();
+    control<QAction>(session.editor, "mnuAbout")->trigger();
     frmAbout *about = existingAbout();
     QVERIFY(about && about->isVisible());
     QVERIFY(!about->parentWidget());
     QVERIFY(!about->isModal());
     QCOMPARE(about->windowTitle(), QStringLiteral("About Grimlark"));
-    QCOMPARE(about->lblTitle->text(), QStringLiteral("Grimlark"));
-    QCOMPARE(about->lblVersion->text(), QStringLiteral("Version 1.0.4"));
-    QCOMPARE(about->lblDescription->text(),
+    QCOMPARE(control<QLabel>(about, "lblTitle")->text(), QStringLiteral("Grimlark"));
+    QCOMPARE(control<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 1.0.4"));
+    QCOMPARE(control<QLabel>(about, "lblDescription")->text(),
              QStringLiteral("Grimlark is a monster creation automation tool for Ragnarok Online "
                             "servers running Freya and Athena server emulation software."));
-    QVERIFY(about->Label1->text().contains(QLatin1String("requests and suggestions")));
-    QCOMPARE(about->cmdSysInfo->text(), QStringLiteral("&System Info..."));
-    QVERIFY(about->lblDisclaimer->y() >= about->height()); // below the client area
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(about->cmdOK));
+    QVERIFY(control<QLabel>(about, "Label1")
+                ->text()
+                .contains(QLatin1String("requests and suggestions")));
+    QCOMPARE(control<QPushButton>(about, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+    QVERIFY(control<QLabel>(about, "lblDisclaimer")->y() >=
+            about->height()); // below the client area
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget *>(control<QPushButton>(about, "cmdOK")));
     for (QLabel *label : about->findChildren<QLabel *>()) {
-        if (label == about->lblDisclaimer || label == about->picIcon)
+        if (label == control<QLabel>(about, "lblDisclaimer") ||
+            label == control<QLabel>(about, "picIcon"))
             continue;
         QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
                  qPrintable(label->objectName())); // the text shows whole
@@ -67,9 +71,9 @@ void AboutTest::showsTitleVersionAndDescription()
 void AboutTest::helpAboutTwiceShowsOneDialog()
 {
     UiSession session;
-    session.editor->mnuAbout->trigger();
+    control<QAction>(session.editor, "mnuAbout")->trigger();
     frmAbout *first = existingAbout();
-    session.editor->mnuAbout->trigger();
+    control<QAction>(session.editor, "mnuAbout")->trigger();
     QCOMPARE(existingAbout(), first);
     int dialogs = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
@@ -90,11 +94,11 @@ void AboutTest::everyWayOfClosingDestroysIt()
 {
     QFETCH(QString, how);
     UiSession session;
-    session.editor->mnuAbout->trigger();
+    control<QAction>(session.editor, "mnuAbout")->trigger();
     QPointer<frmAbout> about = existingAbout();
     QVERIFY(QTest::qWaitForWindowExposed(about));
     if (how == QLatin1String("OK"))
-        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     else if (how == QLatin1String("Enter"))
         QTest::keyClick(about, Qt::Key_Return);
     else if (how == QLatin1String("Esc"))
@@ -104,9 +108,10 @@ void AboutTest::everyWayOfClosingDestroysIt()
     flushDeletes();
     QVERIFY(about.isNull());
 
-    session.editor->mnuAbout->trigger();
+    control<QAction>(session.editor, "mnuAbout")->trigger();
     QVERIFY(existingAbout() && existingAbout()->isVisible());
-    QCOMPARE(existingAbout()->lblVersion->text(), QStringLiteral("Version 1.0.4"));
+    QCOMPARE(control<QLabel>(existingAbout(), "lblVersion")->text(),
+             QStringLiteral("Version 1.0.4"));
 }
 
 void AboutTest::systemInfo_data()
@@ -148,8 +153,8 @@ void AboutTest::systemInfo()
         platform.files.insert(QStringLiteral("C:\\Tools\\MSINFO32.EXE"));
     platform.canStart = canStart;
 
-    session.editor->mnuAbout->trigger();
-    QTest::mouseClick(existingAbout()->cmdSysInfo, Qt::LeftButton);
+    control<QAction>(session.editor, "mnuAbout")->trigger();
+    QTest::mouseClick(control<QPushButton>(existingAbout(), "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(platform.started, started.isEmpty() ? QStringList() : QStringList{started});
     QCOMPARE(platform.messages, unavailable ? QStringList{kUnavailable} : QStringList());
     QVERIFY(existingAbout()->isVisible()); // the dialog stays as it was

@@ -7,7 +7,6 @@
 #include "UiTestSupport.h"
 
 #include "tests/common/Fixtures.h"
-#include "ui/common/AppWindows.h"
 #include "ui/common/DropDownList.h"
 #include "ui/common/FileNames.h"
 #include "ui/frmBrowser/DatabaseListModel.h"
@@ -44,7 +43,7 @@ using namespace grimlark::test;
 
 frmBrowser *existingBrowser()
 {
-    return grimlark::ui::AppWindows::browser.existing();
+    return window<frmBrowser>();
 }
 
 namespace {
@@ -56,7 +55,7 @@ const QByteArray kPoring = "1002,PORING,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,3
 QStringList itemsOf(frmBrowser *browser)
 {
     QStringList items;
-    const QAbstractItemModel *model = browser->lstDB->model();
+    const QAbstractItemModel *model = control<QListView>(browser, "lstDB")->model();
     for (int row = 0; row < model->rowCount(); ++row)
         items << model->index(row, 0).data().toString();
     return items;
@@ -64,9 +63,9 @@ QStringList itemsOf(frmBrowser *browser)
 
 void select(frmBrowser *browser, int row)
 {
-    const QModelIndex index = browser->lstDB->model()->index(row, 0);
-    QTest::mouseClick(browser->lstDB->viewport(), Qt::LeftButton, {},
-                      browser->lstDB->visualRect(index).center());
+    const QModelIndex index = control<QListView>(browser, "lstDB")->model()->index(row, 0);
+    QTest::mouseClick(control<QListView>(browser, "lstDB")->viewport(), Qt::LeftButton, {},
+                      control<QListView>(browser, "lstDB")->visualRect(index).center());
 }
 
 } // namespace
@@ -232,9 +231,9 @@ void BrowserTest::newLinesAreInView()
     for (int i = 0; i < 500; ++i)
         many += QByteArray::number(i) + '\n';
     session.open(session.writeFile("one.txt", many));
-    existingBrowser()->lstDB->scrollToBottom();
+    control<QListView>(existingBrowser(), "lstDB")->scrollToBottom();
     session.open(session.writeFile("two.txt", "first\nsecond\n"));
-    QCOMPARE(existingBrowser()->lstDB->indexAt(QPoint(2, 2)).row(), 0);
+    QCOMPARE(control<QListView>(existingBrowser(), "lstDB")->indexAt(QPoint(2, 2)).row(), 0);
 }
 
 // What a file manager drops, or names on the command line, opens as File > Open.
@@ -255,7 +254,7 @@ void BrowserTest::droppedFilesOpenInOrder()
     data->setUrls({first, QUrl::fromLocalFile(two + QStringLiteral(".gone"))});
     data->setText(QStringLiteral("not for the field"));
     // Dropped on a field: the files open, the field keeps its text.
-    QLineEdit *field = session.editor->txtSP;
+    QLineEdit *field = control<QLineEdit>(session.editor, "txtSP");
     const QString before = field->text();
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(field, &enter);
@@ -278,8 +277,8 @@ void BrowserTest::dialogRemembersTheLastPath()
     UiSession session;
     const QString path = session.writeFile("db.txt", "1\n");
     session.open(path);
-    session.editor->mnuOpen->trigger(); // cancelled
-    session.editor->mnuOpen->trigger();
+    control<QAction>(session.editor, "mnuOpen")->trigger(); // cancelled
+    control<QAction>(session.editor, "mnuOpen")->trigger();
 #ifdef Q_OS_WIN
     const QString first = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 #else
@@ -305,9 +304,10 @@ void BrowserTest::nonUtf8FileLoadsByteForCharacter()
     QCOMPARE(itemsOf(browser).first(), QString::fromLatin1("// r\xE9sum\xE9"));
     QCOMPARE(itemsOf(browser).last(), QStringLiteral("// caf\u00E9"));
     select(browser, 1);
-    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
-    QCOMPARE(session.editor->txtName->text(), QString::fromLatin1("P\xE9RING"));
-    session.editor->mnuTextGen->trigger();
+    QTest::mouseClick(control<QPushButton>(browser, "cmdLoad"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtName")->text(),
+             QString::fromLatin1("P\xE9RING"));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     QCOMPARE(session.editor->strGen, QString::fromLatin1(line));
 }
 
@@ -317,17 +317,21 @@ void BrowserTest::loadingFillsTheEditor()
     session.open(session.writeFile("db.txt", "// monsters\n" + kPoring + "\n"));
     frmBrowser *browser = existingBrowser();
     select(browser, 1);
-    QCOMPARE(session.editor->txtID->text(), QStringLiteral("7000")); // clicking only selects
-    browser->cmdLoad->setFocus();
-    QTest::keyClick(browser->cmdLoad, Qt::Key_Return); // Enter presses the focused button
+    QCOMPARE(control<QLineEdit>(session.editor, "txtID")->text(),
+             QStringLiteral("7000")); // clicking only selects
+    control<QPushButton>(browser, "cmdLoad")->setFocus();
+    QTest::keyClick(control<QPushButton>(browser, "cmdLoad"),
+                    Qt::Key_Return); // Enter presses the focused button
 
     frmMain *editor = session.editor;
     QVERIFY(session.platform.messages.isEmpty());
-    QCOMPARE(editor->txtID->text(), QStringLiteral("1002"));
-    QCOMPARE(editor->txtJName->text(), QStringLiteral("Poring"));
-    QVERIFY(editor->chkCanMove->isChecked() && editor->chkLooter->isChecked() &&
-            editor->chkCanAttack->isChecked() && !editor->chkAggressive->isChecked());
-    editor->mnuTextGen->trigger();
+    QCOMPARE(control<QLineEdit>(editor, "txtID")->text(), QStringLiteral("1002"));
+    QCOMPARE(control<QLineEdit>(editor, "txtJName")->text(), QStringLiteral("Poring"));
+    QVERIFY(control<QCheckBox>(editor, "chkCanMove")->isChecked() &&
+            control<QCheckBox>(editor, "chkLooter")->isChecked() &&
+            control<QCheckBox>(editor, "chkCanAttack")->isChecked() &&
+            !control<QCheckBox>(editor, "chkAggressive")->isChecked());
+    control<QAction>(editor, "mnuTextGen")->trigger();
     QCOMPARE(editor->strGen, QString::fromLatin1(kPoring));
 
     // A U+FEFF that starts a field is a character of it, not a byte-order mark.
@@ -335,9 +339,9 @@ void BrowserTest::loadingFillsTheEditor()
     marked.replace(",PORING,", ",\xEF\xBB\xBFPORING,");
     session.open(session.writeFile("marked.txt", marked + "\n"));
     select(browser, 0);
-    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
-    QCOMPARE(editor->txtName->text(), QStringLiteral("\uFEFFPORING"));
-    editor->mnuTextGen->trigger();
+    QTest::mouseClick(control<QPushButton>(browser, "cmdLoad"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(editor, "txtName")->text(), QStringLiteral("\uFEFFPORING"));
+    control<QAction>(editor, "mnuTextGen")->trigger();
     QCOMPARE(editor->strGen.toUtf8(), marked);
 }
 
@@ -364,15 +368,15 @@ void BrowserTest::refusedLinesLeaveTheEditorAsItWas()
     QFETCH(QByteArray, line);
     QFETCH(QString, message);
     UiSession session;
-    session.editor->txtID->setText(QStringLiteral("edited"));
-    session.editor->cmbRace->setCurrentIndex(4);
-    session.editor->chkBoss->setChecked(true);
+    control<QLineEdit>(session.editor, "txtID")->setText(QStringLiteral("edited"));
+    control<QComboBox>(session.editor, "cmbRace")->setCurrentIndex(4);
+    control<QCheckBox>(session.editor, "chkBoss")->setChecked(true);
     const grimlark::MonsterEntry before = session.editor->readEntry();
 
     session.open(session.writeFile("db.txt", (line.isEmpty() ? kPoring : line) + "\n"));
     if (!line.isEmpty())
         select(existingBrowser(), 0);
-    QTest::mouseClick(existingBrowser()->cmdLoad, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
 
     QCOMPARE(session.platform.messages.size(), 1);
     QVERIFY2(session.platform.messages.first().contains(message),
@@ -461,10 +465,10 @@ void BrowserTest::badInputNeverHarmsTheFile()
         return;
     }
     QVERIFY(existingBrowser() && existingBrowser()->isVisible());
-    QCOMPARE(existingBrowser()->lstDB->model()->rowCount(), items);
+    QCOMPARE(control<QListView>(existingBrowser(), "lstDB")->model()->rowCount(), items);
     // Load the first line: refused or loaded, never a crash.
     select(existingBrowser(), 0);
-    QTest::mouseClick(existingBrowser()->cmdLoad, Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
 
     QFile file(path); // Grimlark never writes a file
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -491,8 +495,8 @@ void BrowserTest::legacyEncodingsAreDecoded()
     const QString name = QString::fromUtf8(names.firstName);
     QVERIFY2(itemsOf(browser).first().contains(name), qPrintable(itemsOf(browser).first()));
     select(browser, 0);
-    QTest::mouseClick(browser->cmdLoad, Qt::LeftButton);
-    QCOMPARE(session.editor->txtJName->text(), name);
+    QTest::mouseClick(control<QPushButton>(browser, "cmdLoad"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtJName")->text(), name);
 
     auto *model = browser->model();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -506,23 +510,24 @@ void BrowserTest::findSelectsTheNextLineHoldingTheText()
     session.open(
         session.writeFile("db.txt", "// monsters\n1001,SCORPION\n1002,PORING\n1003,poring\n"));
     frmBrowser *browser = existingBrowser();
-    QTest::keyClick(browser->lstDB, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClick(control<QListView>(browser, "lstDB"), Qt::Key_F, Qt::ControlModifier);
     auto *find = browser->findChild<QDialog *>("dlgFind");
     QVERIFY(find && find->isVisible());
     find->findChild<QLineEdit *>("txtFindWhat")->setText(QStringLiteral("PORING"));
     QTest::mouseClick(find->findChild<QPushButton *>("cmdFindNext"), Qt::LeftButton);
-    QCOMPARE(browser->lstDB->currentIndex().row(), 2);
-    QTest::keyClick(browser->lstDB, Qt::Key_F3); // any case: the next one
-    QCOMPARE(browser->lstDB->currentIndex().row(), 3);
+    QCOMPARE(control<QListView>(browser, "lstDB")->currentIndex().row(), 2);
+    QTest::keyClick(control<QListView>(browser, "lstDB"), Qt::Key_F3); // any case: the next one
+    QCOMPARE(control<QListView>(browser, "lstDB")->currentIndex().row(), 3);
     find->findChild<QCheckBox *>("chkMatchCase")->setChecked(true);
-    QTest::keyClick(browser->lstDB, Qt::Key_F3, Qt::ShiftModifier); // back, this case only
-    QCOMPARE(browser->lstDB->currentIndex().row(), 2);
+    QTest::keyClick(control<QListView>(browser, "lstDB"), Qt::Key_F3,
+                    Qt::ShiftModifier); // back, this case only
+    QCOMPARE(control<QListView>(browser, "lstDB")->currentIndex().row(), 2);
     QVERIFY(session.platform.messages.isEmpty());
 
     find->findChild<QLineEdit *>("txtFindWhat")->setText(QStringLiteral("MARTIN"));
     QTest::mouseClick(find->findChild<QPushButton *>("cmdFindNext"), Qt::LeftButton);
     QCOMPARE(session.platform.messages, QStringList{"Cannot find \"MARTIN\"."});
-    QCOMPARE(browser->lstDB->currentIndex().row(), 2);
+    QCOMPARE(control<QListView>(browser, "lstDB")->currentIndex().row(), 2);
 }
 
 // A double-click or Enter on a row loads it as the button does; hovering shows
@@ -534,14 +539,15 @@ void BrowserTest::doubleClickOrEnterLoadsTheRow()
     UiSession session;
     session.open(session.writeFile("db.txt", "// monsters\n" + marked + "\n" + kPoring + "\n"));
     frmBrowser *browser = existingBrowser();
-    const QModelIndex row = browser->lstDB->model()->index(1, 0);
+    const QModelIndex row = control<QListView>(browser, "lstDB")->model()->index(1, 0);
     select(browser, 1); // a double-click begins with a click
-    QTest::mouseDClick(browser->lstDB->viewport(), Qt::LeftButton, {},
-                       browser->lstDB->visualRect(row).center());
-    QCOMPARE(session.editor->txtJName->text(), QStringLiteral("<b>Poring</b>"));
+    QTest::mouseDClick(control<QListView>(browser, "lstDB")->viewport(), Qt::LeftButton, {},
+                       control<QListView>(browser, "lstDB")->visualRect(row).center());
+    QCOMPARE(control<QLineEdit>(session.editor, "txtJName")->text(),
+             QStringLiteral("<b>Poring</b>"));
     select(browser, 2);
-    QTest::keyClick(browser->lstDB, Qt::Key_Return);
-    QCOMPARE(session.editor->txtJName->text(), QStringLiteral("Poring"));
+    QTest::keyClick(control<QListView>(browser, "lstDB"), Qt::Key_Return);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtJName")->text(), QStringLiteral("Poring"));
     const QString tip = row.data(Qt::ToolTipRole).toString();
     QVERIFY2(tip.contains("db.txt</b>, line 2") && tip.contains("&lt;b&gt;Poring&lt;/b&gt;"),
              qPrintable(tip));
@@ -556,7 +562,7 @@ void BrowserTest::stalledReadIsCancelledAtOnce()
     // Never made: the stalled reader does not look at it (nor could Windows name it).
     session.platform.openAnswers << QFileInfo(session.writeFile("x", "")).absolutePath() +
                                         QStringLiteral("/<b>stuck.txt");
-    session.editor->mnuOpen->trigger();
+    control<QAction>(session.editor, "mnuOpen")->trigger();
     QDialog *progress = nullptr;
     QTRY_VERIFY((progress = session.editor->findChild<QDialog *>("dlgProgress")) &&
                 progress->isVisible());

@@ -8,7 +8,6 @@
 #include "core/CodeTables.h"
 #include "core/FieldTable.h"
 #include "tests/common/Fixtures.h"
-#include "ui/common/AppWindows.h"
 #include "ui/common/DropDownList.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
@@ -41,7 +40,7 @@ QStringList fieldsOf(const QString &line)
 
 QString generate(frmMain *editor)
 {
-    editor->mnuTextGen->trigger();
+    control<QAction>(editor, "mnuTextGen")->trigger();
     return editor->strGen;
 }
 
@@ -90,28 +89,32 @@ void EditorTest::startsWithTheSampleMonster()
         QCOMPARE(list->currentText(), QString::fromLatin1(caption));
         QCOMPARE(list->currentIndex(), -1);
     }
-    for (QCheckBox *box : editor->Frame3->findChildren<QCheckBox *>())
+    for (QCheckBox *box : control<QGroupBox>(editor, "Frame3")->findChildren<QCheckBox *>())
         QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(editor->txtID));
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget *>(control<QLineEdit>(editor, "txtID")));
 }
 
 void EditorTest::listsHoldTheirEntriesInCodeOrder()
 {
     UiSession session;
     const std::pair<DropDownList *, const grimlark::CodeList *> lists[] = {
-        {session.editor->cmbScale, &grimlark::kScaleList},
-        {session.editor->cmbRace, &grimlark::kRaceList},
-        {session.editor->cmbElement, &grimlark::kElementList},
-        {session.editor->cmbELvl, &grimlark::kElementLevelList},
+        {control<DropDownList>(session.editor, "cmbScale"), &grimlark::kScaleList},
+        {control<DropDownList>(session.editor, "cmbRace"), &grimlark::kRaceList},
+        {control<DropDownList>(session.editor, "cmbElement"), &grimlark::kElementList},
+        {control<DropDownList>(session.editor, "cmbELvl"), &grimlark::kElementLevelList},
     };
     for (const auto &[list, codes] : lists) {
         QCOMPARE(list->count(), codes->size());
         for (int i = 0; i < list->count(); ++i)
             QCOMPARE(list->itemText(i), QString::fromStdString(codes->entries[size_t(i)]));
     }
-    QCOMPARE(session.editor->cmbRace->itemText(0), QStringLiteral("Formless"));
-    QCOMPARE(session.editor->cmbRace->itemText(11), QStringLiteral("Non-Boss"));
-    QCOMPARE(session.editor->cmbElement->itemText(9), QStringLiteral("Undead"));
+    QCOMPARE(control<DropDownList>(session.editor, "cmbRace")->itemText(0),
+             QStringLiteral("Formless"));
+    QCOMPARE(control<DropDownList>(session.editor, "cmbRace")->itemText(11),
+             QStringLiteral("Non-Boss"));
+    QCOMPARE(control<DropDownList>(session.editor, "cmbElement")->itemText(9),
+             QStringLiteral("Undead"));
 }
 
 void EditorTest::textEntryAfterStartGivesTheStartupLine()
@@ -154,8 +157,9 @@ void EditorTest::controlsGiveTheirCodes()
     frmMain *editor = session.editor;
     for (const QString &name : ticked)
         QTest::mouseClick(find<QCheckBox>(editor, name), Qt::LeftButton);
-    DropDownList *lists[] = {editor->cmbScale, editor->cmbRace, editor->cmbElement,
-                             editor->cmbELvl};
+    DropDownList *lists[] = {
+        control<DropDownList>(editor, "cmbScale"), control<DropDownList>(editor, "cmbRace"),
+        control<DropDownList>(editor, "cmbElement"), control<DropDownList>(editor, "cmbELvl")};
     for (int i = 0; i < 4; ++i)
         if (positions[i] >= 0)
             lists[i]->setCurrentIndex(positions[i]); // as picking the entry does
@@ -165,7 +169,7 @@ void EditorTest::controlsGiveTheirCodes()
 void EditorTest::textTypedIntoAListIsNeverUsed()
 {
     UiSession session;
-    DropDownList *scale = session.editor->cmbScale;
+    DropDownList *scale = control<DropDownList>(session.editor, "cmbScale");
     scale->lineEdit()->selectAll();
     QTest::keyClicks(scale->lineEdit(), QStringLiteral("Large"));
     QTest::keyClick(scale->lineEdit(), Qt::Key_Return);
@@ -192,7 +196,7 @@ void EditorTest::fieldsKeepAnyLength()
 void EditorTest::altWithALetterNeverTypes()
 {
     UiSession session;
-    QLineEdit *id = session.editor->txtID;
+    QLineEdit *id = control<QLineEdit>(session.editor, "txtID");
     id->setFocus();
     id->setCursorPosition(0);
     for (const Qt::Key key : {Qt::Key_F, Qt::Key_G, Qt::Key_X})
@@ -220,21 +224,20 @@ void EditorTest::exitClosesEveryWindow()
     UiSession session;
     QPointer<frmMain> editor = session.editor;
     if (othersOpen) {
-        editor->mnuTextGen->trigger();
-        editor->mnuAbout->trigger();
+        control<QAction>(editor, "mnuTextGen")->trigger();
+        control<QAction>(editor, "mnuAbout")->trigger();
         session.open(session.writeFile("db.txt", "1001,A,A\n"));
-        QVERIFY(AppWindows::output.existing() && AppWindows::about.existing() &&
-                AppWindows::browser.existing());
+        QVERIFY(window<frmOutput>() && window<frmAbout>() && window<frmBrowser>());
     }
     if (byMenu)
-        editor->mnuExit->trigger();
+        control<QAction>(editor, "mnuExit")->trigger();
     else
         editor->close();
     flushDeletes();
 
     QVERIFY(editor.isNull());
-    QVERIFY(!AppWindows::editor.existing() && !AppWindows::output.existing() &&
-            !AppWindows::about.existing() && !AppWindows::browser.existing());
+    QVERIFY(!window<frmMain>() && !window<frmOutput>() && !window<frmAbout>() &&
+            !window<frmBrowser>());
     QVERIFY(QApplication::topLevelWidgets().isEmpty()); // which is what ends the program
 }
 
@@ -311,12 +314,12 @@ void EditorTest::tabWalksTheFieldsInTheirNumberedOrder()
             fields.insert(widget);
     // The focus chain is the Tab order; it returns to where it started.
     QStringList walk;
-    QWidget *widget = editor->txtID;
+    QWidget *widget = control<QLineEdit>(editor, "txtID");
     do {
         if (fields.contains(widget))
             walk << widget->objectName();
         widget = widget->nextInFocusChain();
-    } while (widget != editor->txtID && walk.size() <= fields.size());
+    } while (widget != control<QLineEdit>(editor, "txtID") && walk.size() <= fields.size());
 
     const int count = grimlark::kTextFieldCount + 4 + grimlark::ModeFlagCount;
     QCOMPARE(fields.size(), count);
@@ -353,15 +356,17 @@ void EditorTest::placesAndTheLastFileAreKeptBetweenRuns()
     session.editor->close(); // the program ends: its places are remembered
     flushDeletes();
 
-    frmMain *next = grimlark::ui::AppWindows::editor.use(); // the next run
+    const QPointer<frmMain> next = new frmMain; // the next run
     next->show();
     QCOMPARE(next->pos(), place);
     session.platform.openAnswers.clear();
-    next->mnuOpen->trigger(); // cancelled
+    control<QAction>(next, "mnuOpen")->trigger(); // cancelled
     QCOMPARE(session.platform.openStartPaths.last(), path);
-    QCOMPARE(next->mnuOpen->shortcut(), QKeySequence(QKeySequence::Open));
-    QCOMPARE(next->mnuTextGen->shortcut(), QKeySequence(QStringLiteral("Ctrl+G")));
-    QCOMPARE(next->mnuSQLGen->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+G")));
+    QCOMPARE(control<QAction>(next, "mnuOpen")->shortcut(), QKeySequence(QKeySequence::Open));
+    QCOMPARE(control<QAction>(next, "mnuTextGen")->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+G")));
+    QCOMPARE(control<QAction>(next, "mnuSQLGen")->shortcut(),
+             QKeySequence(QStringLiteral("Ctrl+Shift+G")));
 }
 
 GRIMLARK_UI_TEST_MAIN(EditorTest)

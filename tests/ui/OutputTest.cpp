@@ -5,7 +5,6 @@
 
 #include "UiTestSupport.h"
 
-#include "ui/common/AppWindows.h"
 #include "ui/frmMain/frmMain.h"
 #include "ui/frmOutput/LineTextBox.h"
 #include "ui/frmOutput/frmOutput.h"
@@ -24,7 +23,7 @@
 using namespace grimlark::test;
 frmOutput *existingOutput()
 {
-    return grimlark::ui::AppWindows::output.existing();
+    return window<frmOutput>();
 }
 
 class OutputTest : public QObject {
@@ -45,31 +44,35 @@ void OutputTest::firstTextEntryShowsTheLineWithFocus()
 {
     UiSession session;
     QVERIFY(!existingOutput());
-    session.editor->mnuTextGen->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     frmOutput *output = existingOutput();
     QVERIFY(output);
     QVERIFY(output->isVisible());
     QCOMPARE(output->windowTitle(), QStringLiteral("Code Output"));
-    QCOMPARE(output->txtMobInfo->toPlainText(), session.editor->strGen);
+    QCOMPARE(control<LineTextBox>(output, "txtMobInfo")->toPlainText(), session.editor->strGen);
     QVERIFY(!session.editor->strGen.isEmpty());
     // A window of its own, not a transient of the editor.
     QVERIFY(!output->parentWidget());
     QVERIFY(!output->windowHandle() || !output->windowHandle()->transientParent());
-    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(output->txtMobInfo));
+    QTRY_COMPARE(QApplication::focusWidget(),
+                 static_cast<QWidget *>(control<LineTextBox>(output, "txtMobInfo")));
 }
 
 void OutputTest::secondTextEntryReusesTheWindow()
 {
     UiSession session;
-    session.editor->mnuTextGen->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     QPointer<frmOutput> first = existingOutput();
-    QTest::keyClicks(first->txtMobInfo, QStringLiteral("typed by the user"));
+    QTest::keyClicks(control<LineTextBox>(first, "txtMobInfo"),
+                     QStringLiteral("typed by the user"));
 
-    session.editor->txtID->setText(QStringLiteral("7001"));
-    session.editor->mnuTextGen->trigger();
+    control<QLineEdit>(session.editor, "txtID")->setText(QStringLiteral("7001"));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     QCOMPARE(existingOutput(), first.data());
-    QCOMPARE(first->txtMobInfo->toPlainText(), session.editor->strGen);
-    QVERIFY(first->txtMobInfo->toPlainText().startsWith(QLatin1String("7001,")));
+    QCOMPARE(control<LineTextBox>(first, "txtMobInfo")->toPlainText(), session.editor->strGen);
+    QVERIFY(control<LineTextBox>(first, "txtMobInfo")
+                ->toPlainText()
+                .startsWith(QLatin1String("7001,")));
 }
 
 void OutputTest::closingEmptiesTheReference_data()
@@ -83,32 +86,34 @@ void OutputTest::closingEmptiesTheReference()
 {
     QFETCH(bool, byButton);
     UiSession session;
-    session.editor->mnuTextGen->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     QPointer<frmOutput> first = existingOutput();
     if (byButton)
-        QTest::mouseClick(first->cmdClose, Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(first, "cmdClose"), Qt::LeftButton);
     else
         first->close();
-    QVERIFY(!existingOutput());
+
+    // Generated again before the closed window is destroyed: a fresh one shows.
+    control<QLineEdit>(session.editor, "txtID")->setText(QStringLiteral("42"));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    QVERIFY(existingOutput() && existingOutput() != first);
     flushDeletes();
     QVERIFY(first.isNull());
-
-    session.editor->txtID->setText(QStringLiteral("42"));
-    session.editor->mnuTextGen->trigger();
     QVERIFY(existingOutput());
-    QCOMPARE(existingOutput()->txtMobInfo->toPlainText(), session.editor->strGen);
+    QCOMPARE(control<LineTextBox>(existingOutput(), "txtMobInfo")->toPlainText(),
+             session.editor->strGen);
     QVERIFY(session.editor->isVisible());
 }
 
 void OutputTest::enterBreaksTheLineAndEscDoesNothing()
 {
     UiSession session;
-    session.editor->mnuTextGen->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     frmOutput *output = existingOutput();
-    QTest::keyClick(output->txtMobInfo, Qt::Key_End);
-    QTest::keyClick(output->txtMobInfo, Qt::Key_Return);
-    QCOMPARE(output->txtMobInfo->document()->blockCount(), 2);
-    QTest::keyClick(output->txtMobInfo, Qt::Key_Escape);
+    QTest::keyClick(control<LineTextBox>(output, "txtMobInfo"), Qt::Key_End);
+    QTest::keyClick(control<LineTextBox>(output, "txtMobInfo"), Qt::Key_Return);
+    QCOMPARE(control<LineTextBox>(output, "txtMobInfo")->document()->blockCount(), 2);
+    QTest::keyClick(control<LineTextBox>(output, "txtMobInfo"), Qt::Key_Escape);
     QVERIFY(output->isVisible());
     QCOMPARE(existingOutput(), output);
 }
@@ -116,9 +121,9 @@ void OutputTest::enterBreaksTheLineAndEscDoesNothing()
 void OutputTest::longLineWrapsWithAVerticalBarOnly()
 {
     UiSession session;
-    session.editor->txtJName->setText(QString(3000, QLatin1Char('x')));
-    session.editor->mnuTextGen->trigger();
-    QPlainTextEdit *box = existingOutput()->txtMobInfo;
+    control<QLineEdit>(session.editor, "txtJName")->setText(QString(3000, QLatin1Char('x')));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    QPlainTextEdit *box = control<LineTextBox>(existingOutput(), "txtMobInfo");
     QCOMPARE(box->document()->blockCount(), 1); // one line, drawn over several rows
     QVERIFY(box->verticalScrollBar()->maximum() > 0);
     QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
@@ -131,10 +136,11 @@ void OutputTest::longLineWrapsWithAVerticalBarOnly()
 void OutputTest::copyGivesTheLineExactly()
 {
     UiSession session;
-    session.editor->txtName->setText(QStringLiteral("a\u00A0b\u2028c\u2029d\uFDD0e\uFDD1f\r\ng"));
-    session.editor->txtJName->setText(QString(40000, QLatin1Char('j')));
-    session.editor->mnuTextGen->trigger();
-    LineTextBox *box = existingOutput()->txtMobInfo;
+    control<QLineEdit>(session.editor, "txtName")
+        ->setText(QStringLiteral("a\u00A0b\u2028c\u2029d\uFDD0e\uFDD1f\r\ng"));
+    control<QLineEdit>(session.editor, "txtJName")->setText(QString(40000, QLatin1Char('j')));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    LineTextBox *box = control<LineTextBox>(existingOutput(), "txtMobInfo");
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text().toUtf8(), session.editor->strGen.toUtf8());
@@ -163,17 +169,17 @@ void OutputTest::copyGivesTheLineExactly()
 void OutputTest::sqlEntryShowsTheStatement()
 {
     UiSession session;
-    session.editor->txtJName->setText(QStringLiteral("Cat o' Nine Tails"));
-    session.editor->mnuTextGen->trigger();
+    control<QLineEdit>(session.editor, "txtJName")->setText(QStringLiteral("Cat o' Nine Tails"));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     QPointer<frmOutput> output = existingOutput();
-    session.editor->mnuSQLGen->trigger();
+    control<QAction>(session.editor, "mnuSQLGen")->trigger();
     QCOMPARE(existingOutput(), output.data());
-    const QString shown = output->txtMobInfo->toPlainText();
+    const QString shown = control<LineTextBox>(output, "txtMobInfo")->toPlainText();
     QVERIFY2(shown.startsWith(QLatin1String("REPLACE INTO `mob_db` VALUES (7000,'Mob_Name',"
                                             "'Cat o'' Nine Tails',")),
              qPrintable(shown));
-    QTest::keyClick(output->txtMobInfo, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(output->txtMobInfo, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(control<LineTextBox>(output, "txtMobInfo"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(control<LineTextBox>(output, "txtMobInfo"), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), session.editor->strGen);
 }
 
@@ -182,23 +188,23 @@ void OutputTest::sqlEntryShowsTheStatement()
 void OutputTest::warningsShowUnderTheLine()
 {
     UiSession session;
-    session.editor->mnuTextGen->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     frmOutput *output = existingOutput();
     auto *warnings = output->findChild<QLabel *>("lblWarnings");
     QVERIFY(warnings->isVisible());
     QVERIFY(warnings->text().startsWith(QLatin1String("No Scale is selected")));
     QVERIFY(output->height() > 245);
-    QCOMPARE(output->txtMobInfo->toPlainText(), session.editor->strGen);
+    QCOMPARE(control<LineTextBox>(output, "txtMobInfo")->toPlainText(), session.editor->strGen);
 
     for (const char *list : {"cmbScale", "cmbRace", "cmbElement"})
         session.editor->findChild<QComboBox *>(list)->setCurrentIndex(0);
-    session.editor->mnuTextGen->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     QVERIFY(!warnings->isVisible());
     QCOMPARE(output->height(), 245);
 
     // The ID already in an open file, with where it stands.
     session.open(session.writeFile("mob_db.txt", "// monsters\n7000,FOO,Foo\n"));
-    session.editor->mnuTextGen->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
     QCOMPARE(warnings->text(), QStringLiteral("The ID is already in an open file: ID 7000 is FOO, "
                                               "mob_db.txt line 2."));
 }

@@ -7,7 +7,6 @@
 
 #include "UiTestSupport.h"
 
-#include "ui/common/AppWindows.h"
 #include "ui/common/QuitOnSignal.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
@@ -23,6 +22,8 @@
 #include <csignal>
 
 using namespace grimlark::ui;
+using grimlark::test::control;
+using grimlark::test::window;
 
 class ShutdownTest : public QObject {
     Q_OBJECT
@@ -36,7 +37,8 @@ void ShutdownTest::initTestCase()
 {
     catchTerminationSignals();
     quitOnTerminationSignals(qApp, [] {
-        if (frmMain *editor = AppWindows::editor.existing())
+        frmMain *editor = window<frmMain>();
+        if (editor && editor->isVisible()) // a closed one is hidden
             editor->close();
     });
     qApp->setQuitOnLastWindowClosed(true); // as in the program
@@ -67,7 +69,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
     const bool stall = modal == QLatin1String("stalled read's progress");
     if (stall) // File > Open of a file whose read hangs in the system
         Platform::setCurrent(&stalling);
-    frmMain *editor = AppWindows::editor.use();
+    const QPointer<frmMain> editor = new frmMain;
     editor->show();
     QTemporaryDir folder;
     const QString comment = folder.filePath(QStringLiteral("comment.txt"));
@@ -81,32 +83,33 @@ void ShutdownTest::endsWhileAModalIsOpen()
             editor->OpenDatabasePath(comment);
             auto *listed = new QTimer(editor); // the file is read off this thread
             connect(listed, &QTimer::timeout, editor, [listed] {
-                frmBrowser *browser = AppWindows::browser.existing();
+                frmBrowser *browser = window<frmBrowser>();
                 if (!browser)
                     return;
                 listed->stop();
                 listed->deleteLater();
-                browser->lstDB->setCurrentIndex(browser->lstDB->model()->index(0, 0));
-                browser->cmdLoad->click();
+                control<QListView>(browser, "lstDB")
+                    ->setCurrentIndex(control<QListView>(browser, "lstDB")->model()->index(0, 0));
+                control<QPushButton>(browser, "cmdLoad")->click();
             });
             listed->start(10);
         } else if (modal == QLatin1String("System Info message")) {
-            editor->mnuAbout->trigger();
-            AppWindows::about.existing()->cmdSysInfo->click();
+            control<QAction>(editor, "mnuAbout")->trigger();
+            control<QPushButton>(window<frmAbout>(), "cmdSysInfo")->click();
         } else {
-            editor->mnuOpen->trigger();
+            control<QAction>(editor, "mnuOpen")->trigger();
         }
     });
     // Ends the program once the modal is up.
     auto *ender = new QTimer(qApp);
-    connect(ender, &QTimer::timeout, qApp, [ender, way] {
+    connect(ender, &QTimer::timeout, qApp, [ender, way, editor] {
         if (!QApplication::activeModalWidget())
             return;
         ender->deleteLater();
         if (way == QLatin1String("File > Exit"))
-            AppWindows::editor.existing()->mnuExit->trigger();
+            control<QAction>(editor, "mnuExit")->trigger();
         else if (way == QLatin1String("close box"))
-            AppWindows::editor.existing()->close();
+            editor->close();
         else
             std::raise(SIGTERM);
     });
@@ -115,8 +118,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
     QCOMPARE(QApplication::exec(), 0);
     Platform::setCurrent(nullptr);
     grimlark::test::flushDeletes();
-    QVERIFY(!AppWindows::editor.existing() && !AppWindows::browser.existing() &&
-            !AppWindows::about.existing());
+    QVERIFY(!editor && !window<frmBrowser>() && !window<frmAbout>());
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 

@@ -2,10 +2,10 @@
 // Copyright 2026 The Grimlark developers
 #include "UiTestSupport.h"
 
-#include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
 #include "ui/frmMain/frmMain.h"
 
+#include <QAction>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
@@ -21,7 +21,7 @@ void flushDeletes()
 UiSession::UiSession()
 {
     ui::Platform::setCurrent(&platform);
-    editor = ui::AppWindows::editor.use();
+    editor = new frmMain;
     editor->show();
     editor->activateWindow();
     if (!QTest::qWaitForWindowExposed(editor))
@@ -30,8 +30,8 @@ UiSession::UiSession()
 
 UiSession::~UiSession()
 {
-    if (frmMain *main = ui::AppWindows::editor.existing())
-        main->close();
+    if (editor)
+        editor->close();
     for (QWidget *window : QApplication::topLevelWidgets())
         window->close();
     flushDeletes();
@@ -50,17 +50,14 @@ QString UiSession::writeFile(const QString &name, const QByteArray &bytes)
 void UiSession::open(const QString &path)
 {
     platform.openAnswers << path;
-    editor->mnuOpen->trigger();
+    control<QAction>(editor, "mnuOpen")->trigger();
     waitForReads();
 }
 
 void UiSession::waitForReads()
 {
     // Files are read off the window thread; the list fills when the read ends.
-    auto idle = [] {
-        const frmMain *main = ui::AppWindows::editor.existing();
-        return !main || !main->isReading();
-    };
+    auto idle = [this] { return !editor || !editor->isReading(); };
     if (!QTest::qWaitFor(idle, 20000))
         qWarning("a read did not end");
 }

@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "tests/common/Controls.h"
 #include "tests/common/FakeRegistry.h"
 #include "ui/common/Platform.h"
 
@@ -77,7 +78,7 @@ public:
     UiSession &operator=(const UiSession &) = delete;
 
     FakePlatform platform;
-    frmMain *editor = nullptr;
+    QPointer<frmMain> editor;
 
     /// Writes `bytes` to a file in a temporary folder and returns its path.
     QString writeFile(const QString &name, const QByteArray &bytes);

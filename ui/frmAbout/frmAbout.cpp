@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "frmAbout.h"
+#include "ui_frmAbout.h"
 
 #include "core/SysInfo.h"
 #include "core/Version.h"
@@ -38,7 +39,7 @@ QLabel *addLabel(QWidget *parent, const char *name, int left, int top, int width
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui_frmAbout>())
 {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -48,53 +49,56 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setWindowIcon(grimlark::ui::programIcon());
     setFixedSize(px(5730), px(2595));
 
-    picIcon = new QLabel(this);
-    picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setPixmap(grimlark::ui::programIcon().pixmap(32, 32));
-    picIcon->setGeometry(px(240), px(240), 32, 32); // the box takes the picture's size
+    m_ui->picIcon = new QLabel(this);
+    m_ui->picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_ui->picIcon->setPixmap(grimlark::ui::programIcon().pixmap(32, 32));
+    m_ui->picIcon->setGeometry(px(240), px(240), 32, 32); // the box takes the picture's size
 
-    lblTitle = addLabel(this, "lblTitle", 1050, 240, 3885, 240, true);
-    lblVersion = addLabel(this, "lblVersion", 1050, 480, 3885, 225, false);
-    lblDescription = addLabel(this, "lblDescription", 240, 840, 5325, 450, true);
-    lblDescription->setText(QStringLiteral(
+    m_ui->lblTitle = addLabel(this, "lblTitle", 1050, 240, 3885, 240, true);
+    m_ui->lblVersion = addLabel(this, "lblVersion", 1050, 480, 3885, 225, false);
+    m_ui->lblDescription = addLabel(this, "lblDescription", 240, 840, 5325, 450, true);
+    m_ui->lblDescription->setText(QStringLiteral(
         "Grimlark is a monster creation automation tool for Ragnarok Online servers running "
         "Freya and Athena server emulation software."));
-    Label1 = addLabel(this, "Label1", 240, 1320, 5415, 615, false);
+    m_ui->Label1 = addLabel(this, "Label1", 240, 1320, 5415, 615, false);
     const QString address = QString::fromUtf8(grimlark::kProjectUrl);
-    Label1->setText(address.isEmpty()
-                        ? QStringLiteral("Grimlark is maintained by its developers. Please send "
-                                         "requests and suggestions to them.")
-                        : QStringLiteral("Grimlark is maintained by its developers. Please send "
-                                         "requests and suggestions to the project's issue "
-                                         "tracker at %1.")
-                              .arg(address));
+    m_ui->Label1->setText(
+        address.isEmpty() ? QStringLiteral("Grimlark is maintained by its developers. Please send "
+                                           "requests and suggestions to them.")
+                          : QStringLiteral("Grimlark is maintained by its developers. Please send "
+                                           "requests and suggestions to the project's issue "
+                                           "tracker at %1.")
+                                .arg(address));
     // Lies below the client area and is never seen.
-    lblDisclaimer = addLabel(this, "lblDisclaimer", 360, 2760, 3870, 825, true);
-    lblDisclaimer->setText(QStringLiteral("Warning: ..."));
+    m_ui->lblDisclaimer = addLabel(this, "lblDisclaimer", 360, 2760, 3870, 825, true);
+    m_ui->lblDisclaimer->setText(QStringLiteral("Warning: ..."));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(px(480), px(2160), px(1260), px(345));
-    cmdOK->setDefault(true); // Enter; Esc closes every dialog
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    m_ui->cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    m_ui->cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_ui->cmdOK->setGeometry(px(480), px(2160), px(1260), px(345));
+    m_ui->cmdOK->setDefault(true); // Enter; Esc closes every dialog
+    connect(m_ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(px(3960), px(2160), px(1245), px(345));
-    cmdSysInfo->setAutoDefault(true); // Enter presses it while it has the focus
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    m_ui->cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    m_ui->cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    m_ui->cmdSysInfo->setGeometry(px(3960), px(2160), px(1245), px(345));
+    m_ui->cmdSysInfo->setAutoDefault(true); // Enter presses it while it has the focus
+    connect(m_ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
-    QWidget::setTabOrder(cmdOK, cmdSysInfo);
-    cmdOK->setFocus();
+    QWidget::setTabOrder(m_ui->cmdOK, m_ui->cmdSysInfo);
+    m_ui->cmdOK->setFocus();
     Form_Load();
 }
+
+frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load()
 {
     const QString title = QStringLiteral("Grimlark");
     setWindowTitle(QStringLiteral("About ") + title);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
-    lblTitle->setText(title);
+    m_ui->lblVersion->setText(
+        QStringLiteral("Version %1.%2.%3").arg(kMajor).arg(kMinor).arg(kRevision));
+    m_ui->lblTitle->setText(title);
 }
 
 void frmAbout::paintEvent(QPaintEvent *event)

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
-class QLabel;
-class QPushButton;
+class Ui_frmAbout;
 
 /// "About Grimlark": title, version, description and contact note, and a button
 /// that starts the system information tool. Modeless and not owned by the editor;
@@ -14,15 +14,9 @@ class frmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit frmAbout(QWidget *parent = nullptr);
-
-    QLabel *picIcon = nullptr;
-    QLabel *lblTitle = nullptr;
-    QLabel *lblVersion = nullptr;
-    QLabel *lblDescription = nullptr;
-    QLabel *Label1 = nullptr;
-    QLabel *lblDisclaimer = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdSysInfo = nullptr;
+    ~frmAbout() override;
+    frmAbout(const frmAbout &) = delete;
+    frmAbout &operator=(const frmAbout &) = delete;
 
 public slots:
     void cmdOK_Click();
@@ -38,4 +32,6 @@ protected:
 
 private:
     void Form_Load();
+
+    const std::unique_ptr<Ui_frmAbout> m_ui;
 };

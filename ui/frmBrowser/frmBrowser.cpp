@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "frmBrowser.h"
+#include "ui_frmBrowser.h"
 
 #include "DatabaseListModel.h"
 #include "FindDialog.h"
@@ -32,7 +33,7 @@ public:
     int width = 0;
 };
 
-frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
+frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui_frmBrowser>())
 {
     setObjectName(QStringLiteral("frmBrowser"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -49,34 +50,34 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
             &frmBrowser::filesDropped);
 
     m_model = new grimlark::ui::DatabaseListModel(this);
-    lstDB = new QListView(this);
-    lstDB->setObjectName(QStringLiteral("lstDB"));
-    lstDB->setAccessibleName(QStringLiteral("Database lines"));
-    lstDB->setGeometry(0, 0, px(5295), px(4350));
+    m_ui->lstDB = new QListView(this);
+    m_ui->lstDB->setObjectName(QStringLiteral("lstDB"));
+    m_ui->lstDB->setAccessibleName(QStringLiteral("Database lines"));
+    m_ui->lstDB->setGeometry(0, 0, px(5295), px(4350));
     // Every row is one text line of the same height: the view then lays out
     // hundreds of thousands of rows without measuring each.
-    lstDB->setUniformItemSizes(true);
-    lstDB->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstDB->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lstDB->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lstDB->setItemDelegate(m_rows = new RowDelegate(lstDB));
-    lstDB->setModel(m_model);
+    m_ui->lstDB->setUniformItemSizes(true);
+    m_ui->lstDB->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_ui->lstDB->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_ui->lstDB->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_ui->lstDB->setItemDelegate(m_rows = new RowDelegate(m_ui->lstDB));
+    m_ui->lstDB->setModel(m_model);
     // Double-click or Enter on a row loads it, as the button does.
-    connect(lstDB, &QAbstractItemView::doubleClicked, this, &frmBrowser::cmdLoad_Click);
-    lstDB->installEventFilter(this);
+    connect(m_ui->lstDB, &QAbstractItemView::doubleClicked, this, &frmBrowser::cmdLoad_Click);
+    m_ui->lstDB->installEventFilter(this);
 
-    cmdLoad = new QPushButton(QStringLiteral("Load Monster Into Editor"), this);
-    cmdLoad->setObjectName(QStringLiteral("cmdLoad"));
-    cmdLoad->setGeometry(px(120), px(4440), px(5055), px(255));
-    cmdLoad->setAutoDefault(true); // Enter presses it when it has the focus
-    connect(cmdLoad, &QPushButton::clicked, this, &frmBrowser::cmdLoad_Click);
+    m_ui->cmdLoad = new QPushButton(QStringLiteral("Load Monster Into Editor"), this);
+    m_ui->cmdLoad->setObjectName(QStringLiteral("cmdLoad"));
+    m_ui->cmdLoad->setGeometry(px(120), px(4440), px(5055), px(255));
+    m_ui->cmdLoad->setAutoDefault(true); // Enter presses it when it has the focus
+    connect(m_ui->cmdLoad, &QPushButton::clicked, this, &frmBrowser::cmdLoad_Click);
 
-    QWidget::setTabOrder(lstDB, cmdLoad);
+    QWidget::setTabOrder(m_ui->lstDB, m_ui->cmdLoad);
 
     // Where the guessed encoding of a file's non-UTF-8 lines is wrong, the user
     // picks the right one, as text editors let them.
-    lstDB->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(lstDB, &QWidget::customContextMenuRequested, this, &frmBrowser::showLineMenu);
+    m_ui->lstDB->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_ui->lstDB, &QWidget::customContextMenuRequested, this, &frmBrowser::showLineMenu);
 
     auto addCommand = [this](QAction *&action, const char *name, const QString &text,
                              const QKeySequence &keys, void (frmBrowser::*handler)()) {
@@ -86,13 +87,15 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent)
         addAction(action);
         connect(action, &QAction::triggered, this, handler);
     };
-    addCommand(mnuFind, "mnuFind", QStringLiteral("Find..."), QKeySequence::Find,
+    addCommand(m_ui->mnuFind, "mnuFind", QStringLiteral("Find..."), QKeySequence::Find,
                &frmBrowser::mnuFind_Click);
-    addCommand(mnuFindNext, "mnuFindNext", QStringLiteral("Find Next"), Qt::Key_F3,
+    addCommand(m_ui->mnuFindNext, "mnuFindNext", QStringLiteral("Find Next"), Qt::Key_F3,
                &frmBrowser::mnuFindNext_Click);
-    addCommand(mnuFindPrevious, "mnuFindPrevious", QStringLiteral("Find Previous"),
+    addCommand(m_ui->mnuFindPrevious, "mnuFindPrevious", QStringLiteral("Find Previous"),
                QKeySequence(Qt::SHIFT | Qt::Key_F3), &frmBrowser::mnuFindPrevious_Click);
 }
+
+frmBrowser::~frmBrowser() = default;
 
 QString frmBrowser::whereIsId(const QString &id) const
 {
@@ -108,14 +111,14 @@ void frmBrowser::closeEvent(QCloseEvent *event)
 void frmBrowser::resizeEvent(QResizeEvent *event)
 {
     // The list and the button keep the margins they were drawn with.
-    lstDB->setGeometry(0, 0, width() - px(15), height() - px(420));
-    cmdLoad->setGeometry(px(120), height() - px(330), width() - px(255), px(255));
+    m_ui->lstDB->setGeometry(0, 0, width() - px(15), height() - px(420));
+    m_ui->cmdLoad->setGeometry(px(120), height() - px(330), width() - px(255), px(255));
     QWidget::resizeEvent(event);
 }
 
 bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lstDB && event->type() == QEvent::KeyPress) {
+    if (watched == m_ui->lstDB && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             cmdLoad_Click();
@@ -154,7 +157,7 @@ void frmBrowser::mnuFindPrevious_Click()
 
 void frmBrowser::findNext(bool down)
 {
-    const QModelIndex current = lstDB->currentIndex();
+    const QModelIndex current = m_ui->lstDB->currentIndex();
     const int from = current.isValid() ? current.row() : (down ? -1 : m_model->rowCount());
     const int row = m_model->findRow(m_find->text(), from, down, m_find->matchCase());
     if (row < 0) {
@@ -163,20 +166,20 @@ void frmBrowser::findNext(bool down)
         return;
     }
     const QModelIndex found = m_model->index(row);
-    lstDB->setCurrentIndex(found);
-    lstDB->scrollTo(found);
+    m_ui->lstDB->setCurrentIndex(found);
+    m_ui->lstDB->scrollTo(found);
 }
 
 void frmBrowser::showLineMenu(const QPoint &at)
 {
-    const QModelIndex index = lstDB->indexAt(at);
+    const QModelIndex index = m_ui->lstDB->indexAt(at);
     if (!index.isValid())
         return;
     const int row = index.row();
     auto *menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("mnuLine"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(mnuFind);
+    menu->addAction(m_ui->mnuFind);
     QMenu *encodings = menu->addMenu(QStringLiteral("Encoding of This File"));
     encodings->setObjectName(QStringLiteral("mnuEncoding"));
     for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings) {
@@ -186,7 +189,7 @@ void frmBrowser::showLineMenu(const QPoint &at)
         connect(choice, &QAction::triggered, this,
                 [this, row, &encoding] { m_model->setEncodingAt(row, encoding); });
     }
-    menu->popup(lstDB->viewport()->mapToGlobal(at)); // no event loop of its own
+    menu->popup(m_ui->lstDB->viewport()->mapToGlobal(at)); // no event loop of its own
 }
 
 bool frmBrowser::addFile(grimlark::DatabaseFile file, const QString &name)
@@ -194,14 +197,14 @@ bool frmBrowser::addFile(grimlark::DatabaseFile file, const QString &name)
     if (!m_model->addFile(std::move(file), name))
         return false;
     // Long lines scroll sideways: every row is as wide as the widest.
-    m_rows->width = lstDB->fontMetrics().averageCharWidth() * m_model->widestLine() + px(150);
-    lstDB->scrollToTop(); // the new file's first line in view
+    m_rows->width = m_ui->lstDB->fontMetrics().averageCharWidth() * m_model->widestLine() + px(150);
+    m_ui->lstDB->scrollToTop(); // the new file's first line in view
     return true;
 }
 
 void frmBrowser::cmdLoad_Click()
 {
-    const QModelIndexList selected = lstDB->selectionModel()->selectedIndexes();
+    const QModelIndexList selected = m_ui->lstDB->selectionModel()->selectedIndexes();
     QByteArray line;
     try {
         if (!selected.isEmpty())

@@ -4,11 +4,9 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 class FindDialog;
-class QAction;
-class QListView;
-class QPushButton;
 
 namespace grimlark {
 class DatabaseFile;
@@ -16,6 +14,8 @@ namespace ui {
 class DatabaseListModel;
 }
 } // namespace grimlark
+
+class Ui_frmBrowser;
 
 /// "Database Browser": the lines of the database files opened so far, newest
 /// file first, from which one line is loaded into the editor. It knows nothing
@@ -25,6 +25,9 @@ class frmBrowser : public QWidget {
     Q_OBJECT
 public:
     explicit frmBrowser(QWidget *parent = nullptr);
+    ~frmBrowser() override;
+    frmBrowser(const frmBrowser &) = delete;
+    frmBrowser &operator=(const frmBrowser &) = delete;
 
     /// Lists the lines of a file above those listed so far and scrolls to the new
     /// first line. False, adding nothing, when the list would pass the rows a
@@ -32,10 +35,6 @@ public:
     bool addFile(grimlark::DatabaseFile file, const QString &name = QString());
 
     grimlark::ui::DatabaseListModel *model() const { return m_model; }
-
-    QListView *lstDB = nullptr;
-    QPushButton *cmdLoad = nullptr;
-    QAction *mnuFind = nullptr, *mnuFindNext = nullptr, *mnuFindPrevious = nullptr;
 
     /// Where a monster of this ID stands in the files listed ("ID 1002 is
     /// PORING, mob_db.txt line 327"), or an empty text.
@@ -72,4 +71,5 @@ private:
     grimlark::ui::DatabaseListModel *m_model = nullptr;
     RowDelegate *m_rows = nullptr;
     QPointer<FindDialog> m_find;
+    const std::unique_ptr<Ui_frmBrowser> m_ui;
 };

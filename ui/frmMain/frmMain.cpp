@@ -11,7 +11,6 @@
 #include "core/FieldTable.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
-#include "ui/common/AppWindows.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/DropDownList.h"
 #include "ui/common/FileDrop.h"
@@ -23,6 +22,7 @@
 #include "ui/frmBrowser/frmBrowser.h"
 #include "ui/frmOutput/LineTextBox.h"
 #include "ui/frmOutput/frmOutput.h"
+#include "ui_frmMain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,95 +56,95 @@ namespace {
 // controls relative to their frame. Tab numbers order the keyboard walk.
 
 struct FrameRow {
-    QGroupBox *frmMain::*frame;
+    QGroupBox *Ui_frmMain::*frame;
     const char *name;
     const char *caption;
     int left, top, width, height, tab;
 };
 
 constexpr FrameRow kFrames[] = {
-    {&frmMain::Frame1, "Frame1", "Basic Properties", 120, 120, 4575, 2175, 0},
-    {&frmMain::Frame2, "Frame2", "Combat Properties", 4800, 120, 3975, 3375, 17},
-    {&frmMain::Frame3, "Frame3", "Mode Menu", 4800, 3600, 3975, 2655, 47},
-    {&frmMain::Frame4, "Frame4", "Loot Tables", 120, 2400, 4575, 4695, 68},
+    {&Ui_frmMain::Frame1, "Frame1", "Basic Properties", 120, 120, 4575, 2175, 0},
+    {&Ui_frmMain::Frame2, "Frame2", "Combat Properties", 4800, 120, 3975, 3375, 17},
+    {&Ui_frmMain::Frame3, "Frame3", "Mode Menu", 4800, 3600, 3975, 2655, 47},
+    {&Ui_frmMain::Frame4, "Frame4", "Loot Tables", 120, 2400, 4575, 4695, 68},
 };
 
 struct TextBoxRow {
-    QLineEdit *frmMain::*box;
+    QLineEdit *Ui_frmMain::*box;
     const char *name;
     std::string grimlark::MonsterEntry::*text; ///< the value the box holds
-    QGroupBox *frmMain::*frame;
+    QGroupBox *Ui_frmMain::*frame;
     int left, top, width, tab;
-    QLabel *frmMain::*label;
+    QLabel *Ui_frmMain::*label;
     const char *labelName;
     int labelWidth;
 };
 
 // Each text box is named "txt" and the member it holds, so one name gives the
 // control, its object name and the member: a typo does not compile.
-#define TXT(member) &frmMain::txt##member, "txt" #member, &grimlark::MonsterEntry::member
-#define BOX(n) &frmMain::n, #n
-#define LBL(n) &frmMain::n, #n
+#define TXT(member) &Ui_frmMain::txt##member, "txt" #member, &grimlark::MonsterEntry::member
+#define BOX(n) &Ui_frmMain::n, #n
+#define LBL(n) &Ui_frmMain::n, #n
 constexpr TextBoxRow kTextBoxes[] = {
-    {TXT(ID), &frmMain::Frame1, 240, 480, 975, 2, LBL(Label1), 615},
-    {TXT(Name), &frmMain::Frame1, 240, 1080, 1815, 4, LBL(Label2), 1095},
-    {TXT(JName), &frmMain::Frame1, 240, 1680, 4095, 6, LBL(Label3), 1215},
-    {TXT(Lvl), &frmMain::Frame1, 1320, 480, 735, 7, LBL(Label4), 735},
-    {TXT(HP), &frmMain::Frame1, 2160, 480, 855, 10, LBL(Label5), 735},
-    {TXT(SP), &frmMain::Frame1, 2160, 1080, 855, 12, LBL(Label6), 1215},
-    {TXT(EXP), &frmMain::Frame1, 3120, 480, 1215, 14, LBL(Label7), 1215},
-    {TXT(JEXP), &frmMain::Frame1, 3120, 1080, 1215, 16, LBL(Label8), 1215},
+    {TXT(ID), &Ui_frmMain::Frame1, 240, 480, 975, 2, LBL(Label1), 615},
+    {TXT(Name), &Ui_frmMain::Frame1, 240, 1080, 1815, 4, LBL(Label2), 1095},
+    {TXT(JName), &Ui_frmMain::Frame1, 240, 1680, 4095, 6, LBL(Label3), 1215},
+    {TXT(Lvl), &Ui_frmMain::Frame1, 1320, 480, 735, 7, LBL(Label4), 735},
+    {TXT(HP), &Ui_frmMain::Frame1, 2160, 480, 855, 10, LBL(Label5), 735},
+    {TXT(SP), &Ui_frmMain::Frame1, 2160, 1080, 855, 12, LBL(Label6), 1215},
+    {TXT(EXP), &Ui_frmMain::Frame1, 3120, 480, 1215, 14, LBL(Label7), 1215},
+    {TXT(JEXP), &Ui_frmMain::Frame1, 3120, 1080, 1215, 16, LBL(Label8), 1215},
 
-    {TXT(ATK1), &frmMain::Frame2, 240, 480, 1335, 19, LBL(Label9), 975},
-    {TXT(ATK2), &frmMain::Frame2, 1680, 480, 1335, 21, LBL(Label10), 1095},
-    {TXT(Range1), &frmMain::Frame2, 3120, 480, 615, 23, LBL(Label11), 735},
-    {TXT(Range2), &frmMain::Frame2, 3120, 1080, 615, 25, LBL(Label12), 615},
-    {TXT(Range3), &frmMain::Frame2, 3120, 1680, 615, 27, LBL(Label13), 615},
-    {TXT(DEF), &frmMain::Frame2, 240, 1080, 615, 29, LBL(Label14), 495},
-    {TXT(MDEF), &frmMain::Frame2, 960, 1080, 615, 31, LBL(Label15), 495},
-    {TXT(STR), &frmMain::Frame2, 1680, 1080, 615, 33, LBL(Label16), 495},
-    {TXT(AGI), &frmMain::Frame2, 2400, 1080, 615, 35, LBL(Label17), 495},
-    {TXT(VIT), &frmMain::Frame2, 240, 1680, 615, 40, LBL(Label18), 495},
-    {TXT(INT), &frmMain::Frame2, 960, 1680, 615, 41, LBL(Label19), 495},
-    {TXT(DEX), &frmMain::Frame2, 1680, 1680, 615, 42, LBL(Label20), 495},
-    {TXT(LUK), &frmMain::Frame2, 2400, 1680, 615, 43, LBL(Label21), 495},
-    {TXT(Speed), &frmMain::Frame2, 240, 2880, 855, 61, LBL(Label22), 855},
-    {TXT(ADelay), &frmMain::Frame2, 1200, 2880, 855, 63, LBL(Label23), 735},
-    {TXT(aMotion), &frmMain::Frame2, 2160, 2880, 735, 65, LBL(Label24), 735},
-    {TXT(DMotion), &frmMain::Frame2, 3000, 2880, 735, 66, LBL(Label25), 735},
+    {TXT(ATK1), &Ui_frmMain::Frame2, 240, 480, 1335, 19, LBL(Label9), 975},
+    {TXT(ATK2), &Ui_frmMain::Frame2, 1680, 480, 1335, 21, LBL(Label10), 1095},
+    {TXT(Range1), &Ui_frmMain::Frame2, 3120, 480, 615, 23, LBL(Label11), 735},
+    {TXT(Range2), &Ui_frmMain::Frame2, 3120, 1080, 615, 25, LBL(Label12), 615},
+    {TXT(Range3), &Ui_frmMain::Frame2, 3120, 1680, 615, 27, LBL(Label13), 615},
+    {TXT(DEF), &Ui_frmMain::Frame2, 240, 1080, 615, 29, LBL(Label14), 495},
+    {TXT(MDEF), &Ui_frmMain::Frame2, 960, 1080, 615, 31, LBL(Label15), 495},
+    {TXT(STR), &Ui_frmMain::Frame2, 1680, 1080, 615, 33, LBL(Label16), 495},
+    {TXT(AGI), &Ui_frmMain::Frame2, 2400, 1080, 615, 35, LBL(Label17), 495},
+    {TXT(VIT), &Ui_frmMain::Frame2, 240, 1680, 615, 40, LBL(Label18), 495},
+    {TXT(INT), &Ui_frmMain::Frame2, 960, 1680, 615, 41, LBL(Label19), 495},
+    {TXT(DEX), &Ui_frmMain::Frame2, 1680, 1680, 615, 42, LBL(Label20), 495},
+    {TXT(LUK), &Ui_frmMain::Frame2, 2400, 1680, 615, 43, LBL(Label21), 495},
+    {TXT(Speed), &Ui_frmMain::Frame2, 240, 2880, 855, 61, LBL(Label22), 855},
+    {TXT(ADelay), &Ui_frmMain::Frame2, 1200, 2880, 855, 63, LBL(Label23), 735},
+    {TXT(aMotion), &Ui_frmMain::Frame2, 2160, 2880, 735, 65, LBL(Label24), 735},
+    {TXT(DMotion), &Ui_frmMain::Frame2, 3000, 2880, 735, 66, LBL(Label25), 735},
 
-    {TXT(DropID1), &frmMain::Frame4, 240, 600, 735, 70, LBL(Label26), 735},
-    {TXT(DropID2), &frmMain::Frame4, 240, 1200, 735, 76, LBL(Label27), 735},
-    {TXT(DropID3), &frmMain::Frame4, 240, 1800, 735, 77, LBL(Label28), 735},
-    {TXT(DropID4), &frmMain::Frame4, 240, 2400, 735, 78, LBL(Label29), 735},
-    {TXT(DropID5), &frmMain::Frame4, 240, 3000, 735, 79, LBL(Label30), 735},
-    {TXT(DropID6), &frmMain::Frame4, 240, 3600, 735, 80, LBL(Label31), 735},
-    {TXT(Drop1Per), &frmMain::Frame4, 1320, 600, 735, 82, LBL(Label32), 735},
-    {TXT(Drop2Per), &frmMain::Frame4, 1320, 1200, 735, 88, LBL(Label34), 735},
-    {TXT(Drop3Per), &frmMain::Frame4, 1320, 1800, 735, 89, LBL(Label35), 735},
-    {TXT(Drop4Per), &frmMain::Frame4, 1320, 2400, 735, 90, LBL(Label36), 735},
-    {TXT(Drop5Per), &frmMain::Frame4, 1320, 3000, 735, 91, LBL(Label37), 735},
-    {TXT(Drop6Per), &frmMain::Frame4, 1320, 3600, 735, 92, LBL(Label38), 735},
-    {TXT(DropID7), &frmMain::Frame4, 240, 4200, 735, 100, LBL(Label40), 735},
-    {TXT(DropID8), &frmMain::Frame4, 2520, 600, 735, 101, LBL(Label41), 735},
-    {TXT(DropID9), &frmMain::Frame4, 2520, 1200, 735, 102, LBL(Label42), 735},
-    {TXT(Drop7Per), &frmMain::Frame4, 1320, 4200, 735, 104, LBL(Label39), 735},
-    {TXT(DropCardID), &frmMain::Frame4, 2520, 1800, 735, 111, LBL(Label43), 735},
-    {TXT(MVP1ID), &frmMain::Frame4, 2520, 2400, 735, 112, LBL(Label44), 735},
-    {TXT(MVP2ID), &frmMain::Frame4, 2520, 3000, 735, 113, LBL(Label45), 735},
-    {TXT(MVP3ID), &frmMain::Frame4, 2520, 3600, 735, 114, LBL(Label46), 735},
-    {TXT(Drop8Per), &frmMain::Frame4, 3600, 600, 735, 115, LBL(Label47), 735},
-    {TXT(Drop9Per), &frmMain::Frame4, 3600, 1200, 735, 116, LBL(Label48), 735},
-    {TXT(DropCardPer), &frmMain::Frame4, 3600, 1800, 735, 117, LBL(Label49), 735},
-    {TXT(MVP1Per), &frmMain::Frame4, 3600, 2400, 735, 118, LBL(Label50), 735},
-    {TXT(MVP2Per), &frmMain::Frame4, 3600, 3000, 735, 119, LBL(Label51), 735},
-    {TXT(MVP3Per), &frmMain::Frame4, 3600, 3600, 735, 120, LBL(Label52), 615},
-    {TXT(MEXP), &frmMain::Frame4, 2520, 4200, 735, 122, LBL(Label53), 735},
-    {TXT(EXPPer), &frmMain::Frame4, 3600, 4200, 735, 124, LBL(Label54), 735},
+    {TXT(DropID1), &Ui_frmMain::Frame4, 240, 600, 735, 70, LBL(Label26), 735},
+    {TXT(DropID2), &Ui_frmMain::Frame4, 240, 1200, 735, 76, LBL(Label27), 735},
+    {TXT(DropID3), &Ui_frmMain::Frame4, 240, 1800, 735, 77, LBL(Label28), 735},
+    {TXT(DropID4), &Ui_frmMain::Frame4, 240, 2400, 735, 78, LBL(Label29), 735},
+    {TXT(DropID5), &Ui_frmMain::Frame4, 240, 3000, 735, 79, LBL(Label30), 735},
+    {TXT(DropID6), &Ui_frmMain::Frame4, 240, 3600, 735, 80, LBL(Label31), 735},
+    {TXT(Drop1Per), &Ui_frmMain::Frame4, 1320, 600, 735, 82, LBL(Label32), 735},
+    {TXT(Drop2Per), &Ui_frmMain::Frame4, 1320, 1200, 735, 88, LBL(Label34), 735},
+    {TXT(Drop3Per), &Ui_frmMain::Frame4, 1320, 1800, 735, 89, LBL(Label35), 735},
+    {TXT(Drop4Per), &Ui_frmMain::Frame4, 1320, 2400, 735, 90, LBL(Label36), 735},
+    {TXT(Drop5Per), &Ui_frmMain::Frame4, 1320, 3000, 735, 91, LBL(Label37), 735},
+    {TXT(Drop6Per), &Ui_frmMain::Frame4, 1320, 3600, 735, 92, LBL(Label38), 735},
+    {TXT(DropID7), &Ui_frmMain::Frame4, 240, 4200, 735, 100, LBL(Label40), 735},
+    {TXT(DropID8), &Ui_frmMain::Frame4, 2520, 600, 735, 101, LBL(Label41), 735},
+    {TXT(DropID9), &Ui_frmMain::Frame4, 2520, 1200, 735, 102, LBL(Label42), 735},
+    {TXT(Drop7Per), &Ui_frmMain::Frame4, 1320, 4200, 735, 104, LBL(Label39), 735},
+    {TXT(DropCardID), &Ui_frmMain::Frame4, 2520, 1800, 735, 111, LBL(Label43), 735},
+    {TXT(MVP1ID), &Ui_frmMain::Frame4, 2520, 2400, 735, 112, LBL(Label44), 735},
+    {TXT(MVP2ID), &Ui_frmMain::Frame4, 2520, 3000, 735, 113, LBL(Label45), 735},
+    {TXT(MVP3ID), &Ui_frmMain::Frame4, 2520, 3600, 735, 114, LBL(Label46), 735},
+    {TXT(Drop8Per), &Ui_frmMain::Frame4, 3600, 600, 735, 115, LBL(Label47), 735},
+    {TXT(Drop9Per), &Ui_frmMain::Frame4, 3600, 1200, 735, 116, LBL(Label48), 735},
+    {TXT(DropCardPer), &Ui_frmMain::Frame4, 3600, 1800, 735, 117, LBL(Label49), 735},
+    {TXT(MVP1Per), &Ui_frmMain::Frame4, 3600, 2400, 735, 118, LBL(Label50), 735},
+    {TXT(MVP2Per), &Ui_frmMain::Frame4, 3600, 3000, 735, 119, LBL(Label51), 735},
+    {TXT(MVP3Per), &Ui_frmMain::Frame4, 3600, 3600, 735, 120, LBL(Label52), 615},
+    {TXT(MEXP), &Ui_frmMain::Frame4, 2520, 4200, 735, 122, LBL(Label53), 735},
+    {TXT(EXPPer), &Ui_frmMain::Frame4, 3600, 4200, 735, 124, LBL(Label54), 735},
 };
 
 struct ListRow {
-    DropDownList *frmMain::*list;
+    DropDownList *Ui_frmMain::*list;
     const char *name;
     const grimlark::CodeList &codes;
     grimlark::ListPosition grimlark::MonsterEntry::*position;
@@ -161,13 +161,13 @@ constexpr ListRow kLists[] = {
 };
 
 struct CheckBoxRow {
-    QCheckBox *frmMain::*box;
+    QCheckBox *Ui_frmMain::*box;
     grimlark::ModeFlag flag; ///< whose caption, object name and state the box has
     int left, top, width, tab;
 };
 
 // Each mode box is named "chk" and its flag, so one name gives both.
-#define CHK(flag) &frmMain::chk##flag, grimlark::flag
+#define CHK(flag) &Ui_frmMain::chk##flag, grimlark::flag
 constexpr CheckBoxRow kCheckBoxes[] = {
     {CHK(CanMove), 240, 360, 1095, 48},       {CHK(Looter), 240, 720, 1095, 49},
     {CHK(Aggressive), 240, 1080, 1215, 50},   {CHK(Assist), 240, 1440, 1095, 51},
@@ -250,7 +250,7 @@ void refuseFile(QWidget *parent, const QString &path, const std::string &reason,
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
+frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui_frmMain>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -277,8 +277,10 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     grimlark::ui::restorePlace(*this, QStringLiteral("editor"));
     CommonDialog1.FileName = grimlark::ui::Platform::current().setting(kLastFileKey).toString();
-    txtID->setFocus();
+    m_ui->txtID->setFocus();
 }
+
+frmMain::~frmMain() = default;
 
 void frmMain::buildControls()
 {
@@ -290,21 +292,21 @@ void frmMain::buildControls()
         auto *frame = new QGroupBox(QString::fromLatin1(row.caption), client);
         frame->setObjectName(QString::fromLatin1(row.name));
         frame->setGeometry(px(row.left), px(row.top), px(row.width), px(row.height));
-        this->*row.frame = frame;
+        (*m_ui).*row.frame = frame;
     }
     // The captionless divider between the two column pairs of "Loot Tables".
-    Frame5 = new QGroupBox(Frame4);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    Frame5->setGeometry(px(2160), px(240), px(255), px(4215));
+    m_ui->Frame5 = new QGroupBox(m_ui->Frame4);
+    m_ui->Frame5->setObjectName(QStringLiteral("Frame5"));
+    m_ui->Frame5->setGeometry(px(2160), px(240), px(255), px(4215));
 
     for (const TextBoxRow &row : kTextBoxes) {
-        QGroupBox *frame = this->*row.frame;
+        QGroupBox *frame = (*m_ui).*row.frame;
         auto *box = new QLineEdit(frame);
         box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kTextBoxHeight));
         box->setMaxLength(std::numeric_limits<int>::max()); // text boxes take any length
         box->setCursorPosition(0);
-        this->*row.box = box;
+        (*m_ui).*row.box = box;
 
         auto *label = new QLabel(QString::fromLatin1(captionOf(row.text)), frame);
         label->setObjectName(QString::fromLatin1(row.labelName));
@@ -312,14 +314,14 @@ void frmMain::buildControls()
                            px(kLabelHeight));
         label->setBuddy(box); // the box's accessible name is its caption
         box->setAccessibleName(label->text());
-        this->*row.label = label;
+        (*m_ui).*row.label = label;
     }
 
     for (const ListRow &row : kLists) {
-        auto *list = new DropDownList(QString::fromLatin1(row.codes.caption), Frame2);
+        auto *list = new DropDownList(QString::fromLatin1(row.codes.caption), m_ui->Frame2);
         list->setObjectName(QString::fromLatin1(row.name));
         list->setGeometry(px(row.left), px(kListTop), px(row.width), px(kListHeight));
-        this->*row.list = list;
+        (*m_ui).*row.list = list;
     }
 
     // Mode boxes draw on the menu colour, with the window-text colour for their
@@ -331,12 +333,12 @@ void frmMain::buildControls()
     modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     for (const CheckBoxRow &row : kCheckBoxes) {
         const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[row.flag];
-        auto *box = new QCheckBox(QString::fromLatin1(info.caption), Frame3);
+        auto *box = new QCheckBox(QString::fromLatin1(info.caption), m_ui->Frame3);
         box->setObjectName(QString::fromLatin1(info.control));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kCheckBoxHeight));
         box->setPalette(modePalette);
         box->setAutoFillBackground(true);
-        this->*row.box = box;
+        (*m_ui).*row.box = box;
     }
 }
 
@@ -351,38 +353,38 @@ void frmMain::buildMenus()
         action->setObjectName(QString::fromLatin1(name));
     };
     menuBar()->setObjectName(QStringLiteral("menuBar"));
-    addMenu(mnuFile, "mnuFile", QStringLiteral("File"));
-    addItem(mnuFile, mnuOpen, "mnuOpen", QStringLiteral("Open"));
-    addItem(mnuFile, mnuExit, "mnuExit", QStringLiteral("Exit"));
-    addMenu(mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));
-    addItem(mnuGenerate, mnuTextGen, "mnuTextGen", QStringLiteral("Text Entry"));
-    addItem(mnuGenerate, mnuSQLGen, "mnuSQLGen", QStringLiteral("SQL Entry"));
+    addMenu(m_ui->mnuFile, "mnuFile", QStringLiteral("File"));
+    addItem(m_ui->mnuFile, m_ui->mnuOpen, "mnuOpen", QStringLiteral("Open"));
+    addItem(m_ui->mnuFile, m_ui->mnuExit, "mnuExit", QStringLiteral("Exit"));
+    addMenu(m_ui->mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));
+    addItem(m_ui->mnuGenerate, m_ui->mnuTextGen, "mnuTextGen", QStringLiteral("Text Entry"));
+    addItem(m_ui->mnuGenerate, m_ui->mnuSQLGen, "mnuSQLGen", QStringLiteral("SQL Entry"));
     // The platforms' own keys for Open and Exit (Ctrl+O; Ctrl+Q where the
     // platform has it, Alt+F4 on Windows being the system's); Generate's two
     // on G, shown in the menus. None is an Alt+letter, which never types.
-    mnuOpen->setShortcut(QKeySequence::Open);
-    mnuExit->setShortcut(QKeySequence::Quit);
-    mnuTextGen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
-    addMenu(mnuHelp, "mnuHelp", QStringLiteral("Help"));
-    addItem(mnuHelp, mnuAbout, "mnuAbout", QStringLiteral("About"));
+    m_ui->mnuOpen->setShortcut(QKeySequence::Open);
+    m_ui->mnuExit->setShortcut(QKeySequence::Quit);
+    m_ui->mnuTextGen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    m_ui->mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    addMenu(m_ui->mnuHelp, "mnuHelp", QStringLiteral("Help"));
+    addItem(m_ui->mnuHelp, m_ui->mnuAbout, "mnuAbout", QStringLiteral("About"));
 
-    connect(mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
-    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
-    connect(mnuTextGen, &QAction::triggered, this, &frmMain::mnuTextGen_Click);
-    connect(mnuSQLGen, &QAction::triggered, this, &frmMain::mnuSQLGen_Click);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(m_ui->mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(m_ui->mnuTextGen, &QAction::triggered, this, &frmMain::mnuTextGen_Click);
+    connect(m_ui->mnuSQLGen, &QAction::triggered, this, &frmMain::mnuSQLGen_Click);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::setTabOrder()
 {
     std::vector<std::pair<int, QWidget *>> fields;
     for (const TextBoxRow &row : kTextBoxes)
-        fields.emplace_back(row.tab, this->*row.box);
+        fields.emplace_back(row.tab, (*m_ui).*row.box);
     for (const ListRow &row : kLists)
-        fields.emplace_back(row.tab, this->*row.list);
+        fields.emplace_back(row.tab, (*m_ui).*row.list);
     for (const CheckBoxRow &row : kCheckBoxes)
-        fields.emplace_back(row.tab, this->*row.box);
+        fields.emplace_back(row.tab, (*m_ui).*row.box);
     std::sort(fields.begin(), fields.end(),
               [](const auto &a, const auto &b) { return a.first < b.first; });
     for (size_t i = 1; i < fields.size(); ++i)
@@ -392,18 +394,18 @@ void frmMain::setTabOrder()
 void frmMain::Form_Load()
 {
     for (const ListRow &row : kLists)
-        (this->*row.list)->addEntries(row.codes);
+        ((*m_ui).*row.list)->addEntries(row.codes);
 }
 
 grimlark::MonsterEntry frmMain::readEntry() const
 {
     grimlark::MonsterEntry entry;
     for (const TextBoxRow &row : kTextBoxes)
-        entry.*row.text = toUtf8((this->*row.box)->text());
+        entry.*row.text = toUtf8(((*m_ui).*row.box)->text());
     for (const ListRow &row : kLists)
-        entry.*row.position = static_cast<grimlark::ListPosition>((this->*row.list)->position());
+        entry.*row.position = static_cast<grimlark::ListPosition>(((*m_ui).*row.list)->position());
     for (const CheckBoxRow &row : kCheckBoxes)
-        entry.Mode[size_t(row.flag)] = (this->*row.box)->isChecked();
+        entry.Mode[size_t(row.flag)] = ((*m_ui).*row.box)->isChecked();
     return entry;
 }
 
@@ -417,14 +419,14 @@ void frmMain::showEntry(const grimlark::MonsterEntry &entry)
         texts.push_back(fromUtf8(entry.*row.text));
     auto text = texts.begin();
     for (const TextBoxRow &row : kTextBoxes) {
-        QLineEdit *box = this->*row.box;
+        QLineEdit *box = (*m_ui).*row.box;
         box->setText(*text++);
         box->setCursorPosition(0);
     }
     for (const ListRow &row : kLists)
-        (this->*row.list)->setPosition(entry.*row.position);
+        ((*m_ui).*row.list)->setPosition(entry.*row.position);
     for (const CheckBoxRow &row : kCheckBoxes)
-        (this->*row.box)->setChecked(entry.Mode[size_t(row.flag)]);
+        ((*m_ui).*row.box)->setChecked(entry.Mode[size_t(row.flag)]);
 }
 
 void frmMain::BuildTextEntry()
@@ -521,10 +523,10 @@ void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
     using namespace grimlark::ui;
     // The browser is made by the first file read, so a file that cannot be
     // listed leaves no window behind; an empty file still shows it.
-    frmBrowser *browser = AppWindows::browser.existing();
+    frmBrowser *browser = m_browser.existing();
     const bool made = !browser;
     if (made) {
-        browser = AppWindows::browser.use();
+        browser = m_browser.use();
         connect(browser, &frmBrowser::loadRequested, this,
                 [this, browser](const QByteArray &line) { loadLine(line, browser); });
         connect(browser, &frmBrowser::filesDropped, this, &frmMain::openFiles);
@@ -599,7 +601,7 @@ void frmMain::showGenerated()
 {
     using namespace grimlark::ui;
     // What the server will not take as meant, the line left as it is.
-    const QPointer<frmBrowser> browser = AppWindows::browser.existing();
+    const QPointer<frmBrowser> browser = m_browser.existing();
     const auto where = [browser](const std::string &id) -> std::optional<std::string> {
         const QString found = browser ? browser->whereIsId(fromUtf8(id)) : QString();
         return found.isEmpty() ? std::nullopt : std::optional<std::string>(toUtf8(found));
@@ -608,10 +610,10 @@ void frmMain::showGenerated()
     for (const std::string &warning : grimlark::entryWarnings(readEntry(), where))
         warnings << fromUtf8(warning);
 
-    const bool made = !AppWindows::output.existing();
-    frmOutput *output = AppWindows::output.use();
+    const bool made = !m_output.existing();
+    frmOutput *output = m_output.use();
     if (made) // its reference empties as soon as it closes
-        connect(output, &frmOutput::closing, this, [] { AppWindows::output.release(); });
+        connect(output, &frmOutput::closing, this, [this] { m_output.release(); });
     output->showWarnings(warnings); // its size, before it is placed
     if (!output->isVisible() && !restorePlace(*output, QStringLiteral("output")))
         placeBeside(*output, *this, Side::Below);
@@ -623,7 +625,7 @@ void frmMain::showGenerated()
 
 void frmMain::mnuAbout_Click()
 {
-    frmAbout *about = grimlark::ui::AppWindows::about.use();
+    frmAbout *about = m_about.use();
     about->show();
     about->raise();
     about->activateWindow();
@@ -646,13 +648,15 @@ void frmMain::Form_Unload()
     rememberPlace(*this, QStringLiteral("editor"));
     m_waitingFiles.clear();
     delete m_read.data(); // abandoned: a read stuck in the system does not hold the ending
-    if (frmOutput *output = AppWindows::output.existing())
+    if (frmOutput *output = m_output.existing())
         output->close();
-    if (frmAbout *about = AppWindows::about.existing())
+    if (frmAbout *about = m_about.existing())
         about->close();
-    if (frmBrowser *browser = AppWindows::browser.existing())
+    if (frmBrowser *browser = m_browser.existing())
         browser->close();
     // This window is closing already: every way of ending (File > Exit, the close
     // box, a termination signal) closes it, and its closing runs this routine.
-    AppWindows::releaseAll();
+    m_output.release();
+    m_about.release();
+    m_browser.release();
 }

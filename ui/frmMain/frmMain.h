@@ -4,6 +4,7 @@
 
 #include "OpenDialog.h"
 #include "core/MonsterEntry.h"
+#include "ui/common/WindowReference.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -11,14 +12,13 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 
-class QAction;
-class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
 class QTimer;
+class Ui_frmMain;
+class frmAbout;
+class frmBrowser;
+class frmOutput;
 
 namespace grimlark {
 class DatabaseFile;
@@ -37,6 +37,9 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+    frmMain(const frmMain &) = delete;
+    frmMain &operator=(const frmMain &) = delete;
 
     /// The controls' values gathered as one record: each text box's text, each
     /// list's selected position (never its text) and each mode box's state.
@@ -76,60 +79,6 @@ public:
     /// The Open dialog of File > Open; remembers the last chosen path.
     grimlark::ui::OpenDialog CommonDialog1;
 
-    // "Basic Properties"
-    QGroupBox *Frame1 = nullptr;
-    QLineEdit *txtID = nullptr, *txtName = nullptr, *txtJName = nullptr, *txtLvl = nullptr;
-    QLineEdit *txtHP = nullptr, *txtSP = nullptr, *txtEXP = nullptr, *txtJEXP = nullptr;
-    // "Combat Properties"
-    QGroupBox *Frame2 = nullptr;
-    QLineEdit *txtATK1 = nullptr, *txtATK2 = nullptr;
-    QLineEdit *txtRange1 = nullptr, *txtRange2 = nullptr, *txtRange3 = nullptr;
-    QLineEdit *txtDEF = nullptr, *txtMDEF = nullptr;
-    QLineEdit *txtSTR = nullptr, *txtAGI = nullptr, *txtVIT = nullptr;
-    QLineEdit *txtINT = nullptr, *txtDEX = nullptr, *txtLUK = nullptr;
-    grimlark::ui::DropDownList *cmbScale = nullptr, *cmbRace = nullptr;
-    grimlark::ui::DropDownList *cmbElement = nullptr, *cmbELvl = nullptr;
-    QLineEdit *txtSpeed = nullptr, *txtADelay = nullptr, *txtaMotion = nullptr;
-    QLineEdit *txtDMotion = nullptr;
-    // "Mode Menu"
-    QGroupBox *Frame3 = nullptr;
-    QCheckBox *chkCanMove = nullptr, *chkLooter = nullptr, *chkAggressive = nullptr;
-    QCheckBox *chkAssist = nullptr, *chkCastSensor = nullptr, *chkBoss = nullptr;
-    QCheckBox *chkPlant = nullptr, *chkCanAttack = nullptr, *chkDetector = nullptr;
-    QCheckBox *chkChangeTarget = nullptr, *chkChangeChase = nullptr, *chkAngry = nullptr;
-    // "Loot Tables", with the divider Frame5
-    QGroupBox *Frame4 = nullptr, *Frame5 = nullptr;
-    QLineEdit *txtDropID1 = nullptr, *txtDropID2 = nullptr, *txtDropID3 = nullptr;
-    QLineEdit *txtDropID4 = nullptr, *txtDropID5 = nullptr, *txtDropID6 = nullptr;
-    QLineEdit *txtDropID7 = nullptr, *txtDropID8 = nullptr, *txtDropID9 = nullptr;
-    QLineEdit *txtDrop1Per = nullptr, *txtDrop2Per = nullptr, *txtDrop3Per = nullptr;
-    QLineEdit *txtDrop4Per = nullptr, *txtDrop5Per = nullptr, *txtDrop6Per = nullptr;
-    QLineEdit *txtDrop7Per = nullptr, *txtDrop8Per = nullptr, *txtDrop9Per = nullptr;
-    QLineEdit *txtDropCardID = nullptr, *txtDropCardPer = nullptr;
-    QLineEdit *txtMVP1ID = nullptr, *txtMVP1Per = nullptr, *txtMVP2ID = nullptr;
-    QLineEdit *txtMVP2Per = nullptr, *txtMVP3ID = nullptr, *txtMVP3Per = nullptr;
-    QLineEdit *txtMEXP = nullptr, *txtEXPPer = nullptr;
-    // One label above each text box (there is no Label33).
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
-    QLabel *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr;
-    QLabel *Label9 = nullptr, *Label10 = nullptr, *Label11 = nullptr, *Label12 = nullptr;
-    QLabel *Label13 = nullptr, *Label14 = nullptr, *Label15 = nullptr, *Label16 = nullptr;
-    QLabel *Label17 = nullptr, *Label18 = nullptr, *Label19 = nullptr, *Label20 = nullptr;
-    QLabel *Label21 = nullptr, *Label22 = nullptr, *Label23 = nullptr, *Label24 = nullptr;
-    QLabel *Label25 = nullptr, *Label26 = nullptr, *Label27 = nullptr, *Label28 = nullptr;
-    QLabel *Label29 = nullptr, *Label30 = nullptr, *Label31 = nullptr, *Label32 = nullptr;
-    QLabel *Label34 = nullptr, *Label35 = nullptr, *Label36 = nullptr, *Label37 = nullptr;
-    QLabel *Label38 = nullptr, *Label39 = nullptr, *Label40 = nullptr, *Label41 = nullptr;
-    QLabel *Label42 = nullptr, *Label43 = nullptr, *Label44 = nullptr, *Label45 = nullptr;
-    QLabel *Label46 = nullptr, *Label47 = nullptr, *Label48 = nullptr, *Label49 = nullptr;
-    QLabel *Label50 = nullptr, *Label51 = nullptr, *Label52 = nullptr, *Label53 = nullptr;
-    QLabel *Label54 = nullptr;
-
-    QMenu *mnuFile = nullptr, *mnuGenerate = nullptr, *mnuHelp = nullptr;
-    QAction *mnuOpen = nullptr, *mnuExit = nullptr;
-    QAction *mnuTextGen = nullptr, *mnuSQLGen = nullptr;
-    QAction *mnuAbout = nullptr;
-
 public slots:
     void mnuOpen_Click();
     void mnuExit_Click();
@@ -159,6 +108,11 @@ private:
     void cancelRead();
     void listFile(const QString &path, grimlark::DatabaseFile file);
 
+    const std::unique_ptr<Ui_frmMain> m_ui;
+    // The windows the editor opens, one of each; its unload closes them.
+    grimlark::ui::WindowReference<frmOutput> m_output;
+    grimlark::ui::WindowReference<frmAbout> m_about;
+    grimlark::ui::WindowReference<frmBrowser> m_browser;
     QStringList m_waitingFiles;                    ///< asked for while a read runs
     QPointer<grimlark::ui::BackgroundRead> m_read; ///< the read under way, if any
     QPointer<grimlark::ui::ReadProgressDialog> m_progress;

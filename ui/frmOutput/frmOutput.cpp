@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "frmOutput.h"
+#include "ui_frmOutput.h"
 
 #include "LineTextBox.h"
 #include "ui/common/Appearance.h"
@@ -12,7 +13,7 @@
 
 using grimlark::ui::px;
 
-frmOutput::frmOutput(QWidget *parent) : QWidget(parent)
+frmOutput::frmOutput(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui_frmOutput>())
 {
     setObjectName(QStringLiteral("frmOutput"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -22,40 +23,42 @@ frmOutput::frmOutput(QWidget *parent) : QWidget(parent)
     setWindowIcon(grimlark::ui::programIcon());
     setFixedSize(px(8295), px(3675));
 
-    txtMobInfo = new LineTextBox(this);
-    txtMobInfo->setObjectName(QStringLiteral("txtMobInfo"));
-    txtMobInfo->setGeometry(0, 0, px(8295), px(3135));
-    txtMobInfo->setFont(grimlark::ui::outputFont());
+    m_ui->txtMobInfo = new LineTextBox(this);
+    m_ui->txtMobInfo->setObjectName(QStringLiteral("txtMobInfo"));
+    m_ui->txtMobInfo->setGeometry(0, 0, px(8295), px(3135));
+    m_ui->txtMobInfo->setFont(grimlark::ui::outputFont());
     // A line has few blanks: wrap at the right edge, between words where there are any.
-    txtMobInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    txtMobInfo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    txtMobInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMobInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtMobInfo->setTabChangesFocus(true);
-    txtMobInfo->setAccessibleName(QStringLiteral("Text Entry"));
+    m_ui->txtMobInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_ui->txtMobInfo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_ui->txtMobInfo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_ui->txtMobInfo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_ui->txtMobInfo->setTabChangesFocus(true);
+    m_ui->txtMobInfo->setAccessibleName(QStringLiteral("Text Entry"));
 
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
-    cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(px(120), px(3240), px(1335), px(375));
+    m_ui->cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    m_ui->cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    m_ui->cmdClose->setGeometry(px(120), px(3240), px(1335), px(375));
     // Neither default nor cancel button: Enter and Esc stay with the text box;
     // Enter presses it only when it has the focus itself.
-    cmdClose->setAutoDefault(true);
-    cmdClose->setDefault(false);
-    connect(cmdClose, &QPushButton::clicked, this, &frmOutput::cmdClose_Click);
+    m_ui->cmdClose->setAutoDefault(true);
+    m_ui->cmdClose->setDefault(false);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmOutput::cmdClose_Click);
 
-    QWidget::setTabOrder(txtMobInfo, cmdClose);
+    QWidget::setTabOrder(m_ui->txtMobInfo, m_ui->cmdClose);
 
-    lblWarnings = new QLabel(this);
-    lblWarnings->setObjectName(QStringLiteral("lblWarnings"));
-    lblWarnings->setTextFormat(Qt::PlainText); // quotes the user's values
-    lblWarnings->setWordWrap(true);
-    lblWarnings->hide();
+    m_ui->lblWarnings = new QLabel(this);
+    m_ui->lblWarnings->setObjectName(QStringLiteral("lblWarnings"));
+    m_ui->lblWarnings->setTextFormat(Qt::PlainText); // quotes the user's values
+    m_ui->lblWarnings->setWordWrap(true);
+    m_ui->lblWarnings->hide();
 }
+
+frmOutput::~frmOutput() = default;
 
 void frmOutput::showLine(const QString &text)
 {
-    txtMobInfo->setPlainText(QString());
-    txtMobInfo->setLine(text);
+    m_ui->txtMobInfo->setPlainText(QString());
+    m_ui->txtMobInfo->setLine(text);
 }
 
 void frmOutput::showWarnings(const QStringList &warnings)
@@ -63,10 +66,10 @@ void frmOutput::showWarnings(const QStringList &warnings)
     // Below the drawn window, which grows by what the warnings take.
     constexpr int kMargin = 8;
     const int width = px(8295) - 2 * kMargin;
-    lblWarnings->setText(warnings.join(QLatin1Char('\n')));
-    const int height = warnings.isEmpty() ? 0 : lblWarnings->heightForWidth(width);
-    lblWarnings->setGeometry(kMargin, px(3675), width, height);
-    lblWarnings->setVisible(!warnings.isEmpty());
+    m_ui->lblWarnings->setText(warnings.join(QLatin1Char('\n')));
+    const int height = warnings.isEmpty() ? 0 : m_ui->lblWarnings->heightForWidth(width);
+    m_ui->lblWarnings->setGeometry(kMargin, px(3675), width, height);
+    m_ui->lblWarnings->setVisible(!warnings.isEmpty());
     setFixedSize(px(8295), px(3675) + (warnings.isEmpty() ? 0 : height + kMargin));
 }
 
@@ -75,7 +78,7 @@ void frmOutput::showInFront()
     show();
     raise();
     activateWindow();
-    txtMobInfo->setFocus();
+    m_ui->txtMobInfo->setFocus();
 }
 
 void frmOutput::cmdClose_Click()

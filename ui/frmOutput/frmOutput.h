@@ -4,10 +4,9 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
-class LineTextBox;
-class QLabel;
-class QPushButton;
+class Ui_frmOutput;
 
 /// "Code Output": shows the last generated line so that the user can copy it.
 /// A top-level window of its own, not owned by the editor; closing it destroys it
@@ -16,6 +15,9 @@ class frmOutput : public QWidget {
     Q_OBJECT
 public:
     explicit frmOutput(QWidget *parent = nullptr);
+    ~frmOutput() override;
+    frmOutput(const frmOutput &) = delete;
+    frmOutput &operator=(const frmOutput &) = delete;
 
     /// Shows the window, or brings it to the front when shown, with the keyboard
     /// focus in the text box.
@@ -26,10 +28,6 @@ public:
     void showWarnings(const QStringList &warnings);
     /// Shows `text` in the box, replacing all it held.
     void showLine(const QString &text);
-
-    LineTextBox *txtMobInfo = nullptr;
-    QPushButton *cmdClose = nullptr;
-    QLabel *lblWarnings = nullptr;
 
 signals:
     /// The window is closing (Close, the close box, the editor's shutdown): its
@@ -45,4 +43,7 @@ protected:
     /// the window's closing (Close, the close box, the editor's shutdown), which
     /// destroys it.
     void Form_Unload();
+
+private:
+    const std::unique_ptr<Ui_frmOutput> m_ui;
 };

@@ -4,14 +4,9 @@
 
 #include <QPointer>
 
-class frmMain;
-class frmOutput;
-class frmAbout;
-class frmBrowser;
-
 namespace grimlark::ui {
 
-/// An application-wide reference to one window, of which at most one exists.
+/// A window's reference to a window it opens, of which at most one exists.
 template <typename Window> class WindowReference {
 public:
     /// The window, made (not shown) when there is none. Only the commands that
@@ -33,26 +28,5 @@ private:
     // window, and the next use builds the window afresh.
     QPointer<Window> m_window;
 };
-
-/// The program's one reference to each of its four windows (named apart from
-/// the operating system, and with no function called main, which MinGW's
-/// windowed Qt programs define as a macro).
-namespace AppWindows {
-
-inline WindowReference<frmMain> editor;
-inline WindowReference<frmOutput> output;
-inline WindowReference<frmAbout> about;
-inline WindowReference<frmBrowser> browser;
-
-/// Empties all four references, in the order editor, output, About, browser.
-inline void releaseAll()
-{
-    editor.release();
-    output.release();
-    about.release();
-    browser.release();
-}
-
-} // namespace AppWindows
 
 } // namespace grimlark::ui

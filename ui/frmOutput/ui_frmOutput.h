@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+// The controls of frmOutput, as Qt's uic would declare them; only frmOutput.cpp
+// includes this.
+
+class LineTextBox;
+class QLabel;
+class QPushButton;
+
+class Ui_frmOutput {
+public:
+    LineTextBox *txtMobInfo = nullptr;
+    QPushButton *cmdClose = nullptr;
+    QLabel *lblWarnings = nullptr;
+};
