@@ -1,11 +1,13 @@
 # Quick start: `make run` starts the editor, `make test` runs every test.
 # Both install what is missing (Debian/Ubuntu), configure and build first.
 
-BUILD_DIR ?= build
+# Each build folder is one of CMakePresets.json's presets: `make X` and
+# `cmake --preset X` make the same build. CMAKE_FLAGS adds cache settings.
+BUILD_DIR = build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test realdata shellcheck bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clean
+.PHONY: all deps configure build run test realdata shellcheck bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clazy clean
 
 all: build
 
@@ -13,42 +15,42 @@ deps:
 	@sh tools/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	@cmake --preset default $(CMAKE_FLAGS) >/dev/null
 
 build: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS)
+	@cmake --build --preset default -j $(JOBS)
 
 # Builds only the program, not the test suites, before starting it.
 run: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target grimlark
+	@cmake --build --preset run -j $(JOBS)
 	./$(BUILD_DIR)/app/grimlark
 
 # The SQL statements are checked against a real MariaDB server that the test
 # starts and removes itself.
 test: build
 	@sh tools/install-deps.sh mariadb-server mariadb-client
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS)
 
 # The real-files report: every file of DATA_DIR read, loaded and generated back
 # through the editor's own path (see tools/realdata/RealData.cpp).
 DATA_DIR ?= ../shared/data
 realdata: configure
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target grimlark_realdata
+	@cmake --build --preset realdata -j $(JOBS)
 	./$(BUILD_DIR)/tools/realdata/grimlark_realdata $(DATA_DIR)
 
 # Benchmarks: an optimised build of their own, run offscreen.
 bench:
 	@sh tools/install-deps.sh libbenchmark-dev
-	@cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DGRIMLARK_BENCH=ON -DGRIMLARK_TESTS=OFF >/dev/null
-	@cmake --build build-bench -j $(JOBS) --target grimlark_bench
+	@cmake --preset bench $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset bench -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/grimlark_bench $(BENCH_ARGS)
 
 # Fuzzing: each target runs FUZZ_SECONDS (default 60) from the seeds in fuzz/corpus.
 FUZZ_SECONDS ?= 60
 fuzz:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
-	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGRIMLARK_FUZZ=ON -DGRIMLARK_GUI=OFF -DGRIMLARK_TESTS=OFF >/dev/null
-	@cmake --build build-fuzz -j $(JOBS)
+	@cmake --preset fuzz $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
 	@for target in loader:LoaderFuzz reader:LineReaderFuzz sql:SqlEntryFuzz; do \
 	  seeds=$${target%%:*}; binary=$${target##*:}; log=build-fuzz/$$binary.log; \
 	  mkdir -p build-fuzz/corpus/$$seeds; \
@@ -62,15 +64,15 @@ fuzz:
 # The whole test suite built with AddressSanitizer, LeakSanitizer and
 # UndefinedBehaviorSanitizer.
 sanitize: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGRIMLARK_SANITIZE=ON >/dev/null
-	@cmake --build build-asan -j $(JOBS)
-	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	@cmake --preset asan $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
 
 # A Debian package from an optimised build of its own, in build-package/packages.
 package:
 	@sh tools/install-deps.sh dpkg-dev
-	@cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DGRIMLARK_TESTS=OFF >/dev/null
-	@cmake --build build-package -j $(JOBS)
+	@cmake --preset package $(CMAKE_FLAGS) >/dev/null
+	@cmake --build --preset package -j $(JOBS)
 	cd build-package && cpack
 
 # Validates the package, installs it, starts it and removes it again.
@@ -117,6 +119,11 @@ tidy: build
 	  status=$$?; grep -v -E '^[0-9]+ (warning|error)s? (and [0-9]+ (warning|error)s? )?generated' \
 	  $(BUILD_DIR)/tidy-errors.log >&2 || true; exit $$status
 	@echo "clang-tidy: clean"
+
+# clazy (Qt's own pitfalls, levels 0 to 2) over every Qt source; see tools/clazy.sh.
+clazy: build
+	@sh tools/install-deps.sh clazy
+	@sh tools/clazy.sh $(BUILD_DIR)
 
 # The shell scripts, checked by shellcheck (warnings and errors; CI runs it).
 SHELL_FILES = $(shell git ls-files '*.sh' .ci/run)

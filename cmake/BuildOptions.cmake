@@ -1,13 +1,17 @@
 # What the project's own targets are built with, as one interface target that
 # grimlark_core passes on to everything linking it, rather than flags for whole
 # directories, which would also reach code built alongside (GoogleTest).
+# Warnings become errors with CMAKE_COMPILE_WARNING_AS_ERROR (every CI build).
 add_library(grimlark_build_options INTERFACE)
 
 if(MSVC)
-  target_compile_options(grimlark_build_options INTERFACE /W4 $<$<BOOL:${GRIMLARK_WERROR}>:/WX>)
+  target_compile_options(grimlark_build_options INTERFACE /W4)
 else()
+  # Beyond -Wall -Wextra: shadowed names, every implicit conversion that can
+  # change a value or its sign, C casts, and the class hierarchy's two traps.
   target_compile_options(grimlark_build_options INTERFACE -Wall -Wextra -Wpedantic
-                         $<$<BOOL:${GRIMLARK_WERROR}>:-Werror>)
+                         -Wshadow -Wconversion -Wsign-conversion -Wold-style-cast
+                         -Wnon-virtual-dtor -Woverloaded-virtual)
 endif()
 
 # The platform's usual hardening for the optimised builds that are shipped (the

@@ -34,7 +34,7 @@ const std::array<ModeFlagInfo, ModeFlagCount> kModeFlags{{
 std::int16_t modeSum(const ModeFlags &flags)
 {
     std::int16_t sum = 0;
-    for (int i = 0; i < ModeFlagCount; ++i) {
+    for (std::size_t i = 0; i < flags.size(); ++i) {
         if (flags[i])
             sum = static_cast<std::int16_t>(sum + kModeFlags[i].weight);
     }
@@ -45,7 +45,7 @@ ModeFlags modeFlagsFor(int mode)
 {
     // By the weights, as the servers read it: 0 ticks no box.
     ModeFlags flags{};
-    for (int i = 0; i < ModeFlagCount; ++i)
+    for (std::size_t i = 0; i < flags.size(); ++i)
         flags[i] = (mode & kModeFlags[i].weight) != 0;
     return flags;
 }

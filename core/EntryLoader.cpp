@@ -294,7 +294,7 @@ LoadResult loadFields(const std::vector<std::string_view> &fields, MonsterEntry 
 
     // Parse into a copy so that a refusal leaves the editor exactly as it was.
     MonsterEntry loaded = entry;
-    for (int i = 0; i < kFieldCount; ++i) {
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
         const FieldInfo &info = kFields[i];
         std::optional<LoadResult> fault;
         switch (info.kind) {

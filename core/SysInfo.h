@@ -12,7 +12,8 @@
 namespace grimlark {
 
 /// Raised when a registry value cannot be examined (a value of size 0).
-class RegistryValueError : public std::runtime_error {
+// Thrown by value, as every exception is: it must stay copyable.
+class RegistryValueError final : public std::runtime_error { // clazy:exclude=copyable-polymorphic
 public:
     using std::runtime_error::runtime_error;
 };

@@ -34,15 +34,15 @@ std::vector<std::string> split(const std::string &line)
 MonsterEntry priorEntry(const uint8_t *seed, size_t size)
 {
     MonsterEntry entry;
-    for (int i = 0; i < kFieldCount; ++i)
+    for (size_t i = 0; i < kFields.size(); ++i)
         if (kFields[i].text)
             entry.*kFields[i].text = std::to_string(i * 7 + (size ? seed[i % size] : 0));
     entry.Scale = static_cast<ListPosition>(size > 0 ? seed[0] % 4 - 1 : -1);
     entry.Race = static_cast<ListPosition>(size > 1 ? seed[1] % 13 - 1 : -1);
     entry.Element = static_cast<ListPosition>(size > 2 ? seed[2] % 11 - 1 : -1);
     entry.ELvl = static_cast<ListPosition>(size > 3 ? seed[3] % 5 - 1 : -1);
-    for (int flag = 0; flag < ModeFlagCount; ++flag)
-        entry.Mode[size_t(flag)] = size > 4 && (seed[4 + flag / 8 % (size - 4)] >> (flag % 8)) & 1;
+    for (size_t flag = 0; flag < entry.Mode.size(); ++flag)
+        entry.Mode[flag] = size > 4 && (seed[4 + flag / 8 % (size - 4)] >> (flag % 8)) & 1;
     return entry;
 }
 
@@ -66,10 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0; // its values are not comma-split text (SqlEntryFuzz checks them)
     const std::vector<std::string> in = split(line);
     const std::vector<std::string> out = split(BuildTextEntry(entry));
-    if (in.size() < kFieldCount)
+    if (in.size() < kFields.size())
         std::abort(); // loaded a line that is too short
-    for (int i = 0; i < kFieldCount; ++i)
-        if (kFields[i].kind == FieldKind::Text && in[size_t(i)] != out[size_t(i)])
+    for (size_t i = 0; i < kFields.size(); ++i)
+        if (kFields[i].kind == FieldKind::Text && in[i] != out[i])
             std::abort(); // a text field was not carried through
     return 0;
 }

@@ -6,9 +6,8 @@
 # uchardet that tools/build-windows-uchardet.sh keeps beside it.
 set -eu
 sh tools/install-deps.sh g++-mingw-w64-x86-64 ninja-build imagemagick
-qt=$(sh tools/build-windows-qt.sh)
-uchardet=$(sh tools/build-windows-uchardet.sh)
-cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DGRIMLARK_WINDOWS_QT="$qt" -DGRIMLARK_WINDOWS_UCHARDET="$uchardet" \
-    -DGRIMLARK_WINDOWS_CHECK=ON >/dev/null
-cmake --build build-windows -j "$(nproc 2>/dev/null || echo 2)"
+GRIMLARK_WINDOWS_QT=$(sh tools/build-windows-qt.sh)
+GRIMLARK_WINDOWS_UCHARDET=$(sh tools/build-windows-uchardet.sh)
+export GRIMLARK_WINDOWS_QT GRIMLARK_WINDOWS_UCHARDET # read by the preset
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc 2>/dev/null || echo 2)"

@@ -24,7 +24,7 @@ std::string lineWith(const std::vector<std::pair<int, std::string>> &fields)
 {
     std::vector<std::string> values(kFieldCount, "0");
     for (const auto &[index, value] : fields)
-        values[index] = value;
+        values[std::size_t(index)] = value;
     std::string line;
     for (size_t i = 0; i < values.size(); ++i)
         line += (i ? "," : "") + values[i];

@@ -23,7 +23,7 @@ ModeFlags flagsOf(std::initializer_list<ModeFlag> set)
 {
     ModeFlags flags{};
     for (ModeFlag flag : set)
-        flags[flag] = true;
+        flags[std::size_t(flag)] = true;
     return flags;
 }
 
@@ -131,7 +131,7 @@ struct ElementRow {
 };
 
 /// Names the row in test output, instead of dumping its bytes.
-[[maybe_unused]] void PrintTo(const ElementRow &row, std::ostream *out)
+[[maybe_unused]] void PrintTo(ElementRow row, std::ostream *out)
 {
     *out << "Element \"" << row.field << '"';
 }
@@ -290,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutRow{"rAthena", joined(threeNames(57, "0")), "rAthena layout"},
         LayoutRow{"jAthena", joined(std::vector<std::string>(55, "1")), "jAthena layout"},
         LayoutRow{"tabAligned", joined(std::vector<std::string>(57, "\t1")), "tab-aligned"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &test) { return std::string(test.param.name); });
 
 TEST(LoadEntry, ModeAboveTheBoxesSaysWhichPart)
 {
@@ -334,7 +334,7 @@ TEST(LoadEntry, GeneratedLinesLoadBack)
                 continue;
             std::string text;
             for (int n = pick(8); n > 0; --n)
-                text += alphabet[pick(static_cast<int>(alphabet.size()))];
+                text += alphabet[std::size_t(pick(static_cast<int>(alphabet.size())))];
             entry.*field.text = text;
         }
         entry.Scale = static_cast<ListPosition>(pick(kScaleList.size() + 1) - 1);

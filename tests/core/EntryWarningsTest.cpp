@@ -83,4 +83,4 @@ INSTANTIATE_TEST_SUITE_P(
         WarningRow{"idInAnOpenFile",
                    [](MonsterEntry &e) { e.ID = "1002"; },
                    {"The ID is already in an open file: ID 1002 is PORING, mob_db.txt line 327."}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &test) { return std::string(test.param.name); });

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SplitCase{
                         "nulInside", std::string("a\0b\nc", 5), {std::string("a\0b", 3), "c"}},
                     SplitCase{"invalidUtf8", "\xff\xfe\n\xc3", {"\xff\xfe", "\xc3"}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &test) { return std::string(test.param.name); });
 
 TEST(Utf8, TellsValidFromInvalid)
 {

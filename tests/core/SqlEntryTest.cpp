@@ -118,4 +118,4 @@ INSTANTIATE_TEST_SUITE_P(
                 "names its columns"},
         DumpRow{"null", "INSERT INTO mob_db VALUES (1,NULL);", "cannot be read"},
         DumpRow{"fewValues", "INSERT INTO mob_db VALUES (1,'A','B');", "has 3 fields"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &test) { return std::string(test.param.name); });

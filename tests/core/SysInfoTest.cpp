@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {},
                      std::string(1024, 'x')},
         LauncherCase{"sizeZeroIsAnError", {{kFirst, {{"PATH", {kRegSz, ""}}}}}, {}, std::nullopt}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &test) { return std::string(test.param.name); });
 
 TEST(GetKeyValue, ConvertsNumbersAndEmptiesOnFailure)
 {

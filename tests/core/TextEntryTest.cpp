@@ -29,7 +29,7 @@ struct ElementCase {
 };
 
 /// Names the row in test output, instead of dumping its bytes.
-[[maybe_unused]] void PrintTo(const ElementCase &row, std::ostream *out)
+[[maybe_unused]] void PrintTo(ElementCase row, std::ostream *out)
 {
     *out << "code \"" << row.code << '"';
 }
@@ -67,7 +67,7 @@ TEST_P(ModeSum, AddsTheWeightsOfTickedFlags)
 {
     MonsterEntry entry = startupEntry();
     for (ModeFlag flag : GetParam().flags)
-        entry.Mode[flag] = true;
+        entry.Mode[std::size_t(flag)] = true;
     EXPECT_EQ(splitFields(BuildTextEntry(entry))[24], GetParam().mode);
 }
 

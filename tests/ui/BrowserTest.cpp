@@ -301,8 +301,8 @@ void BrowserTest::nonUtf8FileLoadsByteForCharacter()
     session.open(
         session.writeFile("latin1.txt", "// r\xE9sum\xE9\n" + line + "\n// caf\xC3\xA9\n"));
     frmBrowser *browser = existingBrowser();
-    QCOMPARE(itemsOf(browser).first(), QString::fromLatin1("// r\xE9sum\xE9"));
-    QCOMPARE(itemsOf(browser).last(), QStringLiteral("// caf\u00E9"));
+    QCOMPARE(itemsOf(browser).constFirst(), QString::fromLatin1("// r\xE9sum\xE9"));
+    QCOMPARE(itemsOf(browser).constLast(), QStringLiteral("// caf\u00E9"));
     select(browser, 1);
     QTest::mouseClick(control<QPushButton>(browser, "cmdLoad"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(session.editor, "txtName")->text(),
@@ -493,7 +493,8 @@ void BrowserTest::legacyEncodingsAreDecoded()
     session.open(session.writeFile("legacy.txt", QByteArray::fromStdString(legacyFile(names))));
     frmBrowser *browser = existingBrowser();
     const QString name = QString::fromUtf8(names.firstName);
-    QVERIFY2(itemsOf(browser).first().contains(name), qPrintable(itemsOf(browser).first()));
+    QVERIFY2(itemsOf(browser).constFirst().contains(name),
+             qPrintable(itemsOf(browser).constFirst()));
     select(browser, 0);
     QTest::mouseClick(control<QPushButton>(browser, "cmdLoad"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(session.editor, "txtJName")->text(), name);
@@ -501,7 +502,7 @@ void BrowserTest::legacyEncodingsAreDecoded()
     auto *model = browser->model();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model->setEncodingAt(0, grimlark::kLegacyEncodings[fixture == 0 ? 1 : 0]);
-    QVERIFY(!itemsOf(browser).first().contains(name));
+    QVERIFY(!itemsOf(browser).constFirst().contains(name));
 }
 
 void BrowserTest::findSelectsTheNextLineHoldingTheText()
@@ -587,7 +588,7 @@ void BrowserTest::markupIsShownAsText()
     QString shown;
     Qt::TextFormat format = Qt::AutoText;
     QTimer closer; // answers the box from inside its own event loop
-    connect(&closer, &QTimer::timeout, [&] {
+    connect(&closer, &QTimer::timeout, &closer, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             shown = box->text();
             format = box->textFormat();

@@ -20,7 +20,8 @@ namespace {
 /// Fusion with a narrower drop-down button, so that the editor's small lists
 /// (57 to 73 pixels wide) show their entries whole, also where Windows rounds
 /// each glyph of the face to whole pixels ("Demihuman" takes 55 of them there).
-class GrimlarkStyle final : public QProxyStyle {
+// QApplication::setStyle owns it: it takes no parent.
+class GrimlarkStyle final : public QProxyStyle { // clazy:exclude=ctor-missing-parent-argument
     Q_OBJECT
 
 public:

@@ -38,7 +38,8 @@ std::string nativePath(const QString &path)
 QString pathFromNative(const QByteArray &bytes)
 {
 #ifdef Q_OS_UNIX
-    const std::u16string text = decodeUtf8Escaped(std::string_view(bytes.data(), bytes.size()));
+    const std::u16string text =
+        decodeUtf8Escaped(std::string_view(bytes.data(), std::size_t(bytes.size())));
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
 #else
     return QString::fromUtf8(bytes);

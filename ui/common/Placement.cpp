@@ -33,7 +33,7 @@ void placeBeside(QWidget &window, const QWidget &editor, Side preferred)
                                                ? std::vector<QPoint>{below, right, left}
                                                : std::vector<QPoint>{right, left, below};
     // Nor over another window of the program that is shown already.
-    auto clear = [&window, &editor](const QRect &place) {
+    auto clear = [&window, &editor](QRect place) {
         const QWidgetList shown = QApplication::topLevelWidgets();
         return std::none_of(shown.begin(), shown.end(), [&](const QWidget *other) {
             return other != &window && other != &editor && other->isVisible() &&
@@ -64,6 +64,7 @@ namespace {
 
 /// Waits for the first expose of a window, then runs its task once.
 class ExposeWatch : public QObject {
+    Q_OBJECT
 public:
     ExposeWatch(QWidget &widget, std::function<void()> then)
         : QObject(&widget), m_then(std::move(then))
@@ -98,3 +99,5 @@ void whenOnScreen(QWidget &window, std::function<void()> then)
 }
 
 } // namespace grimlark::ui
+
+#include "Placement.moc"

@@ -24,6 +24,7 @@ using grimlark::ui::px;
 /// Draws rows as usual, but gives all of them the width of the widest line, so
 /// that the list (which measures one row for all) scrolls sideways.
 class frmBrowser::RowDelegate : public QStyledItemDelegate {
+    Q_OBJECT
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
@@ -170,7 +171,7 @@ void frmBrowser::findNext(bool down)
     m_ui->lstDB->scrollTo(found);
 }
 
-void frmBrowser::showLineMenu(const QPoint &at)
+void frmBrowser::showLineMenu(QPoint at)
 {
     const QModelIndex index = m_ui->lstDB->indexAt(at);
     if (!index.isValid())
@@ -186,8 +187,9 @@ void frmBrowser::showLineMenu(const QPoint &at)
         QAction *choice = encodings->addAction(QString::fromLatin1(encoding.label));
         choice->setCheckable(true);
         choice->setChecked(m_model->encodingAt(row) == &encoding);
+        const grimlark::LegacyEncoding *chosen = &encoding; // a table entry, never freed
         connect(choice, &QAction::triggered, this,
-                [this, row, &encoding] { m_model->setEncodingAt(row, encoding); });
+                [this, row, chosen] { m_model->setEncodingAt(row, *chosen); });
     }
     menu->popup(m_ui->lstDB->viewport()->mapToGlobal(at)); // no event loop of its own
 }
@@ -222,3 +224,5 @@ void frmBrowser::cmdLoad_Click()
     }
     emit loadRequested(line); // empty: nothing selected
 }
+
+#include "frmBrowser.moc"

@@ -63,7 +63,7 @@ public slots:
 
 private:
     /// The menu of a line: the encoding its file's non-UTF-8 lines are read in.
-    void showLineMenu(const QPoint &at);
+    void showLineMenu(QPoint at);
     /// Selects the next line holding the find dialog's text, or says there is none.
     void findNext(bool down);
     class RowDelegate;

@@ -236,7 +236,7 @@ using grimlark::ui::fromUtf8;
 using grimlark::ui::toUtf8;
 
 /// The setting that keeps the Open dialog's last file between runs.
-const QString kLastFileKey = QStringLiteral("Open/lastFile");
+constexpr QLatin1StringView kLastFileKey("Open/lastFile");
 
 /// Tells the user that the file at `path` cannot be listed, and why.
 void refuseFile(QWidget *parent, const QString &path, const std::string &reason, bool whileReading)
@@ -276,7 +276,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     centralWidget()->setFixedSize(px(8895), px(7170));
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     grimlark::ui::restorePlace(*this, QStringLiteral("editor"));
-    CommonDialog1.FileName = grimlark::ui::Platform::current().setting(kLastFileKey).toString();
+    CommonDialog1.FileName =
+        grimlark::ui::Platform::current().setting(QString(kLastFileKey)).toString();
     m_ui->txtID->setFocus();
 }
 
@@ -332,7 +333,7 @@ void frmMain::buildControls()
                              QApplication::palette("QMenu").color(QPalette::Window));
     modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     for (const CheckBoxRow &row : kCheckBoxes) {
-        const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[row.flag];
+        const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[std::size_t(row.flag)];
         auto *box = new QCheckBox(QString::fromLatin1(info.caption), m_ui->Frame3);
         box->setObjectName(QString::fromLatin1(info.control));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kCheckBoxHeight));
@@ -445,7 +446,7 @@ void frmMain::OpenDatabaseFile()
     const QString path = CommonDialog1.ShowOpen(this);
     if (path.isEmpty() || !self)
         return; // a cancelled dialog ends the command silently
-    grimlark::ui::Platform::current().setSetting(kLastFileKey, path);
+    grimlark::ui::Platform::current().setSetting(QString(kLastFileKey), path);
     OpenDatabasePath(grimlark::ui::chosenPath(path));
 }
 

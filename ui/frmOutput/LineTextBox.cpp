@@ -88,8 +88,8 @@ void LineTextBox::insertFromMimeData(const QMimeData *source)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     cursor.removeSelectedText();
-    const QStringList lines =
-        source->text().split(QRegularExpression(QStringLiteral("\\r\\n|[\\r\\n\\x{2029}]")));
+    static const QRegularExpression kBreak(QStringLiteral("\\r\\n|[\\r\\n\\x{2029}]"));
+    const QStringList lines = source->text().split(kBreak);
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (i > 0)
             cursor.insertBlock(QTextBlockFormat());
@@ -109,7 +109,7 @@ QString LineTextBox::exactText(int from, int to) const
         const int begin = qMax(from - start, 0);
         const int end = qMin(to - start, int(own.size()));
         if (end > begin)
-            text += own.mid(begin, end - begin);
+            text += QStringView(own).mid(begin, end - begin);
         const QTextBlock next = block.next();
         const int separator = start + int(own.size());
         if (!next.isValid() || separator < from || separator >= to)
@@ -127,7 +127,7 @@ QString LineTextBox::exactText(int from, int to) const
 QMimeData *LineTextBox::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();
-    auto *data = new QMimeData;
-    data->setText(exactText(cursor.selectionStart(), cursor.selectionEnd()));
-    return data;
+    auto *mime = new QMimeData;
+    mime->setText(exactText(cursor.selectionStart(), cursor.selectionEnd()));
+    return mime;
 }
