@@ -51,6 +51,7 @@ void addOptions(QCommandLineParser &options)
     }
 }
 
+#ifndef Q_OS_WIN // a windowed Windows program answers in a message box instead
 /// Writes `text` to standard output; a failed write (a full disk, a closed
 /// pipe) is an error, not a success.
 int print(const QString &text)
@@ -63,6 +64,7 @@ int print(const QString &text)
     std::fprintf(stderr, "grimlark: cannot write the answer: %s\n", std::strerror(errno));
     return 1;
 }
+#endif
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 /// Whether the window system the editor would use is there: Qt ends the

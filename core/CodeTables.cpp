@@ -7,30 +7,6 @@
 
 namespace grimlark {
 
-const CodeList kScaleList{"Scale", {"Small", "Medium", "Large"}};
-const CodeList kRaceList{"Race",
-                         {"Formless", "Undead", "Beast", "Plant", "Insect", "Fish", "Demon",
-                          "Demihuman", "Angel", "Dragon", "Boss", "Non-Boss"}};
-const CodeList kElementList{
-    "Element",
-    {"Neutral", "Water", "Earth", "Fire", "Wind", "Poison", "Holy", "Dark", "Ghost", "Undead"}};
-const CodeList kElementLevelList{"Elvl", {"1", "2", "3", "4"}};
-
-const std::array<ModeFlagInfo, ModeFlagCount> kModeFlags{{
-    {1, "chkCanMove", "Can Move"},
-    {2, "chkLooter", "Looter"},
-    {4, "chkAggressive", "Aggressive"},
-    {8, "chkAssist", "Assist"},
-    {16, "chkCastSensor", "Cast Sensor"},
-    {32, "chkBoss", "Boss"},
-    {64, "chkPlant", "Plant"},
-    {128, "chkCanAttack", "Can Attack"},
-    {256, "chkDetector", "Detector"},
-    {512, "chkChangeTarget", "Change Target"},
-    {1024, "chkChangeChase", "Change Chase"},
-    {2048, "chkAngry", "Angry"},
-}};
-
 std::int16_t modeSum(const ModeFlags &flags)
 {
     std::int16_t sum = 0;

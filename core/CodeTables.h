@@ -5,33 +5,69 @@
 #include "MonsterEntry.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <optional>
+#include <iterator>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace grimlark {
 
 /// A drop-down list of codes: the list position is the code, the entry is what the editor shows.
 struct CodeList {
-    const char *caption;              ///< text the list shows while nothing is selected
-    std::vector<std::string> entries; ///< in code order
-    int size() const { return static_cast<int>(entries.size()); }
+    const char *caption;             ///< text the list shows while nothing is selected
+    const std::string_view *entries; ///< in code order
+    std::size_t count;
+    constexpr int size() const { return static_cast<int>(count); }
+    constexpr const std::string_view *begin() const { return entries; }
+    constexpr const std::string_view *end() const { return entries + count; }
 };
 
-extern const CodeList kScaleList;
-extern const CodeList kRaceList;
-extern const CodeList kElementList;
-extern const CodeList kElementLevelList;
+inline constexpr std::string_view kScaleEntries[] = {"Small", "Medium", "Large"};
+inline constexpr std::string_view kRaceEntries[] = {"Formless", "Undead", "Beast", "Plant",
+                                                    "Insect",   "Fish",   "Demon", "Demihuman",
+                                                    "Angel",    "Dragon", "Boss",  "Non-Boss"};
+inline constexpr std::string_view kElementEntries[] = {
+    "Neutral", "Water", "Earth", "Fire", "Wind", "Poison", "Holy", "Dark", "Ghost", "Undead"};
+inline constexpr std::string_view kElementLevelEntries[] = {"1", "2", "3", "4"};
 
-/// One mode flag: its weight in the Mode sum, its check box and caption.
+inline constexpr CodeList kScaleList{"Scale", kScaleEntries, std::size(kScaleEntries)};
+inline constexpr CodeList kRaceList{"Race", kRaceEntries, std::size(kRaceEntries)};
+inline constexpr CodeList kElementList{"Element", kElementEntries, std::size(kElementEntries)};
+inline constexpr CodeList kElementLevelList{"Elvl", kElementLevelEntries,
+                                            std::size(kElementLevelEntries)};
+
+/// One mode flag: its weight in the Mode sum and its caption.
 struct ModeFlagInfo {
     int weight;
-    const char *control;
     const char *caption;
 };
 
-extern const std::array<ModeFlagInfo, ModeFlagCount> kModeFlags;
+inline constexpr std::array<ModeFlagInfo, ModeFlagCount> kModeFlags{{
+    {1, "Can Move"},
+    {2, "Looter"},
+    {4, "Aggressive"},
+    {8, "Assist"},
+    {16, "Cast Sensor"},
+    {32, "Boss"},
+    {64, "Plant"},
+    {128, "Can Attack"},
+    {256, "Detector"},
+    {512, "Change Target"},
+    {1024, "Change Chase"},
+    {2048, "Angry"},
+}};
+
+/// True when the weights are the twelve powers of two in order, so that every
+/// Mode from 0 to 4095 is one set of boxes.
+constexpr bool weightsArePowersOfTwo()
+{
+    for (std::size_t i = 0; i < kModeFlags.size(); ++i)
+        if (kModeFlags[i].weight != 1 << i)
+            return false;
+    return true;
+}
+static_assert(weightsArePowersOfTwo(), "each mode flag its own bit");
 
 using ModeFlags = std::array<bool, ModeFlagCount>;
 

@@ -107,7 +107,7 @@ void EditorTest::listsHoldTheirEntriesInCodeOrder()
     for (const auto &[list, codes] : lists) {
         QCOMPARE(list->count(), codes->size());
         for (int i = 0; i < list->count(); ++i)
-            QCOMPARE(list->itemText(i), QString::fromStdString(codes->entries[size_t(i)]));
+            QCOMPARE(list->itemText(i), QString::fromLatin1(codes->entries[size_t(i)].data()));
     }
     QCOMPARE(control<DropDownList>(session.editor, "cmbRace")->itemText(0),
              QStringLiteral("Formless"));
@@ -134,9 +134,9 @@ void EditorTest::controlsGiveTheirCodes_data()
     const QList<int> none{-1, -1, -1, -1};
     QTest::newRow("Can Move, Aggressive, Can Attack")
         << QStringList{"chkCanMove", "chkAggressive", "chkCanAttack"} << none << 24 << "133";
-    QStringList all;
-    for (const auto &flag : grimlark::kModeFlags)
-        all << QString::fromLatin1(flag.control);
+    const QStringList all{"chkCanMove",    "chkLooter",       "chkAggressive",  "chkAssist",
+                          "chkCastSensor", "chkBoss",         "chkPlant",       "chkCanAttack",
+                          "chkDetector",   "chkChangeTarget", "chkChangeChase", "chkAngry"};
     QTest::newRow("every mode box") << all << none << 24 << "4095";
     QTest::newRow("Large") << QStringList{} << QList<int>{2, -1, -1, -1} << 21 << "2";
     QTest::newRow("Non-Boss") << QStringList{} << QList<int>{-1, 11, -1, -1} << 22 << "11";

@@ -27,8 +27,8 @@ DropDownList::DropDownList(const QString &caption, QWidget *parent)
 void DropDownList::addEntries(const CodeList &codes)
 {
     const QSignalBlocker blocker(this);
-    for (const std::string &entry : codes.entries)
-        addItem(QString::fromStdString(entry));
+    for (const std::string_view entry : codes)
+        addItem(QString::fromLatin1(entry.data(), qsizetype(entry.size())));
     setPosition(-1);
 }
 

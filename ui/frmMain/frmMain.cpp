@@ -162,12 +162,13 @@ constexpr ListRow kLists[] = {
 
 struct CheckBoxRow {
     QCheckBox *Ui_frmMain::*box;
-    grimlark::ModeFlag flag; ///< whose caption, object name and state the box has
+    const char *name;
+    grimlark::ModeFlag flag; ///< whose caption and state the box has
     int left, top, width, tab;
 };
 
 // Each mode box is named "chk" and its flag, so one name gives both.
-#define CHK(flag) &Ui_frmMain::chk##flag, grimlark::flag
+#define CHK(flag) &Ui_frmMain::chk##flag, "chk" #flag, grimlark::flag
 constexpr CheckBoxRow kCheckBoxes[] = {
     {CHK(CanMove), 240, 360, 1095, 48},       {CHK(Looter), 240, 720, 1095, 49},
     {CHK(Aggressive), 240, 1080, 1215, 50},   {CHK(Assist), 240, 1440, 1095, 51},
@@ -210,6 +211,16 @@ constexpr bool tabsUnique()
     return true;
 }
 static_assert(tabsUnique(), "each control has a tab number of its own");
+
+/// True when the field table has a caption for every box's label.
+constexpr bool everyBoxHasACaption()
+{
+    for (const TextBoxRow &row : kTextBoxes)
+        if (!grimlark::captionOf(row.text))
+            return false;
+    return true;
+}
+static_assert(everyBoxHasACaption(), "each text box's member is a field of the table");
 #undef CHK
 #undef TXT
 #undef BOX
@@ -221,16 +232,6 @@ constexpr int kCheckBoxHeight = 255;
 constexpr int kLabelHeight = 255;
 constexpr int kLabelAbove = 240;
 constexpr int kListTop = 2160;
-
-/// The caption of the field held in `text`, from the one field table.
-const char *captionOf(std::string grimlark::MonsterEntry::*text)
-{
-    for (const grimlark::FieldInfo &field : grimlark::kFields)
-        if (field.text == text)
-            return field.caption;
-    Q_ASSERT(false); // every text member is in the table
-    return "";
-}
 
 using grimlark::ui::fromUtf8;
 using grimlark::ui::toUtf8;
@@ -309,7 +310,7 @@ void frmMain::buildControls()
         box->setCursorPosition(0);
         (*m_ui).*row.box = box;
 
-        auto *label = new QLabel(QString::fromLatin1(captionOf(row.text)), frame);
+        auto *label = new QLabel(QString::fromLatin1(grimlark::captionOf(row.text)), frame);
         label->setObjectName(QString::fromLatin1(row.labelName));
         label->setGeometry(px(row.left), px(row.top - kLabelAbove), px(row.labelWidth),
                            px(kLabelHeight));
@@ -335,7 +336,7 @@ void frmMain::buildControls()
     for (const CheckBoxRow &row : kCheckBoxes) {
         const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[std::size_t(row.flag)];
         auto *box = new QCheckBox(QString::fromLatin1(info.caption), m_ui->Frame3);
-        box->setObjectName(QString::fromLatin1(info.control));
+        box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kCheckBoxHeight));
         box->setPalette(modePalette);
         box->setAutoFillBackground(true);
