@@ -45,7 +45,8 @@ bench:
 	@cmake --build --preset bench -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/grimlark_bench $(BENCH_ARGS)
 
-# Fuzzing: each target runs FUZZ_SECONDS (default 60) from the seeds in fuzz/corpus.
+# Fuzzing: each target runs FUZZ_SECONDS (default 60) from the seeds in
+# fuzz/corpus and the tests' sample files in tests/data.
 FUZZ_SECONDS ?= 60
 fuzz:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
@@ -56,7 +57,7 @@ fuzz:
 	  mkdir -p build-fuzz/corpus/$$seeds; \
 	  echo "== $$binary for $(FUZZ_SECONDS) s"; \
 	  if ./build-fuzz/fuzz/$$binary -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	       build-fuzz/corpus/$$seeds fuzz/corpus/$$seeds >$$log 2>&1; then \
+	       build-fuzz/corpus/$$seeds fuzz/corpus/$$seeds tests/data >$$log 2>&1; then \
 	    grep -E '^Done|number_of_executed_units' $$log; \
 	  else tail -40 $$log; exit 1; fi; \
 	done

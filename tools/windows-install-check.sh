@@ -22,8 +22,8 @@ host_before=$(find $host_menus -type f 2>/dev/null | sort | md5sum)
 start_display
 trap stop_display EXIT
 
-printf '// monsters\r\n1002,PORING,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,131,400,1872,672,480,909,7000,1202,100,938,400,512,1000,713,1500,512,150,619,20,0,0,0,0,4001,1,0,0,0,0,0,0,0,0\r\n' \
-    > "$WINEPREFIX/drive_c/mob_db.txt"
+# The tests' sample database, with Windows line breaks.
+sed 's/$/\r/' tests/data/mob_db.txt >"$WINEPREFIX/drive_c/mob_db.txt"
 
 unix_of() { # a Windows path of the prefix's drive C:, as a Unix path
     printf '%s' "$WINEPREFIX/drive_c/${1#?:\\}" | tr '\\' /

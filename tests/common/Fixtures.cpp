@@ -3,10 +3,38 @@
 #include "tests/common/Fixtures.h"
 
 #include "core/FieldTable.h"
+#include "tests/TestData.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 namespace grimlark::test {
+
+static_assert(
+    kFields[kID].text == &MonsterEntry::ID && kFields[kJName].text == &MonsterEntry::JName &&
+        kFields[kLvl].text == &MonsterEntry::Lvl && kFields[kScale].kind == FieldKind::Scale &&
+        kFields[kRace].kind == FieldKind::Race && kFields[kElement].kind == FieldKind::Element &&
+        kFields[kMode].kind == FieldKind::Mode && kFields[kSpeed].text == &MonsterEntry::Speed &&
+        kFields[kDMotion].text == &MonsterEntry::DMotion &&
+        kFields[kDropID1].text == &MonsterEntry::DropID1 &&
+        kFields[kDrop1Per].text == &MonsterEntry::Drop1Per &&
+        kFields[kLastField].text == &MonsterEntry::MVP3Per && kLastField + 1 == kFieldCount,
+    "the test positions are the table's");
+
+std::string sampleLine(std::string_view id)
+{
+    const std::string start = std::string(id) + ",";
+    std::size_t at = 0;
+    while (at < kSampleDatabase.size()) {
+        const std::size_t end = std::min(kSampleDatabase.find('\n', at), kSampleDatabase.size());
+        const std::string_view line = kSampleDatabase.substr(at, end - at);
+        if (line.substr(0, start.size()) == start)
+            return std::string(line);
+        at = end + 1;
+    }
+    std::abort(); // a test asked for a monster the sample does not hold
+}
 
 std::vector<std::string> splitFields(const std::string &line)
 {

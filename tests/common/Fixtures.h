@@ -5,11 +5,32 @@
 #include "core/MonsterEntry.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace grimlark::test {
 
 using grimlark::startupEntry; // the editor's own start-up values
+
+/// Where the fields that tests name stand in a line (counted from 0).
+enum Field : int {
+    kID = 0,
+    kName = 1,
+    kJName = 2,
+    kLvl = 3,
+    kScale = 21,
+    kRace = 22,
+    kElement = 23,
+    kMode = 24,
+    kSpeed = 25,
+    kDMotion = 28,
+    kDropID1 = 29,
+    kDrop1Per = 30,
+    kLastField = 56,
+};
+
+/// The line of tests/data/mob_db.txt whose ID is `id` (without its line break).
+std::string sampleLine(std::string_view id);
 
 /// The 57 fields of a line.
 std::vector<std::string> splitFields(const std::string &line);

@@ -13,8 +13,7 @@
 #include <random>
 
 using namespace grimlark;
-using grimlark::test::lineWith;
-using grimlark::test::startupEntry;
+using namespace grimlark::test; // the fixtures and the field positions
 using Status = LoadResult::Status;
 
 namespace {
@@ -38,7 +37,8 @@ MonsterEntry loaded(const std::string &line, MonsterEntry entry = startupEntry()
 
 TEST(LoadEntry, SetsListsElementAndMode)
 {
-    const MonsterEntry entry = loaded(lineWith({{21, "1"}, {22, "3"}, {23, "21"}, {24, "131"}}));
+    const MonsterEntry entry =
+        loaded(lineWith({{kScale, "1"}, {kRace, "3"}, {kElement, "21"}, {kMode, "131"}}));
     EXPECT_EQ(entry.Scale, 1);
     EXPECT_EQ(entry.Race, 3);
     EXPECT_EQ(entry.ELvl, 0);
@@ -48,7 +48,8 @@ TEST(LoadEntry, SetsListsElementAndMode)
 
 TEST(LoadEntry, TextFieldsAreTakenExactly)
 {
-    std::string line = lineWith({{0, "1002"}, {1, " PORING"}, {2, ""}, {25, "400"}, {56, "x y"}});
+    std::string line = lineWith(
+        {{kID, "1002"}, {kName, " PORING"}, {kJName, ""}, {kSpeed, "400"}, {kLastField, "x y"}});
     const MonsterEntry entry = loaded(line);
     EXPECT_EQ(entry.ID, "1002");
     EXPECT_EQ(entry.Name, " PORING");
@@ -60,8 +61,8 @@ TEST(LoadEntry, TextFieldsAreTakenExactly)
 // Blanks around a coded field are the servers' business: they read numbers.
 TEST(LoadEntry, CodedFieldsTakeBlanksAlike)
 {
-    const MonsterEntry entry =
-        loaded(lineWith({{21, " 1\t"}, {22, "\t3 "}, {23, "\t21"}, {24, " 131\t"}}));
+    const MonsterEntry entry = loaded(
+        lineWith({{kScale, " 1\t"}, {kRace, "\t3 "}, {kElement, "\t21"}, {kMode, " 131\t"}}));
     EXPECT_EQ(entry.Scale, 1);
     EXPECT_EQ(entry.Race, 3);
     EXPECT_EQ(entry.Element, 1);
@@ -96,7 +97,7 @@ TEST_P(ModeWeights, TickTheirBoxes)
 {
     MonsterEntry before = startupEntry();
     before.Mode.fill(true); // every box is cleared first
-    EXPECT_EQ(loaded(lineWith({{24, GetParam().mode}}), before).Mode, GetParam().flags);
+    EXPECT_EQ(loaded(lineWith({{kMode, GetParam().mode}}), before).Mode, GetParam().flags);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -143,7 +144,7 @@ TEST_P(ElementField, SetsLevelAndElement)
     MonsterEntry before = startupEntry();
     before.ELvl = GetParam().levelBefore;
     before.Element = 5;
-    const MonsterEntry entry = loaded(lineWith({{23, GetParam().field}}), before);
+    const MonsterEntry entry = loaded(lineWith({{kElement, GetParam().field}}), before);
     EXPECT_EQ(entry.ELvl, GetParam().level);
     EXPECT_EQ(entry.Element, GetParam().element);
 }
@@ -162,10 +163,10 @@ TEST(LoadEntry, ElementLevelComesFromTheLineAlone)
 {
     for (const char *code : {"0", "-1"}) {
         MonsterEntry entry = startupEntry();
-        ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, "62"}}), entry).loaded());
+        ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{kElement, "62"}}), entry).loaded());
         ASSERT_EQ(entry.ELvl, 2);
-        ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{23, code}}), entry).loaded());
-        EXPECT_EQ(grimlark::test::splitFields(BuildTextEntry(entry))[23], code);
+        ASSERT_TRUE(LoadEntryIntoEditor(lineWith({{kElement, code}}), entry).loaded());
+        EXPECT_EQ(grimlark::test::splitFields(BuildTextEntry(entry))[kElement], code);
     }
 }
 
@@ -201,39 +202,38 @@ TEST_P(Refusals, LeaveTheEntryAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, Refusals,
-    testing::Values(Refusal{"", Status::NoLine, "", ""},
-                    Refusal{"// a comment", Status::CommentLine, "", ""},
-                    Refusal{lineWith({{0, "1001"}}) + "//note", Status::CommentLine, "", ""},
-                    Refusal{lineWith({{2, "Mob//Name"}}), Status::CommentLine, "", ""},
-                    Refusal{"1001,SCORPION,Scorpion,24", Status::TooFewFields, "", "4"},
-                    Refusal{lineWith({}).substr(2), Status::TooFewFields, "", "56"},
-                    Refusal{lineWith({{0, "new"}, {21, "abc"}}), Status::NotANumber, "Scale",
-                            "abc"},
-                    Refusal{lineWith({{0, "new"}, {21, "3"}}), Status::OutOfRange, "Scale", "3"},
-                    Refusal{lineWith({{21, "-2"}}), Status::OutOfRange, "Scale", "-2"},
-                    Refusal{lineWith({{21, "1.5"}}), Status::NotWholeNumber, "Scale", "1.5"},
-                    Refusal{lineWith({{22, "12"}}), Status::OutOfRange, "Race", "12"},
-                    Refusal{lineWith({{22, ""}}), Status::NotANumber, "Race", ""},
-                    Refusal{lineWith({{23, ""}}), Status::BadElement, "Element", ""},
-                    Refusal{lineWith({{23, "2x"}}), Status::BadElement, "Element", "2x"},
-                    Refusal{lineWith({{23, "-3"}}), Status::BadElement, "Element", "-3"},
-                    Refusal{lineWith({{23, "10"}}), Status::BadElement, "Element", "10"},
-                    Refusal{lineWith({{23, "99"}}), Status::BadElement, "Element", "99"},
-                    Refusal{lineWith({{23, "123"}}), Status::BadElement, "Element", "123"},
-                    Refusal{lineWith({{23, "2x1"}}), Status::BadElement, "Element", "2x1"},
-                    Refusal{lineWith({{24, "abc"}}), Status::NotANumber, "Mode", "abc"},
-                    Refusal{lineWith({{24, "4096"}}), Status::OutOfRange, "Mode", "4096"},
-                    Refusal{lineWith({{24, "-1"}}), Status::OutOfRange, "Mode", "-1"},
-                    Refusal{lineWith({{24, "99999999999999999999"}}), Status::OutOfRange, "Mode",
-                            "99999999999999999999"},
-                    Refusal{lineWith({{24, "131.5"}}), Status::NotWholeNumber, "Mode", "131.5"},
-                    Refusal{lineWith({{24, "0x83"}}), Status::NotANumber, "Mode", "0x83"},
-                    Refusal{lineWith({{56, "7"}}) + ",extra", Status::TooManyFields, "", "58"},
-                    // A comma in a display name shifts every field after it.
-                    Refusal{lineWith({{2, "Poring, the Great"}}), Status::TooManyFields,
-                            "later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,"
-                            "LV,...)",
-                            "58"}));
+    testing::Values(
+        Refusal{"", Status::NoLine, "", ""}, Refusal{"// a comment", Status::CommentLine, "", ""},
+        Refusal{lineWith({{kID, "1001"}}) + "//note", Status::CommentLine, "", ""},
+        Refusal{lineWith({{kJName, "Mob//Name"}}), Status::CommentLine, "", ""},
+        Refusal{"1001,SCORPION,Scorpion,24", Status::TooFewFields, "", "4"},
+        Refusal{lineWith({}).substr(2), Status::TooFewFields, "", "56"},
+        Refusal{lineWith({{kID, "new"}, {kScale, "abc"}}), Status::NotANumber, "Scale", "abc"},
+        Refusal{lineWith({{kID, "new"}, {kScale, "3"}}), Status::OutOfRange, "Scale", "3"},
+        Refusal{lineWith({{kScale, "-2"}}), Status::OutOfRange, "Scale", "-2"},
+        Refusal{lineWith({{kScale, "1.5"}}), Status::NotWholeNumber, "Scale", "1.5"},
+        Refusal{lineWith({{kRace, "12"}}), Status::OutOfRange, "Race", "12"},
+        Refusal{lineWith({{kRace, ""}}), Status::NotANumber, "Race", ""},
+        Refusal{lineWith({{kElement, ""}}), Status::BadElement, "Element", ""},
+        Refusal{lineWith({{kElement, "2x"}}), Status::BadElement, "Element", "2x"},
+        Refusal{lineWith({{kElement, "-3"}}), Status::BadElement, "Element", "-3"},
+        Refusal{lineWith({{kElement, "10"}}), Status::BadElement, "Element", "10"},
+        Refusal{lineWith({{kElement, "99"}}), Status::BadElement, "Element", "99"},
+        Refusal{lineWith({{kElement, "123"}}), Status::BadElement, "Element", "123"},
+        Refusal{lineWith({{kElement, "2x1"}}), Status::BadElement, "Element", "2x1"},
+        Refusal{lineWith({{kMode, "abc"}}), Status::NotANumber, "Mode", "abc"},
+        Refusal{lineWith({{kMode, "4096"}}), Status::OutOfRange, "Mode", "4096"},
+        Refusal{lineWith({{kMode, "-1"}}), Status::OutOfRange, "Mode", "-1"},
+        Refusal{lineWith({{kMode, "99999999999999999999"}}), Status::OutOfRange, "Mode",
+                "99999999999999999999"},
+        Refusal{lineWith({{kMode, "131.5"}}), Status::NotWholeNumber, "Mode", "131.5"},
+        Refusal{lineWith({{kMode, "0x83"}}), Status::NotANumber, "Mode", "0x83"},
+        Refusal{lineWith({{kLastField, "7"}}) + ",extra", Status::TooManyFields, "", "58"},
+        // A comma in a display name shifts every field after it.
+        Refusal{lineWith({{kJName, "Poring, the Great"}}), Status::TooManyFields,
+                "later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,"
+                "LV,...)",
+                "58"}));
 
 struct LayoutRow {
     const char *name;
@@ -275,7 +275,7 @@ std::vector<std::string> threeNames(int count, const std::string &mode)
     fields[1] = "TREASURE_BOX1";
     fields[2] = fields[3] = "Treasure Chest";
     fields[4] = "98";
-    fields[22] = "2";  // Scale
+    fields[22] = "2";  // Scale, one place later than in the classic layout
     fields[23] = "0";  // Race
     fields[24] = "20"; // Element
     fields[25] = mode;
@@ -295,7 +295,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LoadEntry, ModeAboveTheBoxesSaysWhichPart)
 {
     MonsterEntry entry = startupEntry();
-    EXPECT_EQ(LoadEntryIntoEditor(lineWith({{24, "4229"}}), entry).message(),
+    EXPECT_EQ(LoadEntryIntoEditor(lineWith({{kMode, "4229"}}), entry).message(),
               "The Mode value \"4229\" holds flags from 4096 up (4096 of it) that the editor "
               "has no box for; it takes Modes from 0 to 4095. The line was not loaded.");
 }
@@ -303,7 +303,7 @@ TEST(LoadEntry, ModeAboveTheBoxesSaysWhichPart)
 TEST(LoadEntry, MessagesNameTheFieldAndValue)
 {
     MonsterEntry entry;
-    EXPECT_EQ(LoadEntryIntoEditor(lineWith({{24, "abc"}}), entry).message(),
+    EXPECT_EQ(LoadEntryIntoEditor(lineWith({{kMode, "abc"}}), entry).message(),
               "The Mode value \"abc\" is not a number. The line was not loaded.");
     EXPECT_EQ(LoadEntryIntoEditor("//", entry).message(),
               "Commented lines cannot be loaded into the editor.");
@@ -314,7 +314,7 @@ TEST(LoadEntry, ScaleOrRaceMinusOneClearsTheSelection)
     MonsterEntry before = startupEntry();
     before.Scale = 1;
     before.Race = 4;
-    const MonsterEntry entry = loaded(lineWith({{21, "-1"}, {22, "-1"}}), before);
+    const MonsterEntry entry = loaded(lineWith({{kScale, "-1"}, {kRace, "-1"}}), before);
     EXPECT_EQ(entry.Scale, -1);
     EXPECT_EQ(entry.Race, -1);
 }

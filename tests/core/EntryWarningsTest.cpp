@@ -8,7 +8,7 @@
 #include <ostream>
 
 using namespace grimlark;
-using grimlark::test::startupEntry;
+using namespace grimlark::test; // the fixtures and the field positions
 
 namespace {
 

@@ -13,8 +13,7 @@
 #include <cstring>
 
 using namespace grimlark;
-using grimlark::test::lineWith;
-using grimlark::test::startupEntry;
+using namespace grimlark::test; // the fixtures and the field positions
 
 namespace {
 
@@ -95,8 +94,8 @@ TEST_P(SqlDumps, LoadOrSayWhyNot)
 namespace {
 std::string values(const char *separator)
 {
-    std::string line =
-        lineWith({{0, "1307"}, {1, "'CAT_O\\'_NINE_TAIL'"}, {2, "'Cat o\\' Nine Tails'"}});
+    std::string line = lineWith(
+        {{kID, "1307"}, {kName, "'CAT_O\\'_NINE_TAIL'"}, {kJName, "'Cat o\\' Nine Tails'"}});
     for (std::size_t at = 0; (at = line.find(',', at)) != std::string::npos; at += 1) {
         line.replace(at, 1, separator);
         at += std::strlen(separator) - 1;

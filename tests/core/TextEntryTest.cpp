@@ -9,8 +9,7 @@
 #include <ostream>
 
 using namespace grimlark;
-using grimlark::test::splitFields;
-using grimlark::test::startupEntry;
+using namespace grimlark::test; // the fixtures and the field positions
 
 TEST(BuildTextEntry, StartupLineFieldByField)
 {
@@ -41,7 +40,7 @@ TEST_P(ElementCode, IsLevelDigitThenElement)
     MonsterEntry entry = startupEntry();
     entry.ELvl = GetParam().level;
     entry.Element = GetParam().element;
-    EXPECT_EQ(splitFields(BuildTextEntry(entry))[23], GetParam().code);
+    EXPECT_EQ(splitFields(BuildTextEntry(entry))[kElement], GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, ElementCode,
@@ -68,7 +67,7 @@ TEST_P(ModeSum, AddsTheWeightsOfTickedFlags)
     MonsterEntry entry = startupEntry();
     for (ModeFlag flag : GetParam().flags)
         entry.Mode[std::size_t(flag)] = true;
-    EXPECT_EQ(splitFields(BuildTextEntry(entry))[24], GetParam().mode);
+    EXPECT_EQ(splitFields(BuildTextEntry(entry))[kMode], GetParam().mode);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,8 +84,8 @@ TEST(BuildTextEntry, ListPositionsAreWrittenInDecimal)
     entry.Scale = 2;
     entry.Race = 11;
     const auto fields = splitFields(BuildTextEntry(entry));
-    EXPECT_EQ(fields[21], "2");
-    EXPECT_EQ(fields[22], "11");
+    EXPECT_EQ(fields[kScale], "2");
+    EXPECT_EQ(fields[kRace], "11");
 }
 
 TEST(BuildTextEntry, TextsAreWrittenExactlyAsHeld)
@@ -110,9 +109,9 @@ TEST(BuildTextEntry, DropPairsStandInOrderAfterDMotion)
     entry.DropCardID = "4001";
     entry.MVP3Per = "end";
     const auto fields = splitFields(BuildTextEntry(entry));
-    EXPECT_EQ(fields[28], "288");
-    EXPECT_EQ(fields[29], "501");
-    EXPECT_EQ(fields[30], "7000");
+    EXPECT_EQ(fields[kDMotion], "288");
+    EXPECT_EQ(fields[kDropID1], "501");
+    EXPECT_EQ(fields[kDrop1Per], "7000");
     EXPECT_EQ(fields[45], "909");
     EXPECT_EQ(fields[46], "1");
     EXPECT_EQ(fields[47], "4001");

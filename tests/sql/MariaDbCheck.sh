@@ -11,11 +11,13 @@
 # server is stopped and its folder removed at the end, also on failure.
 # Skips (status 77) where MariaDB is not installed or cannot start.
 #
-# Usage: MariaDbCheck.sh SQL_FIXTURE WORK_DIR [DATABASE_FILE]
+# Usage: MariaDbCheck.sh SQL_FIXTURE WORK_DIR CLASSIC_FILE [DATABASE_FILE]
+# (CLASSIC_FILE: the tests' own tests/data/mob_db.txt; DATABASE_FILE: any other.)
 set -eu
 fixture=$1
 work=$2
-database_file=${3:-}
+classic_file=$3
+database_file=${4:-}
 fail() { echo "MariaDB check: $*" >&2; exit 1; }
 skip() { echo "MariaDB check skipped: $*"; exit 77; }
 
@@ -85,16 +87,7 @@ check() { # name, fixture arguments...
 }
 
 check "hostile text" hostile
-# A real-shaped file of the classic layout, written here.
-cat >"$dir/mob_db.txt" <<'LINES'
-// ID,Name,JName,LV,HP,...
-1001,SCORPION,Scorpion,24,1109,0,287,176,1,80,135,30,0,1,24,24,5,52,5,10,12,0,4,23,149,200,1564,864,576,990,70,904,5500,757,57,943,210,7041,100,508,200,625,20,0,0,0,0,4068,1,0,0,0,0,0,0,0,0
-1002,PORING,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,131,400,1872,672,480,909,7000,1202,100,938,400,512,1000,713,1500,512,150,619,20,0,0,0,0,4001,1,0,0,0,0,0,0,0,0
-1288,EMPERIUM,Emperium,90,68430,0,0,0,1,630,760,40,50,1,17,80,50,26,20,10,12,0,8,26,0,1000,288,288,384,714,1,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0
-1307,CAT_O_NINE_TAIL,Cat o' Nine Tails,76,64512,0,10869,4283,1,1112,1275,61,55,1,122,1,1,69,45,10,12,1,6,68,1461,150,276,576,288,986,5,1166,5,1234,1,1483,1,2313,1,2324,1,7019,1,0,0,0,0,4290,1,0,0,0,0,0,0,0,0
-1324,TREASURE_BOX1,Treasure Chest,98,500,0,0,0,1,0,0,100,99,1,1,1,1,1,1,10,12,2,0,20,0,0,0,0,0,7444,5000,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0
-LINES
-check "classic file" file "$dir/mob_db.txt"
+check "classic file" file "$classic_file"
 if [ -n "$database_file" ]; then
     check "$(basename "$database_file")" file "$database_file"
 fi

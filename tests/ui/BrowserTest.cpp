@@ -48,9 +48,7 @@ frmBrowser *existingBrowser()
 
 namespace {
 
-const QByteArray kPoring = "1002,PORING,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,"
-                           "131,400,1872,672,480,909,7000,1202,100,938,400,512,1000,713,1500,512,"
-                           "150,619,20,0,0,0,0,4001,1,0,0,0,0,0,0,0,0";
+const QByteArray kPoring = QByteArray::fromStdString(grimlark::test::sampleLine("1002"));
 
 QStringList itemsOf(frmBrowser *browser)
 {

@@ -133,17 +133,20 @@ void EditorTest::controlsGiveTheirCodes_data()
 
     const QList<int> none{-1, -1, -1, -1};
     QTest::newRow("Can Move, Aggressive, Can Attack")
-        << QStringList{"chkCanMove", "chkAggressive", "chkCanAttack"} << none << 24 << "133";
+        << QStringList{"chkCanMove", "chkAggressive", "chkCanAttack"} << none << int(kMode)
+        << "133";
     const QStringList all{"chkCanMove",    "chkLooter",       "chkAggressive",  "chkAssist",
                           "chkCastSensor", "chkBoss",         "chkPlant",       "chkCanAttack",
                           "chkDetector",   "chkChangeTarget", "chkChangeChase", "chkAngry"};
-    QTest::newRow("every mode box") << all << none << 24 << "4095";
-    QTest::newRow("Large") << QStringList{} << QList<int>{2, -1, -1, -1} << 21 << "2";
-    QTest::newRow("Non-Boss") << QStringList{} << QList<int>{-1, 11, -1, -1} << 22 << "11";
-    QTest::newRow("Fire, no level") << QStringList{} << QList<int>{-1, -1, 3, -1} << 23 << "3";
-    QTest::newRow("Fire, level 2") << QStringList{} << QList<int>{-1, -1, 3, 1} << 23 << "43";
+    QTest::newRow("every mode box") << all << none << int(kMode) << "4095";
+    QTest::newRow("Large") << QStringList{} << QList<int>{2, -1, -1, -1} << int(kScale) << "2";
+    QTest::newRow("Non-Boss") << QStringList{} << QList<int>{-1, 11, -1, -1} << int(kRace) << "11";
+    QTest::newRow("Fire, no level")
+        << QStringList{} << QList<int>{-1, -1, 3, -1} << int(kElement) << "3";
+    QTest::newRow("Fire, level 2")
+        << QStringList{} << QList<int>{-1, -1, 3, 1} << int(kElement) << "43";
     QTest::newRow("level 1, no element")
-        << QStringList{} << QList<int>{-1, -1, -1, 0} << 23 << "2-1";
+        << QStringList{} << QList<int>{-1, -1, -1, 0} << int(kElement) << "2-1";
 }
 
 void EditorTest::controlsGiveTheirCodes()
