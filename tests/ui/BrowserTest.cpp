@@ -29,6 +29,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <cerrno>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -89,6 +90,8 @@ private slots:
     void legacyEncodingsAreDecoded_data();
     void legacyEncodingsAreDecoded();
     void stalledReadIsCancelledAtOnce();
+    void failedReadIsReported_data();
+    void failedReadIsReported();
     void findSelectsTheNextLineHoldingTheText();
     void doubleClickOrEnterLoadsTheRow();
     void markupIsShownAsText();
@@ -267,6 +270,18 @@ void BrowserTest::droppedFilesOpenInOrder()
     session.editor->openFiles({one, two});
     session.waitForReads();
     QCOMPARE(itemsOf(existingBrowser()), (QStringList{"2", "1", "1"}));
+
+    // Dropped on the browser's list: opened the same way, listed first.
+    data->setUrls({QUrl::fromLocalFile(session.writeFile("three.txt", "3\n"))});
+    QWidget *list = control<QListView>(existingBrowser(), "lstDB")->viewport();
+    QDragEnterEvent onList(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list, &onList);
+    QVERIFY(onList.isAccepted());
+    QDropEvent dropOnList(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list, &dropOnList);
+    QTRY_COMPARE(itemsOf(existingBrowser()).size(), 4);
+    session.waitForReads();
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"3", "2", "1", "1"}));
     delete data;
 }
 
@@ -576,6 +591,41 @@ void BrowserTest::stalledReadIsCancelledAtOnce()
     session.platform.stallReads = false;
     session.open(session.writeFile("db.txt", "2\n"));
     QCOMPARE(itemsOf(existingBrowser()), QStringList{"2"});
+}
+
+void BrowserTest::failedReadIsReported_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("I/O error part-way")
+        << int(grimlark::ReadStatus::ReadFailed) << EIO << "could not be read: ";
+    QTest::newRow("shrank while read") << int(grimlark::ReadStatus::Changed) << 0
+                                       << "could not be read: it changed while it was being read.";
+    QTest::newRow("UTF-16") << int(grimlark::ReadStatus::Unsupported) << 0
+                            << "could not be opened: ";
+}
+
+// A read that fails on its thread is told over the editor, names the file and
+// lists nothing; the next file reads as usual.
+void BrowserTest::failedReadIsReported()
+{
+    QFETCH(int, status);
+    QFETCH(int, error);
+    QFETCH(QString, message);
+    UiSession session;
+    session.platform.readOutcome = {grimlark::ReadStatus(status), error};
+    const QString path = session.writeFile("mob_db.txt", "1\n");
+    session.open(path);
+    QVERIFY(!existingBrowser());
+    QCOMPARE(session.platform.messages.size(), 1);
+    const QString told = session.platform.messages.takeFirst();
+    QVERIFY2(told.contains(message) && told.contains(QDir::toNativeSeparators(path)),
+             qPrintable(told));
+
+    session.platform.readOutcome = {};
+    session.open(path);
+    QCOMPARE(itemsOf(existingBrowser()), QStringList{"1"});
 }
 
 // Markup in a file's name or a field is shown as the characters it is.

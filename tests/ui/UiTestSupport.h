@@ -56,8 +56,13 @@ public:
     void setSetting(const QString &key, const QVariant &value) override { settings[key] = value; }
     /// Set: every read hangs inside the system for good, as on a dead network mount.
     bool stallReads = false;
+    /// Not Done: every read ends so, its bytes read so far thrown away.
+    ReadResult readOutcome;
     DatabaseReader databaseReader() override
     {
+        if (readOutcome.status != ReadStatus::Done)
+            return [outcome = readOutcome](const std::string &, DatabaseFile &,
+                                           const ReadProgress &, std::size_t) { return outcome; };
         if (!stallReads)
             return Platform::databaseReader();
         return [](const std::string &, DatabaseFile &, const ReadProgress &, std::size_t) {
