@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -61,7 +62,8 @@ int print(const QString &text)
             std::size_t(bytes.size()) &&
         std::fflush(stdout) == 0)
         return 0;
-    std::fprintf(stderr, "grimlark: cannot write the answer: %s\n", std::strerror(errno));
+    const std::string reason = std::generic_category().message(errno);
+    (void)std::fprintf(stderr, "grimlark: cannot write the answer: %s\n", reason.c_str());
     return 1;
 }
 #endif
@@ -115,8 +117,8 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"Grimlark",
                     MB_OK | MB_ICONERROR);
 #else
-        std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
-                     qPrintable(options.helpText()));
+        (void)std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
+                           qPrintable(options.helpText()));
 #endif
         return 1;
     }
@@ -133,8 +135,8 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     files = options.positionalArguments();
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (!haveDisplay(options)) {
-        std::fprintf(stderr, "grimlark: there is no display to show the editor on; start it "
-                             "in a desktop session (DISPLAY or WAYLAND_DISPLAY set).\n");
+        (void)std::fprintf(stderr, "grimlark: there is no display to show the editor on; start it "
+                                   "in a desktop session (DISPLAY or WAYLAND_DISPLAY set).\n");
         return 1;
     }
 #endif

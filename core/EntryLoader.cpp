@@ -220,7 +220,7 @@ std::string quoteValue(std::string_view value)
             shown += "<tab>";
         } else if (invisible && (length == 1 || character.size() == length)) {
             char name[16];
-            std::snprintf(name, sizeof name, "<U+%04X>", static_cast<unsigned>(code));
+            (void)std::snprintf(name, sizeof name, "<U+%04X>", static_cast<unsigned>(code));
             shown += name;
         } else {
             shown += character;

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <system_error>
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -252,7 +253,7 @@ std::string describe(const ReadResult &result)
             return "permission denied";
         break;
     case ReadStatus::ReadFailed:
-        return "a read error (" + std::string(std::strerror(result.systemError)) + ")";
+        return "a read error (" + std::generic_category().message(result.systemError) + ")";
     case ReadStatus::Changed:
         return "it changed while it was being read";
     case ReadStatus::Unsupported:
@@ -260,7 +261,7 @@ std::string describe(const ReadResult &result)
     }
     if (result.systemError == EBUSY) // Windows: a file another program holds unshared
         return "it is being used by another program";
-    std::string reason = std::strerror(result.systemError);
+    std::string reason = std::generic_category().message(result.systemError);
     if (!reason.empty())
         reason[0] = char(std::tolower(static_cast<unsigned char>(reason[0])));
     return reason;

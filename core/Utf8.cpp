@@ -16,7 +16,7 @@ int sequenceLength(const unsigned char *p, const unsigned char *end)
     const unsigned char c = *p;
     if (c < 0x80)
         return 1;
-    int length;
+    int length = 0;
     unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
     if (c >= 0xC2 && c <= 0xDF) {
         length = 2;
@@ -55,7 +55,7 @@ bool isValidUtf8(std::string_view bytes)
     while (p < end) {
         // Database files are mostly ASCII: pass eight such bytes at a time.
         if (end - p >= 8) {
-            std::uint64_t word;
+            std::uint64_t word = 0;
             std::memcpy(&word, p, sizeof word);
             if ((word & 0x8080808080808080ull) == 0) {
                 p += 8;

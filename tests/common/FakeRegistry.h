@@ -15,7 +15,7 @@ namespace grimlark::test {
 class FakeRegistry final : public Registry {
 public:
     struct Value {
-        std::uint32_t type;
+        std::uint32_t type = 0;
         std::string bytes;
     };
     std::map<std::string, std::map<std::string, Value>> keys;

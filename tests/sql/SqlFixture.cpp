@@ -51,7 +51,7 @@ int main(int argc, char **argv)
 {
     const std::string mode = argc > 2 ? argv[1] : "";
     if (!((mode == "hostile" && argc == 3) || (mode == "file" && argc == 4))) {
-        std::fprintf(stderr, "usage: %s hostile OUT_DIR | file PATH OUT_DIR\n", argv[0]);
+        (void)std::fprintf(stderr, "usage: %s hostile OUT_DIR | file PATH OUT_DIR\n", argv[0]);
         return 2;
     }
     std::map<long, MonsterEntry> monsters; // by ID, as the table orders them
@@ -70,7 +70,7 @@ int main(int argc, char **argv)
     } else {
         DatabaseFile file;
         if (readDatabaseFile(argv[2], file).status != ReadStatus::Done) {
-            std::fprintf(stderr, "cannot read %s\n", argv[2]);
+            (void)std::fprintf(stderr, "cannot read %s\n", argv[2]);
             return 1;
         }
         int lines = 0;

@@ -255,7 +255,7 @@ void BrowserTest::droppedFilesOpenInOrder()
     data->setUrls({first, QUrl::fromLocalFile(two + QStringLiteral(".gone"))});
     data->setText(QStringLiteral("not for the field"));
     // Dropped on a field: the files open, the field keeps its text.
-    QLineEdit *field = control<QLineEdit>(session.editor, "txtSP");
+    auto *field = control<QLineEdit>(session.editor, "txtSP");
     const QString before = field->text();
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(field, &enter);
@@ -454,7 +454,7 @@ void BrowserTest::badInputNeverHarmsTheFile()
     if (setup == QLatin1String("pipe")) {
 #ifdef Q_OS_UNIX
         QVERIFY(QFile::remove(path) && mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-        writer = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+        writer = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
         QVERIFY(writer >= 0);
 #else
         QSKIP("named pipes live outside the file system on Windows");

@@ -172,7 +172,7 @@ void EditorTest::controlsGiveTheirCodes()
 void EditorTest::textTypedIntoAListIsNeverUsed()
 {
     UiSession session;
-    DropDownList *scale = control<DropDownList>(session.editor, "cmbScale");
+    auto *scale = control<DropDownList>(session.editor, "cmbScale");
     scale->lineEdit()->selectAll();
     QTest::keyClicks(scale->lineEdit(), QStringLiteral("Large"));
     QTest::keyClick(scale->lineEdit(), Qt::Key_Return);
@@ -199,7 +199,7 @@ void EditorTest::fieldsKeepAnyLength()
 void EditorTest::altWithALetterNeverTypes()
 {
     UiSession session;
-    QLineEdit *id = control<QLineEdit>(session.editor, "txtID");
+    auto *id = control<QLineEdit>(session.editor, "txtID");
     id->setFocus();
     id->setCursorPosition(0);
     for (const Qt::Key key : {Qt::Key_F, Qt::Key_G, Qt::Key_X})

@@ -140,7 +140,7 @@ void OutputTest::copyGivesTheLineExactly()
         ->setText(QStringLiteral("a\u00A0b\u2028c\u2029d\uFDD0e\uFDD1f\r\ng"));
     control<QLineEdit>(session.editor, "txtJName")->setText(QString(40000, QLatin1Char('j')));
     control<QAction>(session.editor, "mnuTextGen")->trigger();
-    LineTextBox *box = control<LineTextBox>(existingOutput(), "txtMobInfo");
+    auto *box = control<LineTextBox>(existingOutput(), "txtMobInfo");
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text().toUtf8(), session.editor->strGen.toUtf8());

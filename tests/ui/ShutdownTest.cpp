@@ -37,7 +37,7 @@ void ShutdownTest::initTestCase()
 {
     catchTerminationSignals();
     quitOnTerminationSignals(qApp, [] {
-        frmMain *editor = window<frmMain>();
+        auto *editor = window<frmMain>();
         if (editor && editor->isVisible()) // a closed one is hidden
             editor->close();
     });
@@ -83,7 +83,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
             editor->OpenDatabasePath(comment);
             auto *listed = new QTimer(editor); // the file is read off this thread
             connect(listed, &QTimer::timeout, editor, [listed] {
-                frmBrowser *browser = window<frmBrowser>();
+                auto *browser = window<frmBrowser>();
                 if (!browser)
                     return;
                 listed->stop();
@@ -111,7 +111,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
         else if (way == QLatin1String("close box"))
             editor->close();
         else
-            std::raise(SIGTERM);
+            (void)std::raise(SIGTERM);
     });
     ender->start(10);
 

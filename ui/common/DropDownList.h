@@ -6,7 +6,7 @@
 
 namespace grimlark {
 struct CodeList;
-}
+} // namespace grimlark
 
 namespace grimlark::ui {
 
@@ -17,7 +17,7 @@ namespace grimlark::ui {
 class DropDownList : public QComboBox {
     Q_OBJECT
 public:
-    DropDownList(const QString &caption, QWidget *parent = nullptr);
+    explicit DropDownList(const QString &caption, QWidget *parent = nullptr);
 
     /// Adds the entries of `codes`, each at the next position; selects none.
     void addEntries(const CodeList &codes);

@@ -80,6 +80,7 @@ QString chosenPath(const QString &path)
         return path;
     QString found;
     int matches = 0;
+    // NOLINTNEXTLINE(concurrency-mt-unsafe): only the window thread lists folders
     while (const dirent *entry = ::readdir(dir)) {
         const QByteArray bytes(entry->d_name);
         if (QString::fromUtf8(bytes) == name) { // decoded as Qt decoded it

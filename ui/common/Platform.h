@@ -13,7 +13,7 @@ class QWidget;
 
 namespace grimlark {
 class Registry;
-}
+} // namespace grimlark
 
 namespace grimlark::ui {
 

@@ -12,7 +12,7 @@ namespace grimlark {
 class DatabaseFile;
 namespace ui {
 class DatabaseListModel;
-}
+} // namespace ui
 } // namespace grimlark
 
 class Ui_frmBrowser;

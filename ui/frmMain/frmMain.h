@@ -22,7 +22,7 @@ class frmOutput;
 
 namespace grimlark {
 class DatabaseFile;
-}
+} // namespace grimlark
 
 namespace grimlark::ui {
 class BackgroundRead;

@@ -15,7 +15,7 @@ class QMenu;
 
 namespace grimlark::ui {
 class DropDownList;
-}
+} // namespace grimlark::ui
 
 class Ui_frmMain {
 public:
