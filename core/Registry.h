@@ -27,6 +27,28 @@ public:
     virtual void closeKey(Handle key) = 0;
 };
 
+/// An open key, closed when it goes out of scope (on every return and throw).
+class OpenKey {
+public:
+    explicit OpenKey(Registry &registry) : m_registry(registry) {}
+    ~OpenKey() { m_registry.closeKey(m_key); }
+    OpenKey(const OpenKey &) = delete;
+    OpenKey &operator=(const OpenKey &) = delete;
+    OpenKey(OpenKey &&) = delete;
+    OpenKey &operator=(OpenKey &&) = delete;
+
+    /// Opens `subKey` of `root`; 0 on success, as Registry::openKey.
+    long open(Registry::Handle root, const std::string &subKey, std::uint32_t access)
+    {
+        return m_registry.openKey(root, subKey, access, m_key);
+    }
+    Registry::Handle handle() const { return m_key; }
+
+private:
+    Registry &m_registry;
+    Registry::Handle m_key = 0;
+};
+
 /// A registry with no keys at all: what platforms without one offer.
 class NoRegistry final : public Registry {
 public:

@@ -44,20 +44,17 @@ std::string dwordText(const std::string &previous, const std::string &kept)
 bool GetKeyValue(Registry &registry, Registry::Handle keyRoot, const std::string &keyName,
                  const std::string &subKeyRef, std::string &keyVal)
 {
-    Registry::Handle key = 0;
+    OpenKey key(registry);
     std::vector<unsigned char> buffer(kRegistryBufferSize, 0);
     std::uint32_t size = kRegistryBufferSize;
     std::uint32_t type = 0;
-    if (registry.openKey(keyRoot, keyName, kKeyRead, key) != 0 ||
-        registry.queryValue(key, subKeyRef, type, buffer.data(), size) != 0) {
+    if (key.open(keyRoot, keyName, kKeyRead) != 0 ||
+        registry.queryValue(key.handle(), subKeyRef, type, buffer.data(), size) != 0) {
         keyVal.clear();
-        registry.closeKey(key);
         return false;
     }
-    if (size == 0 || size > kRegistryBufferSize) {
-        registry.closeKey(key);
+    if (size == 0 || size > kRegistryBufferSize)
         throw RegistryValueError("registry value has no character to examine");
-    }
     // Character number `size` (from 1) decides whether the value carried its NUL.
     const std::string whole(buffer.begin(), buffer.end());
     const std::string kept = whole.substr(0, buffer[size - 1] == 0 ? size - 1 : size);
@@ -65,7 +62,6 @@ bool GetKeyValue(Registry &registry, Registry::Handle keyRoot, const std::string
         keyVal = kept;
     else if (type == kRegDword)
         keyVal = dwordText(keyVal, kept);
-    registry.closeKey(key);
     return true;
 }
 

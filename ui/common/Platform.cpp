@@ -99,8 +99,9 @@ public:
     }
 };
 
-Platform *g_override =
-    nullptr; // NOLINT(cppcoreguidelines-avoid-non-const-global-variables): the one seam tests turn
+// The one seam tests turn.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+Platform *g_override = nullptr;
 
 } // namespace
 
