@@ -21,7 +21,7 @@ std::string databaseFile(int lines)
                               ("grimlark-bench-" + std::to_string(lines) + ".txt"))
                                  .string();
     std::ofstream out(path, std::ios::binary);
-    std::mt19937 random(lines);
+    std::mt19937 random(static_cast<std::mt19937::result_type>(lines));
     auto number = [&random](int low, int high) {
         return std::to_string(std::uniform_int_distribution<int>(low, high)(random));
     };

@@ -8,6 +8,7 @@
 #include "BenchData.h"
 
 #include "core/Registry.h"
+#include "tests/common/Controls.h"
 #include "ui/common/Platform.h"
 #include "ui/frmBrowser/DatabaseListModel.h"
 #include "ui/frmBrowser/frmBrowser.h"

@@ -128,16 +128,13 @@ void applyAppearance(QApplication &app)
          {":/fonts/LiberationSans-Regular.ttf", ":/fonts/LiberationSans-Bold.ttf"})
         QFontDatabase::addApplicationFont(QString::fromLatin1(face));
 #endif
-    // The application owns the style, which the analyser cannot see.
-    // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
-    QApplication::setStyle(new GrimlarkStyle);
+    QApplication::setStyle(new GrimlarkStyle); // the application takes ownership
     // Frames carry their caption on an etched border line, as desktop editors of
     // this kind draw them; the controls inside are placed for that look.
     app.setStyleSheet(QStringLiteral(
         "QGroupBox { border: 2px groove palette(mid); margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
         " left: 6px; top: -1px; padding: 0px 2px; }"));
-    // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
     // The font after the style sheet: set before, Windows gives menus, message
     // boxes and lists the system theme's face instead.
     QApplication::setFont(applicationFont());
