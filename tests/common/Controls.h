@@ -13,12 +13,16 @@ namespace grimlark::test {
 
 /// The control of `window` (at any depth) with this object name, as the user's
 /// tools find it; the test run ends at once when there is none of that type.
+template <typename Control> Control *control(const QObject *window, const QString &name)
+{
+    Control *found = window ? window->findChild<Control *>(name) : nullptr;
+    if (!found)
+        qFatal("no %s named %s", Control::staticMetaObject.className(), qPrintable(name));
+    return found;
+}
 template <typename Control> Control *control(const QObject *window, const char *name)
 {
-    Control *found = window ? window->findChild<Control *>(QString::fromLatin1(name)) : nullptr;
-    if (!found)
-        qFatal("no %s named %s", Control::staticMetaObject.className(), name);
-    return found;
+    return control<Control>(window, QString::fromLatin1(name));
 }
 
 /// The open top-level window of this type: the one shown, else one made but

@@ -38,20 +38,6 @@ QStringList fieldsOf(const QString &line)
     return line.split(QLatin1Char(','));
 }
 
-QString generate(frmMain *editor)
-{
-    control<QAction>(editor, "mnuTextGen")->trigger();
-    return editor->strGen;
-}
-
-template <typename T> T *find(QWidget *window, const QString &name)
-{
-    T *widget = window->findChild<T *>(name);
-    if (!widget)
-        qFatal("no control named %s", qPrintable(name));
-    return widget;
-}
-
 } // namespace
 
 class EditorTest : public QObject {
@@ -81,9 +67,9 @@ void EditorTest::startsWithTheSampleMonster()
     QCOMPARE(editor->windowTitle(), QStringLiteral("Grimlark [Freya/eAthena] "));
     QVERIFY(editor->readEntry() == startupEntry());
     QVERIFY(editor->strGen.isEmpty());
-    QCOMPARE(find<QLineEdit>(editor, "txtJName")->text(), QStringLiteral("Mob Name"));
+    QCOMPARE(control<QLineEdit>(editor, "txtJName")->text(), QStringLiteral("Mob Name"));
     for (const auto *caption : {"Scale", "Race", "Element", "Elvl"}) {
-        auto *list = find<DropDownList>(
+        auto *list = control<DropDownList>(
             editor,
             QStringLiteral("cmb%1").arg(caption == QLatin1String("Elvl") ? "ELvl" : caption));
         QCOMPARE(list->currentText(), QString::fromLatin1(caption));
@@ -120,7 +106,7 @@ void EditorTest::listsHoldTheirEntriesInCodeOrder()
 void EditorTest::textEntryAfterStartGivesTheStartupLine()
 {
     UiSession session;
-    QCOMPARE(generate(session.editor), kStartupLine);
+    QCOMPARE(session.generateTextEntry(), kStartupLine);
     QCOMPARE(session.editor->strGen.count(QLatin1Char(',')), 56);
 }
 
@@ -159,14 +145,14 @@ void EditorTest::controlsGiveTheirCodes()
     UiSession session;
     frmMain *editor = session.editor;
     for (const QString &name : ticked)
-        QTest::mouseClick(find<QCheckBox>(editor, name), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(editor, name), Qt::LeftButton);
     DropDownList *lists[] = {
         control<DropDownList>(editor, "cmbScale"), control<DropDownList>(editor, "cmbRace"),
         control<DropDownList>(editor, "cmbElement"), control<DropDownList>(editor, "cmbELvl")};
     for (int i = 0; i < 4; ++i)
         if (positions[i] >= 0)
             lists[i]->setCurrentIndex(positions[i]); // as picking the entry does
-    QCOMPARE(fieldsOf(generate(editor)).value(field), code);
+    QCOMPARE(fieldsOf(session.generateTextEntry()).value(field), code);
 }
 
 void EditorTest::textTypedIntoAListIsNeverUsed()
@@ -178,13 +164,13 @@ void EditorTest::textTypedIntoAListIsNeverUsed()
     QTest::keyClick(scale->lineEdit(), Qt::Key_Return);
     QCOMPARE(scale->currentIndex(), -1);
     QCOMPARE(scale->count(), 3);
-    QCOMPARE(generate(session.editor), kStartupLine);
+    QCOMPARE(session.generateTextEntry(), kStartupLine);
 
     scale->setCurrentIndex(0);
     QTest::keyClicks(scale->lineEdit(), QStringLiteral("Large"));
     QTest::keyClick(scale->lineEdit(), Qt::Key_Return);
     QCOMPARE(scale->currentIndex(), 0);
-    QCOMPARE(fieldsOf(generate(session.editor)).value(21), QStringLiteral("0"));
+    QCOMPARE(fieldsOf(session.generateTextEntry()).value(21), QStringLiteral("0"));
 }
 
 void EditorTest::fieldsKeepAnyLength()
@@ -193,7 +179,7 @@ void EditorTest::fieldsKeepAnyLength()
     grimlark::MonsterEntry entry = session.editor->readEntry();
     entry.Name = std::string(40000, 'N'); // as a loaded line may hold
     session.editor->showEntry(entry);
-    QCOMPARE(fieldsOf(generate(session.editor)).value(1).size(), 40000);
+    QCOMPARE(fieldsOf(session.generateTextEntry()).value(1).size(), 40000);
 }
 
 void EditorTest::altWithALetterNeverTypes()

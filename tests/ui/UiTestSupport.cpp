@@ -4,11 +4,14 @@
 
 #include "ui/common/Appearance.h"
 #include "ui/frmMain/frmMain.h"
+#include "ui/frmOutput/LineTextBox.h"
+#include "ui/frmOutput/frmOutput.h"
 
 #include <QAction>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextDocument>
 
 namespace grimlark::test {
 
@@ -60,6 +63,13 @@ void UiSession::waitForReads()
     auto idle = [this] { return !editor || !editor->isReading(); };
     if (!QTest::qWaitFor(idle, 20000))
         qWarning("a read did not end");
+}
+
+QString UiSession::generateTextEntry()
+{
+    control<QAction>(editor, "mnuTextGen")->trigger();
+    const auto *box = control<LineTextBox>(window<frmOutput>(), "txtMobInfo");
+    return box->exactText(0, box->document()->characterCount());
 }
 
 int runUiTest(int argc, char **argv, QObject *test)

@@ -91,6 +91,9 @@ public:
     void open(const QString &path);
     /// Waits until every file asked for is read and listed (or refused).
     void waitForReads();
+    /// Generate > Text Entry, and the line "Code Output" then shows, exactly
+    /// as a copy of it gives it.
+    QString generateTextEntry();
 
 private:
     QTemporaryDir m_dir;
