@@ -82,9 +82,9 @@ std::u16string decodeUtf8Escaped(std::string_view bytes)
             text += char16_t(kEscapeBase + *p++);
             continue;
         }
-        char32_t code = length == 1 ? *p : *p & (0x7F >> length);
+        char32_t code = length == 1 ? char32_t(*p) : char32_t(*p & (0x7F >> length));
         for (int i = 1; i < length; ++i)
-            code = (code << 6) | (p[i] & 0x3F);
+            code = (code << 6) | char32_t(p[i] & 0x3F);
         p += length;
         if (code >= 0x10000) {
             text += char16_t(0xD800 + ((code - 0x10000) >> 10));
