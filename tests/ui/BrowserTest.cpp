@@ -24,6 +24,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -92,6 +93,7 @@ private slots:
     void stalledReadIsCancelledAtOnce();
     void failedReadIsReported_data();
     void failedReadIsReported();
+    void browserStaysOnScreenWhereNoSideHasRoom();
     void findSelectsTheNextLineHoldingTheText();
     void doubleClickOrEnterLoadsTheRow();
     void markupIsShownAsText();
@@ -623,6 +625,29 @@ void BrowserTest::failedReadIsReported()
     session.platform.readOutcome = {};
     session.open(path);
     QCOMPARE(itemsOf(existingBrowser()), QStringList{"1"});
+}
+
+// An editor in the middle of the screen leaves no side room for the browser:
+// it goes beside or below the editor as far as the screen allows, not wherever
+// the system would put it (over the fields).
+void BrowserTest::browserStaysOnScreenWhereNoSideHasRoom()
+{
+    UiSession session;
+    const QRect room = session.editor->screen()->availableGeometry();
+    const QRect editor = session.editor->frameGeometry();
+    session.editor->move(room.center() - QPoint(editor.width(), editor.height()) / 2);
+    QTRY_VERIFY(session.editor->frameGeometry().center() != editor.center() ||
+                editor.center() == room.center());
+    session.open(session.writeFile("db.txt", "1\n"));
+    const QRect browser = existingBrowser()->frameGeometry();
+    const QRect moved = session.editor->frameGeometry();
+    QVERIFY2(room.contains(browser), "on the screen");
+    // Beside (at the top of the editor or of its fields, clear of its title
+    // bar) or below (at its left), pushed in from the edge.
+    QVERIFY(browser.top() == moved.top() || browser.top() == session.editor->geometry().top() ||
+            browser.left() == moved.left());
+    QVERIFY(browser.left() == room.left() || browser.right() == room.right() ||
+            browser.bottom() == room.bottom());
 }
 
 // Markup in a file's name or a field is shown as the characters it is.

@@ -12,6 +12,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace grimlark::ui {
@@ -46,6 +47,31 @@ void placeBeside(QWidget &window, const QWidget &editor, Side preferred)
             return;
         }
     }
+    // No side has room (an editor in the middle of a small screen): the side
+    // where the window, kept on the screen, covers the least of the editor,
+    // rather than wherever the system would put it (over the fields).
+    const auto covered = [&beside](QRect place) {
+        const QRect both = place.intersected(beside);
+        return both.isEmpty() ? 0LL : qint64(both.width()) * both.height();
+    };
+    // Nor over the editor's title bar, whose buttons stay in reach.
+    const QRect titleBar(beside.topLeft(), QPoint(beside.right(), editor.geometry().top() - 1));
+    const auto onScreen = [&room, &frame](QPoint at) {
+        return QPoint(std::clamp(at.x(), room.left(),
+                                 std::max(room.left(), room.right() + 1 - frame.width())),
+                      std::clamp(at.y(), room.top(),
+                                 std::max(room.top(), room.bottom() + 1 - frame.height())));
+    };
+    std::optional<QRect> best;
+    for (const QPoint &at : candidates) {
+        QRect place(onScreen(at), frame);
+        if (place.intersects(titleBar))
+            place.moveTopLeft(onScreen(QPoint(place.left(), titleBar.bottom() + 1)));
+        if (clear(place) && (!best || covered(place) < covered(*best)))
+            best = place;
+    }
+    if (best)
+        window.move(best->topLeft());
 }
 
 bool restorePlace(QWidget &window, const QString &key)

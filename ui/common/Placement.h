@@ -17,7 +17,8 @@ enum class Side { Right, Below };
 /// the editor's screen has room: on the `preferred` side first, then to the
 /// right, to the left and below, so that it covers neither the editor's fields
 /// nor another window of the program already shown (the browser goes right,
-/// the output below). Left where it is when there is no such room.
+/// the output below). Where no side has room, on the side where it covers the
+/// least of the editor, kept on the screen.
 void placeBeside(QWidget &window, const QWidget &editor, Side preferred);
 
 /// Puts `window` where it was when the program last remembered it under `key`
