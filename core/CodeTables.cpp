@@ -2,9 +2,6 @@
 // Copyright 2026 The Grimlark developers
 #include "CodeTables.h"
 
-#include <algorithm>
-#include <initializer_list>
-
 namespace grimlark {
 
 std::int16_t modeSum(const ModeFlags &flags)

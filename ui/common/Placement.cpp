@@ -41,27 +41,22 @@ void placeBeside(QWidget &window, const QWidget &editor, Side preferred)
                    other->frameGeometry().intersects(place);
         });
     };
-    for (const QPoint &at : candidates) {
-        if (room.contains(QRect(at, frame)) && clear(QRect(at, frame))) {
-            window.move(at);
-            return;
-        }
-    }
-    // No side has room (an editor in the middle of a small screen): the side
-    // where the window, kept on the screen, covers the least of the editor,
-    // rather than wherever the system would put it (over the fields).
+    // Of the places kept on the screen, the first that covers the least of the
+    // editor: none of it where a side has room; where none has (an editor in the
+    // middle of a small screen), as little as may be, rather than wherever the
+    // system would put the window (over the fields).
     const auto covered = [&beside](QRect place) {
         const QRect both = place.intersected(beside);
         return both.isEmpty() ? 0LL : qint64(both.width()) * both.height();
     };
-    // Nor over the editor's title bar, whose buttons stay in reach.
-    const QRect titleBar(beside.topLeft(), QPoint(beside.right(), editor.geometry().top() - 1));
     const auto onScreen = [&room, &frame](QPoint at) {
         return QPoint(std::clamp(at.x(), room.left(),
                                  std::max(room.left(), room.right() + 1 - frame.width())),
                       std::clamp(at.y(), room.top(),
                                  std::max(room.top(), room.bottom() + 1 - frame.height())));
     };
+    // Nor over the editor's title bar, whose buttons stay in reach.
+    const QRect titleBar(beside.topLeft(), QPoint(beside.right(), editor.geometry().top() - 1));
     std::optional<QRect> best;
     for (const QPoint &at : candidates) {
         QRect place(onScreen(at), frame);

@@ -13,12 +13,11 @@ namespace grimlark::ui {
 /// Where a window beside the editor goes first.
 enum class Side { Right, Below };
 
-/// Moves `window`, about to be shown for the first time, next to `editor` where
-/// the editor's screen has room: on the `preferred` side first, then to the
-/// right, to the left and below, so that it covers neither the editor's fields
-/// nor another window of the program already shown (the browser goes right,
-/// the output below). Where no side has room, on the side where it covers the
-/// least of the editor, kept on the screen.
+/// Moves `window`, about to be shown for the first time, next to `editor`, on
+/// the editor's screen and clear of the program's other shown windows: on the
+/// `preferred` side first, then to the right, to the left and below (the
+/// browser goes right, the output below), on the first side where it covers
+/// none of the editor, or else where it covers the least, never its title bar.
 void placeBeside(QWidget &window, const QWidget &editor, Side preferred);
 
 /// Puts `window` where it was when the program last remembered it under `key`
