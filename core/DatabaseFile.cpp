@@ -90,8 +90,21 @@ bool haveRoomFor(std::size_t bytes)
     return true;
 }
 
+const LegacyEncoding &chooseEncoding(const DatabaseFile &file, const LegacyEncoding *preferred,
+                                     const FitsEncoding &fits)
+{
+    if (preferred && fits) {
+        bool fit = true;
+        for (std::size_t i = 0; fit && i < file.lines(); ++i)
+            fit = file.isUtf8(i) || fits(file.line(i), *preferred);
+        if (fit)
+            return *preferred;
+    }
+    return file.legacyEncoding() ? *file.legacyEncoding() : latin1();
+}
+
 ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
-                            const ReadProgress &progress, std::size_t headroomPerLine)
+                            const ReadProgress &progress)
 {
     file = DatabaseFile();
     std::string bytes;
@@ -101,10 +114,7 @@ ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
     if (looksLikeUtf16(bytes))
         return {ReadStatus::Unsupported, 0};
     try {
-        DatabaseFile cut(std::move(bytes));
-        if (!haveRoomFor(cut.lines() * headroomPerLine))
-            return {ReadStatus::TooLarge, ENOMEM};
-        file = std::move(cut);
+        file = DatabaseFile(std::move(bytes));
     } catch (const std::bad_alloc &) {
         return {ReadStatus::TooLarge, ENOMEM};
     }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,11 +48,19 @@ private:
 /// Reads the file at `nativePath` (see readFile) and cuts it into lines. Besides
 /// readFile's failures: Unsupported for UTF-16 text, which is not a database
 /// file of one byte a character; TooLarge (ENOMEM) when the lines cannot be
-/// held, or when `headroomPerLine` more bytes a line could not be had
-/// afterwards (what a list needs to lay the lines out), so that listing them
-/// cannot then fail half-way. On any failure `file` is left empty.
+/// held. On any failure `file` is left empty.
 ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
-                            const ReadProgress &progress = {}, std::size_t headroomPerLine = 0);
+                            const ReadProgress &progress = {});
+
+/// True when every byte of a line is part of a character of the encoding: the
+/// system's converter tells, so the caller supplies the test.
+using FitsEncoding = std::function<bool(std::string_view line, const LegacyEncoding &)>;
+
+/// The encoding to read the lines of `file` that are not UTF-8 in: `preferred`
+/// (the system's code page, as the old program read files) when every such line
+/// fits it, otherwise the one their bytes look to be in, otherwise Latin-1.
+const LegacyEncoding &chooseEncoding(const DatabaseFile &file, const LegacyEncoding *preferred,
+                                     const FitsEncoding &fits);
 
 /// True when `bytes` more could be had now. Code that cannot fail half-way
 /// once begun (a list laying out its rows, a window showing a huge field: Qt's

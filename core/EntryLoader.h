@@ -2,7 +2,9 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "Layout.h"
 #include "MonsterEntry.h"
+#include "SqlDump.h"
 
 #include <string>
 #include <string_view>
@@ -17,8 +19,8 @@ struct LoadResult {
         CommentLine,    ///< the line holds "//"
         TooFewFields,   ///< fewer than 57 fields; `value` holds the count
         TooManyFields,  ///< more than 57 fields; `value` holds the count
-        OtherLayout,    ///< a line of another layout of the family; `field` names it
-        BadStatement,   ///< an SQL statement that is not one row of mob_db; `value` says why
+        OtherLayout,    ///< a line of another layout of the family, `layout`
+        BadStatement,   ///< an SQL statement that is not one row of mob_db; `sqlFault` says why
         NotANumber,     ///< `field` is not a number
         NotWholeNumber, ///< `field` is a number but has a fraction
         OutOfRange,     ///< `field` is a whole number outside its list or range
@@ -26,8 +28,12 @@ struct LoadResult {
     };
 
     Status status = Status::Loaded;
-    std::string field; ///< caption of the offending field ("Scale", "Mode", ...)
+    std::string field; ///< the offending field's name ("Scale", "Drop 1 Rate", ...)
     std::string value; ///< the offending text, or the field count
+    /// The layout an OtherLayout line is in; for TooManyFields, the likelier
+    /// layout when the line has its shape (Classic when none).
+    Layout layout = Layout::Classic;
+    SqlFault sqlFault = SqlFault::None;
 
     bool loaded() const { return status == Status::Loaded; }
 

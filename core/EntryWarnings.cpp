@@ -5,20 +5,9 @@
 #include "CodeTables.h"
 #include "EntryLoader.h"
 #include "FieldTable.h"
+#include "Numbers.h"
 
 namespace grimlark {
-
-namespace {
-
-/// A whole number as the servers read one: digits, a minus before them.
-bool isServerNumber(std::string_view text)
-{
-    if (!text.empty() && text.front() == '-')
-        text.remove_prefix(1);
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
-} // namespace
 
 std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup)
 {
@@ -39,11 +28,11 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
             continue;
         const std::string &value = entry.*field.text;
         if (!isNameField(field) && !isServerNumber(value))
-            add(numbers, std::string(field.caption) + " " + quoteValue(value));
+            add(numbers, std::string(field.name) + " " + quoteValue(value));
         if (value.find(',') != std::string::npos)
-            add(commas, field.caption);
+            add(commas, field.name);
         if (value.find("//") != std::string::npos)
-            add(comments, field.caption);
+            add(comments, field.name);
     }
     if (!numbers.empty())
         warnings.push_back("Text where the server reads a number: " + numbers + ".");

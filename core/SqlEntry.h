@@ -5,8 +5,6 @@
 #include "MonsterEntry.h"
 
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace grimlark {
 
@@ -19,21 +17,7 @@ namespace grimlark {
 /// anything else (non-ASCII, control characters, backslashes) in hexadecimal
 /// (X'...'), so that no text can end the literal or depend on the connection's
 /// character set. When fields hold text where the table wants a number, a
-/// comment line above the statement names them (by caption: never a value).
+/// comment line above the statement names them (by its name: never a value).
 std::string BuildSqlEntry(const MonsterEntry &entry);
-
-/// True when the line is an SQL statement that adds rows (INSERT or REPLACE),
-/// rather than a text entry.
-bool isSqlStatement(std::string_view line);
-
-/// The values of a one-row INSERT or REPLACE statement for the table `mob_db`
-/// or `mob_db2`, as the server would store them (quotes and escapes undone the
-/// way dumps write them, with backslash escapes; numbers as written), or the
-/// reason it is not one.
-struct SqlRow {
-    std::vector<std::string> values;
-    std::string fault; ///< a sentence; empty when `values` holds the row
-};
-SqlRow parseSqlRow(std::string_view line);
 
 } // namespace grimlark

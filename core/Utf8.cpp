@@ -48,6 +48,18 @@ constexpr char16_t kEscapeBase = 0xDC00; // bytes 0x80-0xFF escape to U+DC80-U+D
 
 } // namespace
 
+Utf8Character decodeUtf8At(std::string_view bytes, std::size_t at)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data()) + at;
+    const int length = sequenceLength(p, p + (bytes.size() - at));
+    if (length == 0)
+        return {char32_t(*p), 1, false};
+    char32_t code = length == 1 ? char32_t(*p) : char32_t(*p & (0x7F >> length));
+    for (int i = 1; i < length; ++i)
+        code = (code << 6) | char32_t(p[i] & 0x3F);
+    return {code, std::size_t(length), true};
+}
+
 bool isValidUtf8(std::string_view bytes)
 {
     const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -74,18 +86,14 @@ std::u16string decodeUtf8Escaped(std::string_view bytes)
 {
     std::u16string text;
     text.reserve(bytes.size());
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
-    const auto *const end = p + bytes.size();
-    while (p < end) {
-        const int length = sequenceLength(p, end);
-        if (length == 0) {
-            text += char16_t(kEscapeBase + *p++);
+    for (std::size_t at = 0; at < bytes.size();) {
+        const Utf8Character character = decodeUtf8At(bytes, at);
+        at += character.length;
+        const char32_t code = character.code;
+        if (!character.valid) {
+            text += char16_t(kEscapeBase + code);
             continue;
         }
-        char32_t code = length == 1 ? char32_t(*p) : char32_t(*p & (0x7F >> length));
-        for (int i = 1; i < length; ++i)
-            code = (code << 6) | char32_t(p[i] & 0x3F);
-        p += length;
         if (code >= 0x10000) {
             text += char16_t(0xD800 + ((code - 0x10000) >> 10));
             text += char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));

@@ -7,6 +7,17 @@
 
 namespace grimlark {
 
+/// One character read from UTF-8 bytes: its code point and how many bytes it
+/// took, or, where the bytes are not well-formed UTF-8, the one byte there as
+/// its code (`valid` false).
+struct Utf8Character {
+    char32_t code;
+    std::size_t length;
+    bool valid;
+};
+/// The character that starts at `at` (< bytes.size()).
+Utf8Character decodeUtf8At(std::string_view bytes, std::size_t at);
+
 /// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates,
 /// nothing past U+10FFFF).
 bool isValidUtf8(std::string_view bytes);

@@ -6,6 +6,8 @@
 
 #include "core/EntryLoader.h"
 #include "core/FieldTable.h"
+#include "core/Numbers.h"
+#include "core/SqlDump.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 
@@ -17,19 +19,6 @@
 using namespace grimlark;
 
 namespace {
-
-std::vector<std::string> split(const std::string &line)
-{
-    std::vector<std::string> fields;
-    size_t start = 0;
-    for (;;) {
-        const size_t comma = line.find(',', start);
-        fields.push_back(line.substr(start, comma - start));
-        if (comma == std::string::npos)
-            return fields;
-        start = comma + 1;
-    }
-}
 
 MonsterEntry priorEntry(const uint8_t *seed, size_t size)
 {
@@ -64,8 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (isSqlStatement(line))
         return 0; // its values are not comma-split text (SqlEntryFuzz checks them)
-    const std::vector<std::string> in = split(line);
-    const std::vector<std::string> out = split(BuildTextEntry(entry));
+    const std::string built = BuildTextEntry(entry);
+    const std::vector<std::string_view> in = splitFields(line);
+    const std::vector<std::string_view> out = splitFields(built);
     if (in.size() < kFields.size())
         std::abort(); // loaded a line that is too short
     for (size_t i = 0; i < kFields.size(); ++i)

@@ -3,6 +3,7 @@
 #include "tests/common/Fixtures.h"
 
 #include "core/FieldTable.h"
+#include "core/Numbers.h"
 #include "tests/TestData.h"
 
 #include <algorithm>
@@ -38,14 +39,8 @@ std::string sampleLine(std::string_view id)
 
 std::vector<std::string> splitFields(const std::string &line)
 {
-    std::vector<std::string> fields;
-    std::string field;
-    std::istringstream in(line);
-    while (std::getline(in, field, ','))
-        fields.push_back(field);
-    if (!line.empty() && line.back() == ',')
-        fields.emplace_back();
-    return fields;
+    const std::vector<std::string_view> views = grimlark::splitFields(line);
+    return {views.begin(), views.end()};
 }
 
 std::string lineWith(const std::vector<std::pair<int, std::string>> &fields)

@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                        e.HP = "";
                        e.DropID1 = " 909";
                    },
-                   {"Text where the server reads a number: Level \"high\", HP \"\", Item ID  "
+                   {"Text where the server reads a number: Level \"high\", HP \"\", Drop 1 Item ID "
                     "\" 909\"."}},
         WarningRow{"commaAndComment",
                    [](MonsterEntry &e) {

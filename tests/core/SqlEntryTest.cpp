@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #include "core/SqlEntry.h"
 #include "core/EntryLoader.h"
+#include "core/SqlDump.h"
 #include "core/TextEntry.h"
 #include "tests/common/Fixtures.h"
 
@@ -43,7 +44,7 @@ TEST(SqlEntry, AnyTextComesBackExactly)
         const std::string statement = statementOf(entry);
         EXPECT_EQ(statement.find('\n'), std::string::npos) << statement;
         const SqlRow row = parseSqlRow(statement);
-        ASSERT_EQ(row.fault, "") << statement;
+        ASSERT_EQ(row.fault, SqlFault::None) << statement;
         ASSERT_EQ(row.values.size(), 57u);
         EXPECT_EQ(row.values[1], text);
         EXPECT_EQ(row.values[2], text);

@@ -62,10 +62,10 @@ public:
     {
         if (readOutcome.status != ReadStatus::Done)
             return [outcome = readOutcome](const std::string &, DatabaseFile &,
-                                           const ReadProgress &, std::size_t) { return outcome; };
+                                           const ReadProgress &) { return outcome; };
         if (!stallReads)
             return Platform::databaseReader();
-        return [](const std::string &, DatabaseFile &, const ReadProgress &, std::size_t) {
+        return [](const std::string &, DatabaseFile &, const ReadProgress &) {
             for (;;) // never returns; the thread ends with the process
                 std::this_thread::sleep_for(std::chrono::hours(1));
             return ReadResult{};

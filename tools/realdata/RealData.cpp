@@ -2,17 +2,19 @@
 // Copyright 2026 The Grimlark developers
 // `make realdata`: every file of a folder of real servers' database files
 // through the editor's own path: read and listed as the browser lists it, each
-// line decoded as the browser decodes it, loaded into a start-up entry and
+// line decoded as the browser decodes it (no list needed), loaded into a start-up entry and
 // generated back. Prints a table: monster lines (neither blank nor comments),
 // exact round trips, lines loaded but changed, and refusals by kind.
 //
 // Usage: grimlark_realdata FOLDER
 
+#include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
+#include "core/SqlDump.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/FileNames.h"
-#include "ui/frmBrowser/DatabaseListModel.h"
+#include "ui/common/Text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -77,21 +79,23 @@ int main(int argc, char **argv)
         bool legacy = false;
         for (std::size_t i = 0; i < file.lines() && !legacy; ++i)
             legacy = !file.isUtf8(i);
-        ui::DatabaseListModel model;
-        model.addFile(std::move(file));
-        const LegacyEncoding *encoding = legacy ? model.encodingAt(0) : nullptr;
-        // In an SQL dump, the statements are the monsters (the rest is the
-        // table's definition); a statement comes back exactly when its values do.
-        std::vector<QByteArray> lines;
+        // The encoding the browser would read the file in, chosen the same way.
+        const LegacyEncoding &chosen =
+            chooseEncoding(file, ui::preferredEncoding(), ui::decodesStrictly);
+        const LegacyEncoding *encoding = legacy ? &chosen : nullptr;
+        std::vector<std::string> lines;
         bool dump = false;
-        for (int row = 0; row < model.rowCount(); ++row) {
-            lines.push_back(model.lineUtf8(row));
-            dump = dump || isSqlStatement(lines.back().toStdString());
+        for (std::size_t i = 0; i < file.lines(); ++i) {
+            const std::string_view bytes = file.line(i);
+            lines.push_back(file.isUtf8(i) ? std::string(bytes)
+                                           : ui::toUtf8(ui::decodeLegacy(bytes, chosen)));
+            dump = dump || isSqlStatement(lines.back());
         }
         int monsters = 0, exact = 0, changed = 0;
         std::map<std::string, int> refusals;
-        for (const QByteArray &line : lines) {
-            const std::string_view text(line.constData(), std::size_t(line.size()));
+        // In an SQL dump, the statements are the monsters (the rest is the
+        // table's definition); a statement comes back exactly when its values do.
+        for (const std::string &text : lines) {
             if (dump && !isSqlStatement(text))
                 continue;
             MonsterEntry entry = startupEntry();

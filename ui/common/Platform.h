@@ -43,9 +43,8 @@ public:
 
     /// How a database file is read (grimlark::readDatabaseFile); called on a
     /// thread of its own, so it must hold nothing of the caller's.
-    using DatabaseReader =
-        std::function<ReadResult(const std::string &nativePath, DatabaseFile &file,
-                                 const ReadProgress &progress, std::size_t headroomPerLine)>;
+    using DatabaseReader = std::function<ReadResult(
+        const std::string &nativePath, DatabaseFile &file, const ReadProgress &progress)>;
     /// A value kept between runs (the Open dialog's last file, the windows'
     /// places), from the platform's usual place (QSettings); null when none.
     virtual QVariant setting(const QString &key) = 0;

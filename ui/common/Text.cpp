@@ -44,6 +44,16 @@ QString decodeLegacy(std::string_view bytes, const grimlark::LegacyEncoding &enc
     return QString::fromLatin1(bytes.data(), size);
 }
 
+const grimlark::LegacyEncoding *preferredEncoding()
+{
+#ifdef Q_OS_WIN
+    const grimlark::LegacyEncoding *ansi = grimlark::legacyEncodingOfCodePage(GetACP());
+    return ansi && ansi->codePage != 1252 ? ansi : nullptr;
+#else
+    return nullptr;
+#endif
+}
+
 bool decodesStrictly(std::string_view bytes, const grimlark::LegacyEncoding &encoding)
 {
 #ifdef Q_OS_WIN

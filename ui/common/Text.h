@@ -24,6 +24,11 @@ std::string toUtf8(const QString &text);
 /// to one character, where that converter does not know the encoding.
 QString decodeLegacy(std::string_view bytes, const grimlark::LegacyEncoding &encoding);
 
+/// The encoding a file's lines that are not UTF-8 are read in first, where it
+/// fits them all: on Windows the ANSI code page when it is one of the Far East
+/// ones, as the old program read files; elsewhere none.
+const grimlark::LegacyEncoding *preferredEncoding();
+
 /// True when every one of the bytes is part of a character of `encoding`
 /// (Windows only; elsewhere always false).
 bool decodesStrictly(std::string_view bytes, const grimlark::LegacyEncoding &encoding);

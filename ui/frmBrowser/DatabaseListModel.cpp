@@ -7,10 +7,6 @@
 #include <algorithm>
 #include <limits>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace grimlark::ui {
 
 namespace {
@@ -18,24 +14,6 @@ namespace {
 // A line is drawn in a list 353 pixels wide; decoding a 10 MB line to draw its
 // first few dozen characters would stall the list.
 constexpr std::size_t kShownBytes = 4096;
-
-/// The encoding to read a file's lines that are not UTF-8 in.
-const LegacyEncoding &encodingFor(const DatabaseFile &file)
-{
-#ifdef Q_OS_WIN
-    // As the old program read files: the ANSI code page first, where it is one
-    // of the Far East ones and every such line is made of its characters.
-    const LegacyEncoding *ansi = legacyEncodingOfCodePage(GetACP());
-    if (ansi && ansi->codePage != 1252) {
-        bool fits = true;
-        for (std::size_t i = 0; fits && i < file.lines(); ++i)
-            fits = file.isUtf8(i) || decodesStrictly(file.line(i), *ansi);
-        if (fits)
-            return *ansi;
-    }
-#endif
-    return file.legacyEncoding() ? *file.legacyEncoding() : latin1();
-}
 
 } // namespace
 
@@ -98,7 +76,8 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
     return text(*file, std::size_t(row), shown);
 }
 
-bool DatabaseListModel::addFile(DatabaseFile file, const QString &name)
+bool DatabaseListModel::addFile(DatabaseFile file, const LegacyEncoding &encoding,
+                                const QString &name)
 {
     const std::size_t lines = file.lines();
     if (lines == 0)
@@ -109,7 +88,6 @@ bool DatabaseListModel::addFile(DatabaseFile file, const QString &name)
     // The newest file's rows come first, before every older file's lines.
     beginInsertRows(QModelIndex(), 0, int(lines) - 1);
     m_rows += int(lines);
-    const LegacyEncoding &encoding = encodingFor(file);
     const int widest = int(std::min(file.widest(), kShownBytes));
     m_files.push_back({std::move(file), &encoding, name, widest});
     endInsertRows();

@@ -14,9 +14,8 @@ namespace grimlark::ui {
 /// The lines of the database files read into the browser, newest file first.
 /// Lines are kept as the file's bytes (see DatabaseFile) and decoded only when
 /// shown: each line on its own, one that is valid UTF-8 as UTF-8, any other in
-/// the file's legacy encoding (detected; on Windows the ANSI code page first,
-/// as the old program read files), or one byte to one character (Latin-1)
-/// when it could not be told. The user can choose another for a file.
+/// the file's own encoding (chosen when it was read, see chooseEncoding). The
+/// user can choose another for a file.
 class DatabaseListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -25,12 +24,13 @@ public:
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    /// Lists the lines of a file, named `name` (for the user), before every line
+    /// Lists the lines of a file, named `name` (for the user), its lines that are
+    /// not UTF-8 read in `encoding`, before every line
     /// listed so far, telling the view once: one notice per line would make a
     /// large file several times slower to list. An empty file adds nothing.
     /// Returns false, adding nothing, when the list would pass the most rows a
     /// view can count (about 2 billion).
-    bool addFile(DatabaseFile file, const QString &name = QString());
+    bool addFile(DatabaseFile file, const LegacyEncoding &encoding, const QString &name = {});
 
     /// The first row from `from` on (down) or back (up), not `from` itself,
     /// whose text holds `text`, wrapping round the list; -1 when none does.

@@ -194,9 +194,10 @@ void frmBrowser::showLineMenu(QPoint at)
     menu->popup(m_ui->lstDB->viewport()->mapToGlobal(at)); // no event loop of its own
 }
 
-bool frmBrowser::addFile(grimlark::DatabaseFile file, const QString &name)
+bool frmBrowser::addFile(grimlark::DatabaseFile file, const grimlark::LegacyEncoding &encoding,
+                         const QString &name)
 {
-    if (!m_model->addFile(std::move(file), name))
+    if (!m_model->addFile(std::move(file), encoding, name))
         return false;
     // Long lines scroll sideways: every row is as wide as the widest.
     m_rows->width = m_ui->lstDB->fontMetrics().averageCharWidth() * m_model->widestLine() + px(150);

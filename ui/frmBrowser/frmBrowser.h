@@ -10,6 +10,7 @@ class FindDialog;
 
 namespace grimlark {
 class DatabaseFile;
+struct LegacyEncoding;
 namespace ui {
 class DatabaseListModel;
 } // namespace ui
@@ -29,10 +30,12 @@ public:
     frmBrowser(const frmBrowser &) = delete;
     frmBrowser &operator=(const frmBrowser &) = delete;
 
-    /// Lists the lines of a file above those listed so far and scrolls to the new
-    /// first line. False, adding nothing, when the list would pass the rows a
-    /// view can count; throws std::bad_alloc when they cannot be held.
-    bool addFile(grimlark::DatabaseFile file, const QString &name = QString());
+    /// Lists the lines of a file above those listed so far, those that are not
+    /// UTF-8 read in `encoding`, and scrolls to the new first line. False,
+    /// adding nothing, when the list would pass the rows a view can count;
+    /// throws std::bad_alloc when they cannot be held.
+    bool addFile(grimlark::DatabaseFile file, const grimlark::LegacyEncoding &encoding,
+                 const QString &name = QString());
 
     grimlark::ui::DatabaseListModel *model() const { return m_model; }
 

@@ -4,6 +4,7 @@
 
 #include "ui/common/FileNames.h"
 #include "ui/common/Platform.h"
+#include "ui/common/Text.h"
 
 #include <QMetaObject>
 
@@ -29,6 +30,7 @@ struct BackgroundRead::Shared {
     std::atomic<std::uint64_t> done{0}, total{0};
     ReadResult result; ///< set by the thread before it tells the owner
     DatabaseFile file;
+    const LegacyEncoding *encoding = nullptr;
 };
 
 BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
@@ -38,19 +40,28 @@ BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
     auto work = [shared = m_shared, native = nativePath(path),
                  read = Platform::current().databaseReader()] {
         DatabaseFile file;
-        const ReadResult result = read(
-            native, file,
-            [&shared](std::uint64_t done, std::uint64_t total) {
-                shared->done = done;
-                shared->total = total;
-                return !shared->cancel.load();
-            },
-            kViewBytesPerLine);
+        ReadResult result = read(native, file, [&shared](std::uint64_t done, std::uint64_t total) {
+            shared->done = done;
+            shared->total = total;
+            return !shared->cancel.load();
+        });
+        // Here too, not on the window thread: the encoding test decodes every
+        // line that is not UTF-8, and the room for the list is asked for now so
+        // that listing cannot fail half-way.
+        const LegacyEncoding *encoding = nullptr;
+        if (result.status == ReadStatus::Done) {
+            encoding = &chooseEncoding(file, preferredEncoding(), decodesStrictly);
+            if (!haveRoomFor(file.lines() * kViewBytesPerLine)) {
+                file = DatabaseFile();
+                result = {ReadStatus::TooLarge, ENOMEM};
+            }
+        }
         const std::lock_guard<std::mutex> lock(shared->mutex);
         if (!shared->owner)
             return; // abandoned: the file goes with this thread
         shared->result = result;
         shared->file = std::move(file);
+        shared->encoding = encoding;
         BackgroundRead *owner = shared->owner;
         // Posted to the owner: dropped by Qt if the owner is deleted before it runs.
         QMetaObject::invokeMethod(
@@ -82,6 +93,12 @@ ReadResult BackgroundRead::result() const
 {
     const std::lock_guard<std::mutex> lock(m_shared->mutex);
     return m_shared->result;
+}
+
+const LegacyEncoding *BackgroundRead::encoding() const
+{
+    const std::lock_guard<std::mutex> lock(m_shared->mutex);
+    return m_shared->encoding;
 }
 
 DatabaseFile BackgroundRead::takeFile()

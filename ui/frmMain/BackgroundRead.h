@@ -30,6 +30,9 @@ public:
     int perMille() const;
     /// How the read ended; valid once finished() has been emitted.
     ReadResult result() const;
+    /// The encoding of the file's lines that are not UTF-8 (chosen on the
+    /// reading thread); valid once finished() has been emitted with Done.
+    const LegacyEncoding *encoding() const;
     /// The file's lines, moved out; valid once finished() has been emitted.
     DatabaseFile takeFile();
 

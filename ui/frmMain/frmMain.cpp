@@ -2,8 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #include "frmMain.h"
 
-#include "BackgroundRead.h"
-#include "ReadProgress.h"
+#include "FileOpener.h"
 #include "core/CodeTables.h"
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
@@ -38,11 +37,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTimer>
 
 #include <algorithm>
-#include <cstring>
-#include <functional>
 #include <limits>
 #include <new>
 #include <vector>
@@ -239,16 +235,6 @@ using grimlark::ui::toUtf8;
 /// The setting that keeps the Open dialog's last file between runs.
 constexpr QLatin1StringView kLastFileKey("Open/lastFile");
 
-/// Tells the user that the file at `path` cannot be listed, and why.
-void refuseFile(QWidget *parent, const QString &path, const std::string &reason, bool whileReading)
-{
-    grimlark::ui::Platform::current().message(
-        parent, QStringLiteral("The file \"%1\" could not be %2: %3.")
-                    .arg(grimlark::ui::displayPath(path),
-                         whileReading ? QStringLiteral("read") : QStringLiteral("opened"),
-                         fromUtf8(reason)));
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui_frmMain>())
@@ -263,9 +249,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     // Database files dropped from a file manager, on the window or any field.
     connect(new grimlark::ui::FileDrop(this), &grimlark::ui::FileDrop::filesDropped, this,
             &frmMain::openFiles);
-    m_progressTimer = new QTimer(this);
-    m_progressTimer->setInterval(100);
-    connect(m_progressTimer, &QTimer::timeout, this, &frmMain::showReadProgress);
+    m_opener = new grimlark::ui::FileOpener(this);
+    connect(m_opener, &grimlark::ui::FileOpener::opened, this, &frmMain::listFile);
+    connect(m_opener, &grimlark::ui::FileOpener::refused, this, &frmMain::refuseFile);
     CommonDialog1.Filter = QStringLiteral("Text files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     buildControls();
@@ -453,74 +439,23 @@ void frmMain::OpenDatabaseFile()
 
 void frmMain::OpenDatabasePath(const QString &path)
 {
-    m_waitingFiles << path;
-    readNextFile();
+    m_opener->open(path);
 }
 
 bool frmMain::isReading() const
 {
-    return m_read || !m_waitingFiles.isEmpty();
+    return m_opener->isBusy();
 }
 
-void frmMain::readNextFile()
+void frmMain::refuseFile(const QString &path, const QString &reason, bool whileReading)
 {
-    if (m_read || m_waitingFiles.isEmpty())
-        return;
-    m_read = new grimlark::ui::BackgroundRead(m_waitingFiles.takeFirst(), this);
-    connect(m_read, &grimlark::ui::BackgroundRead::finished, this, &frmMain::fileRead);
-    m_readClock.start();
-    m_progressTimer->start();
+    grimlark::ui::Platform::current().message(
+        this, QStringLiteral("The file \"%1\" could not be %2: %3.")
+                  .arg(grimlark::ui::displayPath(path),
+                       whileReading ? QStringLiteral("read") : QStringLiteral("opened"), reason));
 }
 
-void frmMain::showReadProgress()
-{
-    // A read still going after half a second shows how far it is, with Cancel,
-    // whether or not bytes arrive.
-    constexpr int kProgressDelayMs = 500;
-    if (!m_read || m_readClock.elapsed() < kProgressDelayMs)
-        return;
-    if (!m_progress) {
-        m_progress = new grimlark::ui::ReadProgressDialog(m_read->path(), this);
-        connect(m_progress, &QDialog::rejected, this, &frmMain::cancelRead);
-        m_progress->show();
-    }
-    m_progress->setPerMille(m_read->perMille());
-}
-
-void frmMain::cancelRead()
-{
-    // The read is abandoned at once, even one stuck inside the system: its
-    // thread ends on its own and nothing it read is listed.
-    m_progressTimer->stop();
-    delete m_read.data();
-    m_waitingFiles.clear();
-    if (m_progress)
-        m_progress->deleteLater();
-}
-
-void frmMain::fileRead()
-{
-    m_progressTimer->stop();
-    delete m_progress.data();
-    const QString path = m_read->path();
-    const grimlark::ReadResult result = m_read->result();
-    grimlark::DatabaseFile file = m_read->takeFile();
-    // The read stays "under way" until its outcome is shown, so a file dropped
-    // while a message box is open waits rather than starting a second read.
-    const QPointer<frmMain> self = this;
-    if (result.status == grimlark::ReadStatus::Done) {
-        listFile(path, std::move(file));
-    } else if (result.status != grimlark::ReadStatus::Cancelled) {
-        refuseFile(this, path, grimlark::describe(result), grimlark::failedWhileReading(result));
-    }
-    if (!self)
-        return; // the program was ended while the message was open
-    m_read->deleteLater();
-    m_read = nullptr;
-    QTimer::singleShot(0, this, &frmMain::readNextFile);
-}
-
-void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
+void frmMain::listFile(const std::shared_ptr<grimlark::ui::OpenedFile> &file)
 {
     using namespace grimlark::ui;
     // The browser is made by the first file read, so a file that cannot be
@@ -535,7 +470,8 @@ void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
     }
     const char *fault = nullptr;
     try {
-        if (!browser->addFile(std::move(file), displayPath(QFileInfo(path).fileName())))
+        if (!browser->addFile(std::move(file->lines), *file->encoding,
+                              displayPath(QFileInfo(file->path).fileName())))
             fault = "it has more lines than the list can hold";
     } catch (const std::bad_alloc &) {
         fault = "there is not enough memory to hold it";
@@ -543,7 +479,7 @@ void frmMain::listFile(const QString &path, grimlark::DatabaseFile file)
     if (fault) {
         if (made)
             delete browser; // never shown, and nothing to show
-        refuseFile(this, path, fault, false);
+        refuseFile(file->path, QString::fromLatin1(fault), false);
         return;
     }
     if (!browser->isVisible() && !restorePlace(*browser, QStringLiteral("browser")))
@@ -648,8 +584,7 @@ void frmMain::Form_Unload()
 {
     using namespace grimlark::ui;
     rememberPlace(*this, QStringLiteral("editor"));
-    m_waitingFiles.clear();
-    delete m_read.data(); // abandoned: a read stuck in the system does not hold the ending
+    m_opener->abandon(); // a read stuck in the system does not hold the ending
     if (frmOutput *output = m_output.existing())
         output->close();
     if (frmAbout *about = m_about.existing())

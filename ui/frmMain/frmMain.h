@@ -6,28 +6,20 @@
 #include "core/MonsterEntry.h"
 #include "ui/common/WindowReference.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <cstdint>
 #include <memory>
 
-class QTimer;
 class Ui_frmMain;
 class frmAbout;
 class frmBrowser;
 class frmOutput;
 
-namespace grimlark {
-class DatabaseFile;
-} // namespace grimlark
-
 namespace grimlark::ui {
-class BackgroundRead;
 class DropDownList;
-class ReadProgressDialog;
+class FileOpener;
+struct OpenedFile;
 } // namespace grimlark::ui
 
 /// The editor: the start-up window, which holds the one monster being edited in
@@ -102,20 +94,15 @@ private:
     void setTabOrder();
     /// Shows strGen in "Code Output", made on first use, in front.
     void showGenerated();
-    void readNextFile();
-    void fileRead();
-    void showReadProgress();
-    void cancelRead();
-    void listFile(const QString &path, grimlark::DatabaseFile file);
+    /// Lists a file that was read at the top of the browser and shows it.
+    void listFile(const std::shared_ptr<grimlark::ui::OpenedFile> &file);
+    /// Tells the user that the file at `path` cannot be listed, and why.
+    void refuseFile(const QString &path, const QString &reason, bool whileReading);
 
     const std::unique_ptr<Ui_frmMain> m_ui;
     // The windows the editor opens, one of each; its unload closes them.
     grimlark::ui::WindowReference<frmOutput> m_output;
     grimlark::ui::WindowReference<frmAbout> m_about;
     grimlark::ui::WindowReference<frmBrowser> m_browser;
-    QStringList m_waitingFiles;                    ///< asked for while a read runs
-    QPointer<grimlark::ui::BackgroundRead> m_read; ///< the read under way, if any
-    QPointer<grimlark::ui::ReadProgressDialog> m_progress;
-    QTimer *m_progressTimer = nullptr;
-    QElapsedTimer m_readClock;
+    grimlark::ui::FileOpener *m_opener; ///< reads the files asked for, one at a time
 };

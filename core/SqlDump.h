@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grimlark {
+
+/// True when the line is an SQL statement that adds rows (INSERT or REPLACE),
+/// rather than a text entry.
+bool isSqlStatement(std::string_view line);
+
+/// Why a statement is not one row of the monster table.
+enum class SqlFault {
+    None,
+    NotAStatement,  ///< not INSERT or REPLACE
+    NoInto,         ///< no INTO after it
+    UnclosedName,   ///< a `quoted` table name without its closing quote
+    OtherTable,     ///< into another table than mob_db or mob_db2
+    NoValues,       ///< names its columns, or has no VALUES
+    NoParenthesis,  ///< VALUES not followed by "("
+    BadValue,       ///< a NULL, an expression, a malformed number or an unclosed text
+    UnclosedValues, ///< the values not closed by ")"
+    SeveralRows,    ///< more than one row
+    TrailingText,   ///< something other than a comment after the statement
+};
+
+/// The values of a one-row INSERT or REPLACE statement for the table `mob_db`
+/// or `mob_db2`, as the server would store them (quotes and escapes undone the
+/// way dumps write them, with backslash escapes; hexadecimal literals as their
+/// bytes; numbers as written), or why it is not one. Values are SQL's own: a
+/// quoted text, X'..' or 0x.. bytes, or a number `[-+]digits[.digits][e[-+]digits]`;
+/// anything else (NULL, a word, an expression) is refused.
+struct SqlRow {
+    std::vector<std::string> values;
+    SqlFault fault = SqlFault::None;
+};
+SqlRow parseSqlRow(std::string_view line);
+
+} // namespace grimlark
