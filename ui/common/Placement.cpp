@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -13,67 +14,112 @@
 
 #include <algorithm>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace grimlark::ui {
 
-void placeBeside(QWidget &window, const QWidget &editor, Side preferred)
+namespace {
+
+/// `frame` moved the least distance that puts it on `screen`: wholly where it
+/// fits, else its top left corner (and so its title bar) on it.
+QPoint onScreen(QPoint at, QSize frame, const QRect &screen)
+{
+    return {std::clamp(at.x(), screen.left(),
+                       std::max(screen.left(), screen.right() + 1 - frame.width())),
+            std::clamp(at.y(), screen.top(),
+                       std::max(screen.top(), screen.bottom() + 1 - frame.height()))};
+}
+
+qint64 overlap(const QRect &a, const QRect &b)
+{
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : qint64(both.width()) * both.height();
+}
+
+} // namespace
+
+QPoint placeFor(const PlacementInput &in)
+{
+    constexpr int kGap = 8;
+    const QRect &editor = in.editor;
+    const QPoint right{editor.right() + 1 + kGap, editor.top()};
+    const QPoint left{editor.left() - kGap - in.window.width(), editor.top()};
+    const QPoint below{editor.left(), editor.bottom() + 1 + kGap};
+    std::vector<QPoint> sides = in.preferred == Side::Below
+                                    ? std::vector<QPoint>{below, right, left}
+                                    : std::vector<QPoint>{right, left, below};
+    // Where no side has room: each side again just under what must stay in
+    // sight, then the screen's corners under it and at its foot.
+    const int under = in.keepClear.bottom() + 1 + kGap;
+    const int n = int(sides.size());
+    for (int i = 0; i < n; ++i)
+        sides.emplace_back(sides[std::size_t(i)].x(), under);
+    const int farRight = in.screen.right() + 1 - in.window.width();
+    sides.insert(sides.end(), {{farRight, under},
+                               {in.screen.left(), under},
+                               {farRight, in.screen.bottom()},
+                               {in.screen.left(), in.screen.bottom()}});
+    // Ranked by what is covered: first what must stay in sight, then the other
+    // windows, then the rest of the editor; the first of equals wins.
+    using Rank = std::tuple<qint64, qint64, qint64>;
+    std::optional<std::pair<Rank, QPoint>> best;
+    for (const QPoint &side : sides) {
+        const QPoint at = onScreen(side, in.window, in.screen);
+        const QRect place(at, in.window);
+        qint64 others = 0;
+        for (const QRect &other : in.others)
+            others += overlap(place, other);
+        const Rank rank{overlap(place, in.keepClear), others, overlap(place, editor)};
+        if (!best || rank < best->first)
+            best.emplace(rank, at);
+    }
+    return best->second;
+}
+
+void placeBeside(QWidget &window, const QWidget &editor, const QRect &keepClear, Side preferred)
 {
     const QScreen *screen = editor.screen();
     if (!screen)
         return;
-    const QRect room = screen->availableGeometry();
-    const QRect beside = editor.frameGeometry();
+    PlacementInput in{
+        screen->availableGeometry(), editor.frameGeometry(), keepClear, {}, preferred, {}};
     // The frame's size once shown: the client size plus the editor's own frame.
-    const QSize frame = window.size() + (beside.size() - editor.size());
-    constexpr int kGap = 8;
-    const QPoint right{beside.right() + 1 + kGap, beside.top()};
-    const QPoint left{beside.left() - kGap - frame.width(), beside.top()};
-    const QPoint below{beside.left(), beside.bottom() + 1 + kGap};
-    const std::vector<QPoint> candidates = preferred == Side::Below
-                                               ? std::vector<QPoint>{below, right, left}
-                                               : std::vector<QPoint>{right, left, below};
-    // Nor over another window of the program that is shown already.
-    auto clear = [&window, &editor](QRect place) {
-        const QWidgetList shown = QApplication::topLevelWidgets();
-        return std::none_of(shown.begin(), shown.end(), [&](const QWidget *other) {
-            return other != &window && other != &editor && other->isVisible() &&
-                   other->frameGeometry().intersects(place);
-        });
-    };
-    // Of the places kept on the screen, the first that covers the least of the
-    // editor: none of it where a side has room; where none has (an editor in the
-    // middle of a small screen), as little as may be, rather than wherever the
-    // system would put the window (over the fields).
-    const auto covered = [&beside](QRect place) {
-        const QRect both = place.intersected(beside);
-        return both.isEmpty() ? 0LL : qint64(both.width()) * both.height();
-    };
-    const auto onScreen = [&room, &frame](QPoint at) {
-        return QPoint(std::clamp(at.x(), room.left(),
-                                 std::max(room.left(), room.right() + 1 - frame.width())),
-                      std::clamp(at.y(), room.top(),
-                                 std::max(room.top(), room.bottom() + 1 - frame.height())));
-    };
-    // Nor over the editor's title bar, whose buttons stay in reach.
-    const QRect titleBar(beside.topLeft(), QPoint(beside.right(), editor.geometry().top() - 1));
-    std::optional<QRect> best;
-    for (const QPoint &at : candidates) {
-        QRect place(onScreen(at), frame);
-        if (place.intersects(titleBar))
-            place.moveTopLeft(onScreen(QPoint(place.left(), titleBar.bottom() + 1)));
-        if (clear(place) && (!best || covered(place) < covered(*best)))
-            best = place;
-    }
-    if (best)
-        window.move(best->topLeft());
+    in.window = window.size() + (in.editor.size() - editor.size());
+    for (const QWidget *other : QApplication::topLevelWidgets())
+        if (other != &window && other != &editor && other->isVisible())
+            in.others.push_back(other->frameGeometry());
+    window.move(placeFor(in));
+}
+
+void keepOnScreen(QWidget &window)
+{
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    const QRect frame = window.frameGeometry();
+    const QPoint at = onScreen(frame.topLeft(), frame.size(), screen->availableGeometry());
+    if (at != frame.topLeft())
+        window.move(window.pos() + (at - frame.topLeft()));
 }
 
 bool restorePlace(QWidget &window, const QString &key)
 {
     const QByteArray place =
         Platform::current().setting(QStringLiteral("Places/") + key).toByteArray();
-    return !place.isEmpty() && window.restoreGeometry(place);
+    if (place.isEmpty())
+        return false;
+    const QRect before = window.geometry();
+    if (!window.restoreGeometry(place))
+        return false;
+    // Saved on another screen: wholly on one of today's, or placed afresh.
+    const QRect frame = window.frameGeometry();
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (std::any_of(screens.begin(), screens.end(),
+                    [&frame](const QScreen *s) { return s->availableGeometry().contains(frame); }))
+        return true;
+    window.setGeometry(before);
+    return false;
 }
 
 void rememberPlace(const QWidget &window, const QString &key)

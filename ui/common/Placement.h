@@ -2,9 +2,11 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QWidget;
 
@@ -13,16 +15,37 @@ namespace grimlark::ui {
 /// Where a window beside the editor goes first.
 enum class Side { Right, Below };
 
-/// Moves `window`, about to be shown for the first time, next to `editor`, on
-/// the editor's screen and clear of the program's other shown windows: on the
-/// `preferred` side first, then to the right, to the left and below (the
-/// browser goes right, the output below), on the first side where it covers
-/// none of the editor, or else where it covers the least, never its title bar.
-void placeBeside(QWidget &window, const QWidget &editor, Side preferred);
+/// What a window's place beside the editor depends on, in screen pixels.
+struct PlacementInput {
+    QRect screen;              ///< the part of the editor's screen windows may take
+    QRect editor;              ///< the editor's frame
+    QRect keepClear;           ///< what of the editor must stay in sight: title and menu
+                               ///< bars and its top band of fields (ID, names, level)
+    QSize window;              ///< the frame size of the window to place
+    Side preferred;            ///< the side tried first
+    std::vector<QRect> others; ///< the frames of the program's other shown windows
+};
 
-/// Puts `window` where it was when the program last remembered it under `key`
-/// (kept on a screen, should the screens have changed); false when it has no
-/// place remembered.
+/// Where the window's frame goes (its top left corner), always whole on the
+/// screen where it fits and with its title bar on it where it does not: beside
+/// the editor, on the preferred side first, then right, left and below, clear
+/// of the editor and the other windows where it can be; else clear of the
+/// editor's title, menu and top band of fields and of the other windows,
+/// covering as little of the rest as may be; else where it covers the least.
+QPoint placeFor(const PlacementInput &input);
+
+/// Moves `window`, about to be shown for the first time, where placeFor puts
+/// it beside `editor`, whose part `keepClear` (global coordinates) stays in
+/// sight.
+void placeBeside(QWidget &window, const QWidget &editor, const QRect &keepClear, Side preferred);
+
+/// Moves a shown `window` the least distance that puts it whole on its screen
+/// (after it grew), its title bar on the screen in any case.
+void keepOnScreen(QWidget &window);
+
+/// Puts `window` where it was when the program last remembered it under `key`;
+/// false, leaving it where it was, when it has no place remembered or that
+/// place is not wholly on one of today's screens (saved on a larger one).
 bool restorePlace(QWidget &window, const QString &key);
 /// Remembers where `window` is, under `key`, for the next run.
 void rememberPlace(const QWidget &window, const QString &key);

@@ -483,7 +483,7 @@ void frmMain::listFile(const std::shared_ptr<grimlark::ui::OpenedFile> &file)
         return;
     }
     if (!browser->isVisible() && !restorePlace(*browser, QStringLiteral("browser")))
-        placeBeside(*browser, *this, Side::Right);
+        placeBeside(*browser, *this, keptInSight(), Side::Right);
     browser->show();
     browser->raise();
     browser->activateWindow();
@@ -554,11 +554,21 @@ void frmMain::showGenerated()
         connect(output, &frmOutput::closing, this, [this] { m_output.release(); });
     output->showWarnings(warnings); // its size, before it is placed
     if (!output->isVisible() && !restorePlace(*output, QStringLiteral("output")))
-        placeBeside(*output, *this, Side::Below);
+        placeBeside(*output, *this, keptInSight(), Side::Below);
     // Shown before the text is set, so that the text is laid out once, at the
     // box's real width; nothing is drawn in between.
     output->showInFront();
     output->showLine(strGen);
+    keepOnScreen(*output); // grown by its warnings since it was placed
+}
+
+QRect frmMain::keptInSight() const
+{
+    // The title and menu bars and the top band of fields, down to the names.
+    const QRect frame = frameGeometry();
+    const QWidget *names = m_ui->txtJName;
+    const int bottom = names->mapToGlobal(QPoint(0, names->height() - 1)).y();
+    return {frame.topLeft(), QPoint(frame.right(), std::max(frame.top(), bottom))};
 }
 
 void frmMain::mnuAbout_Click()

@@ -92,6 +92,9 @@ private:
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    /// What of the editor the windows beside it leave in sight (global
+    /// coordinates): its title and menu bars and its ID, names and level.
+    QRect keptInSight() const;
     /// Shows strGen in "Code Output", made on first use, in front.
     void showGenerated();
     /// Lists a file that was read at the top of the browser and shows it.
