@@ -21,6 +21,7 @@ as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 # Debian's source lines for the release this machine runs, enabled once.
 sources=/etc/apt/sources.list.d/grimlark-deb-src.sources
+# shellcheck disable=SC1091 # the system's own file, not ours to check
 codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
 if ! apt-cache showsrc qt6-base >/dev/null 2>&1 || [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then
     printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \

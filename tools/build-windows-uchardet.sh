@@ -13,6 +13,7 @@ cache_root=${GRIMLARK_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/grimlark}
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
 sources=/etc/apt/sources.list.d/grimlark-deb-src.sources
+# shellcheck disable=SC1091 # the system's own file, not ours to check
 codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
 if [ -z "$(apt-cache showsrc uchardet 2>/dev/null)" ]; then
     printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \

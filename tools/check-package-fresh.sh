@@ -6,10 +6,12 @@
 # proves that the declared dependencies bring everything. Needs root.
 set -eu
 
-deb=$(readlink -f "$(ls build-package/packages/grimlark_*.deb | head -n 1)")
+set -- build-package/packages/grimlark_*.deb
+deb=$(readlink -f "$1")
 root="$PWD/build-package/fresh"
 [ "$(id -u)" -eq 0 ] || { echo "run as root: debootstrap and chroot need it"; exit 1; }
 
+# shellcheck disable=SC1091 # the system's own file, not ours to check
 . /etc/os-release
 suite=$VERSION_CODENAME
 mirror=$( (grep -hs '^URIs:' /etc/apt/sources.list.d/*.sources | awk '{print $2}';
@@ -23,6 +25,7 @@ echo "== a fresh $suite"
 debootstrap --variant=minbase "$suite" "$root" "$mirror" >/dev/null
 mount -t proc proc "$root/proc"
 cp "$deb" "$(dirname "$0")/ready.sh" "$root/tmp/"
+# shellcheck disable=SC2016 # the script runs in the chroot's shell, which expands it
 chroot "$root" sh -eu -c '
     apt-get update >/dev/null
     DEBIAN_FRONTEND=noninteractive apt-get install -y /tmp/'"$(basename "$deb")"' >/tmp/install.log 2>&1 ||

@@ -7,7 +7,8 @@
 set -eu
 . "$(dirname "$0")/ready.sh"
 
-deb=$(ls build-package/packages/grimlark_*.deb | head -n 1)
+set -- build-package/packages/grimlark_*.deb
+deb=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "package check: $*" >&2; exit 1; }

@@ -21,4 +21,5 @@ else
 fi
 echo "Installing:$missing"
 $sudo apt-get update
+# shellcheck disable=SC2086 # $sudo and $missing are lists of words, split on purpose
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing

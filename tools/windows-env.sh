@@ -28,6 +28,7 @@ runtime_dirs="$qt/bin $(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name
 $(dirname "$(x86_64-w64-mingw32-gcc-posix -print-file-name=libwinpthread-1.dll)")"
 # Wine's drive Z: is the Unix root. (Asking winepath would start a Wine desktop
 # without the display, which every later window of the session would then lack.)
+# shellcheck disable=SC1003 # '\\' is tr's backslash, no quote escaped
 windows_path() { printf 'Z:%s' "$(readlink -f "$1")" | tr / '\\'; }
 WINEPATH=""
 for dir in $runtime_dirs; do

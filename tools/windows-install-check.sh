@@ -13,10 +13,12 @@ set -eu
 qt=$(sh tools/build-windows-qt.sh)
 . tools/windows-env.sh
 unset WINEPATH QT_PLUGIN_PATH # the installed program must bring its own DLLs
-installer=$(ls build-windows/packages/Grimlark-*-win64.exe | head -n 1)
+set -- build-windows/packages/Grimlark-*-win64.exe
+installer=$1
 fail() { echo "installer check: $*" >&2; exit 1; }
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Grimlark'
 host_menus="$HOME/.local/share/applications $HOME/.local/share/icons $HOME/.config/menus"
+# shellcheck disable=SC2086 # $host_menus is a list of folders, split on purpose
 host_before=$(find $host_menus -type f 2>/dev/null | sort | md5sum)
 
 start_display
@@ -25,6 +27,7 @@ trap stop_display EXIT
 # The tests' sample database, with Windows line breaks.
 sed 's/$/\r/' tests/data/mob_db.txt >"$WINEPREFIX/drive_c/mob_db.txt"
 
+# shellcheck disable=SC1003 # '\\' is tr's backslash, no quote escaped
 unix_of() { # a Windows path of the prefix's drive C:, as a Unix path
     printf '%s' "$WINEPREFIX/drive_c/${1#?:\\}" | tr '\\' /
 }
@@ -81,8 +84,9 @@ wineserver -w
 folder=$(value_of HKLM InstallLocation)
 [ "$folder" = 'C:\Program Files\Grimlark' ] || fail "installed into '$folder'"
 [ -f "$(unix_of "$folder")/platforms/qwindows.dll" ] || fail "the platform plugin was not installed"
-[ -f "$(unix_of "$folder")/LICENSE.txt" ] && [ -f "$(unix_of "$folder")/THIRD-PARTY.txt" ] ||
+if [ ! -f "$(unix_of "$folder")/LICENSE.txt" ] || [ ! -f "$(unix_of "$folder")/THIRD-PARTY.txt" ]; then
     fail "the licence files were not installed"
+fi
 [ ! -e "$(dirname "$shortcut")/Grimlark/Uninstall.lnk" ] || fail "an Uninstall shortcut in the Start menu"
 start_from_shortcut "$shortcut" "$folder"
 echo "all users: installed, started from the Start menu with a file, closed"
@@ -109,6 +113,7 @@ uninstall_and_check HKCU "$folder" "$user_shortcut"
 echo "current user: installed, started, uninstalled: nothing left"
 
 rm -f "$WINEPREFIX/drive_c/mob_db.txt"
+# shellcheck disable=SC2086 # the same list of folders
 [ "$(find $host_menus -type f 2>/dev/null | sort | md5sum)" = "$host_before" ] ||
     fail "menu entries or icons were written on the host"
 echo "host: no menu entries or icons written"

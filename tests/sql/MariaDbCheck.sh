@@ -61,7 +61,9 @@ numbers="LV HP SP EXP JEXP Range1 ATK1 ATK2 DEF MDEF STR AGI VIT INT DEX LUK Ran
 Scale Race Element Mode Speed ADelay aMotion dMotion Drop1id Drop1per Drop2id Drop2per Drop3id \
 Drop3per Drop4id Drop4per Drop5id Drop5per Drop6id Drop6per Drop7id Drop7per Drop8id Drop8per \
 Drop9id Drop9per DropCardid DropCardper MEXP ExpPer MVP1id MVP1per MVP2id MVP2per MVP3id MVP3per"
+# shellcheck disable=SC2016 # the backquotes quote SQL's column names, not commands
 columns='`ID` mediumint(9) unsigned NOT NULL default 0, `Name` text NOT NULL, `Name2` text NOT NULL'
+# shellcheck disable=SC2016 # the same
 select='HEX(CAST(`ID` AS CHAR)), HEX(`Name`), HEX(`Name2`)'
 for column in $numbers; do
     columns="$columns, \`$column\` mediumint(9) NOT NULL default 0"
