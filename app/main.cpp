@@ -171,7 +171,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grimlark.Grimlark"));
 
     // The editor deletes itself once closed; a closed one is hidden.
-    const QPointer<frmMain> editor = new frmMain;
+    const QPointer<grimlark::ui::frmMain> editor = new grimlark::ui::frmMain;
     grimlark::ui::quitOnTerminationSignals(&app, [editor] {
         if (editor && editor->isVisible())
             editor->close();

@@ -33,6 +33,7 @@
 #include <QScrollBar>
 
 using namespace grimlark;
+using namespace grimlark::ui;
 using grimlark::test::control;
 using grimlark::test::window;
 

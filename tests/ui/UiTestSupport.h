@@ -17,9 +17,24 @@
 #include <set>
 #include <thread>
 
+namespace grimlark::ui {
+class FindDialog;
+class LineTextBox;
+class frmAbout;
+class frmBrowser;
 class frmMain;
+class frmOutput;
+} // namespace grimlark::ui
 
 namespace grimlark::test {
+
+// The windows, by the names the suites know them by.
+using ui::FindDialog;
+using ui::frmAbout;
+using ui::frmBrowser;
+using ui::frmMain;
+using ui::frmOutput;
+using ui::LineTextBox;
 
 /// Operating-system services that answer from fields and record what was asked.
 class FakePlatform final : public ui::Platform {

@@ -144,6 +144,23 @@ void applyAppearance(QApplication &app)
     QApplication::setApplicationVersion(programVersion());
 }
 
+void setUpWindow(QWidget &window, const QString &objectName, Qt::WindowFlags kind,
+                 Qt::WindowFlags buttons, const QString &title)
+{
+    window.setObjectName(objectName);
+    window.setAttribute(Qt::WA_DeleteOnClose);
+    window.setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | buttons);
+    window.setWindowTitle(title);
+    window.setWindowIcon(programIcon());
+}
+
+void bringToFront(QWidget &window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 } // namespace grimlark::ui
 
 #include "Appearance.moc"

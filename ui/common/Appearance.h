@@ -8,6 +8,8 @@
 
 class QApplication;
 
+class QWidget;
+
 namespace grimlark::ui {
 
 /// Twips (1/1440 inch) to logical pixels: 15 twips make one pixel at 96 dpi.
@@ -39,5 +41,15 @@ bool isDark(const QPalette &palette);
 
 /// The program's 32 x 32, 16-colour icon.
 QIcon programIcon();
+
+/// What every window of the program starts with: its object name, deletion
+/// when it closes (the next use builds it afresh), the program's icon, a title
+/// bar with the buttons in `buttons` (Qt::WindowCloseButtonHint and friends)
+/// and no others, and its title.
+void setUpWindow(QWidget &window, const QString &objectName, Qt::WindowFlags kind,
+                 Qt::WindowFlags buttons, const QString &title);
+
+/// Shows `window`, in front of the others, with the keyboard.
+void bringToFront(QWidget &window);
 
 } // namespace grimlark::ui

@@ -11,12 +11,22 @@
 
 namespace grimlark::ui {
 
-FileDrop::FileDrop(QWidget *window) : QObject(window), m_window(window)
+namespace {
+/// Marks the windows whose drops of files are taken.
+constexpr char kTakesFiles[] = "grimlarkTakesFiles";
+} // namespace
+
+FileDrop::FileDrop(QObject *parent) : QObject(parent)
 {
-    window->setAcceptDrops(true);
-    // On the application: a filter on the window would not see the events that
+    // On the application: a filter on a window would not see the events that
     // go to its controls.
     qApp->installEventFilter(this);
+}
+
+void FileDrop::acceptOn(QWidget &window)
+{
+    window.setAcceptDrops(true);
+    window.setProperty(kTakesFiles, true);
 }
 
 bool FileDrop::eventFilter(QObject *watched, QEvent *event)
@@ -25,7 +35,7 @@ bool FileDrop::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return false;
     const auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != m_window)
+    if (!widget || !widget->window()->property(kTakesFiles).toBool())
         return false;
     auto *drop = static_cast<QDropEvent *>(event);
     const QStringList paths = droppedFiles(drop->mimeData());

@@ -12,7 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 
-using grimlark::ui::px;
+namespace grimlark::ui {
 
 namespace {
 
@@ -29,7 +29,7 @@ QLabel *addLabel(QWidget *parent, const char *name, int left, int top, int width
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     // Black as drawn on a light window; a dark theme's own text colour on a dark one.
-    if (black && !grimlark::ui::isDark(label->palette())) {
+    if (black && !isDark(label->palette())) {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         label->setPalette(palette);
@@ -41,17 +41,15 @@ QLabel *addLabel(QWidget *parent, const char *name, int left, int top, int width
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui_frmAbout>())
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(grimlark::ui::programIcon());
+    // Its title names the program, once Form_Load knows it.
+    setUpWindow(*this, QStringLiteral("frmAbout"), Qt::Dialog,
+                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint, QString());
     setFixedSize(px(5730), px(2595));
 
     m_ui->picIcon = new QLabel(this);
     m_ui->picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_ui->picIcon->setPixmap(grimlark::ui::programIcon().pixmap(32, 32));
+    m_ui->picIcon->setPixmap(programIcon().pixmap(32, 32));
     m_ui->picIcon->setGeometry(px(240), px(240), 32, 32); // the box takes the picture's size
 
     m_ui->lblTitle = addLabel(this, "lblTitle", 1050, 240, 3885, 240, true);
@@ -126,7 +124,7 @@ void frmAbout::cmdSysInfo_Click()
 
 void frmAbout::StartSysInfo()
 {
-    grimlark::ui::Platform &platform = grimlark::ui::Platform::current();
+    Platform &platform = Platform::current();
     try {
         const std::optional<std::string> command =
             grimlark::findSysInfoCommand(platform.registry(), [&platform](const std::string &path) {
@@ -139,3 +137,5 @@ void frmAbout::StartSysInfo()
     }
     platform.message(this, QStringLiteral("System Information Is Unavailable At This Time"));
 }
+
+} // namespace grimlark::ui

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <memory>
 
+namespace grimlark::ui {
+
 class Ui_frmAbout;
 
 /// "About Grimlark": title, version, description and contact note, and a button
@@ -35,3 +37,5 @@ private:
 
     const std::unique_ptr<Ui_frmAbout> m_ui;
 };
+
+} // namespace grimlark::ui

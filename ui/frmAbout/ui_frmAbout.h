@@ -8,6 +8,8 @@
 class QLabel;
 class QPushButton;
 
+namespace grimlark::ui {
+
 class Ui_frmAbout {
 public:
     QLabel *picIcon = nullptr;
@@ -19,3 +21,5 @@ public:
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;
 };
+
+} // namespace grimlark::ui

@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace grimlark::ui {
+
 FindDialog::FindDialog(QWidget *browser) : QDialog(browser)
 {
     setObjectName(QStringLiteral("dlgFind"));
@@ -70,3 +72,5 @@ bool FindDialog::down() const
 {
     return m_down->isChecked();
 }
+
+} // namespace grimlark::ui

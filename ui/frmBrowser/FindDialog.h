@@ -9,6 +9,8 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
+namespace grimlark::ui {
+
 /// "Find": the small find dialog of the platform's usual kind, over the
 /// browser (Find what, Match case, Up or Down, Find Next). It only asks; the
 /// browser searches. Modeless, so the list stays usable beside it.
@@ -31,3 +33,5 @@ private:
     QRadioButton *m_down;
     QPushButton *m_findNext;
 };
+
+} // namespace grimlark::ui

@@ -19,7 +19,7 @@
 
 #include <new>
 
-using grimlark::ui::px;
+namespace grimlark::ui {
 
 /// Draws rows as usual, but gives all of them the width of the widest line, so
 /// that the list (which measures one row for all) scrolls sideways.
@@ -36,21 +36,17 @@ public:
 
 frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui_frmBrowser>())
 {
-    setObjectName(QStringLiteral("frmBrowser"));
-    setAttribute(Qt::WA_DeleteOnClose);
     // A window of its own that grows, for long lines and long files: the drawn
     // size is where it starts.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
-    setWindowTitle(QStringLiteral("Database Browser"));
-    setWindowIcon(grimlark::ui::programIcon());
+    setUpWindow(*this, QStringLiteral("frmBrowser"), Qt::Window,
+                Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint,
+                QStringLiteral("Database Browser"));
     resize(px(5310), px(4770));
     setMinimumSize(px(2400), px(1500));
     // Files dropped anywhere on the browser are opened by the editor.
-    connect(new grimlark::ui::FileDrop(this), &grimlark::ui::FileDrop::filesDropped, this,
-            &frmBrowser::filesDropped);
+    FileDrop::acceptOn(*this); // the editor opens what is dropped
 
-    m_model = new grimlark::ui::DatabaseListModel(this);
+    m_model = new DatabaseListModel(this);
     m_ui->lstDB = new QListView(this);
     m_ui->lstDB->setObjectName(QStringLiteral("lstDB"));
     m_ui->lstDB->setAccessibleName(QStringLiteral("Database lines"));
@@ -105,7 +101,7 @@ QString frmBrowser::whereIsId(const QString &id) const
 
 void frmBrowser::closeEvent(QCloseEvent *event)
 {
-    grimlark::ui::rememberPlace(*this, QStringLiteral("browser"));
+    rememberPlace(*this, QStringLiteral("browser"));
     QWidget::closeEvent(event);
 }
 
@@ -135,9 +131,7 @@ void frmBrowser::mnuFind_Click()
         m_find = new FindDialog(this);
         connect(m_find, &FindDialog::findNext, this, [this] { findNext(m_find->down()); });
     }
-    m_find->show();
-    m_find->raise();
-    m_find->activateWindow();
+    bringToFront(*m_find);
 }
 
 void frmBrowser::mnuFindNext_Click()
@@ -162,8 +156,8 @@ void frmBrowser::findNext(bool down)
     const int from = current.isValid() ? current.row() : (down ? -1 : m_model->rowCount());
     const int row = m_model->findRow(m_find->text(), from, down, m_find->matchCase());
     if (row < 0) {
-        grimlark::ui::Platform::current().message(
-            this, QStringLiteral("Cannot find \"%1\".").arg(m_find->text()));
+        Platform::current().message(this,
+                                    QStringLiteral("Cannot find \"%1\".").arg(m_find->text()));
         return;
     }
     const QModelIndex found = m_model->index(row);
@@ -213,17 +207,19 @@ void frmBrowser::cmdLoad_Click()
         if (!selected.isEmpty())
             line = m_model->lineUtf8(selected.first().row());
     } catch (const std::bad_alloc &) {
-        grimlark::ui::Platform::current().message(
+        Platform::current().message(
             this, QStringLiteral("There is not enough memory to load this line. The line was "
                                  "not loaded."));
         return;
     }
     if (!selected.isEmpty() && line.isEmpty()) {
-        grimlark::ui::Platform::current().message(
+        Platform::current().message(
             this, QStringLiteral("The selected line is empty: there is no monster on it to load."));
         return;
     }
     emit loadRequested(line); // empty: nothing selected
 }
+
+} // namespace grimlark::ui
 
 #include "frmBrowser.moc"

@@ -6,8 +6,6 @@
 #include <QWidget>
 #include <memory>
 
-class FindDialog;
-
 namespace grimlark {
 class DatabaseFile;
 struct LegacyEncoding;
@@ -16,6 +14,9 @@ class DatabaseListModel;
 } // namespace ui
 } // namespace grimlark
 
+namespace grimlark::ui {
+
+class FindDialog;
 class Ui_frmBrowser;
 
 /// "Database Browser": the lines of the database files opened so far, newest
@@ -37,7 +38,7 @@ public:
     bool addFile(grimlark::DatabaseFile file, const grimlark::LegacyEncoding &encoding,
                  const QString &name = QString());
 
-    grimlark::ui::DatabaseListModel *model() const { return m_model; }
+    DatabaseListModel *model() const { return m_model; }
 
     /// Where a monster of this ID stands in the files listed ("ID 1002 is
     /// PORING, mob_db.txt line 327"), or an empty text.
@@ -51,8 +52,6 @@ protected:
 signals:
     /// The user asked to load `line` (UTF-8; empty when no line is selected).
     void loadRequested(const QByteArray &line);
-    /// Files were dropped on the browser, to be opened as File > Open does.
-    void filesDropped(const QStringList &paths);
 
 public slots:
     /// Asks for the selected line to be loaded into the editor; a blank line is
@@ -71,8 +70,10 @@ private:
     void findNext(bool down);
     class RowDelegate;
 
-    grimlark::ui::DatabaseListModel *m_model = nullptr;
+    DatabaseListModel *m_model = nullptr;
     RowDelegate *m_rows = nullptr;
     QPointer<FindDialog> m_find;
     const std::unique_ptr<Ui_frmBrowser> m_ui;
 };
+
+} // namespace grimlark::ui

@@ -9,9 +9,13 @@ class QAction;
 class QListView;
 class QPushButton;
 
+namespace grimlark::ui {
+
 class Ui_frmBrowser {
 public:
     QListView *lstDB = nullptr;
     QPushButton *cmdLoad = nullptr;
     QAction *mnuFind = nullptr, *mnuFindNext = nullptr, *mnuFindPrevious = nullptr;
 };
+
+} // namespace grimlark::ui

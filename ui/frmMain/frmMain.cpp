@@ -43,8 +43,7 @@
 #include <new>
 #include <vector>
 
-using grimlark::ui::DropDownList;
-using grimlark::ui::px;
+namespace grimlark::ui {
 
 namespace {
 
@@ -229,9 +228,6 @@ constexpr int kLabelHeight = 255;
 constexpr int kLabelAbove = 240;
 constexpr int kListTop = 2160;
 
-using grimlark::ui::fromUtf8;
-using grimlark::ui::toUtf8;
-
 /// The setting that keeps the Open dialog's last file between runs.
 constexpr QLatin1StringView kLastFileKey("Open/lastFile");
 
@@ -239,19 +235,16 @@ constexpr QLatin1StringView kLastFileKey("Open/lastFile");
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui_frmMain>())
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose);
     // A title bar with system menu and close box only: no minimize, no maximize.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Grimlark [Freya/eAthena] "));
-    setWindowIcon(grimlark::ui::programIcon());
+    setUpWindow(*this, QStringLiteral("frmMain"), Qt::Window,
+                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+                QStringLiteral("Grimlark [Freya/eAthena] "));
     // Database files dropped from a file manager, on the window or any field.
-    connect(new grimlark::ui::FileDrop(this), &grimlark::ui::FileDrop::filesDropped, this,
-            &frmMain::openFiles);
-    m_opener = new grimlark::ui::FileOpener(this);
-    connect(m_opener, &grimlark::ui::FileOpener::opened, this, &frmMain::listFile);
-    connect(m_opener, &grimlark::ui::FileOpener::refused, this, &frmMain::refuseFile);
+    FileDrop::acceptOn(*this);
+    connect(new FileDrop(this), &FileDrop::filesDropped, this, &frmMain::openFiles);
+    m_opener = new FileOpener(this);
+    connect(m_opener, &FileOpener::opened, this, &frmMain::listFile);
+    connect(m_opener, &FileOpener::refused, this, &frmMain::refuseFile);
     CommonDialog1.Filter = QStringLiteral("Text files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     buildControls();
@@ -262,9 +255,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
 
     centralWidget()->setFixedSize(px(8895), px(7170));
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
-    grimlark::ui::restorePlace(*this, QStringLiteral("editor"));
-    CommonDialog1.FileName =
-        grimlark::ui::Platform::current().setting(QString(kLastFileKey)).toString();
+    restorePlace(*this, QStringLiteral("editor"));
+    CommonDialog1.FileName = Platform::current().setting(QString(kLastFileKey)).toString();
     m_ui->txtID->setFocus();
 }
 
@@ -315,7 +307,7 @@ void frmMain::buildControls()
     // Mode boxes draw on the menu colour, with the window-text colour for their
     // captions; under a dark theme on the window's own colour, not a light patch.
     QPalette modePalette = palette();
-    if (!grimlark::ui::isDark(modePalette))
+    if (!isDark(modePalette))
         modePalette.setColor(QPalette::Window,
                              QApplication::palette("QMenu").color(QPalette::Window));
     modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
@@ -433,8 +425,8 @@ void frmMain::OpenDatabaseFile()
     const QString path = CommonDialog1.ShowOpen(this);
     if (path.isEmpty() || !self)
         return; // a cancelled dialog ends the command silently
-    grimlark::ui::Platform::current().setSetting(QString(kLastFileKey), path);
-    OpenDatabasePath(grimlark::ui::chosenPath(path));
+    Platform::current().setSetting(QString(kLastFileKey), path);
+    OpenDatabasePath(chosenPath(path));
 }
 
 void frmMain::OpenDatabasePath(const QString &path)
@@ -449,15 +441,14 @@ bool frmMain::isReading() const
 
 void frmMain::refuseFile(const QString &path, const QString &reason, bool whileReading)
 {
-    grimlark::ui::Platform::current().message(
+    Platform::current().message(
         this, QStringLiteral("The file \"%1\" could not be %2: %3.")
-                  .arg(grimlark::ui::displayPath(path),
+                  .arg(displayPath(path),
                        whileReading ? QStringLiteral("read") : QStringLiteral("opened"), reason));
 }
 
-void frmMain::listFile(const std::shared_ptr<grimlark::ui::OpenedFile> &file)
+void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
 {
-    using namespace grimlark::ui;
     // The browser is made by the first file read, so a file that cannot be
     // listed leaves no window behind; an empty file still shows it.
     frmBrowser *browser = m_browser.existing();
@@ -466,7 +457,6 @@ void frmMain::listFile(const std::shared_ptr<grimlark::ui::OpenedFile> &file)
         browser = m_browser.use();
         connect(browser, &frmBrowser::loadRequested, this,
                 [this, browser](const QByteArray &line) { loadLine(line, browser); });
-        connect(browser, &frmBrowser::filesDropped, this, &frmMain::openFiles);
     }
     const char *fault = nullptr;
     try {
@@ -484,9 +474,7 @@ void frmMain::listFile(const std::shared_ptr<grimlark::ui::OpenedFile> &file)
     }
     if (!browser->isVisible() && !restorePlace(*browser, QStringLiteral("browser")))
         placeBeside(*browser, *this, keptInSight(), Side::Right);
-    browser->show();
-    browser->raise();
-    browser->activateWindow();
+    bringToFront(*browser);
 }
 
 void frmMain::loadLine(const QByteArray &line, QWidget *asker)
@@ -513,7 +501,7 @@ void frmMain::loadLine(const QByteArray &line, QWidget *asker)
                                  "not loaded.");
     }
     if (!refusal.isEmpty())
-        grimlark::ui::Platform::current().message(asker, refusal);
+        Platform::current().message(asker, refusal);
 }
 
 void frmMain::openFiles(const QStringList &paths)
@@ -537,7 +525,6 @@ void frmMain::mnuSQLGen_Click()
 
 void frmMain::showGenerated()
 {
-    using namespace grimlark::ui;
     // What the server will not take as meant, the line left as it is.
     const QPointer<frmBrowser> browser = m_browser.existing();
     const auto where = [browser](const std::string &id) -> std::optional<std::string> {
@@ -574,9 +561,7 @@ QRect frmMain::keptInSight() const
 void frmMain::mnuAbout_Click()
 {
     frmAbout *about = m_about.use();
-    about->show();
-    about->raise();
-    about->activateWindow();
+    bringToFront(*about);
 }
 
 void frmMain::mnuExit_Click()
@@ -592,7 +577,6 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 void frmMain::Form_Unload()
 {
-    using namespace grimlark::ui;
     rememberPlace(*this, QStringLiteral("editor"));
     m_opener->abandon(); // a read stuck in the system does not hold the ending
     if (frmOutput *output = m_output.existing())
@@ -607,3 +591,5 @@ void frmMain::Form_Unload()
     m_about.release();
     m_browser.release();
 }
+
+} // namespace grimlark::ui

@@ -11,16 +11,15 @@
 #include <QStringList>
 #include <memory>
 
+namespace grimlark::ui {
+
+class DropDownList;
+class FileOpener;
+struct OpenedFile;
 class Ui_frmMain;
 class frmAbout;
 class frmBrowser;
 class frmOutput;
-
-namespace grimlark::ui {
-class DropDownList;
-class FileOpener;
-struct OpenedFile;
-} // namespace grimlark::ui
 
 /// The editor: the start-up window, which holds the one monster being edited in
 /// its controls and carries the menus from which all other work starts. Closing
@@ -69,7 +68,7 @@ public:
     QString strGen;
 
     /// The Open dialog of File > Open; remembers the last chosen path.
-    grimlark::ui::OpenDialog CommonDialog1;
+    OpenDialog CommonDialog1;
 
 public slots:
     void mnuOpen_Click();
@@ -98,14 +97,16 @@ private:
     /// Shows strGen in "Code Output", made on first use, in front.
     void showGenerated();
     /// Lists a file that was read at the top of the browser and shows it.
-    void listFile(const std::shared_ptr<grimlark::ui::OpenedFile> &file);
+    void listFile(const std::shared_ptr<OpenedFile> &file);
     /// Tells the user that the file at `path` cannot be listed, and why.
     void refuseFile(const QString &path, const QString &reason, bool whileReading);
 
     const std::unique_ptr<Ui_frmMain> m_ui;
     // The windows the editor opens, one of each; its unload closes them.
-    grimlark::ui::WindowReference<frmOutput> m_output;
-    grimlark::ui::WindowReference<frmAbout> m_about;
-    grimlark::ui::WindowReference<frmBrowser> m_browser;
-    grimlark::ui::FileOpener *m_opener; ///< reads the files asked for, one at a time
+    WindowReference<frmOutput> m_output;
+    WindowReference<frmAbout> m_about;
+    WindowReference<frmBrowser> m_browser;
+    FileOpener *m_opener; ///< reads the files asked for, one at a time
 };
+
+} // namespace grimlark::ui

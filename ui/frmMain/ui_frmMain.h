@@ -17,6 +17,8 @@ namespace grimlark::ui {
 class DropDownList;
 } // namespace grimlark::ui
 
+namespace grimlark::ui {
+
 class Ui_frmMain {
 public:
     // "Basic Properties"
@@ -73,3 +75,5 @@ public:
     QAction *mnuTextGen = nullptr, *mnuSQLGen = nullptr;
     QAction *mnuAbout = nullptr;
 };
+
+} // namespace grimlark::ui

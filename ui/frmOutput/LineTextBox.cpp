@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace grimlark::ui {
+
 namespace {
 
 // QTextDocument starts a new block at each of these characters; the block keeps
@@ -131,3 +133,5 @@ QMimeData *LineTextBox::createMimeDataFromSelection() const
     mime->setText(exactText(cursor.selectionStart(), cursor.selectionEnd()));
     return mime;
 }
+
+} // namespace grimlark::ui

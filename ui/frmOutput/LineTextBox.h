@@ -4,6 +4,8 @@
 
 #include <QPlainTextEdit>
 
+namespace grimlark::ui {
+
 /// The output window's text box: a plain text box whose copy (and drag) gives
 /// exactly the characters it was given, where QTextDocument's plain-text export
 /// would turn a no-break space into a blank and U+2028, U+2029 and U+FDD0/U+FDD1
@@ -26,3 +28,5 @@ protected:
     void insertFromMimeData(const QMimeData *source) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
+
+} // namespace grimlark::ui

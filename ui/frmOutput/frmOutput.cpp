@@ -11,22 +11,19 @@
 #include <QLabel>
 #include <QPushButton>
 
-using grimlark::ui::px;
+namespace grimlark::ui {
 
 frmOutput::frmOutput(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui_frmOutput>())
 {
-    setObjectName(QStringLiteral("frmOutput"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Code Output"));
-    setWindowIcon(grimlark::ui::programIcon());
+    setUpWindow(*this, QStringLiteral("frmOutput"), Qt::Window,
+                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+                QStringLiteral("Code Output"));
     setFixedSize(px(8295), px(3675));
 
     m_ui->txtMobInfo = new LineTextBox(this);
     m_ui->txtMobInfo->setObjectName(QStringLiteral("txtMobInfo"));
     m_ui->txtMobInfo->setGeometry(0, 0, px(8295), px(3135));
-    m_ui->txtMobInfo->setFont(grimlark::ui::outputFont());
+    m_ui->txtMobInfo->setFont(outputFont());
     // A line has few blanks: wrap at the right edge, between words where there are any.
     m_ui->txtMobInfo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_ui->txtMobInfo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -75,9 +72,7 @@ void frmOutput::showWarnings(const QStringList &warnings)
 
 void frmOutput::showInFront()
 {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
     m_ui->txtMobInfo->setFocus();
 }
 
@@ -94,7 +89,9 @@ void frmOutput::closeEvent(QCloseEvent *event)
 
 void frmOutput::Form_Unload()
 {
-    grimlark::ui::rememberPlace(*this, QStringLiteral("output"));
+    rememberPlace(*this, QStringLiteral("output"));
     hide();
     emit closing(); // the closing under way destroys the window (delete on close)
 }
+
+} // namespace grimlark::ui

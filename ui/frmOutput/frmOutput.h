@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+namespace grimlark::ui {
+
 class Ui_frmOutput;
 
 /// "Code Output": shows the last generated line so that the user can copy it.
@@ -47,3 +49,5 @@ protected:
 private:
     const std::unique_ptr<Ui_frmOutput> m_ui;
 };
+
+} // namespace grimlark::ui

@@ -5,9 +5,12 @@
 // The controls of frmOutput, as Qt's uic would declare them; only frmOutput.cpp
 // includes this.
 
-class LineTextBox;
 class QLabel;
 class QPushButton;
+
+namespace grimlark::ui {
+
+class LineTextBox;
 
 class Ui_frmOutput {
 public:
@@ -15,3 +18,5 @@ public:
     QPushButton *cmdClose = nullptr;
     QLabel *lblWarnings = nullptr;
 };
+
+} // namespace grimlark::ui
