@@ -7,7 +7,7 @@ BUILD_DIR = build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test realdata shellcheck bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clazy clean
+.PHONY: all deps configure build run test realdata shellcheck bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clazy include-check clean
 
 all: build
 
@@ -122,6 +122,11 @@ tidy: build
 	  status=$$?; grep -v -E '^[0-9]+ (warning|error)s? (and [0-9]+ (warning|error)s? )?generated' \
 	  $(BUILD_DIR)/tidy-errors.log >&2 || true; exit $$status
 	@echo "clang-tidy: clean"
+
+# The core's unused includes (include-what-you-use); see tools/include-check.sh.
+include-check: build
+	@sh tools/install-deps.sh iwyu
+	@sh tools/include-check.sh $(BUILD_DIR)
 
 # clazy (Qt's own pitfalls, levels 0 to 2) over every Qt source; see tools/clazy.sh.
 clazy: build

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <memory>
 #include <new>
 
 namespace grimlark {

@@ -4,7 +4,6 @@
 
 #include <uchardet.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 

@@ -19,7 +19,6 @@
 #include "ui/common/Text.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
-#include "ui/frmOutput/LineTextBox.h"
 #include "ui/frmOutput/frmOutput.h"
 #include "ui_frmMain.h"
 
@@ -28,14 +27,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPointer>
 
 #include <algorithm>
