@@ -56,33 +56,46 @@ std::optional<LoadResult> readListPosition(std::string_view text, const FieldInf
     return std::nullopt;
 }
 
-/// Reads the element code, accepting exactly the codes that the generator writes
-/// back unchanged, so that a line loads the same whatever was loaded before:
-/// one digit is an element with no level; a level digit 2, 4, 6 or 8 followed by
-/// a digit is a level and an element; "-1" is neither element nor level, and
-/// "2-1" to "8-1" a level with no element. Blanks around the code are allowed,
-/// as around the other coded fields (the servers read them as numbers).
+/// Reads the element code as the servers read it: a number whose tens make the
+/// level (code / 20, 1 to 4) and whose last digit is the element (code % 10);
+/// one digit is an element with no level. "-1" is neither element nor level,
+/// and "2-1" to "8-1" a level with no element, as the generator writes them.
+/// Blanks around the code are allowed, as around the other coded fields. A
+/// code the generator would write otherwise ("56" comes back "46", "05" as
+/// "5") is noted.
 std::optional<LoadResult> readElement(std::string_view field, const FieldInfo &info,
-                                      MonsterEntry &entry)
+                                      MonsterEntry &entry, std::vector<std::string> &notes)
 {
     const std::string_view text = trimmed(field);
     auto isLevel = [](char c) { return c == '2' || c == '4' || c == '6' || c == '8'; };
-    auto levelOf = [](char c) { return static_cast<ListPosition>((c - '0') / 2 - 1); };
     if (text == "-1") {
         entry.ELvl = kNoSelection;
         entry.Element = kNoSelection;
-    } else if (text.size() == 3 && isLevel(text[0]) && text.substr(1) == "-1") {
-        entry.ELvl = levelOf(text[0]);
+        return std::nullopt;
+    }
+    if (text.size() == 3 && isLevel(text[0]) && text.substr(1) == "-1") {
+        entry.ELvl = static_cast<ListPosition>((text[0] - '0') / 2 - 1);
         entry.Element = kNoSelection;
-    } else if (text.size() == 1 && isDigit(text[0])) {
+        return std::nullopt;
+    }
+    const bool digits = !text.empty() && text.size() <= 4 &&
+                        std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c); });
+    const int code = digits ? std::stoi(std::string(text)) : -1;
+    if (code >= 0 && code <= 9) {
         entry.ELvl = kNoSelection;
-        entry.Element = static_cast<ListPosition>(text[0] - '0');
-    } else if (text.size() == 2 && isLevel(text[0]) && isDigit(text[1])) {
-        entry.ELvl = levelOf(text[0]);
-        entry.Element = static_cast<ListPosition>(text[1] - '0');
+    } else if (code >= 20 && code <= 99) {
+        entry.ELvl = static_cast<ListPosition>(code / 20 - 1);
     } else {
         return refuse(Status::BadElement, info, field);
     }
+    entry.Element = static_cast<ListPosition>(code % 10);
+    const std::string written = elementCode(entry.ELvl, entry.Element);
+    if (written != text)
+        notes.push_back(
+            "The servers read the Element " + quoteValue(text) + " as level " +
+            (entry.ELvl == kNoSelection ? std::string("none") : std::to_string(entry.ELvl + 1)) +
+            ", " + std::string(kElementEntries[std::size_t(entry.Element)]) +
+            "; Grimlark writes it as \"" + written + "\".");
     return std::nullopt;
 }
 
@@ -221,7 +234,7 @@ namespace {
 /// Loads the values of one row, all or nothing. `fieldCount` is the line's
 /// own count, which `fields` may stop short of (see splitFields).
 LoadResult loadFields(const std::vector<std::string_view> &fields, std::size_t fieldCount,
-                      MonsterEntry &entry)
+                      MonsterEntry &entry, std::vector<std::string> notes = {})
 {
     const LayoutGuess guess = detectLayout(fields);
     if (guess.layout != Layout::Classic && guess.certain) {
@@ -253,7 +266,7 @@ LoadResult loadFields(const std::vector<std::string_view> &fields, std::size_t f
             fault = readListPosition(fields[i], info, kRaceList, loaded.Race);
             break;
         case FieldKind::Element:
-            fault = readElement(fields[i], info, loaded);
+            fault = readElement(fields[i], info, loaded, notes);
             break;
         case FieldKind::Mode:
             fault = readMode(fields[i], info, loaded);
@@ -263,7 +276,9 @@ LoadResult loadFields(const std::vector<std::string_view> &fields, std::size_t f
             return *fault;
     }
     entry = std::move(loaded);
-    return {};
+    LoadResult result;
+    result.notes = std::move(notes);
+    return result;
 }
 
 } // namespace
@@ -283,15 +298,37 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
         const std::vector<std::string_view> values(row.values.begin(), row.values.end());
         return loadFields(values, values.size(), entry);
     }
-    if (line.find("//") != std::string_view::npos)
+    // The servers skip the lines that begin with "//"; elsewhere "//" is data
+    // (a name may hold it), except after the last number, where it ends the
+    // line for them (a note in their own files).
+    if (trimmed(line).substr(0, 2) == "//")
         return refuse(Status::CommentLine);
+    std::vector<std::string> notes;
+    std::size_t last = std::string_view::npos; // the comma before the last field
+    for (std::size_t commas = 0, from = 0; commas + 1 < kFieldCount; ++commas) {
+        last = line.find(',', from);
+        if (last == std::string_view::npos)
+            break;
+        from = last + 1;
+    }
+    if (last != std::string_view::npos) {
+        const std::size_t comment = line.find("//", last);
+        if (comment != std::string_view::npos) {
+            notes.push_back("The comment after the last number, " +
+                            quoteValue(trimmed(line.substr(comment))) +
+                            ", is not carried: the servers stop reading the line there.");
+            line = line.substr(0, comment);
+            while (!line.empty() && isBlank(line.back()))
+                line.remove_suffix(1);
+        }
+    }
     // Cut no further than the most fields a layout has: a huge line is refused
     // for its count, which the commas alone tell.
     const std::vector<std::string_view> fields = splitFields(line, kMostFields + 1);
     const std::size_t count = fields.size() <= kMostFields
                                   ? fields.size()
                                   : std::size_t(std::count(line.begin(), line.end(), ',')) + 1;
-    return loadFields(fields, count, entry);
+    return loadFields(fields, count, entry, std::move(notes));
 }
 
 } // namespace grimlark

@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace grimlark {
 
@@ -16,7 +17,7 @@ struct LoadResult {
     enum class Status {
         Loaded,         ///< the entry now holds the line's values
         NoLine,         ///< the empty text: no line was selected
-        CommentLine,    ///< the line holds "//"
+        CommentLine,    ///< the line begins with "//", which the servers skip
         TooFewFields,   ///< fewer than 57 fields; `value` holds the count
         TooManyFields,  ///< more than 57 fields; `value` holds the count
         OtherLayout,    ///< a line of another layout of the family, `layout`
@@ -34,6 +35,9 @@ struct LoadResult {
     /// layout when the line has its shape (Classic when none).
     Layout layout = Layout::Classic;
     SqlFault sqlFault = SqlFault::None;
+    /// What the user should know of a line that loaded: what is not carried,
+    /// or read otherwise than it was written (one sentence each).
+    std::vector<std::string> notes;
 
     bool loaded() const { return status == Status::Loaded; }
 
@@ -54,8 +58,10 @@ std::string quoteValue(std::string_view value);
 /// fields, as jAthena writes; tab-aligned fields) is refused as such, as is a
 /// line of more than 57 fields. A line that is an SQL statement (INSERT or
 /// REPLACE of one row into `mob_db` or `mob_db2`, as servers' SQL dumps hold
-/// them) loads its 57 values in the same way. The result depends on the line
-/// alone, never on what `entry` held.
+/// them) loads its 57 values in the same way. A line that begins with "//" is
+/// a comment, as the servers skip it; a "//" after the last number ends the
+/// line (noted); elsewhere "//" is part of a value. The result depends on the
+/// line alone, never on what `entry` held.
 LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry);
 
 } // namespace grimlark

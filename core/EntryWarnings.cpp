@@ -3,13 +3,18 @@
 #include "EntryWarnings.h"
 
 #include "CodeTables.h"
-#include "EntryLoader.h"
 #include "FieldTable.h"
 #include "Numbers.h"
 
 namespace grimlark {
 
-std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup)
+std::string describe(const Finding &finding)
+{
+    return finding.field + ": " + finding.message;
+}
+
+std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup,
+                                       Output output, const NameBytes *names)
 {
     std::vector<std::string> warnings;
     const std::pair<ListPosition, const CodeList *> lists[] = {
@@ -19,28 +24,21 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
             warnings.push_back(std::string("No ") + list->caption +
                                " is selected: the line says -1, which the server does not read "
                                "as one.");
-    std::string numbers, commas, comments;
-    auto add = [](std::string &to, const std::string &item) {
-        to += (to.empty() ? "" : ", ") + item;
-    };
-    for (const FieldInfo &field : kFields) {
-        if (!field.text)
-            continue;
-        const std::string &value = entry.*field.text;
-        if (!isNameField(field) && !isServerNumber(value))
-            add(numbers, std::string(field.name) + " " + quoteValue(value));
-        if (value.find(',') != std::string::npos)
-            add(commas, field.name);
-        if (value.find("//") != std::string::npos)
-            add(comments, field.name);
+    if (output == Output::Text) {
+        std::string commas;
+        for (const FieldInfo &field : kFields)
+            if (field.text && (entry.*field.text).find(',') != std::string::npos)
+                commas += (commas.empty() ? "" : ", ") + std::string(field.name);
+        if (!commas.empty())
+            warnings.push_back("A comma in " + commas + ": the line gets more than 57 fields.");
+        if (trimmed(entry.ID).substr(0, 2) == "//")
+            warnings.push_back("The line begins with \"//\": the servers skip it as a comment.");
     }
-    if (!numbers.empty())
-        warnings.push_back("Text where the server reads a number: " + numbers + ".");
-    if (!commas.empty())
-        warnings.push_back("A comma in " + commas + ": the line gets more than 57 fields.");
-    if (!comments.empty())
-        warnings.push_back("\"//\" in " + comments +
-                           ": Grimlark reads such a line back as a comment and will not load it.");
+    const NameBytes asHeld{entry.Name, entry.JName};
+    const NameBytes &bytes = names ? *names : asHeld;
+    for (const Finding &finding :
+         output == Output::Text ? textFindings(entry, bytes) : sqlFindings(entry, bytes))
+        warnings.push_back(describe(finding));
     if (lookup)
         if (const std::optional<std::string> where = lookup(entry.ID))
             warnings.push_back("The ID is already in an open file: " + *where + ".");

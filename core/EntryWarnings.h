@@ -3,6 +3,7 @@
 #pragma once
 
 #include "MonsterEntry.h"
+#include "ServerRules.h"
 
 #include <functional>
 #include <optional>
@@ -15,12 +16,23 @@ namespace grimlark {
 /// mob_db.txt line 327"), or nothing.
 using IdLookup = std::function<std::optional<std::string>(const std::string &id)>;
 
-/// What the server will not take as meant in the line that `entry` generates,
-/// one sentence a finding, in field order: no Scale, Race or Element selected
-/// (written as -1), text where the server reads a number, a comma in a text
-/// box (the line gets more fields), "//" in a value (the line reads back as a
-/// comment), and the ID already in an open file (`lookup`). Empty when the
-/// line is as meant. Never changes the line.
-std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup = {});
+/// Which of the two generated forms is judged.
+enum class Output { Text, Sql };
+
+/// What the servers will not take as meant in the line (or statement) that
+/// `entry` generates, one sentence a finding: no Scale, Race or Element
+/// selected (written as -1), a comma in a text box (the line gets more
+/// fields), a line that begins with "//" (the servers skip it), what Freya's
+/// and eAthena's readers store otherwise than the line says (see
+/// textFindings and sqlFindings; each as "Field: sentence"), and the ID
+/// already in an open file (`lookup`). `names` are the names in the server's
+/// bytes (null: as the entry holds them, UTF-8). Empty when the line is as
+/// meant. Never changes the line.
+std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup = {},
+                                       Output output = Output::Text,
+                                       const NameBytes *names = nullptr);
+
+/// The findings as the warnings show them: "Field: sentence".
+std::string describe(const Finding &finding);
 
 } // namespace grimlark

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "core/EntryWarnings.h"
+#include "core/EntryLoader.h"
 #include "tests/common/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -12,75 +13,171 @@ using namespace grimlark::test; // the fixtures and the field positions
 
 namespace {
 
-struct WarningRow {
+constexpr unsigned kFreya = unsigned(Server::Freya), kEathena = unsigned(Server::EAthena);
+
+/// A field a finding names and the servers it names.
+struct Named {
+    std::string field;
+    unsigned servers;
+    bool operator==(const Named &other) const
+    {
+        return field == other.field && servers == other.servers;
+    }
+};
+[[maybe_unused]] void PrintTo(const Named &named, std::ostream *out)
+{
+    *out << named.field << "/" << named.servers;
+}
+
+struct FindingRow {
     const char *name;
     void (*change)(MonsterEntry &);
-    std::vector<std::string> warnings;
+    std::vector<Named> text; ///< what the text line's findings name
+    std::vector<Named> sql;  ///< and the statement's
 };
 
-/// Names the row in test output, instead of dumping its bytes.
-[[maybe_unused]] void PrintTo(const WarningRow &row, std::ostream *out)
+[[maybe_unused]] void PrintTo(const FindingRow &row, std::ostream *out)
 {
     *out << row.name;
 }
 
-MonsterEntry selected()
+/// A monster both servers read exactly as the line says: a Poring of 1002.
+MonsterEntry poring()
 {
-    MonsterEntry entry = startupEntry();
-    entry.Scale = entry.Race = entry.Element = 0;
+    MonsterEntry entry;
+    EXPECT_TRUE(LoadEntryIntoEditor(sampleLine("1002"), entry).loaded());
     return entry;
 }
 
-} // namespace
-
-class Warnings : public testing::TestWithParam<WarningRow> {};
-
-TEST_P(Warnings, SayWhatTheServerWillNotTake)
+std::vector<Named> named(const std::vector<Finding> &findings)
 {
-    MonsterEntry entry = selected();
+    std::vector<Named> names;
+    for (const Finding &finding : findings)
+        names.push_back({finding.field, finding.servers});
+    return names;
+}
+
+class Findings : public testing::TestWithParam<FindingRow> {};
+
+// One box changed a row: the findings name exactly the fields whose stored
+// value differs from the line, and the servers that store it so.
+TEST_P(Findings, NameWhatTheServersStoreOtherwise)
+{
+    MonsterEntry entry = poring();
     GetParam().change(entry);
-    const IdLookup lookup = [](const std::string &id) -> std::optional<std::string> {
-        if (id == "1002")
-            return std::string("ID 1002 is PORING, mob_db.txt line 327");
-        return std::nullopt;
-    };
-    EXPECT_EQ(entryWarnings(entry, lookup), GetParam().warnings);
+    const NameBytes names{entry.Name, entry.JName};
+    EXPECT_EQ(named(textFindings(entry, names)), GetParam().text);
+    EXPECT_EQ(named(sqlFindings(entry, names)), GetParam().sql);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, Warnings,
+    Table, Findings,
     testing::Values(
-        WarningRow{"none", [](MonsterEntry &) {}, {}},
-        WarningRow{"negativeAndNamesAreFine",
-                   [](MonsterEntry &e) {
-                       e.MEXP = "-5";
-                       e.JName = "Poring 2";
-                   },
-                   {}},
-        WarningRow{
-            "noSelection",
-            [](MonsterEntry &e) { e = startupEntry(); },
-            {"No Scale is selected: the line says -1, which the server does not read as one.",
-             "No Race is selected: the line says -1, which the server does not read as one.",
-             "No Element is selected: the line says -1, which the server does not read as "
-             "one."}},
-        WarningRow{"textForNumbers",
-                   [](MonsterEntry &e) {
-                       e.Lvl = "high";
-                       e.HP = "";
-                       e.DropID1 = " 909";
-                   },
-                   {"Text where the server reads a number: Level \"high\", HP \"\", Drop 1 Item ID "
-                    "\" 909\"."}},
-        WarningRow{"commaAndComment",
-                   [](MonsterEntry &e) {
-                       e.JName = "Poring, the Great";
-                       e.Name = "http://x";
-                   },
-                   {"A comma in Display Name: the line gets more than 57 fields.",
-                    "\"//\" in DB Name: Grimlark reads such a line back as a comment and will not "
-                    "load it."}},
-        WarningRow{"idInAnOpenFile",
-                   [](MonsterEntry &e) { e.ID = "1002"; },
-                   {"The ID is already in an open file: ID 1002 is PORING, mob_db.txt line 327."}}),
+        FindingRow{"asMeant", [](MonsterEntry &) {}, {}, {}},
+        // Read as meant by both servers and MariaDB: no finding.
+        FindingRow{"blanks", [](MonsterEntry &e) { e.HP = " 12"; }, {}, {}},
+        FindingRow{"plus", [](MonsterEntry &e) { e.ATK1 = "+5"; }, {}, {}},
+        FindingRow{"leadingZeros", [](MonsterEntry &e) { e.DEF = "007"; }, {}, {}},
+        FindingRow{"slashesInAName", [](MonsterEntry &e) { e.JName = "Poring//2"; }, {}, {}},
+        FindingRow{"longName",
+                   [](MonsterEntry &e) { e.Name = "ENCHANTED_PEACH_TREE_BULLET"; },
+                   {{"DB Name", kFreya}, {"DB Name", kEathena}},
+                   {{"DB Name", kFreya}, {"DB Name", kEathena}}},
+        FindingRow{"nameOf24Bytes",
+                   [](MonsterEntry &e) { e.JName = std::string(24, 'x'); },
+                   {{"Display Name", kEathena}},
+                   {{"Display Name", kEathena}}},
+        FindingRow{"idPastFreya",
+                   [](MonsterEntry &e) { e.ID = "2500"; },
+                   {{"ID", kFreya}},
+                   {{"ID", kFreya}}},
+        FindingRow{"idOfAPlayerJob",
+                   [](MonsterEntry &e) { e.ID = "4010"; },
+                   {{"ID", kFreya}, {"ID", kEathena}},
+                   {{"ID", kFreya}, {"ID", kEathena}}},
+        FindingRow{"text",
+                   [](MonsterEntry &e) { e.Lvl = "high"; },
+                   {{"Level", kEveryServer}},
+                   {{"Level", kEveryServer}}},
+        FindingRow{"pastIntRange",
+                   [](MonsterEntry &e) { e.SP = "4294967297"; },
+                   {{"SP", kEveryServer}},
+                   {{"SP", kEveryServer}}},
+        FindingRow{"levelPast16Bits",
+                   [](MonsterEntry &e) { e.Lvl = "70000"; },
+                   {{"Level", kEathena}},
+                   {{"Level", kEathena}, {"Level", kFreya}, {"Level", kEathena}}},
+        FindingRow{
+            "hpZero", [](MonsterEntry &e) { e.HP = "0"; }, {{"HP", kEathena}}, {{"HP", kEathena}}},
+        FindingRow{
+            "hpPastFreyasColumn", [](MonsterEntry &e) { e.HP = "9000000"; }, {}, {{"HP", kFreya}}},
+        FindingRow{"negativeExp",
+                   [](MonsterEntry &e) { e.EXP = "-5"; },
+                   {{"Base Experience", kEathena}},
+                   {{"Base Experience", kEathena}}},
+        FindingRow{
+            "statPastTinyint", [](MonsterEntry &e) { e.STR = "300"; }, {}, {{"STR", kEveryServer}}},
+        FindingRow{"elementWithoutLevel",
+                   [](MonsterEntry &e) { e.ELvl = kNoSelection; },
+                   {{"Element", kEveryServer}},
+                   {{"Element", kEveryServer}}},
+        FindingRow{"dropAtRateZero",
+                   [](MonsterEntry &e) { e.Drop1Per = "0"; },
+                   {{"Drop 1 Rate", kFreya}, {"Drop 1 Rate", kEathena}},
+                   {{"Drop 1 Rate", kFreya}, {"Drop 1 Rate", kEathena}}},
+        FindingRow{"rateOver10000",
+                   [](MonsterEntry &e) { e.Drop2Per = "20000"; },
+                   {{"Drop 2 Rate", kEveryServer}},
+                   {{"Drop 2 Rate", kEveryServer}}},
+        FindingRow{"negativeItem",
+                   [](MonsterEntry &e) { e.DropID3 = "-938"; },
+                   {{"Drop 3 Item ID", kFreya}},
+                   {{"Drop 3 Item ID", kFreya}, {"Drop 3 Item ID", kEathena}}},
+        FindingRow{"mvpExpOverflows",
+                   [](MonsterEntry &e) { e.MEXP = "30000000"; },
+                   {{"MVP EXP", kEveryServer}},
+                   {{"MVP EXP", kEveryServer}, {"MVP EXP", kFreya}, {"MVP EXP", kEathena}}},
+        FindingRow{"lineTooLong",
+                   [](MonsterEntry &e) { e.JName = std::string(23, 'x') + std::string(1000, ' '); },
+                   {{"Display Name", kFreya}, {"Display Name", kEathena}, {"line", kEathena}},
+                   {{"Display Name", kFreya}, {"Display Name", kEathena}, {"line", kFreya}}}),
     [](const auto &test) { return std::string(test.param.name); });
+
+// Grimlark's own warnings, besides the servers' findings.
+TEST(Warnings, SayWhatTheLineItselfGetsWrong)
+{
+    MonsterEntry entry = poring();
+    entry.Race = kNoSelection;
+    entry.JName = "Poring, the Great";
+    entry.ID = "//1002";
+    const IdLookup lookup = [](const std::string &id) -> std::optional<std::string> {
+        return id == "//1002" ? std::optional<std::string>("ID //1002 is PORING, mob_db.txt line 3")
+                              : std::nullopt;
+    };
+    const std::vector<std::string> warnings = entryWarnings(entry, lookup);
+    ASSERT_GE(warnings.size(), 4u);
+    EXPECT_EQ(warnings[0], "No Race is selected: the line says -1, which the server does not "
+                           "read as one.");
+    EXPECT_EQ(warnings[1], "A comma in Display Name: the line gets more than 57 fields.");
+    EXPECT_EQ(warnings[2], "The line begins with \"//\": the servers skip it as a comment.");
+    EXPECT_EQ(warnings.back(),
+              "The ID is already in an open file: ID //1002 is PORING, mob_db.txt line 3.");
+}
+
+TEST(Warnings, TellEachServerWhatItStores)
+{
+    MonsterEntry entry = poring();
+    entry.Name = "ENCHANTED_PEACH_TREE_BULLET";
+    entry.Drop1Per = "0";
+    const std::vector<std::string> warnings = entryWarnings(entry);
+    const std::vector<std::string> expected{
+        "DB Name: Freya keeps 24 bytes of a name: it stores \"ENCHANTED_PEACH_TREE_BUL\" of 27 "
+        "UTF-8 bytes.",
+        "DB Name: eAthena keeps 23 bytes of a name: it stores \"ENCHANTED_PEACH_TREE_BU\" of 27 "
+        "UTF-8 bytes.",
+        "Drop 1 Rate: Freya leaves this drop out (its rate is 0).",
+        "Drop 1 Rate: eAthena drops it at 0.01 %: its least rate is 1."};
+    EXPECT_EQ(warnings, expected);
+}
+
+} // namespace

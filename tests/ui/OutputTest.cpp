@@ -196,16 +196,19 @@ void OutputTest::warningsShowUnderTheLine()
     QVERIFY(output->height() > 245);
     QCOMPARE(control<LineTextBox>(output, "txtMobInfo")->toPlainText(), session.editor->strGen);
 
-    for (const char *list : {"cmbScale", "cmbRace", "cmbElement"})
+    // A monster both servers read as meant: an ID in both ranges, an element
+    // with a level.
+    for (const char *list : {"cmbScale", "cmbRace", "cmbElement", "cmbELvl"})
         session.editor->findChild<QComboBox *>(list)->setCurrentIndex(0);
+    control<QLineEdit>(session.editor, "txtID")->setText(QStringLiteral("1500"));
     control<QAction>(session.editor, "mnuTextGen")->trigger();
-    QVERIFY(!warnings->isVisible());
+    QVERIFY2(!warnings->isVisible(), qPrintable(warnings->text()));
     QCOMPARE(output->height(), 245);
 
     // The ID already in an open file, with where it stands.
-    session.open(session.writeFile("mob_db.txt", "// monsters\n7000,FOO,Foo\n"));
+    session.open(session.writeFile("mob_db.txt", "// monsters\n1500,FOO,Foo\n"));
     control<QAction>(session.editor, "mnuTextGen")->trigger();
-    QCOMPARE(warnings->text(), QStringLiteral("The ID is already in an open file: ID 7000 is FOO, "
+    QCOMPARE(warnings->text(), QStringLiteral("The ID is already in an open file: ID 1500 is FOO, "
                                               "mob_db.txt line 2."));
 }
 

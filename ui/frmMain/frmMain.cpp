@@ -486,9 +486,12 @@ void frmMain::loadLine(const QByteArray &line, QWidget *asker)
         grimlark::MonsterEntry entry = readEntry();
         const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(
             std::string_view(line.constData(), std::size_t(line.size())), entry);
-        if (result.loaded())
+        if (result.loaded()) {
             showEntry(entry);
-        else
+            m_loadNotes.clear();
+            for (const std::string &note : result.notes)
+                m_loadNotes << fromUtf8(note);
+        } else
             refusal = fromUtf8(result.message());
     } catch (const std::bad_alloc &) {
         // Nothing is half-shown: showEntry fills the boxes only from a whole entry,
@@ -510,16 +513,16 @@ void frmMain::openFiles(const QStringList &paths)
 void frmMain::mnuTextGen_Click()
 {
     BuildTextEntry();
-    showGenerated();
+    showGenerated(grimlark::Output::Text);
 }
 
 void frmMain::mnuSQLGen_Click()
 {
     strGen = fromUtf8(grimlark::BuildSqlEntry(readEntry()));
-    showGenerated();
+    showGenerated(grimlark::Output::Sql);
 }
 
-void frmMain::showGenerated()
+void frmMain::showGenerated(grimlark::Output form)
 {
     // What the server will not take as meant, the line left as it is.
     const QPointer<frmBrowser> browser = m_browser.existing();
@@ -528,8 +531,9 @@ void frmMain::showGenerated()
         return found.isEmpty() ? std::nullopt : std::optional<std::string>(toUtf8(found));
     };
     QStringList warnings;
-    for (const std::string &warning : grimlark::entryWarnings(readEntry(), where))
+    for (const std::string &warning : grimlark::entryWarnings(readEntry(), where, form))
         warnings << fromUtf8(warning);
+    warnings << m_loadNotes; // of the line the editor's values were loaded from
 
     const bool made = !m_output.existing();
     frmOutput *output = m_output.use();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "OpenDialog.h"
+#include "core/EntryWarnings.h"
 #include "core/MonsterEntry.h"
 #include "ui/common/WindowReference.h"
 
@@ -94,8 +95,9 @@ private:
     /// What of the editor the windows beside it leave in sight (global
     /// coordinates): its title and menu bars and its ID, names and level.
     QRect keptInSight() const;
-    /// Shows strGen in "Code Output", made on first use, in front.
-    void showGenerated();
+    /// Shows strGen in "Code Output", made on first use, in front, with what
+    /// the servers will not take as meant in it (`form`: the line or the statement).
+    void showGenerated(grimlark::Output form);
     /// Lists a file that was read at the top of the browser and shows it.
     void listFile(const std::shared_ptr<OpenedFile> &file);
     /// Tells the user that the file at `path` cannot be listed, and why.
@@ -106,7 +108,9 @@ private:
     WindowReference<frmOutput> m_output;
     WindowReference<frmAbout> m_about;
     WindowReference<frmBrowser> m_browser;
-    FileOpener *m_opener; ///< reads the files asked for, one at a time
+    FileOpener *m_opener;
+    QStringList m_loadNotes; ///< what the last line loaded did not carry as written ///< reads the
+                             ///< files asked for, one at a time
 };
 
 } // namespace grimlark::ui

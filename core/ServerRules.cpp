@@ -1,0 +1,437 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#include "ServerRules.h"
+
+#include "CodeTables.h"
+#include "EntryLoader.h"
+#include "FieldTable.h"
+#include "Numbers.h"
+#include "TextEntry.h"
+#include "Utf8.h"
+
+#include <array>
+#include <climits>
+#include <cstdint>
+
+namespace grimlark {
+
+namespace {
+
+// What Freya (2007) and eAthena (2006) do with a line, as their readers do it.
+// Facts, each from the servers' own readers and tables.
+
+constexpr std::size_t kFreyaNameBytes = 24;      ///< Freya keeps 24 bytes of a name
+constexpr std::size_t kEathenaNameBytes = 23;    ///< eAthena 23
+constexpr std::size_t kEathenaLineBytes = 1019;  ///< its reader takes 1,020 bytes with the NUL
+constexpr std::size_t kFreyaSqlLineBytes = 1023; ///< Freya builds a row in 1,024 bytes
+constexpr long long kMostRate = 10000;           ///< 100 %: a higher rate is stored as this
+constexpr long long kMvpExpRate = 100;           ///< multiplied in before the division
+
+/// A column type of the servers' `mob_db` tables (MySQL: display widths aside,
+/// tinyint holds one byte, smallint two, mediumint three, int four).
+enum class Column { Text, TinyS, TinyU, SmallS, SmallU, MediumS, MediumU, IntU };
+
+struct Range {
+    long long low, high;
+    const char *name;
+};
+
+constexpr Range rangeOf(Column column)
+{
+    switch (column) {
+    case Column::TinyS:
+        return {-128, 127, "tinyint"};
+    case Column::TinyU:
+        return {0, 255, "tinyint unsigned"};
+    case Column::SmallS:
+        return {-32768, 32767, "smallint"};
+    case Column::SmallU:
+        return {0, 65535, "smallint unsigned"};
+    case Column::MediumS:
+        return {-8388608, 8388607, "mediumint"};
+    case Column::MediumU:
+        return {0, 16777215, "mediumint unsigned"};
+    case Column::IntU:
+        return {0, 4294967295LL, "int unsigned"};
+    case Column::Text:
+        break;
+    }
+    return {LLONG_MIN, LLONG_MAX, "text"};
+}
+
+/// Each field's column in Freya's `mob_db` (mob_db_map.sql) and in eAthena's
+/// (mob_db.sql, 2006: every number unsigned), in line order.
+struct Columns {
+    Column freya, eathena;
+};
+constexpr Columns kDrop{Column::MediumS, Column::SmallU}; // items and rates, Drop1id to DropCardper
+constexpr std::array<Columns, kFieldCount> kColumns{{
+    {Column::MediumS, Column::MediumU}, // ID
+    {Column::Text, Column::Text},       // Name
+    {Column::Text, Column::Text},       // Name2
+    {Column::SmallS, Column::TinyU},    // LV
+    {Column::MediumS, Column::IntU},    // HP
+    {Column::MediumS, Column::MediumU}, // SP
+    {Column::MediumS, Column::MediumU}, // EXP
+    {Column::MediumS, Column::MediumU}, // JEXP
+    {Column::TinyS, Column::TinyU},     // Range1
+    {Column::SmallS, Column::SmallU},   // ATK1
+    {Column::SmallS, Column::SmallU},   // ATK2
+    {Column::SmallS, Column::SmallU},   // DEF
+    {Column::SmallS, Column::SmallU},   // MDEF
+    {Column::TinyU, Column::TinyU},     // STR
+    {Column::TinyU, Column::TinyU},     // AGI
+    {Column::TinyU, Column::TinyU},     // VIT
+    {Column::TinyU, Column::TinyU},     // INT
+    {Column::TinyU, Column::TinyU},     // DEX
+    {Column::TinyU, Column::TinyU},     // LUK
+    {Column::TinyS, Column::TinyU},     // Range2
+    {Column::TinyS, Column::TinyU},     // Range3
+    {Column::TinyS, Column::TinyU},     // Scale
+    {Column::TinyS, Column::TinyU},     // Race
+    {Column::TinyS, Column::TinyU},     // Element
+    {Column::SmallS, Column::SmallU},   // Mode
+    {Column::SmallS, Column::SmallU},   // Speed
+    {Column::SmallS, Column::SmallU},   // ADelay
+    {Column::SmallS, Column::SmallU},   // aMotion
+    {Column::SmallS, Column::SmallU},   // dMotion
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop, // Drop1 to Drop5
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,
+    kDrop,                              // Drop6 to Card
+    {Column::MediumS, Column::MediumU}, // MEXP
+    {Column::MediumS, Column::SmallU},  // ExpPer
+    {Column::MediumS, Column::SmallU},  // MVP1id
+    {Column::MediumS, Column::SmallU},  // MVP1per
+    {Column::MediumS, Column::SmallU},  // MVP2id
+    {Column::MediumS, Column::SmallU},  // MVP2per
+    {Column::MediumS, Column::SmallU},  // MVP3id
+    {Column::MediumS, Column::SmallU},  // MVP3per
+}};
+
+constexpr bool namesAreText()
+{
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        if (isNameField(kFields[i]) != (kColumns[i].freya == Column::Text) ||
+            isNameField(kFields[i]) != (kColumns[i].eathena == Column::Text))
+            return false;
+    return true;
+}
+static_assert(namesAreText(), "the names, and only they, are text columns");
+
+constexpr std::size_t indexOf(std::string_view column)
+{
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        if (kFields[i].column == column)
+            return i;
+    return kFields.size();
+}
+constexpr std::size_t kID = indexOf("ID"), kLV = indexOf("LV"), kHP = indexOf("HP"),
+                      kEXP = indexOf("EXP"), kJEXP = indexOf("JEXP"), kElement = indexOf("Element"),
+                      kMEXP = indexOf("MEXP"), kFirstDrop = indexOf("Drop1id"),
+                      kCardRate = indexOf("DropCardper");
+static_assert(kCardRate == kFirstDrop + 19, "nine drops and a card, each an item and a rate");
+
+std::string thousands(long long value)
+{
+    std::string digits = std::to_string(value < 0 ? -value : value);
+    for (std::size_t at = digits.size(); at > 3; at -= 3)
+        digits.insert(at - 3, ",");
+    return (value < 0 ? "-" : "") + digits;
+}
+
+/// The first `bytes` of a UTF-8 name, as far as whole characters go.
+std::string cutName(std::string_view name, std::size_t bytes)
+{
+    std::size_t end = 0;
+    while (end < name.size()) {
+        const std::size_t next = end + decodeUtf8At(name, end).length;
+        if (next > bytes)
+            break;
+        end = next;
+    }
+    return quoteValue(name.substr(0, end)) + (end < bytes ? " and part of a character" : "");
+}
+
+/// One server's findings, each message without the server's name in front.
+struct Told {
+    std::size_t field;
+    Server server;
+    std::string tail;
+};
+
+class Judge {
+public:
+    Judge(const MonsterEntry &entry, const NameBytes &names) : m_names(names)
+    {
+        for (std::size_t i = 0; i < kFields.size(); ++i)
+            appendFieldValue(m_values[i], kFields[i], entry);
+    }
+
+    const std::string &value(std::size_t field) const { return m_values[field]; }
+    const std::array<std::string, kFieldCount> &values() const { return m_values; }
+
+    void tell(std::size_t field, Server server, std::string tail)
+    {
+        m_told.push_back({field, server, std::move(tail)});
+    }
+    void tellBoth(std::size_t field, const std::string &tail)
+    {
+        tell(field, Server::Freya, tail);
+        tell(field, Server::EAthena, tail);
+    }
+
+    /// What both readers do alike, and each on its own, to every field.
+    void readFields(bool sql)
+    {
+        for (std::size_t i = 0; i < kFields.size(); ++i) {
+            if (isNameField(kFields[i])) {
+                readName(i);
+                continue;
+            }
+            const ReadNumber number = readAsServer(m_values[i]);
+            if (i == kElement) {
+                readElement(number.value);
+                continue;
+            }
+            if (kFields[i].kind != FieldKind::Text)
+                continue; // lists and the Mode sum: written as numbers by the program
+            if (!number.asMeant) {
+                tellBoth(i, "read " + quoteValue(m_values[i]) + " as " +
+                                std::to_string(number.value) + ".");
+                continue;
+            }
+            readNumber(i, number.value, sql);
+        }
+    }
+
+    std::vector<Finding> findings() const;
+
+private:
+    void readName(std::size_t field)
+    {
+        const std::string &bytes = field == kID + 1 ? m_names.name : m_names.jname;
+        const bool utf8 = std::string_view(m_names.encoding) == "UTF-8";
+        for (const auto &[server, keep] : {std::pair{Server::Freya, kFreyaNameBytes},
+                                           std::pair{Server::EAthena, kEathenaNameBytes}}) {
+            if (bytes.size() <= keep)
+                continue;
+            const std::string kept =
+                utf8 ? cutName(bytes, keep) : "its first " + std::to_string(keep) + " bytes";
+            tell(field, server,
+                 "keeps " + std::to_string(keep) + " bytes of a name: it stores " + kept + " of " +
+                     std::to_string(bytes.size()) + " " + m_names.encoding + " bytes.");
+        }
+    }
+
+    void readElement(long long code)
+    {
+        // The servers read the code as a number: the level is code / 20, the
+        // element code % 10. -1 (no element) is warned on its own.
+        if (code < 0 || code / 20 != 0)
+            return;
+        const auto element = std::size_t(code % 10);
+        tellBoth(kElement, "read " + quoteValue(m_values[kElement]) + " as " +
+                               std::string(kElementEntries[element]) +
+                               " at level 0, which has no effect in battle.");
+    }
+
+    void readNumber(std::size_t i, long long v, bool sql)
+    {
+        if (i == kID) {
+            if (v < 1001 || v > 1999)
+                tell(i, Server::Freya, "skips this monster: it reads IDs 1001 to 1999.");
+            if (v < 1001 || v > 10000 || (v >= 4001 && v <= 4049))
+                tell(i, Server::EAthena,
+                     "skips this monster: it reads IDs 1001 to 10000, not 4001 to 4049 "
+                     "(player jobs).");
+        } else if (i == kLV && (v < 0 || v > 65535)) {
+            tell(i, Server::EAthena,
+                 "stores level " + std::to_string(v & 0xFFFF) + " (an unsigned 16-bit number).");
+        } else if (i == kHP && v == 0) {
+            tell(i, Server::EAthena,
+                 sql ? "makes a monster of HP 0 its dummy monster." : "stores HP 1 for HP 0.");
+        } else if ((i == kEXP || i == kJEXP) && v < 0 && !sql) {
+            tell(i, Server::EAthena,
+                 "stores " + thousands(v + (1LL << 32)) + " (an unsigned number).");
+        } else if (i == kMEXP && v > INT_MAX / kMvpExpRate) {
+            const auto scaled = std::int32_t(std::uint32_t(std::uint64_t(v) * kMvpExpRate));
+            tellBoth(i, "multiply it by the rate, 100, before dividing, past the int range: "
+                        "they store " +
+                            thousands(scaled / kMvpExpRate) + ".");
+        } else if (i >= kFirstDrop && i <= kCardRate) {
+            readDrop(i, v);
+        }
+    }
+
+    void readDrop(std::size_t i, long long v)
+    {
+        const bool isRate = (i - kFirstDrop) % 2 == 1;
+        if (!isRate) {
+            if (v < 0)
+                tell(i, Server::Freya, "leaves this drop out: its item ID is negative.");
+            return;
+        }
+        const long long item = readAsServer(m_values[i - 1]).value;
+        if (item != 0 && v == 0) {
+            tell(i, Server::Freya, "leaves this drop out (its rate is 0).");
+            tell(i, Server::EAthena, "drops it at 0.01 %: its least rate is 1.");
+        } else if (v > kMostRate) {
+            tellBoth(i, "store " + thousands(kMostRate) + " (100 %).");
+        }
+    }
+
+    const NameBytes &m_names;
+    std::array<std::string, kFieldCount> m_values;
+    std::vector<Told> m_told;
+};
+
+std::vector<Finding> Judge::findings() const
+{
+    // In field order; a finding both servers make alike is told once.
+    std::vector<Finding> findings;
+    for (std::size_t field = 0; field <= kFields.size(); ++field) {
+        for (std::size_t i = 0; i < m_told.size(); ++i) {
+            const Told &told = m_told[i];
+            if (told.field != field)
+                continue;
+            const std::string name = field < kFields.size() ? kFields[field].name : "line";
+            bool merged = false;
+            for (Finding &finding : findings)
+                if (!merged && finding.field == name &&
+                    finding.servers == unsigned(Server::Freya) && told.server == Server::EAthena &&
+                    finding.message.substr(std::string_view(nameOf(Server::Freya)).size()) ==
+                        (told.tail[0] == '\'' ? "" : " ") + told.tail) {
+                    finding.servers = kEveryServer;
+                    finding.message =
+                        told.tail.rfind("'s table holds", 0) == 0
+                            ? "Freya's and eAthena's tables hold" + told.tail.substr(14)
+                            : "Freya and eAthena " + told.tail;
+                    merged = true;
+                }
+            if (!merged)
+                findings.push_back({name, unsigned(told.server),
+                                    nameOf(told.server) +
+                                        std::string(told.tail[0] == '\'' ? "" : " ") + told.tail});
+        }
+    }
+    // Verbs agree with their subject: "Freya stores", "Freya and eAthena store".
+    for (Finding &finding : findings) {
+        if (finding.servers == kEveryServer)
+            continue;
+        std::string &m = finding.message;
+        const std::size_t verb = m.find(' ') + 1;
+        const std::size_t end = m.find(' ', verb);
+        const std::string word = m.substr(verb, end - verb);
+        if (word == "read" || word == "store" || word == "multiply")
+            m.insert(end, "s");
+    }
+    return findings;
+}
+
+} // namespace
+
+const char *nameOf(Server server)
+{
+    return server == Server::Freya ? "Freya" : "eAthena";
+}
+
+ReadNumber readAsServer(std::string_view text)
+{
+    std::size_t at = 0;
+    auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    while (at < text.size() && isSpace(text[at]))
+        ++at;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-'))
+        negative = text[at++] == '-';
+    // As strtol does on a 64-bit long: saturated past its range; then int's
+    // low 32 bits, as atoi gives them back.
+    unsigned long long magnitude = 0;
+    bool saturated = false;
+    const std::size_t digits = at;
+    for (; at < text.size() && isDigit(text[at]); ++at) {
+        const auto digit = unsigned(text[at] - '0');
+        if (magnitude > (static_cast<unsigned long long>(LLONG_MAX) - digit) / 10)
+            saturated = true;
+        else
+            magnitude = magnitude * 10 + digit;
+    }
+    const bool any = at > digits;
+    long long wide = saturated ? (negative ? LLONG_MIN : LLONG_MAX)
+                               : (negative ? -static_cast<long long>(magnitude)
+                                           : static_cast<long long>(magnitude));
+    const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(wide));
+    const std::size_t digitsEnd = at;
+    while (at < text.size() && isSpace(text[at]))
+        ++at;
+    const bool whole = any && at == text.size() && digitsEnd > digits && !saturated;
+    return {value, whole && value == wide};
+}
+
+std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &names)
+{
+    Judge judge(entry, names);
+    judge.readFields(false);
+    // The line as the server's file holds it: the names in their bytes.
+    std::size_t bytes = kFields.size() - 1 + names.name.size() + names.jname.size();
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        bytes += isNameField(kFields[i]) ? 0 : judge.value(i).size();
+    if (bytes > kEathenaLineBytes)
+        judge.tell(kFields.size(), Server::EAthena,
+                   "reads 1,020 bytes of a line: the rest of this one (" +
+                       thousands(static_cast<long long>(bytes)) +
+                       " bytes) it reads as another line.");
+    return judge.findings();
+}
+
+std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &names)
+{
+    Judge judge(entry, names);
+    judge.readFields(true);
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (isNameField(kFields[i]))
+            continue;
+        const ReadNumber number = readAsServer(judge.value(i));
+        for (const auto &[server, column] : {std::pair{Server::Freya, kColumns[i].freya},
+                                             std::pair{Server::EAthena, kColumns[i].eathena}}) {
+            const Range range = rangeOf(column);
+            if (number.value >= range.low && number.value <= range.high)
+                continue;
+            const long long kept = number.value < range.low ? range.low : range.high;
+            judge.tell(i, server,
+                       std::string("'s table holds ") + thousands(range.low) + " to " +
+                           thousands(range.high) + " here (" + range.name +
+                           "): the old SQL mode stores " + thousands(kept) +
+                           ", strict mode refuses the statement.");
+        }
+    }
+    // Freya's SQL reader builds each row into a line of 1,024 bytes.
+    std::size_t bytes = kFields.size() - 1;
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        bytes += isNameField(kFields[i]) ? 0 : judge.value(i).size();
+    bytes += names.name.size() + names.jname.size();
+    if (bytes > kFreyaSqlLineBytes)
+        judge.tell(kFields.size(), Server::Freya,
+                   "builds each row into a line of 1,024 bytes, which this one (" +
+                       thousands(static_cast<long long>(bytes)) + " bytes) overflows.");
+    return judge.findings();
+}
+
+} // namespace grimlark

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+#include "MonsterEntry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grimlark {
+
+/// The servers whose reading of a line is the judge of what it means.
+enum class Server : unsigned { Freya = 1, EAthena = 2 };
+constexpr unsigned kEveryServer = 3;
+
+/// The server's name as the user knows it.
+const char *nameOf(Server server);
+
+/// What a server stores from a line, where that is not what the line says.
+struct Finding {
+    std::string field;   ///< the field's unique name, or "line"
+    unsigned servers;    ///< the servers it is about (Server bits)
+    std::string message; ///< a sentence naming the server(s)
+};
+
+/// The names as the server's file or table holds them: bytes in the names'
+/// encoding, and that encoding's name for messages ("UTF-8", "Shift-JIS").
+struct NameBytes {
+    std::string name, jname;
+    const char *encoding = "UTF-8";
+};
+
+/// What Freya's and eAthena's text readers store from the line `entry`
+/// generates, field by field, where it differs from what the line says: IDs
+/// they skip, names they cut, numbers they read otherwise (text, overflow,
+/// clamps), drops they change, an element without effect, and a line longer
+/// than a reader takes. Nothing where both read the box as meant (blanks or a
+/// plus sign around a number, leading zeros, "//" inside a value). In field
+/// order; the same finding for both servers is told once.
+std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &names);
+
+/// The same for the statement SQL Entry writes: the servers' SQL readers and
+/// the column ranges of each server's own `mob_db` table (the old lenient SQL
+/// mode clamps such a value; strict mode refuses the statement).
+std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &names);
+
+/// What a server's reader makes of a number field (C's atoi): blanks, a sign,
+/// digits, up to the first other character; 0 when there are no digits;
+/// numbers past int range keep their low 32 bits.
+struct ReadNumber {
+    long long value;
+    bool asMeant; ///< the whole text is such a number, within int range
+};
+ReadNumber readAsServer(std::string_view text);
+
+} // namespace grimlark
