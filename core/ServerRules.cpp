@@ -352,6 +352,13 @@ const char *nameOf(Server server)
     return server == Server::Freya ? "Freya" : "eAthena";
 }
 
+ColumnRange columnRange(Server server, std::size_t field)
+{
+    const Column column = server == Server::Freya ? kColumns[field].freya : kColumns[field].eathena;
+    const Range range = rangeOf(column);
+    return {range.low, range.high, column == Column::Text};
+}
+
 ReadNumber readAsServer(std::string_view text)
 {
     std::size_t at = 0;

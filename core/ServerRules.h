@@ -45,6 +45,13 @@ std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &na
 /// mode clamps such a value; strict mode refuses the statement).
 std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &names);
 
+/// The values a number column of the server's own `mob_db` table holds.
+struct ColumnRange {
+    long long low, high;
+    bool text; ///< a name's column: any bytes
+};
+ColumnRange columnRange(Server server, std::size_t field);
+
 /// What a server's reader makes of a number field (C's atoi): blanks, a sign,
 /// digits, up to the first other character; 0 when there are no digits;
 /// numbers past int range keep their low 32 bits.

@@ -43,28 +43,40 @@ void appendLiteral(std::string &out, std::string_view text)
 
 } // namespace
 
-std::string BuildSqlEntry(const MonsterEntry &entry)
+std::string BuildSqlEntry(const MonsterEntry &entry, const NameBytes *names)
 {
     std::string values;
+    std::string id; // as the row's first value
     std::string textInNumbers;
     std::string value;
     for (const FieldInfo &field : kFields) {
         value.clear();
-        appendFieldValue(value, field, entry);
+        if (names && field.text == &MonsterEntry::Name)
+            value = names->name;
+        else if (names && field.text == &MonsterEntry::JName)
+            value = names->jname;
+        else
+            appendFieldValue(value, field, entry);
         if (&field != &kFields.front())
             values += ',';
+        const std::size_t start = values.size();
         if (!isNameField(field) && isPlainInteger(value)) {
             values += value;
-            continue;
+        } else {
+            appendLiteral(values, value);
+            if (!isNameField(field))
+                textInNumbers += std::string(textInNumbers.empty() ? "" : ", ") + field.name;
         }
-        appendLiteral(values, value);
-        if (!isNameField(field))
-            textInNumbers += std::string(textInNumbers.empty() ? "" : ", ") + field.name;
+        if (&field == &kFields.front())
+            id = values.substr(start);
     }
     std::string statement;
     if (!textInNumbers.empty())
         statement = "-- Text where the table wants a number: " + textInNumbers + "\n";
-    return statement + "REPLACE INTO `mob_db` VALUES (" + values + ");";
+    // Not REPLACE: Freya's own table has no key, so REPLACE would add a second
+    // row of the ID. The old row goes first, in every table, keyed or not.
+    return statement + "DELETE FROM `mob_db` WHERE `ID`=" + id +
+           ";\nINSERT INTO `mob_db` VALUES (" + values + ");";
 }
 
 } // namespace grimlark

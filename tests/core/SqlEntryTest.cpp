@@ -30,7 +30,8 @@ std::string statementOf(const MonsterEntry &entry)
 TEST(SqlEntry, StartUpMonster)
 {
     EXPECT_EQ(BuildSqlEntry(startupEntry()),
-              "REPLACE INTO `mob_db` VALUES (7000,'Mob_Name','Mob Name',1,100,100,10,10,1,10,"
+              "DELETE FROM `mob_db` WHERE `ID`=7000;\n"
+              "INSERT INTO `mob_db` VALUES (7000,'Mob_Name','Mob Name',1,100,100,10,10,1,10,"
               "20,4,4,5,5,5,5,5,5,10,12,-1,-1,-1,0,200,1500,562,288,0,0,0,0,0,0,0,0,0,0,0,0,0,"
               "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0);");
 }
@@ -60,7 +61,7 @@ TEST(SqlEntry, TextInNumberColumnsIsNamed)
     entry.HP = "007";
     const std::string sql = BuildSqlEntry(entry);
     EXPECT_EQ(sql.substr(0, sql.find('\n')), "-- Text where the table wants a number: Level, HP");
-    EXPECT_EQ(std::count(sql.begin(), sql.end(), '\n'), 1);
+    EXPECT_EQ(std::count(sql.begin(), sql.end(), '\n'), 2); // the comment, DELETE, INSERT
 }
 
 struct DumpRow {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 // Writes what the MariaDB check runs and expects: the statements that Generate >
-// SQL Entry makes for a set of monsters, and each monster's 57 values as the
-// editor holds them (hexadecimal, tab-separated, in ID order), to compare with
-// what the server stored.
+// SQL Entry makes for a set of monsters, and each monster's 57 values as each
+// server's own table stores them (hexadecimal, tab-separated, in ID order), to
+// compare with what MariaDB stored. A value the table clamps must be warned
+// under SQL Entry, for that server: the fixture fails otherwise.
 //
 // Usage: sql_fixture hostile OUT_DIR      monsters whose names hold hostile text
 //        sql_fixture file PATH OUT_DIR    every monster line of a database file
@@ -11,10 +12,12 @@
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/FieldTable.h"
+#include "core/ServerRules.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "tests/common/Fixtures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -36,13 +39,15 @@ std::string hex(const std::string &bytes)
     return out;
 }
 
-/// What a lenient server stores in a number column (mediumint here) for a
-/// value: the number, or for text its leading number or 0, within the range.
-std::string storedAsNumber(const std::string &value, bool isUnsigned)
+/// What a lenient server stores in a number column for a value: the number,
+/// or for text its leading number or 0, within the column's range.
+std::string storedAsNumber(const std::string &value, const ColumnRange &range, bool &clamped)
 {
-    const long long low = isUnsigned ? 0 : -8388608, high = isUnsigned ? 16777215 : 8388607;
     const long long number = std::strtoll(value.c_str(), nullptr, 10);
-    return std::to_string(number < low ? low : number > high ? high : number);
+    clamped = number < range.low || number > range.high;
+    return std::to_string(number < range.low    ? range.low
+                          : number > range.high ? range.high
+                                                : number);
 }
 
 } // namespace
@@ -67,6 +72,13 @@ int main(int argc, char **argv)
             entry.Mode[CanMove] = entry.Mode[Boss] = true;
             monsters[id++] = entry;
         }
+        // Values past the tables' columns: clamped in the old mode, and warned.
+        MonsterEntry past = startupEntry();
+        past.ID = std::to_string(id);
+        past.HP = "9000000"; // past Freya's mediumint
+        past.STR = "300";    // past both tables' tinyint unsigned
+        past.EXP = "-5";     // below eAthena's unsigned column
+        monsters[id] = past;
     } else {
         DatabaseFile file;
         if (readDatabaseFile(argv[2], file).status != ReadStatus::Done) {
@@ -86,19 +98,40 @@ int main(int argc, char **argv)
     }
     const std::string out = argv[argc - 1];
     std::ofstream statements(out + "/statements.sql", std::ios::binary);
-    std::ofstream expected(out + "/expected.tsv", std::ios::binary);
+    std::ofstream freya(out + "/expected-freya.tsv", std::ios::binary);
+    std::ofstream eathena(out + "/expected-eathena.tsv", std::ios::binary);
+    int unwarned = 0;
     for (const auto &[id, entry] : monsters) {
         statements << BuildSqlEntry(entry) << '\n';
-        std::string row;
-        for (const FieldInfo &field : kFields) {
-            std::string value;
-            appendFieldValue(value, field, entry);
-            if (!isNameField(field))
-                value = storedAsNumber(value, &field == &kFields.front());
-            row += (row.empty() ? "" : "\t") + hex(value);
+        const std::vector<Finding> findings = sqlFindings(entry, {entry.Name, entry.JName});
+        for (const auto &[server, expected] :
+             {std::pair{Server::Freya, &freya}, std::pair{Server::EAthena, &eathena}}) {
+            std::string row;
+            for (std::size_t i = 0; i < kFields.size(); ++i) {
+                std::string value;
+                appendFieldValue(value, kFields[i], entry);
+                const ColumnRange range = columnRange(server, i);
+                bool clamped = false;
+                if (!range.text)
+                    value = storedAsNumber(value, range, clamped);
+                const bool warned =
+                    std::any_of(findings.begin(), findings.end(), [&](const Finding &f) {
+                        return f.field == kFields[i].name && (f.servers & unsigned(server)) &&
+                               (f.message.find("table holds") != std::string::npos ||
+                                f.message.find("tables hold") != std::string::npos);
+                    });
+                if (clamped && !warned) {
+                    (void)std::fprintf(stderr, "%s: %s of ID %ld is clamped but not warned\n",
+                                       nameOf(server), kFields[i].name, id);
+                    ++unwarned;
+                }
+                row += (row.empty() ? "" : "\t") + hex(value);
+            }
+            *expected << row << '\n';
         }
-        expected << row << '\n';
     }
+    if (unwarned)
+        return 1;
     std::printf("%zu monsters\n", monsters.size());
-    return statements && expected ? 0 : 1;
+    return statements && freya && eathena ? 0 : 1;
 }

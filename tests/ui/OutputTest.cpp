@@ -175,7 +175,8 @@ void OutputTest::sqlEntryShowsTheStatement()
     control<QAction>(session.editor, "mnuSQLGen")->trigger();
     QCOMPARE(existingOutput(), output.data());
     const QString shown = control<LineTextBox>(output, "txtMobInfo")->toPlainText();
-    QVERIFY2(shown.startsWith(QLatin1String("REPLACE INTO `mob_db` VALUES (7000,'Mob_Name',"
+    QVERIFY2(shown.startsWith(QLatin1String("DELETE FROM `mob_db` WHERE `ID`=7000;\n"
+                                            "INSERT INTO `mob_db` VALUES (7000,'Mob_Name',"
                                             "'Cat o'' Nine Tails',")),
              qPrintable(shown));
     QTest::keyClick(control<LineTextBox>(output, "txtMobInfo"), Qt::Key_A, Qt::ControlModifier);
