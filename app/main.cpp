@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
+#include "Check.h"
+#include "core/ServerRules.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Placement.h"
@@ -23,12 +25,35 @@
 
 namespace {
 
+/// A windowed Windows program starts with no standard output: a check run from
+/// a console answers in it (unless its output was redirected already).
+void attachConsole()
+{
+#ifdef Q_OS_WIN
+    if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && AttachConsole(ATTACH_PARENT_PROCESS)) {
+        (void)std::freopen("CONOUT$", "w", stdout);
+        (void)std::freopen("CONOUT$", "w", stderr);
+    }
+#endif
+}
+
 void addOptions(QCommandLineParser &options)
 {
     options.setApplicationDescription(
         QStringLiteral("Editor for the monster database of Freya and eAthena game servers."));
     options.addHelpOption();
     options.addVersionOption();
+    options.addOption(QCommandLineOption(
+        QStringLiteral("check"),
+        QStringLiteral("Check each file without a window: every monster line that the editor "
+                       "would refuse, or that a server stores otherwise than it says, as "
+                       "FILE:LINE: FIELD: message. Status 0: nothing found; 1: something; 2: a "
+                       "file could not be read.")));
+    options.addOption(QCommandLineOption(
+        QStringLiteral("server"),
+        QStringLiteral("With --check, only what this server (freya or eathena) stores "
+                       "otherwise."),
+        QStringLiteral("name")));
     options.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("Database files to open at start-up, in order, as File > Open does."),
@@ -133,6 +158,29 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         return print(options.helpText());
 #endif
     files = options.positionalArguments();
+    if (options.isSet(QStringLiteral("server")) && !options.isSet(QStringLiteral("check"))) {
+        (void)std::fprintf(stderr, "grimlark: --server goes with --check.\n");
+        return 1;
+    }
+    if (options.isSet(QStringLiteral("check"))) {
+        unsigned servers = grimlark::kEveryServer;
+        const QString server = options.value(QStringLiteral("server")).toLower();
+        if (server == QLatin1String("freya"))
+            servers = unsigned(grimlark::Server::Freya);
+        else if (server == QLatin1String("eathena"))
+            servers = unsigned(grimlark::Server::EAthena);
+        else if (options.isSet(QStringLiteral("server"))) {
+            (void)std::fprintf(stderr, "grimlark: --server is freya or eathena, not \"%s\".\n",
+                               qPrintable(options.value(QStringLiteral("server"))));
+            return 1;
+        }
+        if (files.isEmpty()) {
+            (void)std::fprintf(stderr, "grimlark: --check needs the files to check.\n");
+            return 1;
+        }
+        attachConsole();
+        return grimlark::app::checkFiles(files, servers);
+    }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (!haveDisplay(options)) {
         (void)std::fprintf(stderr, "grimlark: there is no display to show the editor on; start it "

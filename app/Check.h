@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+#include <QStringList>
+
+namespace grimlark::app {
+
+/// `grimlark --check`: every monster line of each file (decoded as the browser
+/// decodes it, loaded as the editor loads it), each refusal and each finding
+/// of the servers in `servers` (Server bits) printed on standard output as
+/// "FILE:LINE: FIELD: message", in file order. Returns 0 when nothing was
+/// found, 1 when something was, 2 when a file could not be read (said on
+/// standard error) or the answer could not be written.
+int checkFiles(const QStringList &paths, unsigned servers);
+
+} // namespace grimlark::app

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+#include "ServerRules.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grimlark {
+
+/// One thing found in a line of a database file: the field it is about (its
+/// unique name, or "line") and what was found.
+struct LineReport {
+    std::string field;
+    std::string message;
+};
+
+/// What `grimlark --check` says of one line of a database file: nothing for a
+/// blank or comment line (or, in an SQL dump, a line that is no statement);
+/// the refusal when the editor would not load it; otherwise the notes of
+/// loading, the lists with nothing selected and what the servers in `servers`
+/// (Server bits) store otherwise than the line says: textFindings for a text
+/// line, sqlFindings for a statement. `text` is the line as UTF-8 (decoded as
+/// the browser decodes it), `bytes` the line as the file holds it, whose names
+/// are the servers' bytes, in `encoding` ("UTF-8", "Shift-JIS (CP932)", ...).
+std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
+                                  const char *encoding, unsigned servers, bool dump);
+
+} // namespace grimlark
