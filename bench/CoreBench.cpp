@@ -2,11 +2,14 @@
 // Copyright 2026 The Grimlark developers
 // The core alone: line reading as the browser reads (the whole file, split in
 // place) against a plain getline loop over the same bytes, and generation and
-// loading in lines per second.
+// loading in lines per second, and a whole file checked as `grimlark --check`
+// checks it.
 
 #include "BenchData.h"
 
+#include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
+#include "core/LineCheck.h"
 #include "core/FileReader.h"
 #include "core/LineReader.h"
 #include "core/TextEntry.h"
@@ -58,6 +61,24 @@ void ReadLines_Baseline_Getline(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(ReadLines_Baseline_Getline)->Unit(benchmark::kMillisecond);
+
+// What `grimlark --check` does with a file: read, cut, every line loaded and
+// judged by both servers' rules (the file is ASCII: nothing to decode).
+void CheckFile_BothServers_Core(benchmark::State &state)
+{
+    const std::string path = bench::databaseFile(kLines);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        DatabaseFile file;
+        readDatabaseFile(path, file);
+        std::size_t reports = 0;
+        for (std::size_t i = 0; i < file.lines(); ++i)
+            reports += checkLine(file.line(i), file.line(i), "UTF-8", kEveryServer, false).size();
+        benchmark::DoNotOptimize(reports);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(CheckFile_BothServers_Core)->Unit(benchmark::kMillisecond);
 
 std::vector<std::string> monsterLines()
 {

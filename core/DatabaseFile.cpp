@@ -31,6 +31,7 @@ DatabaseFile::DatabaseFile(std::string bytes) : m_bytes(std::move(bytes))
     // not UTF-8 tell the file's legacy encoding; a sample of them is plenty for
     // the byte statistics.
     const bool allUtf8 = isValidUtf8(text);
+    m_allUtf8 = allUtf8;
     constexpr std::size_t kSample = std::size_t(1) << 20;
     std::string others;
     splitLines(text, [this, base, allUtf8, &others](std::string_view line) {

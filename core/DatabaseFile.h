@@ -34,6 +34,8 @@ public:
     /// The encoding that the file's other lines look to be in (detected once,
     /// from those lines alone), or null when it could not be told.
     const LegacyEncoding *legacyEncoding() const { return m_legacy; }
+    /// True when every line is well-formed UTF-8 (an ASCII file among them).
+    bool allUtf8() const { return m_allUtf8; }
     /// The length in bytes of the longest line.
     std::size_t widest() const { return m_widest; }
 
@@ -43,6 +45,7 @@ private:
     std::vector<bool> m_utf8;
     const LegacyEncoding *m_legacy = nullptr;
     std::size_t m_widest = 0;
+    bool m_allUtf8 = true;
 };
 
 /// Reads the file at `nativePath` (see readFile) and cuts it into lines. Besides

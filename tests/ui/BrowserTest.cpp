@@ -31,6 +31,7 @@
 #include <QUrl>
 
 #include <cerrno>
+#include <cstring>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -510,6 +511,13 @@ void BrowserTest::legacyEncodingsAreDecoded()
     select(browser, 0);
     QTest::mouseClick(control<QPushButton>(browser, "cmdLoad"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(session.editor, "txtJName")->text(), name);
+    // The statement holds the name in the file's own bytes, as the server's
+    // table holds the rest of the file's names.
+    control<QAction>(session.editor, "mnuSQLGen")->trigger();
+    const std::string bytes(names.names, std::strcspn(names.names, ";"));
+    const QString hex = QString::fromLatin1(QByteArray::fromStdString(bytes).toHex().toUpper());
+    QVERIFY2(session.editor->strGen.contains(QStringLiteral(",X'%1',").arg(hex)),
+             qPrintable(session.editor->strGen));
 
     auto *model = browser->model();
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);

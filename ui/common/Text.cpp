@@ -3,6 +3,7 @@
 #include "Text.h"
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -42,6 +43,38 @@ QString decodeLegacy(std::string_view bytes, const grimlark::LegacyEncoding &enc
         return decoder.decode(QByteArrayView(bytes.data(), size));
 #endif
     return QString::fromLatin1(bytes.data(), size);
+}
+
+std::optional<std::string> encodeLegacy(std::string_view text,
+                                        const grimlark::LegacyEncoding &encoding)
+{
+    const QString wanted = fromUtf8(text);
+    QByteArray bytes;
+    if (&encoding == &grimlark::latin1()) {
+        bytes = wanted.toLatin1();
+    } else {
+#ifdef Q_OS_WIN
+        const auto *wide = reinterpret_cast<const wchar_t *>(wanted.utf16());
+        const int size = WideCharToMultiByte(encoding.codePage, 0, wide, int(wanted.size()),
+                                             nullptr, 0, nullptr, nullptr);
+        if (size > 0) {
+            bytes.resize(size);
+            WideCharToMultiByte(encoding.codePage, 0, wide, int(wanted.size()), bytes.data(), size,
+                                nullptr, nullptr);
+        }
+#else
+        QStringEncoder encoder(encoding.icuName);
+        if (!encoder.isValid())
+            return std::nullopt;
+        bytes = encoder.encode(wanted);
+#endif
+    }
+    // A converter puts a stand-in for what it cannot write: only bytes that
+    // give the text back are the text.
+    std::string result(bytes.constData(), std::size_t(bytes.size()));
+    if (decodeLegacy(result, encoding) != wanted)
+        return std::nullopt;
+    return result;
 }
 
 const grimlark::LegacyEncoding *preferredEncoding()

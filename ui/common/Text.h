@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,12 @@ std::string toUtf8(const QString &text);
 /// (ICU through Qt on Linux, MultiByteToWideChar on Windows); Latin-1, one byte
 /// to one character, where that converter does not know the encoding.
 QString decodeLegacy(std::string_view bytes, const grimlark::LegacyEncoding &encoding);
+
+/// UTF-8 text as the bytes of a legacy encoding, by the system's converter;
+/// nothing when a character of it has no bytes there (the bytes would not give
+/// the text back).
+std::optional<std::string> encodeLegacy(std::string_view text,
+                                        const grimlark::LegacyEncoding &encoding);
 
 /// The encoding a file's lines that are not UTF-8 are read in first, where it
 /// fits them all: on Windows the ANSI code page when it is one of the Far East

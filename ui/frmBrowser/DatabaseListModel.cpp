@@ -156,6 +156,14 @@ const LegacyEncoding *DatabaseListModel::encodingAt(int row) const
     return locate(row)->encoding;
 }
 
+const LegacyEncoding *DatabaseListModel::namesEncodingAt(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return nullptr;
+    const ListedFile *file = locate(row);
+    return file->lines.allUtf8() ? nullptr : file->encoding;
+}
+
 void DatabaseListModel::setEncodingAt(int row, const LegacyEncoding &encoding)
 {
     if (row < 0 || row >= m_rows)

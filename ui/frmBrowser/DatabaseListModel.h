@@ -47,6 +47,10 @@ public:
     /// The encoding that the lines of the file holding `row` are read in, other
     /// than UTF-8 (null for a row that does not exist).
     const LegacyEncoding *encodingAt(int row) const;
+    /// The encoding the names of `row`'s file are in, as the server holds them:
+    /// the file's encoding where it has lines that are not UTF-8, null (UTF-8)
+    /// where every line is UTF-8, or for a row that does not exist.
+    const LegacyEncoding *namesEncodingAt(int row) const;
     /// Reads the file holding `row` in `encoding` from now on.
     void setEncodingAt(int row, const LegacyEncoding &encoding);
 

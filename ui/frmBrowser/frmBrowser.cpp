@@ -217,7 +217,8 @@ void frmBrowser::cmdLoad_Click()
             this, QStringLiteral("The selected line is empty: there is no monster on it to load."));
         return;
     }
-    emit loadRequested(line); // empty: nothing selected
+    emit loadRequested(line, selected.isEmpty() ? nullptr
+                                                : m_model->namesEncodingAt(selected.first().row()));
 }
 
 } // namespace grimlark::ui

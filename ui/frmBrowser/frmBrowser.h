@@ -50,8 +50,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
-    /// The user asked to load `line` (UTF-8; empty when no line is selected).
-    void loadRequested(const QByteArray &line);
+    /// The user asked to load `line` (UTF-8; empty when no line is selected),
+    /// whose file holds names in `namesEncoding` (null: UTF-8).
+    void loadRequested(const QByteArray &line, const grimlark::LegacyEncoding *namesEncoding);
 
 public slots:
     /// Asks for the selected line to be loaded into the editor; a blank line is

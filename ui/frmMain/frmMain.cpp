@@ -8,6 +8,7 @@
 #include "core/EntryLoader.h"
 #include "core/EntryWarnings.h"
 #include "core/FieldTable.h"
+#include "core/LegacyEncoding.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/Appearance.h"
@@ -23,6 +24,7 @@
 #include "ui_frmMain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -226,6 +228,9 @@ constexpr int kListTop = 2160;
 
 /// The setting that keeps the Open dialog's last file between runs.
 constexpr QLatin1StringView kLastFileKey("Open/lastFile");
+/// The setting that keeps the names' encoding the user chose last.
+constexpr QLatin1StringView kNamesKey("Generate/namesIn");
+constexpr QLatin1StringView kUtf8("UTF-8");
 
 } // namespace
 
@@ -253,6 +258,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     restorePlace(*this, QStringLiteral("editor"));
     CommonDialog1.FileName = Platform::current().setting(QString(kLastFileKey)).toString();
+    // Settings come from outside: a label that names no encoding leaves UTF-8.
+    const QString namesIn = Platform::current().setting(QString(kNamesKey)).toString();
+    for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings)
+        if (namesIn == QLatin1String(encoding.label))
+            setNamesEncoding(&encoding);
     m_ui->txtID->setFocus();
 }
 
@@ -342,6 +352,29 @@ void frmMain::buildMenus()
     m_ui->mnuExit->setShortcut(QKeySequence::Quit);
     m_ui->mnuTextGen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_ui->mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    // The bytes the names are written in, for the server's file or table: a
+    // loaded monster takes its file's, a choice here is kept for the next run.
+    m_ui->mnuGenerate->addSeparator();
+    m_ui->mnuNamesIn = m_ui->mnuGenerate->addMenu(QStringLiteral("Names In"));
+    m_ui->mnuNamesIn->setObjectName(QStringLiteral("mnuNamesIn"));
+    auto *namesGroup = new QActionGroup(m_ui->mnuNamesIn);
+    auto addEncoding = [this, namesGroup](const QString &label,
+                                          const grimlark::LegacyEncoding *encoding) {
+        QAction *choice = m_ui->mnuNamesIn->addAction(label);
+        choice->setCheckable(true);
+        choice->setData(label);
+        namesGroup->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, encoding] {
+            setNamesEncoding(encoding);
+            Platform::current().setSetting(QString(kNamesKey),
+                                           encoding ? QString::fromLatin1(encoding->label)
+                                                    : QString(kUtf8));
+        });
+    };
+    addEncoding(QString(kUtf8), nullptr);
+    for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings)
+        addEncoding(QString::fromLatin1(encoding.label), &encoding);
+    namesGroup->actions().constFirst()->setChecked(true);
     addMenu(m_ui->mnuHelp, "mnuHelp", QStringLiteral("Help"));
     addItem(m_ui->mnuHelp, m_ui->mnuAbout, "mnuAbout", QStringLiteral("About"));
 
@@ -452,7 +485,10 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
     if (made) {
         browser = m_browser.use();
         connect(browser, &frmBrowser::loadRequested, this,
-                [this, browser](const QByteArray &line) { loadLine(line, browser); });
+                [this, browser](const QByteArray &line, const grimlark::LegacyEncoding *names) {
+                    if (loadLine(line, browser))
+                        setNamesEncoding(names); // a loaded monster keeps its file's
+                });
     }
     const char *fault = nullptr;
     try {
@@ -473,7 +509,7 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
     bringToFront(*browser);
 }
 
-void frmMain::loadLine(const QByteArray &line, QWidget *asker)
+bool frmMain::loadLine(const QByteArray &line, QWidget *asker)
 {
     // A line's text is held some eight times over on its way into the boxes
     // (UTF-16, the boxes' own copies and layouts), and Qt's widgets end the
@@ -499,8 +535,10 @@ void frmMain::loadLine(const QByteArray &line, QWidget *asker)
         refusal = QStringLiteral("There is not enough memory to load this line. The line was "
                                  "not loaded.");
     }
-    if (!refusal.isEmpty())
-        Platform::current().message(asker, refusal);
+    if (refusal.isEmpty())
+        return true;
+    Platform::current().message(asker, refusal);
+    return false;
 }
 
 void frmMain::openFiles(const QStringList &paths)
@@ -516,9 +554,39 @@ void frmMain::mnuTextGen_Click()
     showGenerated(grimlark::Output::Text);
 }
 
+void frmMain::setNamesEncoding(const grimlark::LegacyEncoding *encoding)
+{
+    m_namesEncoding = encoding;
+    const QString label = encoding ? QString::fromLatin1(encoding->label) : QString(kUtf8);
+    for (QAction *choice : m_ui->mnuNamesIn->actions())
+        choice->setChecked(choice->data().toString() == label);
+}
+
+grimlark::NameBytes frmMain::namesInServerBytes(const grimlark::MonsterEntry &entry,
+                                                QStringList &problems) const
+{
+    grimlark::NameBytes names{entry.Name, entry.JName,
+                              m_namesEncoding ? m_namesEncoding->label : "UTF-8"};
+    if (!m_namesEncoding)
+        return names;
+    const std::pair<std::string *, const char *> both[] = {{&names.name, "DB Name"},
+                                                           {&names.jname, "Display Name"}};
+    for (const auto &[bytes, field] : both) {
+        if (const std::optional<std::string> encoded = encodeLegacy(*bytes, *m_namesEncoding))
+            *bytes = *encoded;
+        else
+            problems << QStringLiteral("%1: it cannot be written in %2; it is written in UTF-8.")
+                            .arg(QLatin1String(field), QLatin1String(m_namesEncoding->label));
+    }
+    return names;
+}
+
 void frmMain::mnuSQLGen_Click()
 {
-    strGen = fromUtf8(grimlark::BuildSqlEntry(readEntry()));
+    QStringList unwritable; // warned again, with the rest, as the statement is shown
+    const grimlark::MonsterEntry entry = readEntry();
+    const grimlark::NameBytes names = namesInServerBytes(entry, unwritable);
+    strGen = fromUtf8(grimlark::BuildSqlEntry(entry, &names));
     showGenerated(grimlark::Output::Sql);
 }
 
@@ -530,10 +598,20 @@ void frmMain::showGenerated(grimlark::Output form)
         const QString found = browser ? browser->whereIsId(fromUtf8(id)) : QString();
         return found.isEmpty() ? std::nullopt : std::optional<std::string>(toUtf8(found));
     };
+    const grimlark::MonsterEntry entry = readEntry();
     QStringList warnings;
-    for (const std::string &warning : grimlark::entryWarnings(readEntry(), where, form))
+    const grimlark::NameBytes names = namesInServerBytes(entry, warnings);
+    for (const std::string &warning : grimlark::entryWarnings(entry, where, form, &names))
         warnings << fromUtf8(warning);
     warnings << m_loadNotes; // of the line the editor's values were loaded from
+    // Names that are not ASCII need the line saved in their encoding.
+    const auto ascii = [](const std::string &text) {
+        return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    };
+    if (m_namesEncoding && form == grimlark::Output::Text &&
+        !(ascii(entry.Name) && ascii(entry.JName)))
+        warnings << QStringLiteral("The names are in %1: save the line in that encoding.")
+                        .arg(QLatin1String(m_namesEncoding->label));
 
     const bool made = !m_output.existing();
     frmOutput *output = m_output.use();

@@ -12,6 +12,10 @@
 #include <QStringList>
 #include <memory>
 
+namespace grimlark {
+struct LegacyEncoding;
+} // namespace grimlark
+
 namespace grimlark::ui {
 
 class DropDownList;
@@ -62,8 +66,8 @@ public:
     /// True while a file is read or waits to be.
     bool isReading() const;
     /// Loads a database line (UTF-8) into the controls, all or nothing, or tells
-    /// the user why it cannot be, in a message over `asker`.
-    void loadLine(const QByteArray &line, QWidget *asker);
+    /// the user why it cannot be, in a message over `asker`; true when loaded.
+    bool loadLine(const QByteArray &line, QWidget *asker);
 
     /// The last generated line or statement; empty until the first Generate.
     QString strGen;
@@ -92,6 +96,13 @@ private:
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    /// The names' encoding from now on (null: UTF-8), ticked in Names In.
+    void setNamesEncoding(const grimlark::LegacyEncoding *encoding);
+    /// The names as the server's file or table will hold them; a name that
+    /// cannot be written in the names' encoding stays UTF-8 and is told in
+    /// `problems`.
+    grimlark::NameBytes namesInServerBytes(const grimlark::MonsterEntry &entry,
+                                           QStringList &problems) const;
     /// What of the editor the windows beside it leave in sight (global
     /// coordinates): its title and menu bars and its ID, names and level.
     QRect keptInSight() const;
@@ -108,9 +119,9 @@ private:
     WindowReference<frmOutput> m_output;
     WindowReference<frmAbout> m_about;
     WindowReference<frmBrowser> m_browser;
-    FileOpener *m_opener;
-    QStringList m_loadNotes; ///< what the last line loaded did not carry as written ///< reads the
-                             ///< files asked for, one at a time
+    FileOpener *m_opener;    ///< reads the files asked for, one at a time
+    QStringList m_loadNotes; ///< what the last line loaded did not carry as written
+    const grimlark::LegacyEncoding *m_namesEncoding = nullptr; ///< the names'; null: UTF-8
 };
 
 } // namespace grimlark::ui

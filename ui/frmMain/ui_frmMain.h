@@ -73,6 +73,7 @@ public:
     QMenu *mnuFile = nullptr, *mnuGenerate = nullptr, *mnuHelp = nullptr;
     QAction *mnuOpen = nullptr, *mnuExit = nullptr;
     QAction *mnuTextGen = nullptr, *mnuSQLGen = nullptr;
+    QMenu *mnuNamesIn = nullptr; ///< the names' encoding: UTF-8, then each legacy one
     QAction *mnuAbout = nullptr;
 };
 
