@@ -32,7 +32,7 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
         if (!commas.empty())
             warnings.push_back("A comma in " + commas + ": the line gets more than 57 fields.");
         if (trimmed(entry.ID).substr(0, 2) == "//")
-            warnings.push_back("The line begins with \"//\": the servers skip it as a comment.");
+            warnings.emplace_back("The line begins with \"//\": the servers skip it as a comment.");
     }
     const NameBytes asHeld{entry.Name, entry.JName};
     const NameBytes &bytes = names ? *names : asHeld;

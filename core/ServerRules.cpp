@@ -307,8 +307,7 @@ std::vector<Finding> Judge::findings() const
     // In field order; a finding both servers make alike is told once.
     std::vector<Finding> findings;
     for (std::size_t field = 0; field <= kFields.size(); ++field) {
-        for (std::size_t i = 0; i < m_told.size(); ++i) {
-            const Told &told = m_told[i];
+        for (const Told &told : m_told) {
             if (told.field != field)
                 continue;
             const std::string name = field < kFields.size() ? kFields[field].name : "line";

@@ -52,6 +52,7 @@ MonsterEntry poring()
 std::vector<Named> named(const std::vector<Finding> &findings)
 {
     std::vector<Named> names;
+    names.reserve(findings.size());
     for (const Finding &finding : findings)
         names.push_back({finding.field, finding.servers});
     return names;

@@ -114,9 +114,10 @@ int main(int argc, char **argv)
                 bool clamped = false;
                 if (!range.text)
                     value = storedAsNumber(value, range, clamped);
+                const unsigned bit = unsigned(server);
                 const bool warned =
                     std::any_of(findings.begin(), findings.end(), [&](const Finding &f) {
-                        return f.field == kFields[i].name && (f.servers & unsigned(server)) &&
+                        return f.field == kFields[i].name && (f.servers & bit) &&
                                (f.message.find("table holds") != std::string::npos ||
                                 f.message.find("tables hold") != std::string::npos);
                     });

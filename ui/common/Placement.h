@@ -17,13 +17,13 @@ enum class Side { Right, Below };
 
 /// What a window's place beside the editor depends on, in screen pixels.
 struct PlacementInput {
-    QRect screen;              ///< the part of the editor's screen windows may take
-    QRect editor;              ///< the editor's frame
-    QRect keepClear;           ///< what of the editor must stay in sight: title and menu
-                               ///< bars and its top band of fields (ID, names, level)
-    QSize window;              ///< the frame size of the window to place
-    Side preferred;            ///< the side tried first
-    std::vector<QRect> others; ///< the frames of the program's other shown windows
+    QRect screen;                 ///< the part of the editor's screen windows may take
+    QRect editor;                 ///< the editor's frame
+    QRect keepClear;              ///< what of the editor must stay in sight: title and menu
+                                  ///< bars and its top band of fields (ID, names, level)
+    QSize window;                 ///< the frame size of the window to place
+    Side preferred = Side::Right; ///< the side tried first
+    std::vector<QRect> others;    ///< the frames of the program's other shown windows
 };
 
 /// Where the window's frame goes (its top left corner), always whole on the
