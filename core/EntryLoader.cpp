@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -18,7 +19,8 @@ namespace {
 
 using Status = LoadResult::Status;
 
-constexpr long kModeMax = 4095; ///< every box ticked
+constexpr long kModeMax = 4095;        ///< every box ticked
+constexpr long kModeLimit = 100000000; ///< parseWholeNumber's "too large"
 
 LoadResult refuse(Status status, const FieldInfo &field, std::string_view value)
 {
@@ -99,15 +101,30 @@ std::optional<LoadResult> readElement(std::string_view field, const FieldInfo &i
     return std::nullopt;
 }
 
+/// Reads the Mode: its twelve boxes, and the flags above them carried. The
+/// later servers read it with strtol(..., 0), so hexadecimal ("0x3195") too;
+/// the classic ones read a hexadecimal Mode as 0, so it is refused there.
 std::optional<LoadResult> readMode(std::string_view text, const FieldInfo &field,
-                                   MonsterEntry &entry)
+                                   MonsterEntry &entry, bool later)
 {
-    const WholeNumber number = parseWholeNumber(text);
-    if (!number.value)
-        return refuseNumber(number, field, text);
-    if (*number.value < 0 || *number.value > kModeMax)
-        return refuse(Status::OutOfRange, field, text);
-    entry.Mode = modeFlagsFor(static_cast<int>(*number.value));
+    long mode = 0;
+    entry.carried.modeText.clear();
+    if (later && isHexNumber(text)) {
+        const std::string_view digits = trimmed(text).substr(2);
+        if (digits.size() > 7) // past 0xFFFFFFF: no flag is that high
+            return refuse(Status::OutOfRange, field, text);
+        mode = std::strtol(std::string(digits).c_str(), nullptr, 16);
+        entry.carried.modeText = std::string(trimmed(text));
+    } else {
+        const WholeNumber number = parseWholeNumber(text);
+        if (!number.value)
+            return refuseNumber(number, field, text);
+        if (*number.value < 0 || *number.value >= kModeLimit)
+            return refuse(Status::OutOfRange, field, text);
+        mode = *number.value;
+    }
+    entry.Mode = modeFlagsFor(static_cast<int>(mode & kModeMax));
+    entry.carried.modeAbove = static_cast<int>(mode & ~kModeMax);
     return std::nullopt;
 }
 
@@ -208,17 +225,10 @@ std::string LoadResult::message() const
         return "The " + field + " value " + quoted +
                " is not a whole number. The line was not loaded.";
     case Status::OutOfRange:
-        if (field == "Mode") {
-            const WholeNumber number = parseWholeNumber(value);
-            constexpr long kClamp = 100000000; // parseWholeNumber's "too large"
-            if (number.value && *number.value > kModeMax && *number.value < kClamp)
-                return "The Mode value " + quoted + " holds flags from 4096 up (" +
-                       std::to_string(*number.value & ~long(kModeMax)) +
-                       " of it) that the editor has no box for; it takes Modes from 0 to "
-                       "4095. The line was not loaded.";
+        if (field == "Mode")
             return "The Mode value " + quoted +
-                   " is not a whole number from 0 to 4095. The line was not loaded.";
-        }
+                   " is not a whole number from 0 to 99999999 (0xFFFFFFF in the later "
+                   "layout). The line was not loaded.";
         return "The " + field + " value " + quoted +
                " is not one of the list's positions. The line was not loaded.";
     case Status::BadElement:
@@ -233,11 +243,21 @@ namespace {
 
 /// Loads the values of one row, all or nothing. `fieldCount` is the line's
 /// own count, which `fields` may stop short of (see splitFields).
-LoadResult loadFields(const std::vector<std::string_view> &fields, std::size_t fieldCount,
+LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCount,
                       MonsterEntry &entry, std::vector<std::string> notes = {})
 {
     const LayoutGuess guess = detectLayout(fields);
-    if (guess.layout != Layout::Classic && guess.certain) {
+    const bool later = guess.layout == Layout::LaterEathena && guess.certain &&
+                       fieldCount == kMostFields && fields.size() == kMostFields;
+    std::string_view otherName;
+    if (later) { // its values in the classic order, the name it has more apart
+        std::vector<std::string_view> classic(kFieldCount);
+        for (std::size_t i = 0; i < kMostFields; ++i)
+            (kLaterOrder[i] == kOtherName ? otherName : classic[std::size_t(kLaterOrder[i])]) =
+                fields[i];
+        fields = std::move(classic);
+        fieldCount = kFieldCount;
+    } else if (guess.layout != Layout::Classic && guess.certain) {
         LoadResult result = refuse(Status::OtherLayout);
         result.layout = guess.layout;
         return result;
@@ -252,6 +272,12 @@ LoadResult loadFields(const std::vector<std::string_view> &fields, std::size_t f
 
     // Parse into a copy so that a refusal leaves the editor exactly as it was.
     MonsterEntry loaded = entry;
+    loaded.carried = {};
+    loaded.carried.layout = later ? Layout::LaterEathena : Layout::Classic;
+    if (later && otherName != fields[2]) {
+        loaded.carried.otherName = std::string(otherName);
+        loaded.carried.hasOtherName = true;
+    }
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const FieldInfo &info = kFields[i];
         std::optional<LoadResult> fault;
@@ -269,7 +295,7 @@ LoadResult loadFields(const std::vector<std::string_view> &fields, std::size_t f
             fault = readElement(fields[i], info, loaded, notes);
             break;
         case FieldKind::Mode:
-            fault = readMode(fields[i], info, loaded);
+            fault = readMode(fields[i], info, loaded, later);
             break;
         }
         if (fault)
@@ -295,7 +321,13 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
             result.sqlFault = row.fault;
             return result;
         }
-        const std::vector<std::string_view> values(row.values.begin(), row.values.end());
+        // A 0x literal is a number where the table wants one (the later
+        // layout's Mode), and bytes where it wants text (a name).
+        std::vector<std::string_view> values(row.values.begin(), row.values.end());
+        const std::size_t names = values.size() > 55 ? values.size() - 55 : 2;
+        for (std::size_t i = names + 1; i < values.size(); ++i)
+            if (!row.hexNumbers[i].empty())
+                values[i] = row.hexNumbers[i];
         return loadFields(values, values.size(), entry);
     }
     // The servers skip the lines that begin with "//"; elsewhere "//" is data

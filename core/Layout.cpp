@@ -7,6 +7,7 @@
 #include "Numbers.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace grimlark {
 
@@ -101,17 +102,43 @@ constexpr LayoutRow kLayouts[] = {
 
 } // namespace
 
+/// True when the later layout holds every classic value once, and its name more.
+constexpr bool laterOrderIsWhole()
+{
+    int seen[kFieldCount] = {};
+    int others = 0;
+    for (const int classic : kLaterOrder) {
+        if (classic == kOtherName)
+            ++others;
+        else if (classic < 0 || classic >= int(kFieldCount) || seen[classic]++)
+            return false;
+    }
+    return others == 1 &&
+           kFields[std::size_t(kLaterOrder[30])].column == std::string_view("MEXP") &&
+           kFields[std::size_t(kLaterOrder[38])].column == std::string_view("Drop1id") &&
+           kFields[std::size_t(kLaterOrder[kMode])].column == std::string_view("Mode");
+}
+static_assert(laterOrderIsWhole(), "the later layout: every classic value once, MVPs before drops");
+
 LayoutGuess detectLayout(const Fields &fields)
 {
     for (const LayoutRow &row : kLayouts) {
         if (!row.matches(fields))
             continue;
         // A classic line with a comma in its display name has the later layout's
-        // shape too; a hexadecimal Mode is the later layout's alone.
-        const bool certain = row.layout != Layout::LaterEathena || isHexNumber(fields[kMode]);
+        // shape too; there the comma is followed by a blank, as in "Poring, the
+        // Great", where no iROName begins with one. A hexadecimal Mode is the
+        // later layout's alone.
+        const bool certain = row.layout != Layout::LaterEathena || isHexNumber(fields[kMode]) ||
+                             fields[kLevel].empty() || !isBlank(fields[kLevel].front());
         return {row.layout, certain};
     }
     return {};
+}
+
+const char *shortName(Layout layout)
+{
+    return layout == Layout::LaterEathena ? "eathena58" : "classic";
 }
 
 const char *describe(Layout layout)

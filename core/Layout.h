@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
@@ -33,5 +34,21 @@ const char *describe(Layout layout);
 
 /// The most fields a line of any layout has: cutting a line further is waste.
 constexpr std::size_t kMostFields = 58;
+
+/// Where the later eAthena layout puts each value: for each of its 58 fields,
+/// the position of the same value in the classic layout, or kOtherName for
+/// the name it has more (iROName). kROName is the classic JName, Sprite_Name
+/// its Name; the MVP fields come before the drops.
+constexpr int kOtherName = -1;
+inline constexpr int kLaterOrder[kMostFields] = {
+    0,  1,  2,  kOtherName, 3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
+    19, 20, 21, 22,         23, 24, 25, 26, 27, 28, 49, 50, 51, 52, 53, 54, 55, 56, 29, 30,
+    31, 32, 33, 34,         35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48};
+
+/// The layouts Grimlark writes: classic and later eAthena.
+inline constexpr Layout kWrittenLayouts[] = {Layout::Classic, Layout::LaterEathena};
+
+/// The layout's short name, as `--convert` takes it: "classic", "eathena58".
+const char *shortName(Layout layout);
 
 } // namespace grimlark

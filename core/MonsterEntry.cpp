@@ -12,8 +12,11 @@ bool MonsterEntry::operator==(const MonsterEntry &other) const
         if (field.text && this->*field.text != other.*field.text)
             return false;
     }
+    const Carried &a = carried, &b = other.carried;
     return Scale == other.Scale && Race == other.Race && Element == other.Element &&
-           ELvl == other.ELvl && Mode == other.Mode;
+           ELvl == other.ELvl && Mode == other.Mode && a.layout == b.layout &&
+           a.hasOtherName == b.hasOtherName && a.otherName == b.otherName &&
+           a.modeAbove == b.modeAbove && a.modeText == b.modeText;
 }
 
 MonsterEntry startupEntry()

@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "Layout.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -45,6 +47,17 @@ struct MonsterEntry {
     std::string DropID7, Drop7Per, DropID8, Drop8Per, DropID9, Drop9Per;
     std::string DropCardID, DropCardPer, MEXP, EXPPer;
     std::string MVP1ID, MVP1Per, MVP2ID, MVP2Per, MVP3ID, MVP3Per;
+
+    /// What a loaded line holds that the editor has no box for: carried with
+    /// the monster and written back, so that nothing of the line is lost.
+    struct Carried {
+        Layout layout = Layout::Classic; ///< the layout it is written in
+        std::string otherName;           ///< the later layout's iROName (kROName is JName)
+        bool hasOtherName = false;       ///< false: the other name is JName again
+        int modeAbove = 0;               ///< Mode flags above the twelve boxes (4096 and up)
+        std::string modeText;            ///< a hexadecimal Mode as written ("0x3195"), kept
+                                         ///< as long as the Mode keeps its value
+    } carried;
 
     bool operator==(const MonsterEntry &other) const;
     bool operator!=(const MonsterEntry &other) const { return !(*this == other); }

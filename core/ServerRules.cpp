@@ -391,8 +391,22 @@ ReadNumber readAsServer(std::string_view text)
     return {value, whole && value == wide};
 }
 
+/// The later eAthena servers read the later layout, by rules of their own; of
+/// those, the IDs they take: 1001 to 3000 (their table holds 4,000, the top
+/// 1,000 kept for player clones).
+std::vector<Finding> laterFindings(const MonsterEntry &entry)
+{
+    const ReadNumber id = readAsServer(entry.ID);
+    if (id.asMeant && id.value >= 1001 && id.value <= 3000)
+        return {};
+    return {{kFields[kID].name, unsigned(Server::EAthena),
+             "Later eAthena skips this monster: it reads IDs 1001 to 3000."}};
+}
+
 std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &names)
 {
+    if (entry.carried.layout == Layout::LaterEathena)
+        return laterFindings(entry);
     Judge judge(entry, names);
     judge.readFields(false);
     // The line as the server's file holds it: the names in their bytes.
@@ -409,6 +423,8 @@ std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &na
 
 std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &names)
 {
+    if (entry.carried.layout == Layout::LaterEathena)
+        return laterFindings(entry);
     Judge judge(entry, names);
     judge.readFields(true);
     for (std::size_t i = 0; i < kFields.size(); ++i) {

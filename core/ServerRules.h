@@ -29,9 +29,12 @@ struct Finding {
 struct NameBytes {
     std::string name, jname;
     const char *encoding = "UTF-8";
+    std::string other; ///< the later layout's iROName, in the same bytes
 };
 
 /// What Freya's and eAthena's text readers store from the line `entry`
+/// generates (a monster of the later layout: what the later eAthena servers
+/// skip)
 /// generates, field by field, where it differs from what the line says: IDs
 /// they skip, names they cut, numbers they read otherwise (text, overflow,
 /// clamps), drops they change, an element without effect, and a line longer

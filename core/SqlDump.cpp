@@ -58,8 +58,9 @@ public:
         return !quoted || take('`');
     }
 
-    /// One value: a quoted text, a hexadecimal literal or a number.
-    bool takeValue(std::string &value)
+    /// One value: a quoted text, a hexadecimal literal or a number; `hex`
+    /// gets a 0x literal's text.
+    bool takeValue(std::string &value, std::string &hex)
     {
         if (peek() == '\'' || peek() == '"')
             return takeQuoted(value);
@@ -80,6 +81,7 @@ public:
             std::string digits((end - 2) % 2 ? "0" : "");
             digits += m_text.substr(2, end - 2);
             appendHex(digits, value);
+            hex = std::string(m_text.substr(0, end));
             m_text.remove_prefix(end);
             return !isWordCharacter(peek());
         }
@@ -210,6 +212,7 @@ SqlRow parseSqlRow(std::string_view line)
     SqlRow row;
     auto fail = [&row](SqlFault fault) {
         row.values.clear();
+        row.hexNumbers.clear();
         row.fault = fault;
         return row;
     };
@@ -235,10 +238,11 @@ SqlRow parseSqlRow(std::string_view line)
         return fail(SqlFault::NoParenthesis);
     for (;;) {
         scan.skipBlanks();
-        std::string value;
-        if (!scan.takeValue(value))
+        std::string value, hex;
+        if (!scan.takeValue(value, hex))
             return fail(SqlFault::BadValue);
         row.values.push_back(std::move(value));
+        row.hexNumbers.push_back(std::move(hex));
         scan.skipBlanks();
         if (scan.take(','))
             continue;

@@ -35,6 +35,9 @@ enum class SqlFault {
 /// anything else (NULL, a word, an expression) is refused.
 struct SqlRow {
     std::vector<std::string> values;
+    /// For each value, its text where it was a 0x literal ("0x3195", a number
+    /// where the column is one), else empty.
+    std::vector<std::string> hexNumbers;
     SqlFault fault = SqlFault::None;
 };
 SqlRow parseSqlRow(std::string_view line);

@@ -3,6 +3,7 @@
 #include "SqlEntry.h"
 
 #include "FieldTable.h"
+#include "Layout.h"
 #include "Numbers.h"
 #include "TextEntry.h"
 
@@ -45,29 +46,38 @@ void appendLiteral(std::string &out, std::string_view text)
 
 std::string BuildSqlEntry(const MonsterEntry &entry, const NameBytes *names)
 {
+    const bool later = entry.carried.layout == Layout::LaterEathena;
     std::string values;
     std::string id; // as the row's first value
     std::string textInNumbers;
     std::string value;
-    for (const FieldInfo &field : kFields) {
+    const std::size_t count = later ? kMostFields : kFieldCount;
+    for (std::size_t position = 0; position < count; ++position) {
+        const int classic = later ? kLaterOrder[position] : int(position);
         value.clear();
-        if (names && field.text == &MonsterEntry::Name)
+        if (classic == kOtherName)
+            value = names ? names->other : otherNameOf(entry);
+        else if (names && kFields[std::size_t(classic)].text == &MonsterEntry::Name)
             value = names->name;
-        else if (names && field.text == &MonsterEntry::JName)
+        else if (names && kFields[std::size_t(classic)].text == &MonsterEntry::JName)
             value = names->jname;
+        else if (kFields[std::size_t(classic)].kind == FieldKind::Mode)
+            value = std::to_string(modeValue(entry)); // a number in every table
         else
-            appendFieldValue(value, field, entry);
-        if (&field != &kFields.front())
+            appendFieldValue(value, kFields[std::size_t(classic)], entry);
+        const bool isName = classic == kOtherName || isNameField(kFields[std::size_t(classic)]);
+        if (position != 0)
             values += ',';
         const std::size_t start = values.size();
-        if (!isNameField(field) && isPlainInteger(value)) {
+        if (!isName && isPlainInteger(value)) {
             values += value;
         } else {
             appendLiteral(values, value);
-            if (!isNameField(field))
-                textInNumbers += std::string(textInNumbers.empty() ? "" : ", ") + field.name;
+            if (!isName)
+                textInNumbers += std::string(textInNumbers.empty() ? "" : ", ") +
+                                 kFields[std::size_t(classic)].name;
         }
-        if (&field == &kFields.front())
+        if (position == 0)
             id = values.substr(start);
     }
     std::string statement;

@@ -22,6 +22,8 @@ namespace grimlark {
 /// character set. When fields hold text where the table wants a number, a
 /// comment line above the statements names them (by name: never a value).
 /// `names`, when given, are the names in the bytes the server's table holds.
+/// A monster of the later eAthena layout gets that layout's 58-column table
+/// (`Sprite`, `kName`, `iName` first, the MVP fields before the drops).
 std::string BuildSqlEntry(const MonsterEntry &entry, const NameBytes *names = nullptr);
 
 } // namespace grimlark

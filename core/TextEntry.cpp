@@ -3,7 +3,11 @@
 #include "TextEntry.h"
 
 #include "CodeTables.h"
+#include "EntryLoader.h"
 #include "FieldTable.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 namespace grimlark {
 
@@ -23,15 +27,65 @@ void appendFieldValue(std::string &out, const FieldInfo &field, const MonsterEnt
         out += elementCode(entry.ELvl, entry.Element);
         break;
     case FieldKind::Mode:
-        out += std::to_string(modeSum(entry.Mode));
+        out += modeText(entry);
         break;
     }
+}
+
+int modeValue(const MonsterEntry &entry)
+{
+    return modeSum(entry.Mode) + entry.carried.modeAbove;
+}
+
+std::string modeText(const MonsterEntry &entry)
+{
+    const int mode = modeValue(entry);
+    const std::string &written = entry.carried.modeText;
+    // The classic servers read a hexadecimal Mode as 0: decimal there always.
+    if (written.empty() || entry.carried.layout == Layout::Classic)
+        return std::to_string(mode);
+    // Hexadecimal as the line had it, the same text while the value is the same.
+    if (std::strtol(written.c_str(), nullptr, 16) == mode)
+        return written;
+    char hex[16];
+    (void)std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(mode));
+    return hex;
+}
+
+std::string otherNameOf(const MonsterEntry &entry)
+{
+    return entry.carried.hasOtherName ? entry.carried.otherName : entry.JName;
+}
+
+std::string alsoInThisLine(const MonsterEntry &entry)
+{
+    std::string carried;
+    if (entry.carried.hasOtherName)
+        carried = "iRO name " + quoteValue(entry.carried.otherName);
+    if (entry.carried.modeAbove != 0) {
+        char flags[32];
+        (void)std::snprintf(flags, sizeof flags, "Mode flags 0x%X",
+                            static_cast<unsigned>(entry.carried.modeAbove));
+        carried += (carried.empty() ? "" : "; ") + std::string(flags);
+    }
+    return carried.empty() ? carried : "Also in this line: " + carried + ".";
 }
 
 std::string BuildTextEntry(const MonsterEntry &entry)
 {
     std::string line;
     line.reserve(256);
+    if (entry.carried.layout == Layout::LaterEathena) {
+        for (const int classic : kLaterOrder) {
+            if (!line.empty() || classic != 0)
+                line += ',';
+            if (classic == kOtherName)
+                line += otherNameOf(entry);
+            else
+                appendFieldValue(line, kFields[std::size_t(classic)], entry);
+        }
+        return line;
+    }
     for (const FieldInfo &field : kFields) {
         if (&field != &kFields.front())
             line += ',';

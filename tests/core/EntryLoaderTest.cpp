@@ -220,7 +220,6 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{lineWith({{kElement, "123"}}), Status::BadElement, "Element", "123"},
         Refusal{lineWith({{kElement, "2x1"}}), Status::BadElement, "Element", "2x1"},
         Refusal{lineWith({{kMode, "abc"}}), Status::NotANumber, "Mode", "abc"},
-        Refusal{lineWith({{kMode, "4096"}}), Status::OutOfRange, "Mode", "4096"},
         Refusal{lineWith({{kMode, "-1"}}), Status::OutOfRange, "Mode", "-1"},
         Refusal{lineWith({{kMode, "99999999999999999999"}}), Status::OutOfRange, "Mode",
                 "99999999999999999999"},
@@ -328,19 +327,66 @@ std::vector<std::string> threeNames(int count, const std::string &mode)
 INSTANTIATE_TEST_SUITE_P(
     Family, OtherLayouts,
     testing::Values(
-        LayoutRow{"laterEathena", joined(threeNames(58, "0x81")), "later eAthena layout"},
         LayoutRow{"rAthena", joined(threeNames(57, "0")), "rAthena layout"},
         LayoutRow{"jAthena", joined(std::vector<std::string>(55, "1")), "jAthena layout"},
         LayoutRow{"tabAligned", joined(std::vector<std::string>(57, "\t1")), "tab-aligned"}),
     [](const auto &test) { return std::string(test.param.name); });
 
-TEST(LoadEntry, ModeAboveTheBoxesSaysWhichPart)
+struct RoundTripRow {
+    const char *name;
+    std::string line;
+    std::string jname;    ///< what the Display Name box gets
+    bool scaleLarge;      ///< Scale 2: the coded fields went to their boxes
+    bool canMove;         ///< Mode's first box ticked
+    int modeAbove;        ///< the flags carried above the boxes
+    const char *alsoNote; ///< what "Also in this line" says, "" for nothing
+};
+
+[[maybe_unused]] void PrintTo(const RoundTripRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class RoundTrips : public testing::TestWithParam<RoundTripRow> {};
+
+// Lines of either layout load into the boxes that hold their values, carry
+// what has no box, and generate back byte for byte.
+TEST_P(RoundTrips, LoadAndComeBackExactly)
 {
     MonsterEntry entry = startupEntry();
-    EXPECT_EQ(LoadEntryIntoEditor(lineWith({{kMode, "4229"}}), entry).message(),
-              "The Mode value \"4229\" holds flags from 4096 up (4096 of it) that the editor "
-              "has no box for; it takes Modes from 0 to 4095. The line was not loaded.");
+    const LoadResult result = LoadEntryIntoEditor(GetParam().line, entry);
+    ASSERT_TRUE(result.loaded()) << result.message();
+    EXPECT_EQ(entry.JName, GetParam().jname);
+    EXPECT_EQ(entry.Scale == 2, GetParam().scaleLarge);
+    EXPECT_EQ(entry.Mode[CanMove], GetParam().canMove);
+    EXPECT_EQ(entry.carried.modeAbove, GetParam().modeAbove);
+    EXPECT_EQ(alsoInThisLine(entry), GetParam().alsoNote);
+    EXPECT_EQ(BuildTextEntry(entry), GetParam().line);
 }
+
+namespace {
+std::string later(const std::string &kro, const std::string &iro, const std::string &mode)
+{
+    std::vector<std::string> fields = threeNames(58, mode);
+    fields[2] = kro;
+    fields[3] = iro;
+    return joined(fields);
+}
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, RoundTrips,
+    testing::Values(
+        RoundTripRow{"laterSameNamesHexMode", later("Treasure Chest", "Treasure Chest", "0x81"),
+                     "Treasure Chest", true, true, 0, ""},
+        RoundTripRow{"laterOtherNameDecimalMode", later("Poporing", "Poring", "129"), "Poporing",
+                     true, true, 0, "Also in this line: iRO name \"Poring\"."},
+        RoundTripRow{"laterFlagsAboveTheBoxes", later("Hornet", "Hornet", "0x1189"), "Hornet", true,
+                     true, 0x1000, "Also in this line: Mode flags 0x1000."},
+        RoundTripRow{"aurigaMode4229",
+                     lineWith({{kJName, "Poring"}, {kScale, "2"}, {kMode, "4229"}}), "Poring", true,
+                     true, 4096, "Also in this line: Mode flags 0x1000."}),
+    [](const auto &test) { return std::string(test.param.name); });
 
 TEST(LoadEntry, MessagesNameTheFieldAndValue)
 {

@@ -39,6 +39,7 @@
 #include <algorithm>
 #include <limits>
 #include <new>
+#include <tuple>
 #include <vector>
 
 namespace grimlark::ui {
@@ -231,6 +232,8 @@ constexpr QLatin1StringView kLastFileKey("Open/lastFile");
 /// The setting that keeps the names' encoding the user chose last.
 constexpr QLatin1StringView kNamesKey("Generate/namesIn");
 constexpr QLatin1StringView kUtf8("UTF-8");
+/// The setting that keeps the layout chosen last for composed monsters.
+constexpr QLatin1StringView kLayoutKey("Generate/layout");
 
 } // namespace
 
@@ -258,7 +261,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     restorePlace(*this, QStringLiteral("editor"));
     CommonDialog1.FileName = Platform::current().setting(QString(kLastFileKey)).toString();
-    // Settings come from outside: a label that names no encoding leaves UTF-8.
+    // Settings come from outside: a name that is no layout leaves the classic,
+    // a label that names no encoding UTF-8.
+    if (Platform::current().setting(QString(kLayoutKey)).toString() ==
+        QLatin1String(grimlark::shortName(grimlark::Layout::LaterEathena)))
+        setLayout(grimlark::Layout::LaterEathena);
     const QString namesIn = Platform::current().setting(QString(kNamesKey)).toString();
     for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings)
         if (namesIn == QLatin1String(encoding.label))
@@ -352,6 +359,28 @@ void frmMain::buildMenus()
     m_ui->mnuExit->setShortcut(QKeySequence::Quit);
     m_ui->mnuTextGen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_ui->mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    // The layout a line is written in: a loaded monster keeps its own, a choice
+    // here is kept for the next run.
+    m_ui->mnuGenerate->addSeparator();
+    m_ui->mnuLayout = m_ui->mnuGenerate->addMenu(QStringLiteral("Layout"));
+    m_ui->mnuLayout->setObjectName(QStringLiteral("mnuLayout"));
+    auto *layoutGroup = new QActionGroup(m_ui->mnuLayout);
+    for (const auto &[layout, label, name] :
+         {std::tuple{grimlark::Layout::Classic, "Classic (57 fields)", "mnuLayoutClassic"},
+          std::tuple{grimlark::Layout::LaterEathena, "Later eAthena (58 fields)",
+                     "mnuLayoutLater"}}) {
+        QAction *choice = m_ui->mnuLayout->addAction(QString::fromLatin1(label));
+        choice->setObjectName(QString::fromLatin1(name));
+        choice->setCheckable(true);
+        choice->setData(int(layout));
+        layoutGroup->addAction(choice);
+        connect(choice, &QAction::triggered, this, [this, chosen = layout] {
+            setLayout(chosen);
+            Platform::current().setSetting(QString(kLayoutKey),
+                                           QString::fromLatin1(grimlark::shortName(chosen)));
+        });
+    }
+    layoutGroup->actions().constFirst()->setChecked(true);
     // The bytes the names are written in, for the server's file or table: a
     // loaded monster takes its file's, a choice here is kept for the next run.
     m_ui->mnuGenerate->addSeparator();
@@ -415,6 +444,7 @@ grimlark::MonsterEntry frmMain::readEntry() const
         entry.*row.position = static_cast<grimlark::ListPosition>(((*m_ui).*row.list)->position());
     for (const CheckBoxRow &row : kCheckBoxes)
         entry.Mode[size_t(row.flag)] = ((*m_ui).*row.box)->isChecked();
+    entry.carried = m_carried;
     return entry;
 }
 
@@ -436,6 +466,8 @@ void frmMain::showEntry(const grimlark::MonsterEntry &entry)
         ((*m_ui).*row.list)->setPosition(entry.*row.position);
     for (const CheckBoxRow &row : kCheckBoxes)
         ((*m_ui).*row.box)->setChecked(entry.Mode[size_t(row.flag)]);
+    m_carried = entry.carried;
+    setLayout(entry.carried.layout);
 }
 
 void frmMain::BuildTextEntry()
@@ -554,6 +586,14 @@ void frmMain::mnuTextGen_Click()
     showGenerated(grimlark::Output::Text);
 }
 
+void frmMain::setLayout(grimlark::Layout layout)
+{
+    m_carried.layout = layout;
+    if (m_ui->mnuLayout)
+        for (QAction *choice : m_ui->mnuLayout->actions())
+            choice->setChecked(choice->data().toInt() == int(layout));
+}
+
 void frmMain::setNamesEncoding(const grimlark::LegacyEncoding *encoding)
 {
     m_namesEncoding = encoding;
@@ -566,11 +606,12 @@ grimlark::NameBytes frmMain::namesInServerBytes(const grimlark::MonsterEntry &en
                                                 QStringList &problems) const
 {
     grimlark::NameBytes names{entry.Name, entry.JName,
-                              m_namesEncoding ? m_namesEncoding->label : "UTF-8"};
+                              m_namesEncoding ? m_namesEncoding->label : "UTF-8",
+                              grimlark::otherNameOf(entry)};
     if (!m_namesEncoding)
         return names;
-    const std::pair<std::string *, const char *> both[] = {{&names.name, "DB Name"},
-                                                           {&names.jname, "Display Name"}};
+    const std::pair<std::string *, const char *> both[] = {
+        {&names.name, "DB Name"}, {&names.jname, "Display Name"}, {&names.other, "iRO name"}};
     for (const auto &[bytes, field] : both) {
         if (const std::optional<std::string> encoded = encodeLegacy(*bytes, *m_namesEncoding))
             *bytes = *encoded;
@@ -604,6 +645,18 @@ void frmMain::showGenerated(grimlark::Output form)
     for (const std::string &warning : grimlark::entryWarnings(entry, where, form, &names))
         warnings << fromUtf8(warning);
     warnings << m_loadNotes; // of the line the editor's values were loaded from
+    // What no box shows, and where the line goes.
+    if (const std::string also = grimlark::alsoInThisLine(entry); !also.empty())
+        warnings << fromUtf8(also);
+    if (entry.carried.layout == grimlark::Layout::LaterEathena)
+        warnings << (form == grimlark::Output::Text
+                         ? QStringLiteral("Written in the later eAthena layout (58 fields: "
+                                          "ID,Sprite_Name,kROName,iROName,LV,...).")
+                         : QStringLiteral("For the later eAthena layout's table (58 columns: "
+                                          "ID,Sprite,kName,iName,LV,...)."));
+    else if (entry.carried.hasOtherName)
+        warnings << QStringLiteral("The iRO name is not written: the classic layout has no "
+                                   "place for it.");
     // Names that are not ASCII need the line saved in their encoding.
     const auto ascii = [](const std::string &text) {
         return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });

@@ -96,6 +96,8 @@ private:
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    /// The layout lines are written in from now on, ticked in Generate > Layout.
+    void setLayout(grimlark::Layout layout);
     /// The names' encoding from now on (null: UTF-8), ticked in Names In.
     void setNamesEncoding(const grimlark::LegacyEncoding *encoding);
     /// The names as the server's file or table will hold them; a name that
@@ -122,6 +124,9 @@ private:
     FileOpener *m_opener;    ///< reads the files asked for, one at a time
     QStringList m_loadNotes; ///< what the last line loaded did not carry as written
     const grimlark::LegacyEncoding *m_namesEncoding = nullptr; ///< the names'; null: UTF-8
+    /// What the monster shown holds beyond its boxes: its layout, the later
+    /// layout's other name, Mode flags above the boxes.
+    grimlark::MonsterEntry::Carried m_carried;
 };
 
 } // namespace grimlark::ui

@@ -74,6 +74,7 @@ public:
     QAction *mnuOpen = nullptr, *mnuExit = nullptr;
     QAction *mnuTextGen = nullptr, *mnuSQLGen = nullptr;
     QMenu *mnuNamesIn = nullptr; ///< the names' encoding: UTF-8, then each legacy one
+    QMenu *mnuLayout = nullptr;  ///< the layout lines are written in
     QAction *mnuAbout = nullptr;
 };
 
