@@ -10,22 +10,32 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace grimlark::app {
 
 namespace {
 
-/// A file's lines as UTF-8, each decoded as the browser decodes it.
-std::string textOf(const DatabaseFile &file, std::size_t i, const LegacyEncoding &encoding)
+/// One line of a file as the browser reads it.
+struct FileLine {
+    const std::string &file; ///< the file's name as shown
+    std::size_t number;      ///< counted from 1
+    std::string_view text;   ///< as UTF-8
+    std::string_view bytes;  ///< as the file holds it
+    const char *namesIn;     ///< the file's encoding, for its names
+    bool dump;               ///< the file is an SQL dump: its statements are the monsters
+};
+
+/// Writes `text` to `stream`; false when it could not be written.
+bool put(std::FILE *stream, const std::string &text)
 {
-    const std::string_view bytes = file.line(i);
-    return file.isUtf8(i) ? std::string(bytes) : ui::toUtf8(ui::decodeLegacy(bytes, encoding));
+    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
 }
 
-} // namespace
-
-int checkFiles(const QStringList &paths, unsigned servers)
+/// Reads each file as the browser does and hands over its lines in order.
+/// Returns 2 when a file could not be read (said on standard error), else 0.
+int eachLine(const QStringList &paths, const std::function<bool(const FileLine &)> &handle)
 {
     int status = 0;
     for (const QString &path : paths) {
@@ -41,30 +51,57 @@ int checkFiles(const QStringList &paths, unsigned servers)
         }
         const LegacyEncoding &encoding =
             chooseEncoding(file, ui::preferredEncoding(), ui::decodesStrictly);
-        bool legacy = false;
-        for (std::size_t i = 0; i < file.lines() && !legacy; ++i)
-            legacy = !file.isUtf8(i);
-        const char *namesIn = legacy ? encoding.label : "UTF-8";
-        // In an SQL dump, the statements are the monsters.
-        bool dump = false;
+        const char *namesIn = file.allUtf8() ? "UTF-8" : encoding.label;
+        bool dump = false; // in an SQL dump, the statements are the monsters
         for (std::size_t i = 0; i < file.lines() && !dump; ++i)
             dump = isSqlStatement(file.line(i));
-        std::string out;
         for (std::size_t i = 0; i < file.lines(); ++i) {
-            const std::string text = textOf(file, i, encoding);
-            for (const LineReport &report : checkLine(text, file.line(i), namesIn, servers, dump)) {
-                out += shown + ":" + std::to_string(i + 1) + ": " + report.field + ": " +
-                       report.message + "\n";
-                status = std::max(status, 1);
-            }
-            if (out.size() > (1 << 16) || i + 1 == file.lines()) {
-                if (std::fwrite(out.data(), 1, out.size(), stdout) != out.size())
-                    return 2;
-                out.clear();
-            }
+            const std::string_view bytes = file.line(i);
+            const std::string text =
+                file.isUtf8(i) ? std::string(bytes) : ui::toUtf8(ui::decodeLegacy(bytes, encoding));
+            if (!handle({shown, i + 1, text, bytes, namesIn, dump}))
+                return 2;
         }
     }
-    return std::fflush(stdout) == 0 ? status : 2;
+    return status;
+}
+
+std::string where(const FileLine &line, const LineReport &report)
+{
+    return line.file + ":" + std::to_string(line.number) + ": " + report.field + ": " +
+           report.message + "\n";
+}
+
+} // namespace
+
+int checkFiles(const QStringList &paths, unsigned servers)
+{
+    bool found = false;
+    const int status = eachLine(paths, [&](const FileLine &line) {
+        for (const LineReport &report :
+             checkLine(line.text, line.bytes, line.namesIn, servers, line.dump)) {
+            found = true;
+            if (!put(stdout, where(line, report)))
+                return false;
+        }
+        return true;
+    });
+    return std::fflush(stdout) != 0 ? 2 : std::max(status, found ? 1 : 0);
+}
+
+int convertFiles(const QStringList &paths, Layout target, bool sql)
+{
+    bool lost = false;
+    const int status = eachLine(paths, [&](const FileLine &line) {
+        const ConvertedLine converted = convertLine(line.text, line.bytes, target, sql, line.dump);
+        for (const LineReport &report : converted.lost) {
+            lost = true;
+            if (!put(stderr, where(line, report)))
+                return false;
+        }
+        return put(stdout, converted.bytes + "\n");
+    });
+    return std::fflush(stdout) != 0 ? 2 : std::max(status, lost ? 1 : 0);
 }
 
 } // namespace grimlark::app

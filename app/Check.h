@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "core/Layout.h"
+
 #include <QStringList>
 
 namespace grimlark::app {
@@ -13,5 +15,14 @@ namespace grimlark::app {
 /// found, 1 when something was, 2 when a file could not be read (said on
 /// standard error) or the answer could not be written.
 int checkFiles(const QStringList &paths, unsigned servers);
+
+/// `grimlark --convert`: every line of each file written to standard output in
+/// `target`, as a text line or (`sql`) as that layout's SQL statements, names
+/// in the file's own bytes; comments and the lines of a dump that are no
+/// monsters kept in place as comments. What could not be converted, or was
+/// lost, on standard error as "FILE:LINE: FIELD: message". Returns 0 when
+/// nothing was lost, 1 when something was, 2 when a file could not be read or
+/// the output could not be written.
+int convertFiles(const QStringList &paths, Layout target, bool sql);
 
 } // namespace grimlark::app

@@ -54,6 +54,16 @@ void addOptions(QCommandLineParser &options)
         QStringLiteral("With --check, only what this server (freya or eathena) stores "
                        "otherwise."),
         QStringLiteral("name")));
+    options.addOption(QCommandLineOption(
+        QStringLiteral("convert"),
+        QStringLiteral("Write every line of the files in another layout (classic or eathena58) "
+                       "on standard output, without a window; what cannot be converted on "
+                       "standard error. Status 0: nothing lost; 1: something; 2: a file could "
+                       "not be read."),
+        QStringLiteral("layout")));
+    options.addOption(QCommandLineOption(
+        QStringLiteral("sql"), QStringLiteral("With --convert, write SQL statements for the "
+                                              "layout's table instead of text lines.")));
     options.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("Database files to open at start-up, in order, as File > Open does."),
@@ -161,6 +171,30 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     if (options.isSet(QStringLiteral("server")) && !options.isSet(QStringLiteral("check"))) {
         (void)std::fprintf(stderr, "grimlark: --server goes with --check.\n");
         return 1;
+    }
+    if (options.isSet(QStringLiteral("sql")) && !options.isSet(QStringLiteral("convert"))) {
+        (void)std::fprintf(stderr, "grimlark: --sql goes with --convert.\n");
+        return 1;
+    }
+    if (options.isSet(QStringLiteral("convert"))) {
+        const QString name = options.value(QStringLiteral("convert"));
+        std::optional<grimlark::Layout> target;
+        for (const grimlark::Layout layout : grimlark::kWrittenLayouts)
+            if (name == QLatin1String(grimlark::shortName(layout)))
+                target = layout;
+        if (!target) {
+            (void)std::fprintf(stderr,
+                               "grimlark: --convert takes classic or eathena58, not \"%s\".\n",
+                               qPrintable(name));
+            return 1;
+        }
+        if (files.isEmpty() || options.isSet(QStringLiteral("check"))) {
+            (void)std::fprintf(stderr, "grimlark: --convert needs the files to convert, and "
+                                       "goes without --check.\n");
+            return 1;
+        }
+        attachConsole();
+        return grimlark::app::convertFiles(files, *target, options.isSet(QStringLiteral("sql")));
     }
     if (options.isSet(QStringLiteral("check"))) {
         unsigned servers = grimlark::kEveryServer;

@@ -309,6 +309,18 @@ LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCou
 
 } // namespace
 
+Layout layoutOfLine(std::string_view line)
+{
+    LayoutGuess guess;
+    if (isSqlStatement(line)) {
+        const SqlRow row = parseSqlRow(line);
+        guess = detectLayout(std::vector<std::string_view>(row.values.begin(), row.values.end()));
+    } else {
+        guess = detectLayout(splitFields(line, kMostFields + 1));
+    }
+    return guess.certain ? guess.layout : Layout::Classic;
+}
+
 LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
 {
     if (line.empty())

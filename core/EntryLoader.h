@@ -64,4 +64,8 @@ std::string quoteValue(std::string_view value);
 /// line alone, never on what `entry` held.
 LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry);
 
+/// The layout a line (or a statement's row) looks to be in, by its shape alone,
+/// without loading it: the classic one where nothing else is certain.
+Layout layoutOfLine(std::string_view line);
+
 } // namespace grimlark

@@ -7,33 +7,42 @@
 #include "FieldTable.h"
 #include "Numbers.h"
 #include "SqlDump.h"
+#include "SqlEntry.h"
+#include "TextEntry.h"
+
+#include <cstdio>
 
 namespace grimlark {
 
 namespace {
 
-/// The two names as the file holds them: the statement's values, or the
-/// line's second and third fields (no byte of a legacy encoding's characters
-/// is a comma).
+/// The names as the file holds them: the statement's values, or the line's
+/// fields (no byte of a legacy encoding's characters is a comma).
 NameBytes namesOf(std::string_view bytes, bool statement, const char *encoding)
 {
     NameBytes names;
     names.encoding = encoding;
+    std::vector<std::string> values;
     if (statement) {
-        const SqlRow row = parseSqlRow(bytes);
-        if (row.values.size() > 2) {
-            names.name = row.values[1];
-            names.jname = row.values[2];
-        }
-        return names;
+        values = parseSqlRow(bytes).values;
+    } else {
+        for (const std::string_view field : splitFields(bytes, 5))
+            values.emplace_back(field);
     }
-    const std::vector<std::string_view> fields = splitFields(bytes, 4);
-    if (fields.size() > 2) {
-        names.name = std::string(fields[1]);
-        names.jname = std::string(fields[2]);
+    if (values.size() > 2) {
+        names.name = values[1];
+        names.jname = values[2];
     }
+    if (values.size() > 3 && layoutOfLine(bytes) == Layout::LaterEathena)
+        names.other = values[3];
+    else
+        names.other = names.jname;
     return names;
 }
+
+/// The highest Mode flag each layout's servers know: the classic ones twelve,
+/// the later ones three more.
+constexpr int kKnownModeFlags[] = {0xFFF, 0x7FFF};
 
 } // namespace
 
@@ -67,6 +76,56 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
         if (finding.servers & servers)
             reports.push_back({finding.field, finding.message});
     return reports;
+}
+
+ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
+                          bool dump)
+{
+    ConvertedLine converted;
+    const std::string comment = sql ? "-- " : "//";
+    if (trimmed(bytes).empty())
+        return converted;
+    const bool statement = isSqlStatement(text);
+    MonsterEntry entry = startupEntry();
+    const LoadResult result = dump && !statement ? LoadResult{} : LoadEntryIntoEditor(text, entry);
+    if ((dump && !statement) || result.status == LoadResult::Status::CommentLine) {
+        // Kept in place as a comment; a comment already is one in the text form.
+        const bool isComment = trimmed(bytes).substr(0, 2) == "//";
+        converted.bytes = sql || !isComment ? comment + std::string(bytes) : std::string(bytes);
+        return converted;
+    }
+    if (!result.loaded()) {
+        converted.bytes = comment + std::string(bytes);
+        converted.lost.push_back({result.field.empty() ? "line" : result.field, result.message()});
+        return converted;
+    }
+    for (const std::string &note : result.notes)
+        converted.lost.push_back({"line", note});
+    if (target == Layout::Classic && entry.carried.hasOtherName)
+        converted.lost.push_back({"iRO name", "The iRO name " +
+                                                  quoteValue(entry.carried.otherName) +
+                                                  " has no place in the classic layout."});
+    const int known = kKnownModeFlags[target == Layout::Classic ? 0 : 1];
+    if (const int unknown = modeValue(entry) & ~known) {
+        char flags[96];
+        (void)std::snprintf(flags, sizeof flags,
+                            "Mode flags 0x%X are not known to the servers of the %s layout.",
+                            static_cast<unsigned>(unknown), shortName(target));
+        converted.lost.push_back({"Mode", flags});
+    }
+    // The names in the file's own bytes, the rest as the editor writes it.
+    const NameBytes names = namesOf(bytes, statement, "");
+    entry.carried.layout = target;
+    if (sql) {
+        converted.bytes = BuildSqlEntry(entry, &names);
+        return converted;
+    }
+    entry.Name = names.name;
+    entry.JName = names.jname;
+    if (entry.carried.hasOtherName)
+        entry.carried.otherName = names.other;
+    converted.bytes = BuildTextEntry(entry);
+    return converted;
 }
 
 } // namespace grimlark

@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "Layout.h"
 #include "ServerRules.h"
 
 #include <string>
@@ -27,5 +28,21 @@ struct LineReport {
 /// are the servers' bytes, in `encoding` ("UTF-8", "Shift-JIS (CP932)", ...).
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
                                   const char *encoding, unsigned servers, bool dump);
+
+/// A line of a database file in another layout (`grimlark --convert`).
+struct ConvertedLine {
+    std::string bytes;            ///< the line written, without its line end
+    std::vector<LineReport> lost; ///< why it could not be, or what it lost
+};
+
+/// `text` and `bytes` as for checkLine, written in `target` as a text line or
+/// (`sql`) as that layout's SQL statements: a monster line loaded and written
+/// back with its names in the file's own bytes; a blank line blank; a comment,
+/// or any other line of a dump, as a comment ("//" or "--"); a line that
+/// cannot be loaded as a comment too, with its refusal in `lost`. What the
+/// target cannot hold is in `lost` as well: the other display name in the
+/// classic layout, Mode flags its servers do not know.
+ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
+                          bool dump);
 
 } // namespace grimlark

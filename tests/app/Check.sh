@@ -1,7 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# `grimlark --check` as built, without a display: what it prints for a small
-# database file, for each server, and its exit status.
+# `grimlark --check` and `--convert` as built, without a display: what they
+# print for small database files, and their exit status.
 set -eu
 program=$1
 fail() { echo "$*"; exit 1; }
@@ -43,3 +43,22 @@ check "$dir/missing.txt" 2>"$dir/error" || status=$?
 [ "$status" -eq 2 ] || fail "an unreadable file ended with status $status"
 grep -q "missing.txt: cannot be opened" "$dir/error" || fail "an unreadable file said: $(cat "$dir/error")"
 echo "--check: findings, one server's, a clean file and a missing one as expected"
+
+# The later layout: back to itself exactly, comments in place; into the classic
+# layout with what it cannot hold said.
+mvps=0,0,0,0,0,0,0,0
+{
+    echo "// ID,Sprite_Name,kROName,iROName,LV,..."
+    echo "1002,PORING,Poring,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,0x83,400,1872,672,480,$mvps,$(echo "$drops" | cut -d, -f1-20)"
+    echo "1113,DROPS,Drops,Drops ii,3,55,0,4,3,1,10,13,0,0,1,4,4,1,12,15,10,12,1,3,23,0x1083,400,1372,672,480,$mvps,$(echo "$drops" | cut -d, -f1-20)"
+} >"$dir/later.txt"
+env -u DISPLAY "$program" --convert eathena58 "$dir/later.txt" >"$dir/same" || fail "--convert eathena58 lost something"
+cmp -s "$dir/later.txt" "$dir/same" || fail "--convert eathena58 changed the file: $(diff "$dir/later.txt" "$dir/same")"
+status=0
+env -u DISPLAY "$program" --convert classic "$dir/later.txt" >"$dir/classic" 2>"$dir/lost" || status=$?
+[ "$status" -eq 1 ] || fail "--convert classic of a loss ended with status $status"
+[ "$(sed -n 2p "$dir/classic")" = "$poring,$drops" ] || fail "--convert classic wrote $(sed -n 2p "$dir/classic")"
+grep -q "later.txt:3: iRO name: The iRO name \"Drops ii\" has no place in the classic layout." "$dir/lost" ||
+    fail "--convert classic said: $(cat "$dir/lost")"
+grep -q "later.txt:3: Mode: Mode flags 0x1000" "$dir/lost" || fail "--convert classic said: $(cat "$dir/lost")"
+echo "--convert: a later file back to itself, into the classic layout with its losses said"

@@ -12,13 +12,15 @@
 # server is stopped and its folder removed at the end, also on failure.
 # Skips (status 77) where MariaDB is not installed or cannot start.
 #
-# Usage: MariaDbCheck.sh SQL_FIXTURE WORK_DIR CLASSIC_FILE [DATABASE_FILE]
-# (CLASSIC_FILE: the tests' own tests/data/mob_db.txt; DATABASE_FILE: any other.)
+# Usage: MariaDbCheck.sh SQL_FIXTURE WORK_DIR CLASSIC_FILE GRIMLARK [DATABASE_FILE]
+# (CLASSIC_FILE: the tests' own tests/data/mob_db.txt; GRIMLARK: the program,
+# for --convert; DATABASE_FILE: any other.)
 set -eu
 fixture=$1
 work=$2
 classic_file=$3
-database_file=${4:-}
+program=$4
+database_file=${5:-}
 fail() { echo "MariaDB check: $*" >&2; exit 1; }
 skip() { echo "MariaDB check skipped: $*"; exit 77; }
 
@@ -59,8 +61,9 @@ done
 
 # The servers' own tables, as their SQL files create them: Freya's
 # (mob_db_map.sql, no key at all; its "TYPE = MyISAM" is spelt ENGINE today)
-# and eAthena's of 2006 (mob_db.sql: every number unsigned, a primary key).
-# Each in a database of its own; the same statements run in both.
+# and eAthena's of 2006 (mob_db.sql: every number unsigned, a primary key);
+# and the later eAthena layout's (58 columns, its dump's own CREATE TABLE).
+# Each in a database of its own; the classic statements run in the first two.
 sql <<'TABLES'
 CREATE DATABASE freya;
 CREATE TABLE freya.mob_db (
@@ -183,6 +186,68 @@ CREATE TABLE eathena.mob_db (
   `MVP3per` smallint(9) unsigned NOT NULL default '0',
   PRIMARY KEY (`ID`)
 ) ENGINE=MyISAM DEFAULT CHARSET=latin1;
+CREATE DATABASE later;
+CREATE TABLE later.mob_db (
+  `ID` mediumint(9) unsigned NOT NULL default '0',
+  `Sprite` text NOT NULL,
+  `kName` text NOT NULL,
+  `iName` text NOT NULL,
+  `LV` tinyint(6) unsigned NOT NULL default '0',
+  `HP` int(9) unsigned NOT NULL default '0',
+  `SP` mediumint(9) unsigned NOT NULL default '0',
+  `EXP` mediumint(9) unsigned NOT NULL default '0',
+  `JEXP` mediumint(9) unsigned NOT NULL default '0',
+  `Range1` tinyint(4) unsigned NOT NULL default '0',
+  `ATK1` smallint(6) unsigned NOT NULL default '0',
+  `ATK2` smallint(6) unsigned NOT NULL default '0',
+  `DEF` smallint(6) unsigned NOT NULL default '0',
+  `MDEF` smallint(6) unsigned NOT NULL default '0',
+  `STR` smallint(6) unsigned NOT NULL default '0',
+  `AGI` smallint(6) unsigned NOT NULL default '0',
+  `VIT` smallint(6) unsigned NOT NULL default '0',
+  `INT` smallint(6) unsigned NOT NULL default '0',
+  `DEX` smallint(6) unsigned NOT NULL default '0',
+  `LUK` smallint(6) unsigned NOT NULL default '0',
+  `Range2` tinyint(4) unsigned NOT NULL default '0',
+  `Range3` tinyint(4) unsigned NOT NULL default '0',
+  `Scale` tinyint(4) unsigned NOT NULL default '0',
+  `Race` tinyint(4) unsigned NOT NULL default '0',
+  `Element` tinyint(4) unsigned NOT NULL default '0',
+  `Mode` smallint(6) unsigned NOT NULL default '0',
+  `Speed` smallint(6) unsigned NOT NULL default '0',
+  `aDelay` smallint(6) unsigned NOT NULL default '0',
+  `aMotion` smallint(6) unsigned NOT NULL default '0',
+  `dMotion` smallint(6) unsigned NOT NULL default '0',
+  `MEXP` mediumint(9) unsigned NOT NULL default '0',
+  `ExpPer` smallint(9) unsigned NOT NULL default '0',
+  `MVP1id` smallint(9) unsigned NOT NULL default '0',
+  `MVP1per` smallint(9) unsigned NOT NULL default '0',
+  `MVP2id` smallint(9) unsigned NOT NULL default '0',
+  `MVP2per` smallint(9) unsigned NOT NULL default '0',
+  `MVP3id` smallint(9) unsigned NOT NULL default '0',
+  `MVP3per` smallint(9) unsigned NOT NULL default '0',
+  `Drop1id` smallint(9) unsigned NOT NULL default '0',
+  `Drop1per` smallint(9) unsigned NOT NULL default '0',
+  `Drop2id` smallint(9) unsigned NOT NULL default '0',
+  `Drop2per` smallint(9) unsigned NOT NULL default '0',
+  `Drop3id` smallint(9) unsigned NOT NULL default '0',
+  `Drop3per` smallint(9) unsigned NOT NULL default '0',
+  `Drop4id` smallint(9) unsigned NOT NULL default '0',
+  `Drop4per` smallint(9) unsigned NOT NULL default '0',
+  `Drop5id` smallint(9) unsigned NOT NULL default '0',
+  `Drop5per` smallint(9) unsigned NOT NULL default '0',
+  `Drop6id` smallint(9) unsigned NOT NULL default '0',
+  `Drop6per` smallint(9) unsigned NOT NULL default '0',
+  `Drop7id` smallint(9) unsigned NOT NULL default '0',
+  `Drop7per` smallint(9) unsigned NOT NULL default '0',
+  `Drop8id` smallint(9) unsigned NOT NULL default '0',
+  `Drop8per` smallint(9) unsigned NOT NULL default '0',
+  `Drop9id` smallint(9) unsigned NOT NULL default '0',
+  `Drop9per` smallint(9) unsigned NOT NULL default '0',
+  `DropCardid` smallint(9) unsigned NOT NULL default '0',
+  `DropCardper` smallint(9) unsigned NOT NULL default '0',
+  PRIMARY KEY  (`ID`)
+) ENGINE=MyISAM;
 TABLES
 # Every column read back as the bytes it holds.
 numbers="LV HP SP EXP JEXP Range1 ATK1 ATK2 DEF MDEF STR AGI VIT INT DEX LUK Range2 Range3 \
@@ -194,31 +259,53 @@ select='HEX(CAST(`ID` AS CHAR)), HEX(`Name`), HEX(`Name2`)'
 for column in $numbers; do
     select="$select, HEX(CAST(\`$column\` AS CHAR))"
 done
+# shellcheck disable=SC2016 # the same
+later_select='HEX(CAST(`ID` AS CHAR)), HEX(`Sprite`), HEX(`kName`), HEX(`iName`)'
+for column in LV HP SP EXP JEXP Range1 ATK1 ATK2 DEF MDEF STR AGI VIT INT DEX LUK Range2 Range3 \
+    Scale Race Element Mode Speed aDelay aMotion dMotion MEXP ExpPer MVP1id MVP1per MVP2id MVP2per \
+    MVP3id MVP3per Drop1id Drop1per Drop2id Drop2per Drop3id Drop3per Drop4id Drop4per Drop5id \
+    Drop5per Drop6id Drop6per Drop7id Drop7per Drop8id Drop8per Drop9id Drop9per DropCardid \
+    DropCardper; do
+    later_select="$later_select, HEX(CAST(\`$column\` AS CHAR))"
+done
+
+# Runs statements twice in each SQL mode and compares what the table holds.
+# Usage: run_twice NAME DATABASE STATEMENTS EXPECTED SELECT
+run_twice() {
+    for mode in "" "NO_BACKSLASH_ESCAPES"; do
+        sql -e "TRUNCATE $2.mob_db"
+        # Twice: the statements update the monster, in a table with a key or
+        # without one, and never add a second row.
+        for run in 1 2; do
+            { echo "SET SESSION sql_mode = '$mode';"; cat "$3"; } | sql "$2" 2>"$dir/errors" ||
+                fail "$1 ($2, $mode, run $run): $(head -n 3 "$dir/errors")"
+        done
+        sql -e "SELECT $5 FROM $2.mob_db ORDER BY ID" >"$dir/stored.tsv"
+        cmp -s "$dir/stored.tsv" "$4" ||
+            fail "$1 ($2, ${mode:-default mode}): stored values differ: $(diff "$4" "$dir/stored.tsv" | head -n 4)"
+    done
+}
 
 check() { # name, fixture arguments...
     name=$1
     shift
     loaded=$("$fixture" "$@" "$dir") || fail "$name: the fixture could not be written"
     for server in freya eathena; do
-        for mode in "" "NO_BACKSLASH_ESCAPES"; do
-            sql -e "TRUNCATE $server.mob_db"
-            # Twice: the statements update the monster, in a table with a key
-            # or without one, and never add a second row.
-            for run in 1 2; do
-                { echo "SET SESSION sql_mode = '$mode';"; cat "$dir/statements.sql"; } |
-                    sql "$server" 2>"$dir/errors" ||
-                    fail "$name ($server, $mode, run $run): $(head -n 3 "$dir/errors")"
-            done
-            sql -e "SELECT $select FROM $server.mob_db ORDER BY ID" >"$dir/stored.tsv"
-            cmp -s "$dir/stored.tsv" "$dir/expected-$server.tsv" ||
-                fail "$name ($server, ${mode:-default mode}): stored values differ: $(diff "$dir/expected-$server.tsv" "$dir/stored.tsv" | head -n 4)"
-        done
+        run_twice "$name" "$server" "$dir/statements.sql" "$dir/expected-$server.tsv" "$select"
     done
+    if [ "$1" = file ]; then # no value past a column: the later table is wider there
+        run_twice "$name" later "$dir/later.sql" "$dir/expected-later.tsv" "$later_select"
+    fi
     echo "$name: $loaded; one row a monster, every column as each server's table stores it, in both SQL modes"
 }
 
 check "hostile text" hostile
 check "classic file" file "$classic_file"
+# The same file through `grimlark --convert classic --sql`, in Freya's table.
+"$program" --convert classic --sql "$classic_file" >"$dir/converted.sql" 2>"$dir/lost" ||
+    fail "--convert classic --sql lost something: $(head -n 3 "$dir/lost")"
+run_twice "--convert classic --sql" freya "$dir/converted.sql" "$dir/expected-freya.tsv" "$select"
+echo "--convert classic --sql: every monster of the classic file as Freya's table stores it"
 if [ -n "$database_file" ]; then
     check "$(basename "$database_file")" file "$database_file"
 fi

@@ -12,6 +12,7 @@
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/FieldTable.h"
+#include "core/Layout.h"
 #include "core/ServerRules.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
@@ -100,6 +101,29 @@ int main(int argc, char **argv)
     std::ofstream statements(out + "/statements.sql", std::ios::binary);
     std::ofstream freya(out + "/expected-freya.tsv", std::ios::binary);
     std::ofstream eathena(out + "/expected-eathena.tsv", std::ios::binary);
+    // The same monsters in the later layout's table, its columns in its order.
+    std::ofstream later(out + "/expected-later.tsv", std::ios::binary);
+    std::ofstream laterStatements(out + "/later.sql", std::ios::binary);
+    for (const auto &[id, entry] : monsters) {
+        MonsterEntry inLater = entry;
+        inLater.carried.layout = Layout::LaterEathena;
+        laterStatements << BuildSqlEntry(inLater) << '\n';
+        std::string row;
+        for (const int classic : kLaterOrder) {
+            std::string value;
+            if (classic == kOtherName) {
+                value = entry.JName;
+            } else {
+                appendFieldValue(value, kFields[std::size_t(classic)], entry);
+                bool clamped = false;
+                const ColumnRange range = columnRange(Server::EAthena, std::size_t(classic));
+                if (!range.text)
+                    value = storedAsNumber(value, range, clamped);
+            }
+            row += (row.empty() ? "" : "\t") + hex(value);
+        }
+        later << row << '\n';
+    }
     int unwarned = 0;
     for (const auto &[id, entry] : monsters) {
         statements << BuildSqlEntry(entry) << '\n';
@@ -134,5 +158,5 @@ int main(int argc, char **argv)
     if (unwarned)
         return 1;
     std::printf("%zu monsters\n", monsters.size());
-    return statements && freya && eathena ? 0 : 1;
+    return statements && freya && eathena && later && laterStatements ? 0 : 1;
 }

@@ -570,7 +570,8 @@ void BrowserTest::doubleClickOrEnterLoadsTheRow()
     QTest::keyClick(control<QListView>(browser, "lstDB"), Qt::Key_Return);
     QCOMPARE(control<QLineEdit>(session.editor, "txtJName")->text(), QStringLiteral("Poring"));
     const QString tip = row.data(Qt::ToolTipRole).toString();
-    QVERIFY2(tip.contains("db.txt</b>, line 2") && tip.contains("&lt;b&gt;Poring&lt;/b&gt;"),
+    QVERIFY2(tip.contains("db.txt</b>, line 2: classic layout") &&
+                 tip.contains("&lt;b&gt;Poring&lt;/b&gt;"),
              qPrintable(tip));
 }
 

@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #include "DatabaseListModel.h"
 
+#include "core/EntryLoader.h"
 #include "ui/common/Text.h"
 
 #include <algorithm>
@@ -63,10 +64,13 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
         QString whole = text(*file, std::size_t(row), line.substr(0, kTipCharacters * 4));
         if (whole.size() > kTipCharacters)
             whole = whole.left(kTipCharacters) + QChar(0x2026);
-        return QStringLiteral("<p><b>%1</b>, line %2</p><p>%3</p>")
+        // Which layout, as the line's shape tells (a tool tip: shown one line at
+        // a time, so the line is looked at only then).
+        const char *layout = describe(layoutOfLine(line.substr(0, kTipCharacters * 4)));
+        return QStringLiteral("<p><b>%1</b>, line %2: %3</p><p>%4</p>")
             .arg(file->name.toHtmlEscaped())
             .arg(row + 1)
-            .arg(whole.toHtmlEscaped());
+            .arg(QString::fromLatin1(layout).toHtmlEscaped(), whole.toHtmlEscaped());
     }
     std::string_view shown = line.substr(0, kShownBytes);
     if (file->lines.isUtf8(std::size_t(row))) // do not cut a character in two
