@@ -23,7 +23,7 @@ namespace {
 
 /// `frame` moved the least distance that puts it on `screen`: wholly where it
 /// fits, else its top left corner (and so its title bar) on it.
-QPoint onScreen(QPoint at, QSize frame, const QRect &screen)
+QPoint onScreen(QPoint at, QSize frame, QRect screen)
 {
     return {std::clamp(at.x(), screen.left(),
                        std::max(screen.left(), screen.right() + 1 - frame.width())),
@@ -31,7 +31,7 @@ QPoint onScreen(QPoint at, QSize frame, const QRect &screen)
                        std::max(screen.top(), screen.bottom() + 1 - frame.height()))};
 }
 
-qint64 overlap(const QRect &a, const QRect &b)
+qint64 overlap(QRect a, QRect b)
 {
     const QRect both = a.intersected(b);
     return both.isEmpty() ? 0 : qint64(both.width()) * both.height();
@@ -77,7 +77,7 @@ QPoint placeFor(const PlacementInput &in)
     return best->second;
 }
 
-void placeBeside(QWidget &window, const QWidget &editor, const QRect &keepClear, Side preferred)
+void placeBeside(QWidget &window, const QWidget &editor, QRect keepClear, Side preferred)
 {
     const QScreen *screen = editor.screen();
     if (!screen)

@@ -37,7 +37,7 @@ QPoint placeFor(const PlacementInput &input);
 /// Moves `window`, about to be shown for the first time, where placeFor puts
 /// it beside `editor`, whose part `keepClear` (global coordinates) stays in
 /// sight.
-void placeBeside(QWidget &window, const QWidget &editor, const QRect &keepClear, Side preferred);
+void placeBeside(QWidget &window, const QWidget &editor, QRect keepClear, Side preferred);
 
 /// Moves a shown `window` the least distance that puts it whole on its screen
 /// (after it grew), its title bar on the screen in any case.
