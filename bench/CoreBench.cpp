@@ -3,7 +3,7 @@
 // The core alone: line reading as the browser reads (the whole file, split in
 // place) against a plain getline loop over the same bytes, and generation and
 // loading in lines per second, and a whole file checked as `grimlark --check`
-// checks it.
+// checks it and `grimlark --convert` converts it.
 
 #include "BenchData.h"
 
@@ -79,6 +79,25 @@ void CheckFile_BothServers_Core(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(CheckFile_BothServers_Core)->Unit(benchmark::kMillisecond);
+
+// What `grimlark --convert eathena58` does with a classic file: every line
+// loaded and written in the later layout.
+void ConvertFile_ToLaterLayout_Core(benchmark::State &state)
+{
+    const std::string path = bench::databaseFile(kLines);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        DatabaseFile file;
+        readDatabaseFile(path, file);
+        std::size_t written = 0;
+        for (std::size_t i = 0; i < file.lines(); ++i)
+            written += convertLine(file.line(i), file.line(i), Layout::LaterEathena, false, false)
+                           .bytes.size();
+        benchmark::DoNotOptimize(written);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(ConvertFile_ToLaterLayout_Core)->Unit(benchmark::kMillisecond);
 
 std::vector<std::string> monsterLines()
 {

@@ -26,6 +26,12 @@ if(NOT WIN32 AND NOT MSVC AND NOT GRIMLARK_SANITIZE AND NOT GRIMLARK_FUZZ
   if(GRIMLARK_HAVE_CF_PROTECTION)
     target_compile_options(grimlark_build_options INTERFACE -fcf-protection)
   endif()
+  # A stack that grows past its guard page in one step is caught (newer Debian
+  # builds use it throughout).
+  check_cxx_compiler_flag(-fstack-clash-protection GRIMLARK_HAVE_STACK_CLASH_PROTECTION)
+  if(GRIMLARK_HAVE_STACK_CLASH_PROTECTION)
+    target_compile_options(grimlark_build_options INTERFACE -fstack-clash-protection)
+  endif()
   target_link_options(grimlark_build_options INTERFACE -Wl,-z,relro,-z,now)
 endif()
 

@@ -156,6 +156,8 @@ const char *sentenceFor(SqlFault fault)
         return "This statement adds several monsters; Grimlark loads a statement of one.";
     case SqlFault::TrailingText:
         return "Something follows this statement on its line.";
+    case SqlFault::TooManyValues:
+        return "This statement has more values than any monster table has columns (58).";
     }
     return "";
 }
@@ -333,13 +335,21 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
             result.sqlFault = row.fault;
             return result;
         }
-        // A 0x literal is a number where the table wants one (the later
-        // layout's Mode), and bytes where it wants text (a name).
+        // A 0x literal is bytes where the table wants text (a name) and a
+        // number where it wants one, as MariaDB reads it ("0x83" is Mode 131).
+        std::vector<std::string> numbers(row.values.size());
         std::vector<std::string_view> values(row.values.begin(), row.values.end());
         const std::size_t names = values.size() > 55 ? values.size() - 55 : 2;
-        for (std::size_t i = names + 1; i < values.size(); ++i)
-            if (!row.hexNumbers[i].empty())
-                values[i] = row.hexNumbers[i];
+        for (std::size_t i = names + 1; i < values.size(); ++i) {
+            const std::string &hex = row.hexNumbers[i];
+            if (hex.empty())
+                continue;
+            const std::size_t digits = hex.find_first_not_of('0', 2);
+            numbers[i] = digits == std::string::npos || hex.size() - digits <= 15
+                             ? std::to_string(std::strtoll(hex.c_str() + 2, nullptr, 16))
+                             : hex; // past any column: left as written, refused as such
+            values[i] = numbers[i];
+        }
         return loadFields(values, values.size(), entry);
     }
     // The servers skip the lines that begin with "//"; elsewhere "//" is data

@@ -12,7 +12,7 @@
 
 namespace grimlark {
 
-/// Where an ID already stands in an open file, in words ("ID 1002 is PORING,
+/// Where an ID already stands in an open file, in words ("ID 1002 is "PORING",
 /// mob_db.txt line 327"), or nothing.
 using IdLookup = std::function<std::optional<std::string>(const std::string &id)>;
 

@@ -31,6 +31,17 @@ constexpr std::size_t kElement = classicIndex("Element") + 1;
 constexpr std::size_t kMode = classicIndex("Mode") + 1;
 static_assert(kLevel == 3 && kMode == 25, "the later layouts' Mode follows the classic Mode");
 
+/// Every field after the first one blank in: ", " between the fields, which
+/// no server writes.
+bool isCommaBlank(const Fields &fields)
+{
+    if (fields.size() < 10 || (!fields[0].empty() && isBlank(fields[0].front())))
+        return false;
+    return std::all_of(fields.begin() + 1, fields.end(), [](std::string_view field) {
+        return field.size() >= 2 && field[0] == ' ' && !isBlank(field[1]);
+    });
+}
+
 bool isTabAligned(const Fields &fields)
 {
     if (fields.size() < 10)
@@ -92,6 +103,8 @@ struct LayoutRow {
 
 /// Tried in order; the first that matches names the line's layout.
 constexpr LayoutRow kLayouts[] = {
+    {Layout::CommaBlank, "classic layout written with \", \" between its fields (a comma and a blank)",
+     isCommaBlank},
     {Layout::TabAligned, "tab-aligned layout of files with a \"#ID,...\" header", isTabAligned},
     {Layout::JAthena, "jAthena layout (55 fields: 8 drops, then Item1,Item2)", isJAthena},
     {Layout::LaterEathena,

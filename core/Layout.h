@@ -11,6 +11,7 @@ namespace grimlark {
 /// The layouts of the family's monster lines that Grimlark tells apart.
 enum class Layout {
     Classic,      ///< 57 fields: ID,Name,JName,LV,... (Freya, eAthena until 2008)
+    CommaBlank,   ///< a line written with ", " between its fields
     TabAligned,   ///< fields padded with blanks under a "#ID,..." header
     JAthena,      ///< 55 fields: 8 drops, then Item1,Item2
     LaterEathena, ///< 58 fields: ID,Sprite_Name,kROName,iROName,LV,...

@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #include "SqlDump.h"
 
+#include "Layout.h"
 #include "Numbers.h"
 
 #include <cctype>
@@ -9,6 +10,8 @@
 namespace grimlark {
 
 namespace {
+
+constexpr std::size_t kMostColumns = kMostFields;
 
 /// Reads a statement from left to right; each read takes what it matched.
 class Scanner {
@@ -243,6 +246,9 @@ SqlRow parseSqlRow(std::string_view line)
             return fail(SqlFault::BadValue);
         row.values.push_back(std::move(value));
         row.hexNumbers.push_back(std::move(hex));
+        // No table has more columns: a huge statement is refused here, not read.
+        if (row.values.size() > kMostColumns)
+            return fail(SqlFault::TooManyValues);
         scan.skipBlanks();
         if (scan.take(','))
             continue;

@@ -25,6 +25,7 @@ enum class SqlFault {
     UnclosedValues, ///< the values not closed by ")"
     SeveralRows,    ///< more than one row
     TrailingText,   ///< something other than a comment after the statement
+    TooManyValues,  ///< more values than any layout's table has columns
 };
 
 /// The values of a one-row INSERT or REPLACE statement for the table `mob_db`

@@ -94,15 +94,30 @@ TEST_P(SqlDumps, LoadOrSayWhyNot)
 }
 
 namespace {
-std::string values(const char *separator)
+std::string values(const char *separator, const char *mode = "0")
 {
-    std::string line = lineWith(
-        {{kID, "1307"}, {kName, "'CAT_O\\'_NINE_TAIL'"}, {kJName, "'Cat o\\' Nine Tails'"}});
+    std::string line = lineWith({{kID, "1307"},
+                                 {kName, "'CAT_O\\'_NINE_TAIL'"},
+                                 {kJName, "'Cat o\\' Nine Tails'"},
+                                 {kMode, mode}});
     for (std::size_t at = 0; (at = line.find(',', at)) != std::string::npos; at += 1) {
         line.replace(at, 1, separator);
         at += std::strlen(separator) - 1;
     }
     return "(" + line + ")";
+}
+std::string withMode(const char *mode)
+{
+    return values(",", mode);
+}
+
+/// `count` values, "1,1,...".
+std::string manyValues(std::size_t count)
+{
+    std::string text = "1";
+    for (std::size_t i = 1; i < count; ++i)
+        text += ",1";
+    return text;
 }
 } // namespace
 
@@ -118,5 +133,12 @@ INSTANTIATE_TEST_SUITE_P(
         DumpRow{"namedColumns", "INSERT INTO mob_db (ID,Name) VALUES (1,'A');",
                 "names its columns"},
         DumpRow{"null", "INSERT INTO mob_db VALUES (1,NULL);", "cannot be read"},
-        DumpRow{"fewValues", "INSERT INTO mob_db VALUES (1,'A','B');", "has 3 fields"}),
+        DumpRow{"fewValues", "INSERT INTO mob_db VALUES (1,'A','B');", "has 3 fields"},
+        // Values as MariaDB reads them, nothing else.
+        DumpRow{"hexWithoutDigits", "INSERT INTO mob_db VALUES (0x,'A');", "cannot be read"},
+        DumpRow{"aWord", "INSERT INTO mob_db VALUES (e,'A');", "cannot be read"},
+        DumpRow{"binary", "INSERT INTO mob_db VALUES (0b101,'A');", "cannot be read"},
+        DumpRow{"hexMode", "INSERT INTO `mob_db` VALUES " + withMode("0x83") + ";", ""},
+        DumpRow{"tooManyValues", "INSERT INTO mob_db VALUES (" + manyValues(1000000) + ");",
+                "more values"}),
     [](const auto &test) { return std::string(test.param.name); });

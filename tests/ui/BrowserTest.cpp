@@ -12,6 +12,8 @@
 #include "ui/frmBrowser/DatabaseListModel.h"
 #include "ui/frmBrowser/frmBrowser.h"
 #include "ui/frmMain/frmMain.h"
+#include "ui/frmOutput/LineTextBox.h"
+#include "ui/frmOutput/frmOutput.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -285,6 +287,18 @@ void BrowserTest::droppedFilesOpenInOrder()
     QTRY_COMPARE(itemsOf(existingBrowser()).size(), 4);
     session.waitForReads();
     QCOMPARE(itemsOf(existingBrowser()), (QStringList{"3", "2", "1", "1"}));
+
+    // Dropped on Code Output's line: opened too, and the line keeps its text.
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    auto *line = control<LineTextBox>(window<frmOutput>(), "txtMobInfo");
+    data->setUrls({QUrl::fromLocalFile(session.writeFile("four.txt", "4\n"))});
+    QDragEnterEvent onLine(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(line->viewport(), &onLine);
+    QVERIFY(onLine.isAccepted());
+    QDropEvent dropOnLine(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(line->viewport(), &dropOnLine);
+    QTRY_COMPARE(itemsOf(existingBrowser()).size(), 5);
+    QCOMPARE(line->toPlainText(), session.editor->strGen);
     delete data;
 }
 

@@ -13,6 +13,7 @@
 #include "ui/frmMain/frmMain.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -49,7 +50,8 @@ void ShutdownTest::endsWhileAModalIsOpen_data()
     QTest::addColumn<QString>("modal");
     QTest::addColumn<QString>("way");
     for (const char *modal :
-         {"comment refusal", "System Info message", "Open dialog", "stalled read's progress"})
+         {"comment refusal", "System Info message", "Open dialog", "stalled read's progress",
+          "missing file's refusal", "folder's refusal"})
         for (const char *way : {"File > Exit", "close box", "SIGTERM"})
             QTest::addRow("%s, %s", modal, way)
                 << QString::fromLatin1(modal) << QString::fromLatin1(way);
@@ -93,6 +95,11 @@ void ShutdownTest::endsWhileAModalIsOpen()
                 control<QPushButton>(browser, "cmdLoad")->click();
             });
             listed->start(10);
+        } else if (modal == QLatin1String("missing file's refusal")) {
+            // The read's refusal, in a message, with nothing of the read left.
+            editor->OpenDatabasePath(comment + QStringLiteral(".gone"));
+        } else if (modal == QLatin1String("folder's refusal")) {
+            editor->OpenDatabasePath(QFileInfo(comment).absolutePath());
         } else if (modal == QLatin1String("System Info message")) {
             control<QAction>(editor, "mnuAbout")->trigger();
             control<QPushButton>(window<frmAbout>(), "cmdSysInfo")->click();

@@ -10,7 +10,15 @@
 #include <QPointer>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
+
+#include <cstdio>
+#include <memory>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace grimlark::ui {
 
@@ -18,12 +26,31 @@ namespace {
 
 class DesktopPlatform final : public Platform {
     /// ~/.config/Grimlark/Grimlark.conf on Linux, HKCU\Software\Grimlark\Grimlark
-    /// on Windows.
-    static QSettings &settings()
+    /// on Windows; null when the file is there but no regular file (a FIFO
+    /// would block start-up for good, a folder or device is nothing to read):
+    /// the program then starts with its defaults and keeps nothing, and says
+    /// so once on standard error.
+    static QSettings *settings()
     {
-        static QSettings store(QSettings::UserScope, QStringLiteral("Grimlark"),
-                               QStringLiteral("Grimlark"));
-        return store;
+        static const std::unique_ptr<QSettings> store = []() -> std::unique_ptr<QSettings> {
+#ifndef Q_OS_WIN
+            const QString path =
+                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                QStringLiteral("/Grimlark/Grimlark.conf");
+            struct stat info {};
+            if (::stat(QFile::encodeName(path).constData(), &info) == 0 &&
+                !S_ISREG(info.st_mode)) {
+                (void)std::fprintf(stderr,
+                                   "grimlark: %s is not a regular file; the settings are "
+                                   "neither read nor kept.\n",
+                                   QFile::encodeName(path).constData());
+                return nullptr;
+            }
+#endif
+            return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Grimlark"),
+                                               QStringLiteral("Grimlark"));
+        }();
+        return store.get();
     }
 
 public:
@@ -81,11 +108,13 @@ public:
 
     QVariant setting(const QString &key) override
     {
-        return settings().value(key);
+        QSettings *store = settings();
+        return store ? store->value(key) : QVariant();
     }
     void setSetting(const QString &key, const QVariant &value) override
     {
-        settings().setValue(key, value);
+        if (QSettings *store = settings())
+            store->setValue(key, value);
     }
 
     Registry &registry() override

@@ -6,6 +6,7 @@
 #include "core/SysInfo.h"
 #include "core/Version.h"
 #include "ui/common/Appearance.h"
+#include "ui/common/FileDrop.h"
 #include "ui/common/Platform.h"
 
 #include <QLabel>
@@ -45,6 +46,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui_
     // Its title names the program, once Form_Load knows it.
     setUpWindow(*this, QStringLiteral("frmAbout"), Qt::Dialog,
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint, QString());
+    FileDrop::acceptOn(*this); // files dropped here open, as on the editor
     setFixedSize(px(5730), px(2595));
 
     m_ui->picIcon = new QLabel(this);

@@ -15,13 +15,16 @@ namespace {
 // A line is drawn in a list 353 pixels wide; decoding a 10 MB line to draw its
 // first few dozen characters would stall the list.
 constexpr std::size_t kShownBytes = 4096;
+// What a quoted value shows (40 characters) takes at most this many bytes.
+constexpr std::size_t kQuotedBytes = 41 * 4;
 
 } // namespace
 
 QString DatabaseListModel::text(const ListedFile &file, std::size_t row, std::string_view bytes)
 {
-    // Each line on its own: one stray byte in a file garbles no other line.
-    if (file.lines.isUtf8(row))
+    // Each line on its own: one stray byte in a file garbles no other line;
+    // where the user chose the file's encoding, every line is read in it.
+    if (file.lines.isUtf8(row) && !file.chosen)
         return fromUtf8(bytes);
     return decodeLegacy(bytes, *file.encoding);
 }
@@ -93,7 +96,7 @@ bool DatabaseListModel::addFile(DatabaseFile file, const LegacyEncoding &encodin
     beginInsertRows(QModelIndex(), 0, int(lines) - 1);
     m_rows += int(lines);
     const int widest = int(std::min(file.widest(), kShownBytes));
-    m_files.push_back({std::move(file), &encoding, name, widest});
+    m_files.push_back({std::move(file), &encoding, name, widest, m_nextId++, false});
     endInsertRows();
     return true;
 }
@@ -104,7 +107,7 @@ QByteArray DatabaseListModel::lineUtf8(int row) const
         return {};
     const ListedFile *file = locate(row);
     const std::string_view line = file->lines.line(std::size_t(row));
-    if (file->lines.isUtf8(std::size_t(row)))
+    if (file->lines.isUtf8(std::size_t(row)) && !file->chosen)
         return {line.data(), qsizetype(line.size())};
     return text(*file, std::size_t(row), line).toUtf8();
 }
@@ -137,9 +140,15 @@ QString DatabaseListModel::whereIsId(const QString &id) const
             const std::string_view line = file->lines.line(row);
             if (line.substr(0, wanted.size()) != wanted)
                 continue;
+            // The name as every message quotes a value: at most 40 characters
+            // (a name of 300,000 words would make the warning a screen tall).
             const std::string_view rest = line.substr(wanted.size());
-            const QString name = text(*file, row, rest.substr(0, rest.find(',')));
-            return QStringLiteral("ID %1 is %2, %3 line %4").arg(id, name, file->name).arg(row + 1);
+            const std::string_view name = rest.substr(0, std::min(rest.find(','), kQuotedBytes));
+            const QString quoted =
+                fromUtf8(quoteValue(toUtf8(text(*file, row, name))));
+            return QStringLiteral("ID %1 is %2, %3 line %4")
+                .arg(id, quoted, file->name)
+                .arg(row + 1);
         }
     }
     return {};
@@ -170,13 +179,29 @@ const LegacyEncoding *DatabaseListModel::namesEncodingAt(int row) const
 
 void DatabaseListModel::setEncodingAt(int row, const LegacyEncoding &encoding)
 {
+    setEncodingOfFile(fileIdAt(row), encoding);
+}
+
+int DatabaseListModel::fileIdAt(int row) const
+{
     if (row < 0 || row >= m_rows)
-        return;
-    const int asked = row;
-    ListedFile &file = m_files[fileAt(row)];
-    file.encoding = &encoding;
-    const int first = asked - row;
-    emit dataChanged(index(first), index(first + int(file.lines.lines()) - 1));
+        return -1;
+    return locate(row)->id;
+}
+
+void DatabaseListModel::setEncodingOfFile(int id, const LegacyEncoding &encoding)
+{
+    // The files' rows in the list: the newest file's first.
+    int first = 0;
+    for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
+        if (file->id == id) {
+            file->encoding = &encoding;
+            file->chosen = true;
+            emit dataChanged(index(first), index(first + int(file->lines.lines()) - 1));
+            return;
+        }
+        first += int(file->lines.lines());
+    }
 }
 
 } // namespace grimlark::ui

@@ -36,7 +36,7 @@ public:
     /// whose text holds `text`, wrapping round the list; -1 when none does.
     int findRow(const QString &text, int from, bool down, Qt::CaseSensitivity matchCase) const;
     /// Where a monster of this ID stands in the files listed, in words ("ID
-    /// 1002 is PORING, mob_db.txt line 327"), or an empty text.
+    /// 1002 is "PORING", mob_db.txt line 327"), or an empty text.
     QString whereIsId(const QString &id) const;
     /// The length in characters of the longest line as shown (at most 4096).
     int widestLine() const;
@@ -53,6 +53,13 @@ public:
     const LegacyEncoding *namesEncodingAt(int row) const;
     /// Reads the file holding `row` in `encoding` from now on.
     void setEncodingAt(int row, const LegacyEncoding &encoding);
+    /// The file holding `row`, as a number that stays its own while other
+    /// files are listed (-1 for none).
+    int fileIdAt(int row) const;
+    /// Reads the file `id` in `encoding` from now on: every line that is not
+    /// ASCII, UTF-8 or not (the user knows better than the bytes: a Korean
+    /// name may happen to be valid UTF-8). Nothing for a file no longer listed.
+    void setEncodingOfFile(int id, const LegacyEncoding &encoding);
 
 private:
     struct ListedFile {
@@ -60,6 +67,8 @@ private:
         const LegacyEncoding *encoding; ///< for the lines that are not UTF-8
         QString name;                   ///< the file's name, for the user
         int widest = 0;                 ///< bytes of its longest line, as shown
+        int id = 0;                     ///< see fileIdAt
+        bool chosen = false;            ///< the user chose its encoding
     };
     /// The index in m_files of the file holding `row` (m_files.size() for none),
     /// with `row` made relative to it.
@@ -70,6 +79,7 @@ private:
 
     std::vector<ListedFile> m_files; ///< oldest first; rows start with the last one
     int m_rows = 0;
+    int m_nextId = 0;
 };
 
 } // namespace grimlark::ui

@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #include "FindDialog.h"
 
+#include "ui/common/FileDrop.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +21,7 @@ FindDialog::FindDialog(QWidget *browser) : QDialog(browser)
     setWindowTitle(QStringLiteral("Find"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
+    FileDrop::acceptOn(*this); // files dropped here open, as on the editor
 
     auto *label = new QLabel(QStringLiteral("Fi&nd what:"), this);
     m_text = new QLineEdit(this);

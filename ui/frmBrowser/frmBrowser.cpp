@@ -182,8 +182,11 @@ void frmBrowser::showLineMenu(QPoint at)
         choice->setCheckable(true);
         choice->setChecked(m_model->encodingAt(row) == &encoding);
         const grimlark::LegacyEncoding *chosen = &encoding; // a table entry, never freed
-        connect(choice, &QAction::triggered, this,
-                [this, row, chosen] { m_model->setEncodingAt(row, *chosen); });
+        // The file the menu was opened on, even when another is listed above
+        // it while the menu is open.
+        connect(choice, &QAction::triggered, this, [this, file = m_model->fileIdAt(row), chosen] {
+            m_model->setEncodingOfFile(file, *chosen);
+        });
     }
     menu->popup(m_ui->lstDB->viewport()->mapToGlobal(at)); // no event loop of its own
 }

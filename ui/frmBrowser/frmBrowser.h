@@ -41,7 +41,7 @@ public:
     DatabaseListModel *model() const { return m_model; }
 
     /// Where a monster of this ID stands in the files listed ("ID 1002 is
-    /// PORING, mob_db.txt line 327"), or an empty text.
+    /// "PORING", mob_db.txt line 327"), or an empty text.
     QString whereIsId(const QString &id) const;
 
 protected:

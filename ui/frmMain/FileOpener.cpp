@@ -71,9 +71,13 @@ void FileOpener::showProgress()
 
 void FileOpener::cancel()
 {
-    // The read is abandoned at once, even one stuck inside the system, and the
-    // files waiting behind it with it.
-    abandon();
+    // This file's read is abandoned at once, even one stuck inside the system;
+    // the files waiting behind it are read next, as they were asked for.
+    m_progressTimer->stop();
+    delete m_read.data();
+    if (m_progress)
+        m_progress->deleteLater();
+    QTimer::singleShot(0, this, &FileOpener::readNext);
 }
 
 void FileOpener::readDone()

@@ -28,7 +28,7 @@ struct OpenedFile {
 
 /// Opening files, the whole story: a queue of the files asked for, each read in
 /// turn off the window thread (see BackgroundRead), its progress shown with
-/// Cancel when it takes over half a second, and each handed back as a ready
+/// Cancel (that file alone) when it takes over half a second, and each handed back as a ready
 /// file or a refusal. Whoever owns it lists and refuses; nothing here shows a
 /// file. Its signals may open message boxes: it keeps nothing of a read across
 /// them, so ending the program meanwhile leaves nothing behind.

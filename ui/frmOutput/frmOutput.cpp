@@ -5,6 +5,7 @@
 
 #include "LineTextBox.h"
 #include "ui/common/Appearance.h"
+#include "ui/common/FileDrop.h"
 #include "ui/common/Placement.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,7 @@ frmOutput::frmOutput(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<U
     setUpWindow(*this, QStringLiteral("frmOutput"), Qt::Window,
                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
                 QStringLiteral("Code Output"));
+    FileDrop::acceptOn(*this); // files dropped here open, as on the editor
     setFixedSize(px(8295), px(3675));
 
     m_ui->txtMobInfo = new LineTextBox(this);
