@@ -103,8 +103,8 @@ struct LayoutRow {
 
 /// Tried in order; the first that matches names the line's layout.
 constexpr LayoutRow kLayouts[] = {
-    {Layout::CommaBlank, "classic layout written with \", \" between its fields (a comma and a blank)",
-     isCommaBlank},
+    {Layout::CommaBlank,
+     "classic layout written with \", \" between its fields (a comma and a blank)", isCommaBlank},
     {Layout::TabAligned, "tab-aligned layout of files with a \"#ID,...\" header", isTabAligned},
     {Layout::JAthena, "jAthena layout (55 fields: 8 drops, then Item1,Item2)", isJAthena},
     {Layout::LaterEathena,

@@ -227,7 +227,9 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{lineWith({{kMode, "0x83"}}), Status::NotANumber, "Mode", "0x83"},
         Refusal{lineWith({{kLastField, "7"}}) + ",extra", Status::TooManyFields, "", "58"},
         // A comma in a display name shifts every field after it.
-        Refusal{lineWith({{kJName, "Poring, the Great"}}), Status::TooManyFields, "", "58"}));
+        Refusal{lineWith({{kJName, "Poring, the Great"}}), Status::TooManyFields, "", "58"},
+        // Counted by its commas, cut no further than the most fields a layout has.
+        Refusal{std::string(999999, ','), Status::TooManyFields, "", "1000000"}));
 
 struct ServerReadRow {
     const char *name;

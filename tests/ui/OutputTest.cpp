@@ -209,8 +209,9 @@ void OutputTest::warningsShowUnderTheLine()
     // The ID already in an open file, with where it stands.
     session.open(session.writeFile("mob_db.txt", "// monsters\n1500,FOO,Foo\n"));
     control<QAction>(session.editor, "mnuTextGen")->trigger();
-    QCOMPARE(warnings->text(), QStringLiteral("The ID is already in an open file: ID 1500 is \"FOO\", "
-                                              "mob_db.txt line 2."));
+    QCOMPARE(warnings->text(),
+             QStringLiteral("The ID is already in an open file: ID 1500 is \"FOO\", "
+                            "mob_db.txt line 2."));
 }
 
 GRIMLARK_UI_TEST_MAIN(OutputTest)

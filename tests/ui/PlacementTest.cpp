@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <climits>
+
 using grimlark::ui::PlacementInput;
 using grimlark::ui::Side;
 
@@ -17,6 +19,8 @@ class PlacementTest : public QObject {
 private slots:
     void placeFor_data();
     void placeFor();
+    void savedPlaces_data();
+    void savedPlaces();
 };
 
 namespace {
@@ -79,6 +83,29 @@ void PlacementTest::placeFor()
             QVERIFY2(!place.intersects(other), "clear of the windows shown");
     if (clearOfEditor)
         QVERIFY2(!place.intersects(in.editor), "beside the editor");
+}
+
+void PlacementTest::savedPlaces_data()
+{
+    QTest::addColumn<QRect>("saved");
+    QTest::addColumn<bool>("used");
+    QTest::newRow("on the screen") << QRect(100, 100, 600, 500) << true;
+    QTest::newRow("saved on a larger screen") << QRect(1200, 700, 600, 500) << false;
+    QTest::newRow("off every screen") << QRect(-5000, 40, 600, 500) << false;
+    QTest::newRow("2e9 by 2e9") << QRect(0, 0, 2000000000, 2000000000) << false;
+    QTest::newRow("INT_MIN to INT_MAX")
+        << QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX, INT_MAX)) << false;
+    QTest::newRow("no size") << QRect(100, 100, 0, 0) << false;
+    QTest::newRow("on the second screen") << QRect(1500, 100, 300, 200) << true;
+}
+
+// Settings come from outside: a saved place is used only where it fits.
+void PlacementTest::savedPlaces()
+{
+    QFETCH(QRect, saved);
+    QFETCH(bool, used);
+    const QList<QRect> screens{QRect(0, 0, 1366, 740), QRect(1366, 0, 800, 600)};
+    QCOMPARE(grimlark::ui::isUsablePlace(saved, screens), used);
 }
 
 GRIMLARK_UI_TEST_MAIN(PlacementTest)

@@ -112,14 +112,21 @@ bool restorePlace(QWidget &window, const QString &key)
     const QRect before = window.geometry();
     if (!window.restoreGeometry(place))
         return false;
-    // Saved on another screen: wholly on one of today's, or placed afresh.
-    const QRect frame = window.frameGeometry();
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    if (std::any_of(screens.begin(), screens.end(),
-                    [&frame](const QScreen *s) { return s->availableGeometry().contains(frame); }))
+    // Saved on another screen, or made up: wholly on one of today's, or
+    // placed afresh.
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (isUsablePlace(window.frameGeometry(), screens))
         return true;
     window.setGeometry(before);
     return false;
+}
+
+bool isUsablePlace(QRect frame, const QList<QRect> &screens)
+{
+    return frame.isValid() && std::any_of(screens.begin(), screens.end(),
+                                          [frame](QRect screen) { return screen.contains(frame); });
 }
 
 void rememberPlace(const QWidget &window, const QString &key)

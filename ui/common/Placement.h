@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 
@@ -47,6 +48,10 @@ void keepOnScreen(QWidget &window);
 /// false, leaving it where it was, when it has no place remembered or that
 /// place is not wholly on one of today's screens (saved on a larger one).
 bool restorePlace(QWidget &window, const QString &key);
+/// True when a window's frame, as a saved place gives it, is wholly on one of
+/// `screens` (their available parts): a place saved on a larger screen, off
+/// every screen, of no size or of an absurd one is not.
+bool isUsablePlace(QRect frame, const QList<QRect> &screens);
 /// Remembers where `window` is, under `key`, for the next run.
 void rememberPlace(const QWidget &window, const QString &key);
 

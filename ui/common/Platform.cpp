@@ -38,8 +38,7 @@ class DesktopPlatform final : public Platform {
                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                 QStringLiteral("/Grimlark/Grimlark.conf");
             struct stat info {};
-            if (::stat(QFile::encodeName(path).constData(), &info) == 0 &&
-                !S_ISREG(info.st_mode)) {
+            if (::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
                 (void)std::fprintf(stderr,
                                    "grimlark: %s is not a regular file; the settings are "
                                    "neither read nor kept.\n",

@@ -144,8 +144,7 @@ QString DatabaseListModel::whereIsId(const QString &id) const
             // (a name of 300,000 words would make the warning a screen tall).
             const std::string_view rest = line.substr(wanted.size());
             const std::string_view name = rest.substr(0, std::min(rest.find(','), kQuotedBytes));
-            const QString quoted =
-                fromUtf8(quoteValue(toUtf8(text(*file, row, name))));
+            const QString quoted = fromUtf8(quoteValue(toUtf8(text(*file, row, name))));
             return QStringLiteral("ID %1 is %2, %3 line %4")
                 .arg(id, quoted, file->name)
                 .arg(row + 1);
