@@ -99,6 +99,18 @@ void ConvertFile_ToLaterLayout_Core(benchmark::State &state)
 }
 BENCHMARK(ConvertFile_ToLaterLayout_Core)->Unit(benchmark::kMillisecond);
 
+// A 100 MB line of commas refused for its count, beside reading 100 MB.
+void LoadEntryIntoEditor_Refuses100MBLine(benchmark::State &state)
+{
+    const std::string line(100u << 20, ',');
+    for (auto _ : state) {
+        MonsterEntry entry;
+        benchmark::DoNotOptimize(LoadEntryIntoEditor(line, entry).status);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(line.size()));
+}
+BENCHMARK(LoadEntryIntoEditor_Refuses100MBLine)->Unit(benchmark::kMillisecond);
+
 std::vector<std::string> monsterLines()
 {
     std::vector<std::string> lines;

@@ -7,6 +7,7 @@
 
 #include "BenchData.h"
 
+#include "core/DatabaseFile.h"
 #include "core/Registry.h"
 #include "tests/common/Controls.h"
 #include "ui/common/Platform.h"
@@ -17,6 +18,8 @@
 #include "ui/frmOutput/frmOutput.h"
 
 #include <benchmark/benchmark.h>
+
+#include <memory>
 
 #include <QAction>
 #include <QApplication>
@@ -243,5 +246,37 @@ void TextEntry_Baseline_PlainTextAssignment(benchmark::State &state)
     }
 }
 BENCHMARK(TextEntry_Baseline_PlainTextAssignment)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+namespace {
+
+/// A list holding one file of `bytes`, as the browser holds it.
+std::unique_ptr<DatabaseListModel> listOf(std::string bytes)
+{
+    auto model = std::make_unique<DatabaseListModel>();
+    model->addFile(DatabaseFile(std::move(bytes)), latin1());
+    return model;
+}
+
+// Find that finds nothing: every line searched, in its bytes.
+void Find_Miss_200kLines(benchmark::State &state)
+{
+    const auto model = listOf(bench::readAll(bench::databaseFile(200000)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            model->findRow(QStringLiteral("NO_SUCH_MONSTER"), -1, true, Qt::CaseInsensitive));
+}
+BENCHMARK(Find_Miss_200kLines)->Unit(benchmark::kMillisecond);
+
+// The same over 50 million empty lines (50 MB): the rows, not the bytes, count.
+void Find_Miss_50MEmptyLines(benchmark::State &state)
+{
+    const auto model = listOf(std::string(50000000, '\n'));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            model->findRow(QStringLiteral("1002"), -1, true, Qt::CaseInsensitive));
+}
+BENCHMARK(Find_Miss_50MEmptyLines)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -112,21 +112,90 @@ QByteArray DatabaseListModel::lineUtf8(int row) const
     return text(*file, std::size_t(row), line).toUtf8();
 }
 
+namespace {
+
+bool isAscii(std::string_view bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+}
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+/// True when `line` holds `needle`, byte for byte or (`foldCase`) with ASCII
+/// letters in either case: no copy of the line is made, however long.
+bool holds(std::string_view line, std::string_view needle, bool foldCase)
+{
+    if (!foldCase)
+        return line.find(needle) != std::string_view::npos;
+    const auto found = std::search(line.begin(), line.end(), needle.begin(), needle.end(),
+                                   [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+    return found != line.end();
+}
+
+} // namespace
+
+bool DatabaseListModel::lineHolds(const ListedFile &file, std::size_t row, const QString &text,
+                                  std::string_view utf8, Qt::CaseSensitivity matchCase) const
+{
+    const std::string_view bytes = file.lines.line(row);
+    const bool fold = matchCase == Qt::CaseInsensitive;
+    const bool asUtf8 = file.lines.isUtf8(row) && !file.chosen;
+    // The common case, an ASCII text (an ID, a name): the same bytes in every
+    // encoding offered, searched in the line's own bytes. A two-byte encoding's
+    // second byte may look like ASCII, so a hit there is checked by decoding.
+    if (isAscii(utf8)) {
+        if (!holds(bytes, utf8, fold))
+            return false;
+        return asUtf8 || isAscii(bytes) ||
+               DatabaseListModel::text(file, row, bytes).contains(text, matchCase);
+    }
+    if (isAscii(bytes))
+        return false; // no line of ASCII holds a text that is not
+    if (asUtf8 && !fold)
+        return holds(bytes, utf8, false);
+    return DatabaseListModel::text(file, row, bytes).contains(text, matchCase);
+}
+
 int DatabaseListModel::findRow(const QString &text, int from, bool down,
                                Qt::CaseSensitivity matchCase) const
 {
     if (text.isEmpty() || m_rows == 0)
         return -1;
+    const std::string utf8 = toUtf8(text);
     for (int step = 1; step <= m_rows; ++step) {
         const int row = ((down ? from + step : from - step) % m_rows + m_rows) % m_rows;
         int within = row;
         const ListedFile *file = locate(within);
-        if (DatabaseListModel::text(*file, std::size_t(within),
-                                    file->lines.line(std::size_t(within)))
-                .contains(text, matchCase))
+        if (lineHolds(*file, std::size_t(within), text, utf8, matchCase))
             return row;
     }
     return -1;
+}
+
+QModelIndexList DatabaseListModel::match(const QModelIndex &start, int role, const QVariant &value,
+                                         int hits, Qt::MatchFlags flags) const
+{
+    // Typing in the list looks for the next line that starts with what was
+    // typed (an ID): compared in the lines' bytes, none decoded.
+    const QString typed = value.toString();
+    const std::string utf8 = toUtf8(typed);
+    if (role != Qt::DisplayRole || hits != 1 || !start.isValid() || m_rows == 0 ||
+        (flags & Qt::MatchTypeMask) != Qt::MatchStartsWith || typed.isEmpty() || !isAscii(utf8))
+        return QAbstractListModel::match(start, role, value, hits, flags);
+    const bool fold = !(flags & Qt::MatchCaseSensitive);
+    const int last = flags & Qt::MatchWrap ? m_rows : m_rows - start.row();
+    for (int step = 0; step < last; ++step) {
+        const int row = (start.row() + step) % m_rows;
+        int within = row;
+        const ListedFile *file = locate(within);
+        const std::string_view bytes = file->lines.line(std::size_t(within));
+        if (bytes.size() >= utf8.size() && holds(bytes.substr(0, utf8.size()), utf8, fold))
+            return {index(row)};
+    }
+    return {};
 }
 
 QString DatabaseListModel::whereIsId(const QString &id) const

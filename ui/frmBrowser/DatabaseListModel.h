@@ -34,7 +34,15 @@ public:
 
     /// The first row from `from` on (down) or back (up), not `from` itself,
     /// whose text holds `text`, wrapping round the list; -1 when none does.
+    /// Searched in the lines' bytes: a line is decoded only where the bytes
+    /// cannot tell (a text that is not ASCII, without regard to case). Throws
+    /// std::bad_alloc when such a line cannot be decoded.
     int findRow(const QString &text, int from, bool down, Qt::CaseSensitivity matchCase) const;
+    /// Type-ahead (the line that starts with what was typed) in the lines'
+    /// bytes; any other match as the base class does it.
+    QModelIndexList match(const QModelIndex &start, int role, const QVariant &value, int hits = 1,
+                          Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith |
+                                                                Qt::MatchWrap)) const override;
     /// Where a monster of this ID stands in the files listed, in words ("ID
     /// 1002 is "PORING", mob_db.txt line 327"), or an empty text.
     QString whereIsId(const QString &id) const;
@@ -74,6 +82,9 @@ private:
     /// with `row` made relative to it.
     std::size_t fileAt(int &row) const;
     const ListedFile *locate(int &row) const;
+    /// True when line `row` of `file` holds `text` (`utf8`, its UTF-8).
+    bool lineHolds(const ListedFile &file, std::size_t row, const QString &text,
+                   std::string_view utf8, Qt::CaseSensitivity matchCase) const;
     /// Line `row` of `file` as text.
     static QString text(const ListedFile &file, std::size_t row, std::string_view bytes);
 

@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "frmBrowser.h"
+
 #include "ui_frmBrowser.h"
 
 #include "DatabaseListModel.h"
 #include "FindDialog.h"
+#include "core/EntryLoader.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/FileDrop.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Platform.h"
+#include "ui/common/Text.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -154,10 +157,19 @@ void frmBrowser::findNext(bool down)
 {
     const QModelIndex current = m_ui->lstDB->currentIndex();
     const int from = current.isValid() ? current.row() : (down ? -1 : m_model->rowCount());
-    const int row = m_model->findRow(m_find->text(), from, down, m_find->matchCase());
+    int row = -1;
+    try {
+        row = m_model->findRow(m_find->text(), from, down, m_find->matchCase());
+    } catch (const std::bad_alloc &) {
+        Platform::current().message(
+            this, QStringLiteral("There is not enough memory to search the lines for this text."));
+        return;
+    }
     if (row < 0) {
-        Platform::current().message(this,
-                                    QStringLiteral("Cannot find \"%1\".").arg(m_find->text()));
+        // Quoted as every message quotes a value: at most 40 characters.
+        Platform::current().message(
+            this, QStringLiteral("Cannot find %1.")
+                      .arg(fromUtf8(grimlark::quoteValue(toUtf8(m_find->text())))));
         return;
     }
     const QModelIndex found = m_model->index(row);
