@@ -38,6 +38,7 @@ private slots:
     void copyGivesTheLineExactly();
     void sqlEntryShowsTheStatement();
     void warningsShowUnderTheLine();
+    void hugeValuesKeepTheWindowOnTheScreen();
 };
 
 void OutputTest::firstTextEntryShowsTheLineWithFocus()
@@ -212,6 +213,29 @@ void OutputTest::warningsShowUnderTheLine()
     QCOMPARE(warnings->text(),
              QStringLiteral("The ID is already in an open file: ID 1500 is \"FOO\", "
                             "mob_db.txt line 2."));
+}
+
+// A name of 50,000 characters, a tab and a right-to-left override in it, and
+// text in every number box: each quoted short, the window no taller than the
+// screen, its Close in reach.
+void OutputTest::hugeValuesKeepTheWindowOnTheScreen()
+{
+    UiSession session;
+    const QString name = QStringLiteral("A\t\u202E") + QString(50000, QLatin1Char('x'));
+    control<QLineEdit>(session.editor, "txtName")->setText(name);
+    for (QLineEdit *box : session.editor->findChildren<QLineEdit *>())
+        if (box->objectName() != QLatin1String("txtName") &&
+            box->objectName() != QLatin1String("txtJName"))
+            box->setText(QStringLiteral("not a number, and a long one at that: ") + name);
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    frmOutput *output = existingOutput();
+    const QString warnings = output->findChild<QLabel *>("lblWarnings")->text();
+    QVERIFY2(warnings.contains(QStringLiteral("\"A<tab><U+202E>xxx")),
+             qPrintable(warnings.left(300)));
+    QVERIFY(!warnings.contains(QString(41, QLatin1Char('x'))));
+    QVERIFY(output->frameGeometry().height() <= output->screen()->availableGeometry().height());
+    QVERIFY(output->screen()->availableGeometry().contains(
+        control<QPushButton>(output, "cmdClose")->mapToGlobal(QPoint(1, 1))));
 }
 
 GRIMLARK_UI_TEST_MAIN(OutputTest)

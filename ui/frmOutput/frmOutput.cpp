@@ -11,6 +11,10 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <limits>
 
 namespace grimlark::ui {
 
@@ -65,8 +69,22 @@ void frmOutput::showWarnings(const QStringList &warnings)
     // Below the drawn window, which grows by what the warnings take.
     constexpr int kMargin = 8;
     const int width = px(8295) - 2 * kMargin;
-    m_ui->lblWarnings->setText(warnings.join(QLatin1Char('\n')));
-    const int height = warnings.isEmpty() ? 0 : m_ui->lblWarnings->heightForWidth(width);
+    // Never taller than the screen: what does not fit is counted instead, and
+    // the window's title bar, line and Close stay in reach.
+    constexpr int kFrameRoom = 80; // the title bar and frame the system adds
+    const QScreen *where = screen();
+    const int room = where ? where->availableGeometry().height() - px(3675) - kMargin - kFrameRoom
+                           : std::numeric_limits<int>::max();
+    QStringList shown = warnings;
+    m_ui->lblWarnings->setText(shown.join(QLatin1Char('\n')));
+    int height = warnings.isEmpty() ? 0 : m_ui->lblWarnings->heightForWidth(width);
+    for (qsizetype kept = warnings.size() - 1; height > room && kept > 0; --kept) {
+        shown = warnings.mid(0, kept);
+        shown << QStringLiteral("\u2026 and %1 more.").arg(warnings.size() - kept);
+        m_ui->lblWarnings->setText(shown.join(QLatin1Char('\n')));
+        height = m_ui->lblWarnings->heightForWidth(width);
+    }
+    height = std::min(height, std::max(room, 0));
     m_ui->lblWarnings->setGeometry(kMargin, px(3675), width, height);
     m_ui->lblWarnings->setVisible(!warnings.isEmpty());
     setFixedSize(px(8295), px(3675) + (warnings.isEmpty() ? 0 : height + kMargin));
