@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
-// Any entry: its SQL statement is one line (after at most one comment line),
-// and read back by the loader it gives the same entry, or is refused as a line
-// of another layout (a name where the level goes, rAthena's coded fields).
+// Any entry: its SQL is a DELETE line and an INSERT line (after at most one
+// comment line), and the INSERT read back by the loader gives the same entry,
+// or is refused as a line of another layout (a name where the level goes,
+// rAthena's coded fields).
 
 #include "core/EntryLoader.h"
 #include "core/FieldTable.h"
@@ -37,10 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     const std::string sql = BuildSqlEntry(entry);
-    const std::size_t newline = sql.find('\n');
-    if (newline != std::string::npos &&
-        (sql.rfind("-- ", 0) != 0 || sql.find('\n', newline + 1) != std::string::npos))
-        std::abort(); // text broke out of the comment or the statement
+    const std::size_t insert = sql.rfind('\n') + 1;
+    const std::size_t del = sql.rfind('\n', insert - 2) + 1; // 0 without a comment line
+    if (insert == 0 || sql.compare(del, 30, "DELETE FROM `mob_db` WHERE `ID") != 0 ||
+        sql.compare(insert, 26, "INSERT INTO `mob_db` VALUE") != 0 ||
+        (del != 0 && (sql.rfind("-- ", 0) != 0 || sql.find('\n') + 1 != del)))
+        std::abort(); // text broke out of the comment or a statement
     MonsterEntry back = startupEntry();
     const LoadResult result = LoadEntryIntoEditor(sql.substr(sql.rfind('\n') + 1), back);
     if (result.loaded() ? back != entry : result.status != LoadResult::Status::OtherLayout)

@@ -165,11 +165,19 @@ int DatabaseListModel::findRow(const QString &text, int from, bool down,
     if (text.isEmpty() || m_rows == 0)
         return -1;
     const std::string utf8 = toUtf8(text);
+    // The file of the row before is kept: finding it again for each row would
+    // cost more than the search on a file of many short lines.
+    const ListedFile *file = nullptr;
+    int first = 0, end = 0; // the rows of `file`
     for (int step = 1; step <= m_rows; ++step) {
         const int row = ((down ? from + step : from - step) % m_rows + m_rows) % m_rows;
-        int within = row;
-        const ListedFile *file = locate(within);
-        if (lineHolds(*file, std::size_t(within), text, utf8, matchCase))
+        if (!file || row < first || row >= end) {
+            int within = row;
+            file = locate(within);
+            first = row - within;
+            end = first + int(file->lines.lines());
+        }
+        if (lineHolds(*file, std::size_t(row - first), text, utf8, matchCase))
             return row;
     }
     return -1;
