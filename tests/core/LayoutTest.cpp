@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LayoutRow{"rAthena", threeNames(57, "129"), Layout::RAthena, true},
                     LayoutRow{"jAthena", repeated(55, "1"), Layout::JAthena, true},
                     LayoutRow{"tabAligned", repeated(57, "\t1"), Layout::TabAligned, true},
-        LayoutRow{"commaBlank", "1002," + repeated(56, " 1"), Layout::CommaBlank, true},
+                    LayoutRow{"commaBlank", "1002," + repeated(56, " 1"), Layout::CommaBlank, true},
                     // The two classic lines with a later layout's shape: a comma in the
                     // display name (58 fields, a name where the level goes) is only likely
                     // the later layout; a level typed as text is classic.
