@@ -34,7 +34,7 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
         if (trimmed(entry.ID).substr(0, 2) == "//")
             warnings.emplace_back("The line begins with \"//\": the servers skip it as a comment.");
     }
-    const NameBytes asHeld{entry.Name, entry.JName};
+    const NameBytes asHeld = namesAsHeld(entry);
     const NameBytes &bytes = names ? *names : asHeld;
     for (const Finding &finding :
          output == Output::Text ? textFindings(entry, bytes) : sqlFindings(entry, bytes))

@@ -346,6 +346,11 @@ std::vector<Finding> Judge::findings() const
 
 } // namespace
 
+NameBytes namesAsHeld(const MonsterEntry &entry)
+{
+    return {entry.Name, entry.JName, "UTF-8", otherNameOf(entry)};
+}
+
 const char *nameOf(Server server)
 {
     return server == Server::Freya ? "Freya" : "eAthena";

@@ -32,6 +32,9 @@ struct NameBytes {
     std::string other; ///< the later layout's iROName, in the same bytes
 };
 
+/// The names as the entry holds them: UTF-8.
+NameBytes namesAsHeld(const MonsterEntry &entry);
+
 /// What Freya's and eAthena's text readers store from the line `entry`
 /// generates (a monster of the later layout: what the later eAthena servers
 /// skip)

@@ -66,7 +66,7 @@ TEST_P(Findings, NameWhatTheServersStoreOtherwise)
 {
     MonsterEntry entry = poring();
     GetParam().change(entry);
-    const NameBytes names{entry.Name, entry.JName};
+    const NameBytes names = namesAsHeld(entry);
     EXPECT_EQ(named(textFindings(entry, names)), GetParam().text);
     EXPECT_EQ(named(sqlFindings(entry, names)), GetParam().sql);
 }

@@ -127,7 +127,7 @@ int main(int argc, char **argv)
     int unwarned = 0;
     for (const auto &[id, entry] : monsters) {
         statements << BuildSqlEntry(entry) << '\n';
-        const std::vector<Finding> findings = sqlFindings(entry, {entry.Name, entry.JName});
+        const std::vector<Finding> findings = sqlFindings(entry, namesAsHeld(entry));
         for (const auto &[server, expected] :
              {std::pair{Server::Freya, &freya}, std::pair{Server::EAthena, &eathena}}) {
             std::string row;
