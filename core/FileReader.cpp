@@ -95,8 +95,12 @@ public:
     Got read(char *into, std::size_t size)
     {
         DWORD got = 0;
-        if (!ReadFile(m_handle, into, DWORD(size), &got, nullptr))
-            return {-1, EIO};
+        if (!ReadFile(m_handle, into, DWORD(size), &got, nullptr)) {
+            // A byte range another program has locked: it is in use, not broken.
+            const DWORD error = GetLastError();
+            return {-1, error == ERROR_LOCK_VIOLATION || error == ERROR_SHARING_VIOLATION ? EBUSY
+                                                                                          : EIO};
+        }
         return {static_cast<long long>(got), 0};
     }
 
@@ -253,6 +257,8 @@ std::string describe(const ReadResult &result)
             return "permission denied";
         break;
     case ReadStatus::ReadFailed:
+        if (result.systemError == EBUSY) // Windows: a range another program has locked
+            return "it is being used by another program";
         return "a read error (" + std::generic_category().message(result.systemError) + ")";
     case ReadStatus::Changed:
         return "it changed while it was being read";

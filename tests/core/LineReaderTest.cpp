@@ -14,7 +14,12 @@
 #include <filesystem>
 #include <fstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -178,6 +183,26 @@ TEST_F(ReadLinesFile, RefusesAFileThatShrinksWhileRead)
     EXPECT_EQ(describe(result), "it changed while it was being read");
     EXPECT_EQ(bytes, "");
 }
+
+#ifdef _WIN32
+// A byte range locked by another program: in use, not a read error.
+TEST_F(ReadLinesFile, SaysALockedRangeIsInUse)
+{
+    const std::string path = write("locked.txt", "1002,PORING\n");
+    const std::wstring wide = std::filesystem::path(path).wstring();
+    const HANDLE holder = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    ASSERT_TRUE(LockFile(holder, 0, 0, 4, 0));
+    std::string bytes;
+    const ReadResult result = readFile(path, bytes);
+    UnlockFile(holder, 0, 0, 4, 0);
+    CloseHandle(holder);
+    EXPECT_EQ(result.status, ReadStatus::ReadFailed);
+    EXPECT_EQ(describe(result), "it is being used by another program");
+}
+#endif
 
 #ifndef _WIN32
 // A socket is looked at, not opened, and called what it is.
