@@ -190,9 +190,9 @@ TEST_F(ReadLinesFile, SaysALockedRangeIsInUse)
 {
     const std::string path = write("locked.txt", "1002,PORING\n");
     const std::wstring wide = std::filesystem::path(path).wstring();
-    const HANDLE holder = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE holder =
+        CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     ASSERT_TRUE(LockFile(holder, 0, 0, 4, 0));
     std::string bytes;

@@ -92,17 +92,6 @@ void placeBeside(QWidget &window, const QWidget &editor, QRect keepClear, Side p
     window.move(placeFor(in));
 }
 
-void keepOnScreen(QWidget &window)
-{
-    const QScreen *screen = window.screen();
-    if (!screen)
-        return;
-    const QRect frame = window.frameGeometry();
-    const QPoint at = onScreen(frame.topLeft(), frame.size(), screen->availableGeometry());
-    if (at != frame.topLeft())
-        window.move(window.pos() + (at - frame.topLeft()));
-}
-
 bool restorePlace(QWidget &window, const QString &key)
 {
     const QByteArray place =

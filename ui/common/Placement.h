@@ -40,10 +40,6 @@ QPoint placeFor(const PlacementInput &input);
 /// sight.
 void placeBeside(QWidget &window, const QWidget &editor, QRect keepClear, Side preferred);
 
-/// Moves a shown `window` the least distance that puts it whole on its screen
-/// (after it grew), its title bar on the screen in any case.
-void keepOnScreen(QWidget &window);
-
 /// Puts `window` where it was when the program last remembered it under `key`;
 /// false, leaving it where it was, when it has no place remembered or that
 /// place is not wholly on one of today's screens (saved on a larger one).

@@ -35,6 +35,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 
 #include <algorithm>
 #include <limits>
@@ -670,14 +671,23 @@ void frmMain::showGenerated(grimlark::Output form)
     frmOutput *output = m_output.use();
     if (made) // its reference empties as soon as it closes
         connect(output, &frmOutput::closing, this, [this] { m_output.release(); });
+    const int before = output->height();
     output->showWarnings(warnings); // its size, before it is placed
-    if (!output->isVisible() && !restorePlace(*output, QStringLiteral("output")))
+    if (!output->isVisible() && !restorePlace(*output, QStringLiteral("output"))) {
         placeBeside(*output, *this, keptInSight(), Side::Below);
+    } else if (output->isVisible() && output->height() > before) {
+        // Grown by its warnings: placed afresh where it now runs off the
+        // screen or over the editor's title, menu, ID and names.
+        const QRect frame = output->frameGeometry();
+        const QScreen *screen = output->screen();
+        if (frame.intersects(keptInSight()) ||
+            (screen && !screen->availableGeometry().contains(frame)))
+            placeBeside(*output, *this, keptInSight(), Side::Below);
+    }
     // Shown before the text is set, so that the text is laid out once, at the
     // box's real width; nothing is drawn in between.
     output->showInFront();
     output->showLine(strGen);
-    keepOnScreen(*output); // grown by its warnings since it was placed
 }
 
 QRect frmMain::keptInSight() const
