@@ -12,6 +12,7 @@
 #include "core/FileReader.h"
 #include "core/LineCheck.h"
 #include "core/LineReader.h"
+#include "core/ServerRules.h"
 #include "core/TextEntry.h"
 
 #include <benchmark/benchmark.h>

@@ -4,8 +4,8 @@
 
 #include "CodeTables.h"
 #include "EntryLoader.h"
-#include "FieldTable.h"
 #include "Numbers.h"
+#include "ServerRules.h"
 #include "SqlDump.h"
 #include "SqlEntry.h"
 #include "TextEntry.h"

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "Layout.h"
-#include "ServerRules.h"
 
 #include <string>
 #include <string_view>

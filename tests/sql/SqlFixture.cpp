@@ -138,7 +138,7 @@ int main(int argc, char **argv)
                 bool clamped = false;
                 if (!range.text)
                     value = storedAsNumber(value, range, clamped);
-                const unsigned bit = unsigned(server);
+                const auto bit = unsigned(server);
                 const bool warned =
                     std::any_of(findings.begin(), findings.end(), [&](const Finding &f) {
                         return f.field == kFields[i].name && (f.servers & bit) &&

@@ -16,7 +16,7 @@ namespace {
 // first few dozen characters would stall the list.
 constexpr std::size_t kShownBytes = 4096;
 // What a quoted value shows (40 characters) takes at most this many bytes.
-constexpr std::size_t kQuotedBytes = 41 * 4;
+constexpr std::size_t kQuotedBytes = std::size_t(41) * 4;
 
 } // namespace
 
@@ -130,8 +130,9 @@ bool holds(std::string_view line, std::string_view needle, bool foldCase)
 {
     if (!foldCase)
         return line.find(needle) != std::string_view::npos;
-    const auto found = std::search(line.begin(), line.end(), needle.begin(), needle.end(),
-                                   [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+    const auto *const found =
+        std::search(line.begin(), line.end(), needle.begin(), needle.end(),
+                    [](char a, char b) { return asciiLower(a) == asciiLower(b); });
     return found != line.end();
 }
 
