@@ -360,6 +360,10 @@ void frmMain::buildMenus()
     m_ui->mnuExit->setShortcut(QKeySequence::Quit);
     m_ui->mnuTextGen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_ui->mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
+    // From any of Grimlark's windows: Ctrl+G where the user just picked a
+    // monster in the browser, Ctrl+Q in Code Output.
+    for (QAction *action : {m_ui->mnuOpen, m_ui->mnuExit, m_ui->mnuTextGen, m_ui->mnuSQLGen})
+        action->setShortcutContext(Qt::ApplicationShortcut);
     // The layout a line is written in: a loaded monster keeps its own, a choice
     // here is kept for the next run.
     m_ui->mnuGenerate->addSeparator();

@@ -2,6 +2,10 @@
 // Copyright 2026 The Grimlark developers
 #include "LineTextBox.h"
 
+#include <QGuiApplication>
+
+#include <QClipboard>
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -71,8 +75,23 @@ void LineTextBox::setLine(const QString &text)
     document()->setUndoRedoEnabled(true);
 }
 
+void LineTextBox::copyAll()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return;
+    auto *whole = new QMimeData; // the clipboard takes it
+    whole->setText(exactText(0, document()->characterCount()));
+    clipboard->setMimeData(whole);
+}
+
 void LineTextBox::keyPressEvent(QKeyEvent *event)
 {
+    // Copy with nothing selected copies the whole line: no Ctrl+A first.
+    if (event == QKeySequence::Copy && !textCursor().hasSelection()) {
+        copyAll();
+        return;
+    }
     // A line break typed here is a plain one: the new block must not take over
     // the tag of the block it was split from.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&

@@ -22,6 +22,8 @@ public:
 
     /// The characters between two positions of the document, as they were given.
     QString exactText(int from, int to) const;
+    /// Puts the whole text on the clipboard, as a copy of all of it would.
+    void copyAll();
 
 protected:
     QMimeData *createMimeDataFromSelection() const override;

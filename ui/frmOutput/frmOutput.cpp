@@ -9,6 +9,7 @@
 #include "ui/common/Placement.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -41,13 +42,22 @@ frmOutput::frmOutput(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<U
     m_ui->cmdClose = new QPushButton(QStringLiteral("Close"), this);
     m_ui->cmdClose->setObjectName(QStringLiteral("cmdClose"));
     m_ui->cmdClose->setGeometry(px(120), px(3240), px(1335), px(375));
-    // Neither default nor cancel button: Enter and Esc stay with the text box;
+    // Not the default button: Enter stays with the text box (Escape closes the
+    // window, see keyPressEvent);
     // Enter presses it only when it has the focus itself.
     m_ui->cmdClose->setAutoDefault(true);
     m_ui->cmdClose->setDefault(false);
     connect(m_ui->cmdClose, &QPushButton::clicked, this, &frmOutput::cmdClose_Click);
 
+    // Beside Close: the line onto the clipboard in one click.
+    m_ui->cmdCopy = new QPushButton(QStringLiteral("Copy"), this);
+    m_ui->cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    m_ui->cmdCopy->setGeometry(px(1575), px(3240), px(1335), px(375));
+    m_ui->cmdCopy->setAutoDefault(true);
+    connect(m_ui->cmdCopy, &QPushButton::clicked, this, &frmOutput::cmdCopy_Click);
+
     QWidget::setTabOrder(m_ui->txtMobInfo, m_ui->cmdClose);
+    QWidget::setTabOrder(m_ui->cmdClose, m_ui->cmdCopy);
 
     m_ui->lblWarnings = new QLabel(this);
     m_ui->lblWarnings->setObjectName(QStringLiteral("lblWarnings"));
@@ -94,6 +104,22 @@ void frmOutput::showInFront()
 {
     bringToFront(*this);
     m_ui->txtMobInfo->setFocus();
+}
+
+void frmOutput::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the window, as it closes About and Find; the text box
+    // passes it on.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdClose_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmOutput::cmdCopy_Click()
+{
+    m_ui->txtMobInfo->copyAll();
 }
 
 void frmOutput::cmdClose_Click()

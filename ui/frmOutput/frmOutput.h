@@ -38,9 +38,12 @@ signals:
 
 public slots:
     void cmdClose_Click();
+    /// Copy: the whole line or statement onto the clipboard, exactly.
+    void cmdCopy_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     /// Remembers its place, hides the window and says it is closing; runs within
     /// the window's closing (Close, the close box, the editor's shutdown), which
     /// destroys it.

@@ -16,6 +16,7 @@ class Ui_frmOutput {
 public:
     LineTextBox *txtMobInfo = nullptr;
     QPushButton *cmdClose = nullptr;
+    QPushButton *cmdCopy = nullptr; ///< the whole line onto the clipboard
     QLabel *lblWarnings = nullptr;
 };
 
