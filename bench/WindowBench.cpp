@@ -51,6 +51,7 @@ public:
     bool startDetached(const QString &) override { return false; }
     bool fileExists(const QString &) override { return false; }
     Registry &registry() override { return m_none; }
+    bool hasSystemInfo() override { return false; }
     QVariant setting(const QString &) override { return {}; }
     void setSetting(const QString &, const QVariant &) override {}
 

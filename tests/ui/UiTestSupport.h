@@ -62,6 +62,8 @@ public:
     }
     bool fileExists(const QString &path) override { return files.count(path) > 0; }
     Registry &registry() override { return fakeRegistry; }
+    /// As on Windows: the lookup runs against the fake registry.
+    bool hasSystemInfo() override { return true; }
     std::map<QString, QVariant> settings; ///< what the program keeps between runs
     QVariant setting(const QString &key) override
     {

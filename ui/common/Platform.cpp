@@ -116,6 +116,15 @@ public:
             store->setValue(key, value);
     }
 
+    bool hasSystemInfo() override
+    {
+#ifdef Q_OS_WIN
+        return true;
+#else
+        return false; // no MSINFO32 and no registry to find it in
+#endif
+    }
+
     Registry &registry() override
     {
 #ifdef _WIN32

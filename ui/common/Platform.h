@@ -40,6 +40,8 @@ public:
     virtual bool fileExists(const QString &path) = 0;
     /// The machine's registry, read only; one without keys where there is none.
     virtual Registry &registry() = 0;
+    /// True where the system information tool can be there at all (Windows).
+    virtual bool hasSystemInfo() = 0;
 
     /// How a database file is read (grimlark::readDatabaseFile); called on a
     /// thread of its own, so it must hold nothing of the caller's.

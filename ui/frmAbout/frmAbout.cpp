@@ -62,13 +62,15 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui_
         "Freya and Athena server emulation software."));
     m_ui->Label1 = addLabel(this, "Label1", 240, 1320, 5415, 615, false);
     const QString address = QString::fromUtf8(grimlark::kProjectUrl);
+    // The licence, and where the source is once the project has an address.
     m_ui->Label1->setText(
-        address.isEmpty() ? QStringLiteral("Grimlark is maintained by its developers. Please send "
-                                           "requests and suggestions to them.")
-                          : QStringLiteral("Grimlark is maintained by its developers. Please send "
-                                           "requests and suggestions to the project's issue "
-                                           "tracker at %1.")
-                                .arg(address));
+        address.isEmpty()
+            ? QStringLiteral("Free software under the GNU GPL, version 3 or later "
+                             "(GPL-3.0-or-later). Please send requests and suggestions to "
+                             "its developers.")
+            : QStringLiteral("Free software under the GNU GPL, version 3 or later "
+                             "(GPL-3.0-or-later). Its source, and requests and suggestions: %1.")
+                  .arg(address));
     // Lies below the client area and is never seen.
     m_ui->lblDisclaimer = addLabel(this, "lblDisclaimer", 360, 2760, 3870, 825, true);
     m_ui->lblDisclaimer->setText(QStringLiteral("Warning: ..."));
@@ -86,6 +88,8 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui_
     connect(m_ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 
     QWidget::setTabOrder(m_ui->cmdOK, m_ui->cmdSysInfo);
+    // Offered only where it can work: elsewhere it could only say it cannot.
+    m_ui->cmdSysInfo->setVisible(Platform::current().hasSystemInfo());
     m_ui->cmdOK->setFocus();
     Form_Load();
 }
