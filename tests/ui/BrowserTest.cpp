@@ -558,6 +558,13 @@ void BrowserTest::findSelectsTheNextLineHoldingTheText()
                     Qt::ShiftModifier); // back, this case only
     QCOMPARE(control<QListView>(browser, "lstDB")->currentIndex().row(), 2);
     QVERIFY(session.platform.messages.isEmpty());
+    // F3 from the dialog too; going round the list is said there.
+    find->findChild<QCheckBox *>("chkMatchCase")->setChecked(false);
+    QTest::keyClick(find->findChild<QLineEdit *>("txtFindWhat"), Qt::Key_F3);
+    QTest::keyClick(find->findChild<QLineEdit *>("txtFindWhat"), Qt::Key_F3);
+    QCOMPARE(control<QListView>(browser, "lstDB")->currentIndex().row(), 2);
+    QCOMPARE(find->findChild<QLabel *>("lblStatus")->text(),
+             QStringLiteral("Passed the end of the list: found from the top."));
 
     find->findChild<QLineEdit *>("txtFindWhat")->setText(QStringLiteral("MARTIN"));
     QTest::mouseClick(find->findChild<QPushButton *>("cmdFindNext"), Qt::LeftButton);

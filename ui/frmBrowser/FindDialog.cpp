@@ -53,6 +53,10 @@ FindDialog::FindDialog(QWidget *browser) : QDialog(browser)
     grid->addWidget(m_matchCase, 1, 0, 1, 2, Qt::AlignBottom);
     grid->addWidget(direction, 1, 2);
     grid->addWidget(cancel, 1, 3, Qt::AlignTop);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("lblStatus"));
+    m_status->setTextFormat(Qt::PlainText);
+    grid->addWidget(m_status, 2, 0, 1, 4);
 
     connect(m_text, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_findNext->setEnabled(!text.isEmpty()); });
@@ -73,6 +77,11 @@ Qt::CaseSensitivity FindDialog::matchCase() const
 bool FindDialog::down() const
 {
     return m_down->isChecked();
+}
+
+void FindDialog::setStatus(const QString &text)
+{
+    m_status->setText(text);
 }
 
 } // namespace grimlark::ui

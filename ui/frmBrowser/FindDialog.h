@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -22,6 +23,9 @@ public:
     QString text() const;
     Qt::CaseSensitivity matchCase() const;
     bool down() const;
+    /// Says something of the last search under the buttons ("Passed the end of
+    /// the list: found from the top."); empty clears it.
+    void setStatus(const QString &text);
 
 signals:
     /// Find Next was pressed (or Enter in the text).
@@ -32,6 +36,7 @@ private:
     QCheckBox *m_matchCase;
     QRadioButton *m_down;
     QPushButton *m_findNext;
+    QLabel *m_status;
 };
 
 } // namespace grimlark::ui

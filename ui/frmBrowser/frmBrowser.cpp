@@ -132,6 +132,9 @@ void frmBrowser::mnuFind_Click()
 {
     if (!m_find) {
         m_find = new FindDialog(this);
+        // F3 and Shift+F3 from the dialog too, where the user typed the text.
+        m_find->addAction(m_ui->mnuFindNext);
+        m_find->addAction(m_ui->mnuFindPrevious);
         connect(m_find, &FindDialog::findNext, this, [this] { findNext(m_find->down()); });
     }
     bringToFront(*m_find);
@@ -172,6 +175,13 @@ void frmBrowser::findNext(bool down)
                       .arg(fromUtf8(grimlark::quoteValue(toUtf8(m_find->text())))));
         return;
     }
+    // Going round the list is said, as text editors say it.
+    const bool wrapped = current.isValid() && (down ? row <= from : row >= from);
+    if (m_find)
+        m_find->setStatus(!wrapped ? QString()
+                          : down
+                              ? QStringLiteral("Passed the end of the list: found from the top.")
+                              : QStringLiteral("Passed the top of the list: found from the end."));
     const QModelIndex found = m_model->index(row);
     m_ui->lstDB->setCurrentIndex(found);
     m_ui->lstDB->scrollTo(found);
