@@ -316,10 +316,11 @@ void BrowserTest::dialogRemembersTheLastPath()
 #endif
     QCOMPARE(session.platform.openStartPaths, (QStringList{first, path, path}));
     QCOMPARE(session.platform.openFilters.first(),
-             QStringLiteral("Text files (*.txt);;All Files (*.*)"));
+             QStringLiteral("Database files (*.txt *.sql);;Text files (*.txt);;All Files (*.*)"));
     // As the dialogs that match case-sensitively get it.
     QCOMPARE(grimlark::ui::windowsLikeFilter(session.platform.openFilters.first()),
-             QStringLiteral("Text files (*.[tT][xX][tT]);;All Files (*)"));
+             QStringLiteral("Database files (*.[tT][xX][tT] *.[sS][qQ][lL]);;Text files "
+                            "(*.[tT][xX][tT]);;All Files (*)"));
 }
 
 void BrowserTest::nonUtf8FileLoadsByteForCharacter()

@@ -12,15 +12,20 @@
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
 #include "ui/frmMain/frmMain.h"
+#include "ui/frmOutput/LineTextBox.h"
 #include "ui/frmOutput/frmOutput.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -58,6 +63,8 @@ private slots:
     void tabWalksTheFieldsInTheirNumberedOrder();
     void windowCannotBeResized();
     void placesAndTheLastFileAreKeptBetweenRuns();
+    void undoLoadAndNewGiveValuesBack();
+    void recentFilesReopenAndLeaveWhenGone();
 };
 
 void EditorTest::startsWithTheSampleMonster()
@@ -356,6 +363,57 @@ void EditorTest::placesAndTheLastFileAreKeptBetweenRuns()
              QKeySequence(QStringLiteral("Ctrl+G")));
     QCOMPARE(control<QAction>(next, "mnuSQLGen")->shortcut(),
              QKeySequence(QStringLiteral("Ctrl+Shift+G")));
+}
+
+// A load and New can be undone; Code Output then shows no other monster's line.
+void EditorTest::undoLoadAndNewGiveValuesBack()
+{
+    UiSession session;
+    auto *name = control<QLineEdit>(session.editor, "txtJName");
+    name->setText(QStringLiteral("Mine"));
+    auto *undo = control<QAction>(session.editor, "mnuUndoLoad");
+    QVERIFY(!undo->isEnabled());
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    session.open(session.writeFile("mob_db.txt", QByteArray::fromStdString(sampleLine("1002"))));
+    control<QPushButton>(window<frmBrowser>(), "cmdLoad")->click(); // no row: refused
+    session.platform.messages.clear();
+    auto *list = control<QListView>(window<frmBrowser>(), "lstDB");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    control<QPushButton>(window<frmBrowser>(), "cmdLoad")->click();
+    QCOMPARE(name->text(), QStringLiteral("Poring"));
+    QVERIFY(control<LineTextBox>(window<frmOutput>(), "txtMobInfo")->toPlainText().isEmpty());
+    QVERIFY(undo->isEnabled());
+    QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(name->text(), QStringLiteral("Mine"));
+    QVERIFY(!undo->isEnabled());
+
+    QTest::keyClick(name, Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(session.editor->readEntry(), grimlark::startupEntry());
+    undo->trigger();
+    QCOMPARE(name->text(), QStringLiteral("Mine"));
+}
+
+// The files opened last are offered again, newest first, and kept between
+// runs; one that is gone says so and leaves the list. Several files at once.
+void EditorTest::recentFilesReopenAndLeaveWhenGone()
+{
+    UiSession session;
+    const QString one = session.writeFile("one.txt", "1\n");
+    const QString two = session.writeFile("two.sql", "2\n");
+    session.platform.openAnswers << one + QLatin1Char('\n') + two;
+    control<QAction>(session.editor, "mnuOpen")->trigger();
+    session.waitForReads();
+    QCOMPARE(session.platform.settings["Open/recentFiles"].toStringList(), (QStringList{two, one}));
+    auto *recent = session.editor->findChild<QMenu *>("mnuRecent");
+    QCOMPARE(recent->actions().size(), 2);
+
+    QVERIFY(QFile::remove(one));
+    recent->actions().at(1)->trigger();
+    session.waitForReads();
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY(session.platform.messages.constFirst().contains(QLatin1String("no such file")));
+    QCOMPARE(session.platform.settings["Open/recentFiles"].toStringList(), QStringList{two});
+    QCOMPARE(recent->actions().size(), 1);
 }
 
 GRIMLARK_UI_TEST_MAIN(EditorTest)

@@ -39,7 +39,8 @@ using ui::LineTextBox;
 /// Operating-system services that answer from fields and record what was asked.
 class FakePlatform final : public ui::Platform {
 public:
-    QStringList openAnswers; ///< paths the Open dialog yields in turn; none left = cancel
+    QStringList
+        openAnswers; ///< what the Open dialog yields in turn (paths a line); none left = cancel
     QStringList openStartPaths;
     QStringList openFilters;
     QStringList messages;
@@ -48,11 +49,13 @@ public:
     std::set<QString> files;
     FakeRegistry fakeRegistry;
 
-    QString openFileName(QWidget *, const QString &filter, const QString &startPath) override
+    QStringList openFileNames(QWidget *, const QString &filter, const QString &startPath) override
     {
         openFilters << filter;
         openStartPaths << startPath;
-        return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+        if (openAnswers.isEmpty())
+            return {};
+        return openAnswers.takeFirst().split(QLatin1Char('\n')); // several, one a line
     }
     void message(QWidget *, const QString &text) override { messages << text; }
     bool startDetached(const QString &commandLine) override

@@ -59,7 +59,8 @@ public:
     // inside the dialog's own event loop. A dialog on the stack would then be
     // freed twice.
 
-    QString openFileName(QWidget *parent, const QString &filter, const QString &startPath) override
+    QStringList openFileNames(QWidget *parent, const QString &filter,
+                              const QString &startPath) override
     {
 #ifdef Q_OS_WIN
         const QPointer<QFileDialog> dialog = new QFileDialog(parent, QString(), startPath, filter);
@@ -70,13 +71,13 @@ public:
             new QFileDialog(parent, QString(), startPath, windowsLikeFilter(filter));
         dialog->setOption(QFileDialog::HideNameFilterDetails);
 #endif
-        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setFileMode(QFileDialog::ExistingFiles);
         dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        QString path;
-        if (dialog->exec() == QDialog::Accepted && dialog && !dialog->selectedFiles().isEmpty())
-            path = dialog->selectedFiles().constFirst();
+        QStringList paths;
+        if (dialog->exec() == QDialog::Accepted && dialog)
+            paths = dialog->selectedFiles();
         delete dialog.data(); // null when its parent has gone, taking it along
-        return path;
+        return paths;
     }
 
     void message(QWidget *parent, const QString &text) override

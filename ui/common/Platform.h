@@ -26,11 +26,11 @@ public:
     Platform(const Platform &) = delete; // a seam, used through references only
     Platform &operator=(const Platform &) = delete;
 
-    /// Shows the Open dialog; returns the chosen path, or the empty text when
-    /// cancelled. Like message(), it may return after `parent` was destroyed
+    /// Shows the Open dialog; returns the chosen paths (one or several), or none
+    /// when cancelled. Like message(), it may return after `parent` was destroyed
     /// (the program was ended meanwhile): callers check before they touch it.
-    virtual QString openFileName(QWidget *parent, const QString &filter,
-                                 const QString &startPath) = 0;
+    virtual QStringList openFileNames(QWidget *parent, const QString &filter,
+                                      const QString &startPath) = 0;
     /// Tells the user something, in a box captioned "Grimlark" with an OK button.
     virtual void message(QWidget *parent, const QString &text) = 0;
     /// Starts a program from a command line without waiting for it; false when it

@@ -25,7 +25,7 @@ QString toQtFilter(const QString &filter)
     return choices.join(QStringLiteral(";;"));
 }
 
-QString OpenDialog::ShowOpen(QWidget *parent)
+QStringList OpenDialog::ShowOpen(QWidget *parent)
 {
     // This object lives in the window that parents the dialog: if the window was
     // destroyed while the dialog was open, so was this object.
@@ -36,12 +36,13 @@ QString OpenDialog::ShowOpen(QWidget *parent)
     if (start.isEmpty())
         start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 #endif
-    QString path = Platform::current().openFileName(parent, toQtFilter(Filter), start);
+    QStringList paths = Platform::current().openFileNames(parent, toQtFilter(Filter), start);
     if (!owner)
         return {};
-    if (!path.isEmpty())
-        FileName = path;
-    return path;
+    paths.removeAll(QString());
+    if (!paths.isEmpty())
+        FileName = paths.constFirst();
+    return paths;
 }
 
 } // namespace grimlark::ui

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -16,12 +17,12 @@ public:
     QString FileName;
 
     /// Shows the system's Open dialog, starting at the last chosen path (at first
-    /// in the user's Documents on Windows). Returns the
-    /// chosen path, which becomes FileName, or the empty text when cancelled, which
-    /// leaves FileName as it was. `parent` must be the window that holds this
-    /// object; when it was destroyed while the dialog was open, returns the empty
-    /// text and touches nothing.
-    QString ShowOpen(QWidget *parent);
+    /// in the user's Documents on Windows). Returns the chosen paths (several
+    /// may be chosen at once), the first of which becomes FileName, or none when
+    /// cancelled, which leaves FileName as it was. `parent` must be the window
+    /// that holds this object; when it was destroyed while the dialog was open,
+    /// returns none and touches nothing.
+    QStringList ShowOpen(QWidget *parent);
 };
 
 /// Turns a "description|pattern|description|pattern" filter into Qt's

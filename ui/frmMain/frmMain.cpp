@@ -235,6 +235,9 @@ constexpr QLatin1StringView kNamesKey("Generate/namesIn");
 constexpr QLatin1StringView kUtf8("UTF-8");
 /// The setting that keeps the layout chosen last for composed monsters.
 constexpr QLatin1StringView kLayoutKey("Generate/layout");
+/// The setting that keeps the files opened last, newest first.
+constexpr QLatin1StringView kRecentKey("Open/recentFiles");
+constexpr qsizetype kRecentCount = 5;
 
 } // namespace
 
@@ -250,7 +253,9 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     m_opener = new FileOpener(this);
     connect(m_opener, &FileOpener::opened, this, &frmMain::listFile);
     connect(m_opener, &FileOpener::refused, this, &frmMain::refuseFile);
-    CommonDialog1.Filter = QStringLiteral("Text files (*.txt)|*.txt|All Files (*.*)|*.*");
+    // SQL dumps are database files too.
+    CommonDialog1.Filter = QStringLiteral("Database files (*.txt *.sql)|*.txt;*.sql|Text files "
+                                          "(*.txt)|*.txt|All Files (*.*)|*.*");
 
     buildControls();
     buildMenus();
@@ -262,16 +267,58 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     restorePlace(*this, QStringLiteral("editor"));
     CommonDialog1.FileName = Platform::current().setting(QString(kLastFileKey)).toString();
+    applyChosenDefaults();
+    showRecentFiles();
+    m_ui->txtID->setFocus();
+}
+
+void frmMain::applyChosenDefaults()
+{
     // Settings come from outside: a name that is no layout leaves the classic,
     // a label that names no encoding UTF-8.
-    if (Platform::current().setting(QString(kLayoutKey)).toString() ==
-        QLatin1String(grimlark::shortName(grimlark::Layout::LaterEathena)))
-        setLayout(grimlark::Layout::LaterEathena);
+    setLayout(Platform::current().setting(QString(kLayoutKey)).toString() ==
+                      QLatin1String(grimlark::shortName(grimlark::Layout::LaterEathena))
+                  ? grimlark::Layout::LaterEathena
+                  : grimlark::Layout::Classic);
     const QString namesIn = Platform::current().setting(QString(kNamesKey)).toString();
+    setNamesEncoding(nullptr);
     for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings)
         if (namesIn == QLatin1String(encoding.label))
             setNamesEncoding(&encoding);
-    m_ui->txtID->setFocus();
+}
+
+QStringList frmMain::recentFiles() const
+{
+    // From outside: paths only, a few, none absurdly long.
+    QStringList recent;
+    for (const QString &path : Platform::current().setting(QString(kRecentKey)).toStringList())
+        if (!path.isEmpty() && path.size() < 4096 && !recent.contains(path) &&
+            recent.size() < kRecentCount)
+            recent << path;
+    return recent;
+}
+
+void frmMain::showRecentFiles()
+{
+    m_ui->mnuRecent->clear();
+    const QStringList recent = recentFiles();
+    for (const QString &path : recent) {
+        QAction *item = m_ui->mnuRecent->addAction(displayPath(path));
+        connect(item, &QAction::triggered, this, [this, path] { OpenDatabasePath(path); });
+    }
+    m_ui->mnuRecent->setEnabled(!recent.isEmpty());
+}
+
+void frmMain::rememberRecent(const QString &path, bool listed)
+{
+    QStringList recent = recentFiles();
+    recent.removeAll(path);
+    if (listed)
+        recent.prepend(path);
+    while (recent.size() > kRecentCount)
+        recent.removeLast();
+    Platform::current().setSetting(QString(kRecentKey), recent);
+    showRecentFiles();
 }
 
 frmMain::~frmMain() = default;
@@ -348,7 +395,13 @@ void frmMain::buildMenus()
     };
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     addMenu(m_ui->mnuFile, "mnuFile", QStringLiteral("File"));
+    addItem(m_ui->mnuFile, m_ui->mnuNew, "mnuNew", QStringLiteral("New"));
     addItem(m_ui->mnuFile, m_ui->mnuOpen, "mnuOpen", QStringLiteral("Open"));
+    m_ui->mnuRecent = m_ui->mnuFile->addMenu(QStringLiteral("Recent Files"));
+    m_ui->mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    addItem(m_ui->mnuFile, m_ui->mnuUndoLoad, "mnuUndoLoad", QStringLiteral("Undo Load"));
+    m_ui->mnuUndoLoad->setEnabled(false);
+    m_ui->mnuFile->addSeparator();
     addItem(m_ui->mnuFile, m_ui->mnuExit, "mnuExit", QStringLiteral("Exit"));
     addMenu(m_ui->mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));
     addItem(m_ui->mnuGenerate, m_ui->mnuTextGen, "mnuTextGen", QStringLiteral("Text Entry"));
@@ -357,12 +410,16 @@ void frmMain::buildMenus()
     // platform has it, Alt+F4 on Windows being the system's); Generate's two
     // on G, shown in the menus. None is an Alt+letter, which never types.
     m_ui->mnuOpen->setShortcut(QKeySequence::Open);
+    m_ui->mnuNew->setShortcut(QKeySequence::New);
+    // A key no text box takes (Ctrl+Z and Ctrl+Shift+Z undo and redo typing).
+    m_ui->mnuUndoLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     m_ui->mnuExit->setShortcut(QKeySequence::Quit);
     m_ui->mnuTextGen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     m_ui->mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
     // From any of Grimlark's windows: Ctrl+G where the user just picked a
     // monster in the browser, Ctrl+Q in Code Output.
-    for (QAction *action : {m_ui->mnuOpen, m_ui->mnuExit, m_ui->mnuTextGen, m_ui->mnuSQLGen})
+    for (QAction *action : {m_ui->mnuNew, m_ui->mnuOpen, m_ui->mnuUndoLoad, m_ui->mnuExit,
+                            m_ui->mnuTextGen, m_ui->mnuSQLGen})
         action->setShortcutContext(Qt::ApplicationShortcut);
     // The layout a line is written in: a loaded monster keeps its own, a choice
     // here is kept for the next run.
@@ -413,6 +470,8 @@ void frmMain::buildMenus()
     addItem(m_ui->mnuHelp, m_ui->mnuAbout, "mnuAbout", QStringLiteral("About"));
 
     connect(m_ui->mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
+    connect(m_ui->mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    connect(m_ui->mnuUndoLoad, &QAction::triggered, this, &frmMain::mnuUndoLoad_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(m_ui->mnuTextGen, &QAction::triggered, this, &frmMain::mnuTextGen_Click);
     connect(m_ui->mnuSQLGen, &QAction::triggered, this, &frmMain::mnuSQLGen_Click);
@@ -488,11 +547,52 @@ void frmMain::mnuOpen_Click()
 void frmMain::OpenDatabaseFile()
 {
     const QPointer<frmMain> self = this;
-    const QString path = CommonDialog1.ShowOpen(this);
-    if (path.isEmpty() || !self)
+    const QStringList paths = CommonDialog1.ShowOpen(this);
+    if (paths.isEmpty() || !self)
         return; // a cancelled dialog ends the command silently
-    Platform::current().setSetting(QString(kLastFileKey), path);
-    OpenDatabasePath(chosenPath(path));
+    Platform::current().setSetting(QString(kLastFileKey), paths.constFirst());
+    for (const QString &path : paths)
+        OpenDatabasePath(chosenPath(path));
+}
+
+void frmMain::mnuNew_Click()
+{
+    // The start-up values, in the layout and names' encoding chosen last.
+    replaceEntry(grimlark::startupEntry(), {});
+    applyChosenDefaults();
+}
+
+void frmMain::mnuUndoLoad_Click()
+{
+    if (!m_undo)
+        return;
+    const Snapshot before = *m_undo;
+    m_undo.reset();
+    m_ui->mnuUndoLoad->setEnabled(false);
+    showEntry(before.entry);
+    m_loadNotes = before.notes;
+    setNamesEncoding(before.namesEncoding);
+    markOutputStale();
+}
+
+void frmMain::replaceEntry(const grimlark::MonsterEntry &entry, const QStringList &notes)
+{
+    // What the editor held is kept for Undo Load.
+    m_undo = Snapshot{readEntry(), m_loadNotes, m_namesEncoding};
+    showEntry(entry);
+    m_loadNotes = notes;
+    m_ui->mnuUndoLoad->setEnabled(true);
+    markOutputStale();
+}
+
+void frmMain::markOutputStale()
+{
+    if (frmOutput *output = m_output.existing(); output && output->isVisible()) {
+        strGen.clear();
+        output->showLine(QString());
+        output->showWarnings(
+            {QStringLiteral("The editor holds another monster now: Generate again for its line.")});
+    }
 }
 
 void frmMain::OpenDatabasePath(const QString &path)
@@ -507,6 +607,8 @@ bool frmMain::isReading() const
 
 void frmMain::refuseFile(const QString &path, const QString &reason, bool whileReading)
 {
+    if (!QFileInfo::exists(path) && recentFiles().contains(path))
+        rememberRecent(path, false); // gone: it leaves the list, and the message says so
     Platform::current().message(
         this, QStringLiteral("The file \"%1\" could not be %2: %3.")
                   .arg(displayPath(path),
@@ -541,6 +643,7 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
         refuseFile(file->path, QString::fromLatin1(fault), false);
         return;
     }
+    rememberRecent(file->path, true);
     if (!browser->isVisible() && !restorePlace(*browser, QStringLiteral("browser")))
         placeBeside(*browser, *this, keptInSight(), Side::Right);
     bringToFront(*browser);
@@ -560,10 +663,10 @@ bool frmMain::loadLine(const QByteArray &line, QWidget *asker)
         const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(
             std::string_view(line.constData(), std::size_t(line.size())), entry);
         if (result.loaded()) {
-            showEntry(entry);
-            m_loadNotes.clear();
+            QStringList notes;
             for (const std::string &note : result.notes)
-                m_loadNotes << fromUtf8(note);
+                notes << fromUtf8(note);
+            replaceEntry(entry, notes);
         } else
             refusal = fromUtf8(result.message());
     } catch (const std::bad_alloc &) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace grimlark {
 struct LegacyEncoding;
@@ -76,6 +77,10 @@ public:
     OpenDialog CommonDialog1;
 
 public slots:
+    /// File > New: the start-up values back, undoable as a load is.
+    void mnuNew_Click();
+    /// File > Undo Load: the values the editor held before the last load (or New).
+    void mnuUndoLoad_Click();
     void mnuOpen_Click();
     void mnuExit_Click();
     void mnuTextGen_Click();
@@ -96,6 +101,17 @@ private:
     void buildControls();
     void buildMenus();
     void setTabOrder();
+    /// The layout and names' encoding chosen last (settings), put in place.
+    void applyChosenDefaults();
+    /// The files opened last, newest first (a setting, checked), and their menu.
+    QStringList recentFiles() const;
+    void showRecentFiles();
+    /// Puts `path` first among the recent files (`listed`), or takes it out.
+    void rememberRecent(const QString &path, bool listed);
+    /// Shows `entry` in place of what the editor holds, which Undo Load gives back.
+    void replaceEntry(const grimlark::MonsterEntry &entry, const QStringList &notes);
+    /// Code Output, when shown, no longer shows the editor's monster: cleared, and says so.
+    void markOutputStale();
     /// The layout lines are written in from now on, ticked in Generate > Layout.
     void setLayout(grimlark::Layout layout);
     /// The names' encoding from now on (null: UTF-8), ticked in Names In.
@@ -127,6 +143,13 @@ private:
     /// What the monster shown holds beyond its boxes: its layout, the later
     /// layout's other name, Mode flags above the boxes.
     grimlark::MonsterEntry::Carried m_carried;
+    /// What the editor held before the last load or New.
+    struct Snapshot {
+        grimlark::MonsterEntry entry;
+        QStringList notes;
+        const grimlark::LegacyEncoding *namesEncoding;
+    };
+    std::optional<Snapshot> m_undo;
 };
 
 } // namespace grimlark::ui

@@ -75,6 +75,8 @@ public:
     QAction *mnuTextGen = nullptr, *mnuSQLGen = nullptr;
     QMenu *mnuNamesIn = nullptr; ///< the names' encoding: UTF-8, then each legacy one
     QMenu *mnuLayout = nullptr;  ///< the layout lines are written in
+    QAction *mnuNew = nullptr, *mnuUndoLoad = nullptr;
+    QMenu *mnuRecent = nullptr; ///< the files opened last
     QAction *mnuAbout = nullptr;
 };
 
