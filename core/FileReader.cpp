@@ -263,7 +263,11 @@ std::string describe(const ReadResult &result)
     case ReadStatus::Changed:
         return "it changed while it was being read";
     case ReadStatus::Unsupported:
+#ifdef _WIN32
         return "it is UTF-16 text; save it as UTF-8 or ANSI text and open it again";
+#else
+        return "it is UTF-16 text; save it as UTF-8 text and open it again"; // "ANSI" is Windows'
+#endif
     }
     if (result.systemError == EBUSY) // Windows: a file another program holds unshared
         return "it is being used by another program";

@@ -272,9 +272,9 @@ void BrowserTest::droppedFilesOpenInOrder()
     QTRY_COMPARE(session.platform.messages.size(), 1); // the missing second file, reported
     QCOMPARE(itemsOf(existingBrowser()), QStringList{"1"});
 
-    session.editor->openFiles({one, two});
+    session.editor->openFiles({one, two}); // listed in the order named, above the rest
     session.waitForReads();
-    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"2", "1", "1"}));
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"1", "2", "1"}));
 
     // Dropped on the browser's list: opened the same way, listed first.
     data->setUrls({QUrl::fromLocalFile(session.writeFile("three.txt", "3\n"))});
@@ -286,7 +286,7 @@ void BrowserTest::droppedFilesOpenInOrder()
     QCoreApplication::sendEvent(list, &dropOnList);
     QTRY_COMPARE(itemsOf(existingBrowser()).size(), 4);
     session.waitForReads();
-    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"3", "2", "1", "1"}));
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"3", "1", "2", "1"}));
 
     // Dropped on Code Output's line: opened too, and the line keeps its text.
     control<QAction>(session.editor, "mnuTextGen")->trigger();

@@ -86,8 +86,13 @@ public:
             QMessageBox::NoIcon, QStringLiteral("Grimlark"), text, QMessageBox::Ok, parent);
         // Messages quote values and paths from files: never read as markup.
         box->setTextFormat(Qt::PlainText);
+        const QPointer<QWidget> asker = parent;
         box->exec();
         delete box.data();
+        // The keyboard back to the window that asked, also without a window
+        // manager to give it.
+        if (asker)
+            asker->window()->activateWindow();
     }
 
     bool startDetached(const QString &commandLine) override

@@ -551,8 +551,8 @@ void frmMain::OpenDatabaseFile()
     if (paths.isEmpty() || !self)
         return; // a cancelled dialog ends the command silently
     Platform::current().setSetting(QString(kLastFileKey), paths.constFirst());
-    for (const QString &path : paths)
-        OpenDatabasePath(chosenPath(path));
+    for (auto path = paths.crbegin(); path != paths.crend(); ++path) // in the order chosen
+        OpenDatabasePath(chosenPath(*path));
 }
 
 void frmMain::mnuNew_Click()
@@ -683,9 +683,11 @@ bool frmMain::loadLine(const QByteArray &line, QWidget *asker)
 
 void frmMain::openFiles(const QStringList &paths)
 {
-    for (const QString &path : paths)
-        OpenDatabasePath(QDir::isRelativePath(path) ? QDir::current().absoluteFilePath(path)
-                                                    : path);
+    // Each file read is listed above the ones before it: read in reverse, the
+    // files stand in the list in the order they were named.
+    for (auto path = paths.crbegin(); path != paths.crend(); ++path)
+        OpenDatabasePath(QDir::isRelativePath(*path) ? QDir::current().absoluteFilePath(*path)
+                                                     : *path);
 }
 
 void frmMain::mnuTextGen_Click()

@@ -57,12 +57,12 @@ public:
     /// is reported in a message naming it and the reason; nothing is added and
     /// the browser is not shown. The file is read off the window thread: this
     /// returns at once. A read that takes over half a second shows its progress,
-    /// with Cancel (nothing added, and the files waiting are dropped). A file
-    /// asked for while another is read waits for it.
+    /// with Cancel (nothing of that file added; the files waiting are read
+    /// next). A file asked for while another is read waits for it.
     void OpenDatabasePath(const QString &path);
-    /// Opens each file in turn exactly as File > Open does with a chosen file
-    /// (messages included): the files named on the command line or dropped on
-    /// the editor or the browser.
+    /// Opens each file exactly as File > Open does with a chosen file (messages
+    /// included), so that they stand in the list in the order named: the files
+    /// named on the command line or dropped on a window.
     void openFiles(const QStringList &paths);
     /// True while a file is read or waits to be.
     bool isReading() const;
