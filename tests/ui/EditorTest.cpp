@@ -8,6 +8,7 @@
 #include "core/CodeTables.h"
 #include "core/FieldTable.h"
 #include "tests/common/Fixtures.h"
+#include "ui/common/Appearance.h"
 #include "ui/common/DropDownList.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
@@ -64,6 +65,7 @@ private slots:
     void windowCannotBeResized();
     void placesAndTheLastFileAreKeptBetweenRuns();
     void undoLoadAndNewGiveValuesBack();
+    void themeFontsPerClassDoNotReachTheWindows();
     void recentFilesReopenAndLeaveWhenGone();
 };
 
@@ -391,6 +393,31 @@ void EditorTest::undoLoadAndNewGiveValuesBack()
     QCOMPARE(session.editor->readEntry(), grimlark::startupEntry());
     undo->trigger();
     QCOMPARE(name->text(), QStringLiteral("Mine"));
+}
+
+// A platform theme that sets its own larger font per widget class (as KDE
+// Plasma and qt6ct with its fonts do, some after start-up) reaches no control:
+// every window draws in the program's own face and size, so its captions fit.
+void EditorTest::themeFontsPerClassDoNotReachTheWindows()
+{
+    UiSession session;
+    QFont theme(QStringLiteral("DejaVu Serif"));
+    theme.setPointSize(14);
+    for (const char *name : {"QLabel", "QPushButton", "QCheckBox", "QGroupBox", "QMenuBar",
+                             "QLineEdit", "QListView", "QMessageBox"})
+        QApplication::setFont(theme, name);
+    QApplication::setFont(theme); // the theme's general font, after start-up
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    control<QAction>(session.editor, "mnuAbout")->trigger();
+    session.open(session.writeFile("mob_db.txt", "1002\n"));
+    const QFont own = grimlark::ui::applicationFont();
+    QStringList themed;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        for (QWidget *widget : top->findChildren<QWidget *>())
+            if (QFontInfo(widget->font()).pixelSize() > QFontInfo(own).pixelSize() + 3)
+                themed << widget->objectName() + QLatin1Char('/') +
+                              widget->metaObject()->className();
+    QVERIFY2(themed.isEmpty(), qPrintable(themed.join(QStringLiteral(", "))));
 }
 
 // The files opened last are offered again, newest first, and kept between

@@ -83,6 +83,49 @@ protected:
     }
 };
 
+/// Keeps the program's own face and size on every control. A platform theme
+/// sets fonts per widget class (KDE Plasma, qt6ct with its own fonts), some of
+/// them after start-up; the windows are drawn for one face, so whatever font
+/// arrives is put back to it, all classes at once.
+class FontKeeper final : public QObject {
+    Q_OBJECT
+
+public:
+    FontKeeper(QObject *parent, const QFont &font) : QObject(parent), m_font(font) {}
+
+    /// True when some class would not draw in the program's font.
+    bool drifted() const
+    {
+        if (QApplication::font() != m_font)
+            return true;
+        for (const char *name : kClasses)
+            if (QApplication::font(name) != m_font)
+                return true;
+        return false;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationFontChange && !m_busy && drifted()) {
+            m_busy = true;
+            QApplication::setFont(m_font); // with no class: every class's font goes
+            m_busy = false;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // The classes platform themes give fonts of their own.
+    static constexpr const char *kClasses[] = {
+        "QLabel",      "QPushButton", "QCheckBox",   "QRadioButton",
+        "QMenu",       "QMenuBar",    "QMessageBox", "QAbstractItemView",
+        "QListView",   "QComboBox",   "QGroupBox",   "QLineEdit",
+        "QToolButton", "QTipLabel",   "QHeaderView", "QComboMenuItem"};
+    QFont m_font;
+    bool m_busy = false;
+};
+
 } // namespace
 
 QFont applicationFont()
@@ -138,6 +181,7 @@ void applyAppearance(QApplication &app)
     // The font after the style sheet: set before, Windows gives menus, message
     // boxes and lists the system theme's face instead.
     QApplication::setFont(applicationFont());
+    app.installEventFilter(new FontKeeper(&app, applicationFont()));
     app.installEventFilter(new AltLetterFilter(&app));
     QApplication::setWindowIcon(programIcon());
     QApplication::setApplicationName(QStringLiteral("Grimlark"));
