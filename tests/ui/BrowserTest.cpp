@@ -98,6 +98,7 @@ private slots:
     void failedReadIsReported();
     void browserStaysOnScreenWhereNoSideHasRoom();
     void findSelectsTheNextLineHoldingTheText();
+    void eachFileStandsApartAndReloadsInPlace();
     void doubleClickOrEnterLoadsTheRow();
     void markupIsShownAsText();
 };
@@ -136,8 +137,8 @@ void BrowserTest::secondFileComesFirst()
                                     QAbstractItemModelTester::FailureReportingMode::QtTest);
     session.open(session.writeFile("two.txt", "4\n5\n6\n"));
     QCOMPARE(itemsOf(existingBrowser()), (QStringList{"4", "5", "6", "1", "2", "3"}));
-    session.open(session.writeFile("one.txt", "1\n2\n3\n"));
-    QCOMPARE(itemsOf(existingBrowser()).size(), 9);
+    session.open(session.writeFile("one.txt", "1\n2\n3\n")); // the same file: in its place
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"4", "5", "6", "1", "2", "3"}));
 
     existingBrowser()->close();
     flushDeletes();
@@ -272,9 +273,11 @@ void BrowserTest::droppedFilesOpenInOrder()
     QTRY_COMPARE(session.platform.messages.size(), 1); // the missing second file, reported
     QCOMPARE(itemsOf(existingBrowser()), QStringList{"1"});
 
-    session.editor->openFiles({one, two}); // listed in the order named, above the rest
+    // Listed in the order named, above the rest; the one listed already is
+    // read again in its own place.
+    session.editor->openFiles({two, one});
     session.waitForReads();
-    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"1", "2", "1"}));
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"2", "1"}));
 
     // Dropped on the browser's list: opened the same way, listed first.
     data->setUrls({QUrl::fromLocalFile(session.writeFile("three.txt", "3\n"))});
@@ -284,9 +287,9 @@ void BrowserTest::droppedFilesOpenInOrder()
     QVERIFY(onList.isAccepted());
     QDropEvent dropOnList(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(list, &dropOnList);
-    QTRY_COMPARE(itemsOf(existingBrowser()).size(), 4);
+    QTRY_COMPARE(itemsOf(existingBrowser()).size(), 3);
     session.waitForReads();
-    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"3", "1", "2", "1"}));
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"3", "2", "1"}));
 
     // Dropped on Code Output's line: opened too, and the line keeps its text.
     control<QAction>(session.editor, "mnuTextGen")->trigger();
@@ -297,7 +300,7 @@ void BrowserTest::droppedFilesOpenInOrder()
     QVERIFY(onLine.isAccepted());
     QDropEvent dropOnLine(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton, {});
     QCoreApplication::sendEvent(line->viewport(), &dropOnLine);
-    QTRY_COMPARE(itemsOf(existingBrowser()).size(), 5);
+    QTRY_COMPARE(itemsOf(existingBrowser()).size(), 4);
     QCOMPARE(line->toPlainText(), session.editor->strGen);
     delete data;
 }
@@ -701,6 +704,43 @@ void BrowserTest::markupIsShownAsText()
     grimlark::ui::Platform::setCurrent(&session.platform);
     QCOMPARE(format, Qt::PlainText);
     QVERIFY2(shown.contains(QStringLiteral("<img src=x><a href=")), qPrintable(shown));
+}
+
+// Where a file's lines begin is marked; the same file opened again takes its
+// own place, with a word; a file is reloaded or closed alone; a dump's line
+// counts for the ID already in an open file.
+void BrowserTest::eachFileStandsApartAndReloadsInPlace()
+{
+    UiSession session;
+    const QString one = session.writeFile("one.txt", "1001,A\n1002,B\n");
+    const QString dump =
+        session.writeFile("dump.sql", "INSERT INTO `mob_db` VALUES (1500,'DUMPED','Dumped');\n");
+    session.editor->openFiles({one, dump});
+    session.waitForReads();
+    auto *model = control<QListView>(existingBrowser(), "lstDB")->model();
+    QCOMPARE(model->rowCount(), 3);
+    QVERIFY(!model->index(1, 0).data(grimlark::ui::DatabaseListModel::FirstOfFileRole).toBool());
+    QVERIFY(model->index(2, 0).data(grimlark::ui::DatabaseListModel::FirstOfFileRole).toBool());
+    QVERIFY(existingBrowser()->whereIsId(QStringLiteral("1500")).contains(QLatin1String("DUMPED")));
+
+    QFile file(one);
+    QVERIFY(file.open(QIODevice::Append) && file.write("1003,C\n") > 0);
+    file.close();
+    session.open(one);
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"1001,A", "1002,B", "1003,C",
+                                                      "INSERT INTO `mob_db` VALUES "
+                                                      "(1500,'DUMPED','Dumped');"}));
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY(session.platform.messages.takeFirst().contains(QLatin1String("open already")));
+
+    auto *browser = existingBrowser();
+    auto *model2 = browser->model();
+    const int id = model2->fileIdAt(3);
+    emit browser->reloadRequested(model2->pathOf(id)); // as the line's menu asks
+    session.waitForReads();
+    QVERIFY(session.platform.messages.isEmpty());
+    model2->removeFile(model2->fileIdAt(0)); // as "Close This File" does
+    QCOMPARE(itemsOf(browser).size(), 1);
 }
 
 GRIMLARK_UI_TEST_MAIN(BrowserTest)

@@ -3,6 +3,7 @@
 #include "DatabaseListModel.h"
 
 #include "core/EntryLoader.h"
+#include "core/SqlDump.h"
 #include "ui/common/Text.h"
 
 #include <algorithm>
@@ -53,12 +54,15 @@ const DatabaseListModel::ListedFile *DatabaseListModel::locate(int &row) const
 QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows ||
-        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole))
+        (role != Qt::DisplayRole && role != Qt::AccessibleTextRole && role != Qt::ToolTipRole &&
+         role != FirstOfFileRole))
         return {};
     int row = index.row();
     const ListedFile *file = locate(row);
     if (!file)
         return {};
+    if (role == FirstOfFileRole)
+        return row == 0;
     const std::string_view line = file->lines.line(std::size_t(row));
     if (role == Qt::ToolTipRole) {
         // The whole line, wrapped, and where it comes from. Tool tips take rich
@@ -84,7 +88,7 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
 }
 
 bool DatabaseListModel::addFile(DatabaseFile file, const LegacyEncoding &encoding,
-                                const QString &name)
+                                const QString &name, const QString &path)
 {
     const std::size_t lines = file.lines();
     if (lines == 0)
@@ -96,9 +100,80 @@ bool DatabaseListModel::addFile(DatabaseFile file, const LegacyEncoding &encodin
     beginInsertRows(QModelIndex(), 0, int(lines) - 1);
     m_rows += int(lines);
     const int widest = int(std::min(file.widest(), kShownBytes));
-    m_files.push_back({std::move(file), &encoding, name, widest, m_nextId++, false});
+    m_files.push_back({std::move(file), &encoding, name, widest, m_nextId++, path, false});
     endInsertRows();
     return true;
+}
+
+std::size_t DatabaseListModel::indexOfId(int id, int &first) const
+{
+    first = 0; // the newest file's rows first
+    for (std::size_t i = m_files.size(); i-- > 0;) {
+        if (m_files[i].id == id)
+            return i;
+        first += int(m_files[i].lines.lines());
+    }
+    return m_files.size();
+}
+
+bool DatabaseListModel::replaceFile(int id, DatabaseFile file, const LegacyEncoding &encoding)
+{
+    int first = 0;
+    const std::size_t at = indexOfId(id, first);
+    if (at == m_files.size())
+        return false;
+    const int old = int(m_files[at].lines.lines());
+    const std::size_t lines = file.lines();
+    if (lines > std::size_t(std::numeric_limits<int>::max() - (m_rows - old)))
+        return false;
+    if (old > 0) {
+        beginRemoveRows(QModelIndex(), first, first + old - 1);
+        m_rows -= old;
+        m_files[at].lines = DatabaseFile();
+        endRemoveRows();
+    }
+    if (lines > 0)
+        beginInsertRows(QModelIndex(), first, first + int(lines) - 1);
+    m_rows += int(lines);
+    ListedFile &listed = m_files[at];
+    listed.widest = int(std::min(file.widest(), kShownBytes));
+    listed.lines = std::move(file);
+    listed.encoding = &encoding;
+    listed.chosen = false;
+    if (lines > 0)
+        endInsertRows();
+    return true;
+}
+
+void DatabaseListModel::removeFile(int id)
+{
+    int first = 0;
+    const std::size_t at = indexOfId(id, first);
+    if (at == m_files.size())
+        return;
+    const int lines = int(m_files[at].lines.lines());
+    if (lines > 0)
+        beginRemoveRows(QModelIndex(), first, first + lines - 1);
+    m_rows -= lines;
+    m_files.erase(m_files.begin() + std::ptrdiff_t(at));
+    if (lines > 0)
+        endRemoveRows();
+}
+
+int DatabaseListModel::fileIdOfPath(const QString &path) const
+{
+    for (const ListedFile &file : m_files)
+        if (!path.isEmpty() && file.path == path)
+            return file.id;
+    return -1;
+}
+
+QString DatabaseListModel::pathOf(int id) const
+{
+    for (const ListedFile &file : m_files)
+        if (file.id == id)
+            return file.path;
+    return {};
 }
 
 QByteArray DatabaseListModel::lineUtf8(int row) const
@@ -213,15 +288,25 @@ QString DatabaseListModel::whereIsId(const QString &id) const
         return {};
     // Compared as the file's bytes: an ID is digits in any of its encodings.
     const std::string wanted = toUtf8(id) + ',';
+    const std::string inStatement = '(' + wanted; // "VALUES (1002,"
     for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
         for (std::size_t row = 0; row < file->lines.lines(); ++row) {
             const std::string_view line = file->lines.line(row);
-            if (line.substr(0, wanted.size()) != wanted)
-                continue;
+            std::string statementName; // a dump's line: its values, as the server reads them
+            if (line.substr(0, wanted.size()) != wanted) {
+                if (line.find(inStatement) == std::string_view::npos || !isSqlStatement(line))
+                    continue;
+                const SqlRow values = parseSqlRow(line);
+                if (values.values.size() < 2 || values.values[0] != toUtf8(id))
+                    continue;
+                statementName = values.values[1].substr(0, kQuotedBytes);
+            }
             // The name as every message quotes a value: at most 40 characters
             // (a name of 300,000 words would make the warning a screen tall).
-            const std::string_view rest = line.substr(wanted.size());
-            const std::string_view name = rest.substr(0, std::min(rest.find(','), kQuotedBytes));
+            const std::string_view rest = line.substr(std::min(wanted.size(), line.size()));
+            const std::string_view name =
+                statementName.empty() ? rest.substr(0, std::min(rest.find(','), kQuotedBytes))
+                                      : std::string_view(statementName);
             const QString quoted = fromUtf8(quoteValue(toUtf8(text(*file, row, name))));
             return QStringLiteral("ID %1 is %2, %3 line %4")
                 .arg(id, quoted, file->name)

@@ -30,7 +30,21 @@ public:
     /// large file several times slower to list. An empty file adds nothing.
     /// Returns false, adding nothing, when the list would pass the most rows a
     /// view can count (about 2 billion).
-    bool addFile(DatabaseFile file, const LegacyEncoding &encoding, const QString &name = {});
+    bool addFile(DatabaseFile file, const LegacyEncoding &encoding, const QString &name = {},
+                 const QString &path = {});
+    /// Puts the lines of `file` in place of the listed file `id`'s, where it
+    /// stands in the list (a file read again). False, changing nothing, when
+    /// the list would pass the rows a view can count.
+    bool replaceFile(int id, DatabaseFile file, const LegacyEncoding &encoding);
+    /// Takes the file `id` off the list.
+    void removeFile(int id);
+    /// The listed file read from `path` (-1 for none), and a file's path.
+    int fileIdOfPath(const QString &path) const;
+    QString pathOf(int id) const;
+
+    /// Data role: true for the first row of each file, where the list shows
+    /// that another file begins.
+    static constexpr int FirstOfFileRole = Qt::UserRole + 1;
 
     /// The first row from `from` on (down) or back (up), not `from` itself,
     /// whose text holds `text`, wrapping round the list; -1 when none does.
@@ -76,11 +90,15 @@ private:
         QString name;                   ///< the file's name, for the user
         int widest = 0;                 ///< bytes of its longest line, as shown
         int id = 0;                     ///< see fileIdAt
+        QString path;                   ///< where it was read from
         bool chosen = false;            ///< the user chose its encoding
     };
     /// The index in m_files of the file holding `row` (m_files.size() for none),
     /// with `row` made relative to it.
     std::size_t fileAt(int &row) const;
+    /// The index in m_files of the file `id` (m_files.size() for none), and
+    /// the list row its lines begin at.
+    std::size_t indexOfId(int id, int &first) const;
     const ListedFile *locate(int &row) const;
     /// True when line `row` of `file` holds `text` (`utf8`, its UTF-8).
     bool lineHolds(const ListedFile &file, std::size_t row, const QString &text,

@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 
@@ -33,6 +34,18 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
         return {width, QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+    /// Where another file's lines begin, a line across the row's top.
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (index.row() > 0 && index.data(DatabaseListModel::FirstOfFileRole).toBool()) {
+            painter->save();
+            painter->setPen(option.palette.color(QPalette::Mid));
+            painter->drawLine(option.rect.topLeft(), option.rect.topRight());
+            painter->restore();
+        }
     }
     int width = 0;
 };
@@ -197,6 +210,18 @@ void frmBrowser::showLineMenu(QPoint at)
     menu->setObjectName(QStringLiteral("mnuLine"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->addAction(m_ui->mnuFind);
+    // This file alone: read again in its place, or taken off the list.
+    const int file = m_model->fileIdAt(row);
+    QAction *reload = menu->addAction(QStringLiteral("Reload This File"));
+    reload->setObjectName(QStringLiteral("mnuReloadFile"));
+    connect(reload, &QAction::triggered, this, [this, file] {
+        const QString path = m_model->pathOf(file);
+        if (!path.isEmpty())
+            emit reloadRequested(path);
+    });
+    QAction *closeFile = menu->addAction(QStringLiteral("Close This File"));
+    closeFile->setObjectName(QStringLiteral("mnuCloseFile"));
+    connect(closeFile, &QAction::triggered, this, [this, file] { m_model->removeFile(file); });
     QMenu *encodings = menu->addMenu(QStringLiteral("Encoding of This File"));
     encodings->setObjectName(QStringLiteral("mnuEncoding"));
     for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings) {
@@ -214,9 +239,13 @@ void frmBrowser::showLineMenu(QPoint at)
 }
 
 bool frmBrowser::addFile(grimlark::DatabaseFile file, const grimlark::LegacyEncoding &encoding,
-                         const QString &name)
+                         const QString &name, const QString &path, bool *reloaded)
 {
-    if (!m_model->addFile(std::move(file), encoding, name))
+    const int listed = m_model->fileIdOfPath(path);
+    if (reloaded)
+        *reloaded = listed >= 0;
+    if (listed >= 0 ? !m_model->replaceFile(listed, std::move(file), encoding)
+                    : !m_model->addFile(std::move(file), encoding, name, path))
         return false;
     // Long lines scroll sideways: every row is as wide as the widest.
     m_rows->width = m_ui->lstDB->fontMetrics().averageCharWidth() * m_model->widestLine() + px(150);

@@ -35,8 +35,11 @@ public:
     /// UTF-8 read in `encoding`, and scrolls to the new first line. False,
     /// adding nothing, when the list would pass the rows a view can count;
     /// throws std::bad_alloc when they cannot be held.
+    /// A file read from a `path` already listed takes that file's place in the
+    /// list (`reloaded` says so) instead of being listed again.
     bool addFile(grimlark::DatabaseFile file, const grimlark::LegacyEncoding &encoding,
-                 const QString &name = QString());
+                 const QString &name = QString(), const QString &path = QString(),
+                 bool *reloaded = nullptr);
 
     DatabaseListModel *model() const { return m_model; }
 
@@ -53,6 +56,8 @@ signals:
     /// The user asked to load `line` (UTF-8; empty when no line is selected),
     /// whose file holds names in `namesEncoding` (null: UTF-8).
     void loadRequested(const QByteArray &line, const grimlark::LegacyEncoding *namesEncoding);
+    /// The user asked to read the file at `path` again (from a line's menu).
+    void reloadRequested(const QString &path);
 
 public slots:
     /// Asks for the selected line to be loaded into the editor; a blank line is

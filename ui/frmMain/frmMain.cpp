@@ -628,11 +628,16 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
                     if (loadLine(line, browser))
                         setNamesEncoding(names); // a loaded monster keeps its file's
                 });
+        connect(browser, &frmBrowser::reloadRequested, this, [this](const QString &path) {
+            m_reloads << path; // asked for: read again without a word
+            OpenDatabasePath(path);
+        });
     }
     const char *fault = nullptr;
+    bool reloaded = false;
     try {
         if (!browser->addFile(std::move(file->lines), *file->encoding,
-                              displayPath(QFileInfo(file->path).fileName())))
+                              displayPath(QFileInfo(file->path).fileName()), file->path, &reloaded))
             fault = "it has more lines than the list can hold";
     } catch (const std::bad_alloc &) {
         fault = "there is not enough memory to hold it";
@@ -644,6 +649,11 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
         return;
     }
     rememberRecent(file->path, true);
+    if (reloaded && !m_reloads.remove(file->path))
+        Platform::current().message(
+            browser, QStringLiteral("The file \"%1\" was open already: it was read again, in its "
+                                    "place in the list.")
+                         .arg(displayPath(file->path)));
     if (!browser->isVisible() && !restorePlace(*browser, QStringLiteral("browser")))
         placeBeside(*browser, *this, keptInSight(), Side::Right);
     bringToFront(*browser);

@@ -8,6 +8,7 @@
 #include "ui/common/WindowReference.h"
 
 #include <QMainWindow>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -150,6 +151,7 @@ private:
         const grimlark::LegacyEncoding *namesEncoding;
     };
     std::optional<Snapshot> m_undo;
+    QSet<QString> m_reloads; ///< files the user asked to read again
 };
 
 } // namespace grimlark::ui
