@@ -418,6 +418,18 @@ void EditorTest::themeFontsPerClassDoNotReachTheWindows()
                 themed << widget->objectName() + QLatin1Char('/') +
                               widget->metaObject()->className();
     QVERIFY2(themed.isEmpty(), qPrintable(themed.join(QStringLiteral(", "))));
+
+    // A dark palette after start-up: the Mode boxes fill with the window's colour.
+    const QPalette before = QApplication::palette();
+    QPalette dark(QColor(30, 30, 30), QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Button, QColor(90, 90, 90));
+    QApplication::setPalette(dark);
+    auto *box = control<QCheckBox>(session.editor, "chkCanMove");
+    const QColor fill = box->palette().color(box->backgroundRole());
+    QApplication::setPalette(before);
+    QVERIFY2(fill.lightness() <= dark.color(QPalette::Window).lightness() + 8,
+             qPrintable(fill.name()));
 }
 
 // The files opened last are offered again, newest first, and kept between

@@ -365,22 +365,38 @@ void frmMain::buildControls()
         (*m_ui).*row.list = list;
     }
 
-    // Mode boxes draw on the menu colour, with the window-text colour for their
-    // captions; under a dark theme on the window's own colour, not a light patch.
-    QPalette modePalette = palette();
-    if (!isDark(modePalette))
-        modePalette.setColor(QPalette::Window,
-                             QApplication::palette("QMenu").color(QPalette::Window));
-    modePalette.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
     for (const CheckBoxRow &row : kCheckBoxes) {
         const grimlark::ModeFlagInfo &info = grimlark::kModeFlags[std::size_t(row.flag)];
         auto *box = new QCheckBox(QString::fromLatin1(info.caption), m_ui->Frame3);
         box->setObjectName(QString::fromLatin1(row.name));
         box->setGeometry(px(row.left), px(row.top), px(row.width), px(kCheckBoxHeight));
-        box->setPalette(modePalette);
         box->setAutoFillBackground(true);
         (*m_ui).*row.box = box;
     }
+    paintModeBoxes();
+    qApp->installEventFilter(this); // for the palette a theme sets later
+}
+
+void frmMain::paintModeBoxes()
+{
+    // Mode boxes draw on the menu colour, with the window-text colour for their
+    // captions; under a dark theme on the window's own colour, not a light patch.
+    QPalette modePalette = QApplication::palette(this);
+    if (!isDark(modePalette))
+        modePalette.setColor(QPalette::Window,
+                             QApplication::palette("QMenu").color(QPalette::Window));
+    else // a box fills with its button colour, lighter than a dark window's
+        modePalette.setColor(QPalette::Button, modePalette.color(QPalette::Window));
+    for (const CheckBoxRow &row : kCheckBoxes)
+        ((*m_ui).*row.box)->setPalette(modePalette);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // A theme may set its palette after start-up (qt6ct does): the boxes follow.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+        paintModeBoxes();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::buildMenus()

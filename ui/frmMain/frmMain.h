@@ -92,6 +92,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     /// Closes the output window, the About dialog and the browser, then releases
     /// all four references. Runs within this window's closing, which every way of
     /// ending the program goes through, so it runs once per shutdown.
@@ -101,6 +102,8 @@ private:
     void Form_Load();
     void buildControls();
     void buildMenus();
+    /// The Mode boxes' background for the palette in use.
+    void paintModeBoxes();
     void setTabOrder();
     /// The layout and names' encoding chosen last (settings), put in place.
     void applyChosenDefaults();
