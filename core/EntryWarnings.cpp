@@ -13,17 +13,25 @@ std::string describe(const Finding &finding)
     return finding.field + ": " + finding.message;
 }
 
-std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup,
-                                       Output output, const NameBytes *names)
+std::vector<const CodeList *> unselectedLists(const MonsterEntry &entry)
 {
-    std::vector<std::string> warnings;
+    std::vector<const CodeList *> unselected;
     const std::pair<ListPosition, const CodeList *> lists[] = {
         {entry.Scale, &kScaleList}, {entry.Race, &kRaceList}, {entry.Element, &kElementList}};
     for (const auto &[position, list] : lists)
         if (position == kNoSelection)
-            warnings.push_back(std::string("No ") + list->caption +
-                               " is selected: the line says -1, which the server does not read "
-                               "as one.");
+            unselected.push_back(list);
+    return unselected;
+}
+
+std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup,
+                                       Output output, const NameBytes *names)
+{
+    std::vector<std::string> warnings;
+    for (const CodeList *list : unselectedLists(entry))
+        warnings.push_back(std::string("No ") + list->caption +
+                           " is selected: the line says -1, which the server does not read "
+                           "as one.");
     if (output == Output::Text) {
         std::string commas;
         for (const FieldInfo &field : kFields)

@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "CodeTables.h"
 #include "MonsterEntry.h"
 #include "ServerRules.h"
 
@@ -31,6 +32,10 @@ enum class Output { Text, Sql };
 std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup = {},
                                        Output output = Output::Text,
                                        const NameBytes *names = nullptr);
+
+/// The lists with nothing selected (Scale, Race, Element): the line says -1
+/// there, which the servers do not read as one.
+std::vector<const CodeList *> unselectedLists(const MonsterEntry &entry);
 
 /// The findings as the warnings show them: "Field: sentence".
 std::string describe(const Finding &finding);

@@ -124,6 +124,15 @@ constexpr bool namesUnique()
 }
 static_assert(namesUnique(), "each field has a name of its own for messages");
 
+/// Where the line keeps the field of SQL column `column` (kFields.size() for none).
+constexpr std::size_t fieldIndex(std::string_view column)
+{
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        if (kFields[i].column == column)
+            return i;
+    return kFields.size();
+}
+
 /// The field held in `text`, or nullptr when no field holds it.
 constexpr const FieldInfo *fieldOf(std::string MonsterEntry::*text)
 {

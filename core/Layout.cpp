@@ -15,20 +15,13 @@ namespace {
 
 using Fields = std::vector<std::string_view>;
 
-/// Where the classic layout keeps a column; the layouts with three names keep
-/// every column after the names one further on.
-constexpr std::size_t classicIndex(std::string_view column)
-{
-    for (std::size_t i = 0; i < kFields.size(); ++i)
-        if (kFields[i].column == column)
-            return i;
-    return kFields.size();
-}
-constexpr std::size_t kLevel = classicIndex("LV");
-constexpr std::size_t kScale = classicIndex("Scale") + 1;
-constexpr std::size_t kRace = classicIndex("Race") + 1;
-constexpr std::size_t kElement = classicIndex("Element") + 1;
-constexpr std::size_t kMode = classicIndex("Mode") + 1;
+// Where the classic layout keeps a column; the layouts with three names keep
+// every column after the names one further on.
+constexpr std::size_t kLevel = fieldIndex("LV");
+constexpr std::size_t kScale = fieldIndex("Scale") + 1;
+constexpr std::size_t kRace = fieldIndex("Race") + 1;
+constexpr std::size_t kElement = fieldIndex("Element") + 1;
+constexpr std::size_t kMode = fieldIndex("Mode") + 1;
 static_assert(kLevel == 3 && kMode == 25, "the later layouts' Mode follows the classic Mode");
 
 /// Every field after the first one blank in: ", " between the fields, which

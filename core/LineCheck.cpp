@@ -4,6 +4,7 @@
 
 #include "CodeTables.h"
 #include "EntryLoader.h"
+#include "EntryWarnings.h"
 #include "Numbers.h"
 #include "ServerRules.h"
 #include "SqlDump.h"
@@ -18,7 +19,7 @@ namespace {
 
 /// The names as the file holds them: the statement's values, or the line's
 /// fields (no byte of a legacy encoding's characters is a comma).
-NameBytes namesOf(std::string_view bytes, bool statement, const char *encoding)
+NameBytes namesOf(std::string_view bytes, bool statement, Layout layout, const char *encoding)
 {
     NameBytes names;
     names.encoding = encoding;
@@ -33,7 +34,7 @@ NameBytes namesOf(std::string_view bytes, bool statement, const char *encoding)
         names.name = values[1];
         names.jname = values[2];
     }
-    if (values.size() > 3 && layoutOfLine(bytes) == Layout::LaterEathena)
+    if (values.size() > 3 && layout == Layout::LaterEathena)
         names.other = values[3];
     else
         names.other = names.jname;
@@ -64,13 +65,10 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
     }
     for (const std::string &note : result.notes)
         reports.push_back({"line", note});
-    const std::pair<ListPosition, const CodeList *> lists[] = {
-        {entry.Scale, &kScaleList}, {entry.Race, &kRaceList}, {entry.Element, &kElementList}};
-    for (const auto &[position, list] : lists)
-        if (position == kNoSelection)
-            reports.push_back({list->caption, "-1 is no " + std::string(list->caption) +
-                                                  ", which the servers do not read as one."});
-    const NameBytes names = namesOf(bytes, statement, encoding);
+    for (const CodeList *list : unselectedLists(entry))
+        reports.push_back({list->caption, "-1 is no " + std::string(list->caption) +
+                                              ", which the servers do not read as one."});
+    const NameBytes names = namesOf(bytes, statement, entry.carried.layout, encoding);
     for (const Finding &finding :
          statement ? sqlFindings(entry, names) : textFindings(entry, names))
         if (finding.servers & servers)
@@ -114,7 +112,7 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
         converted.lost.push_back({"Mode", flags});
     }
     // The names in the file's own bytes, the rest as the editor writes it.
-    const NameBytes names = namesOf(bytes, statement, "");
+    const NameBytes names = namesOf(bytes, statement, entry.carried.layout, "");
     entry.carried.layout = target;
     if (sql) {
         converted.bytes = BuildSqlEntry(entry, &names);

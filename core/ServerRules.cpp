@@ -135,17 +135,10 @@ constexpr bool namesAreText()
 }
 static_assert(namesAreText(), "the names, and only they, are text columns");
 
-constexpr std::size_t indexOf(std::string_view column)
-{
-    for (std::size_t i = 0; i < kFields.size(); ++i)
-        if (kFields[i].column == column)
-            return i;
-    return kFields.size();
-}
-constexpr std::size_t kID = indexOf("ID"), kLV = indexOf("LV"), kHP = indexOf("HP"),
-                      kEXP = indexOf("EXP"), kJEXP = indexOf("JEXP"), kElement = indexOf("Element"),
-                      kMEXP = indexOf("MEXP"), kFirstDrop = indexOf("Drop1id"),
-                      kCardRate = indexOf("DropCardper");
+constexpr std::size_t kID = fieldIndex("ID"), kLV = fieldIndex("LV"), kHP = fieldIndex("HP"),
+                      kEXP = fieldIndex("EXP"), kJEXP = fieldIndex("JEXP"),
+                      kElement = fieldIndex("Element"), kMEXP = fieldIndex("MEXP"),
+                      kFirstDrop = fieldIndex("Drop1id"), kCardRate = fieldIndex("DropCardper");
 static_assert(kCardRate == kFirstDrop + 19, "nine drops and a card, each an item and a rate");
 
 std::string thousands(long long value)

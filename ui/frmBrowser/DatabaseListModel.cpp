@@ -287,7 +287,8 @@ QString DatabaseListModel::whereIsId(const QString &id) const
     if (id.isEmpty())
         return {};
     // Compared as the file's bytes: an ID is digits in any of its encodings.
-    const std::string wanted = toUtf8(id) + ',';
+    const std::string idBytes = toUtf8(id);
+    const std::string wanted = idBytes + ',';
     const std::string inStatement = '(' + wanted; // "VALUES (1002,"
     for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
         for (std::size_t row = 0; row < file->lines.lines(); ++row) {
@@ -297,7 +298,7 @@ QString DatabaseListModel::whereIsId(const QString &id) const
                 if (line.find(inStatement) == std::string_view::npos || !isSqlStatement(line))
                     continue;
                 const SqlRow values = parseSqlRow(line);
-                if (values.values.size() < 2 || values.values[0] != toUtf8(id))
+                if (values.values.size() < 2 || values.values[0] != idBytes)
                     continue;
                 statementName = values.values[1].substr(0, kQuotedBytes);
             }
