@@ -6,6 +6,7 @@
 #include "ui/common/FileNames.h"
 #include "ui/common/Placement.h"
 #include "ui/common/QuitOnSignal.h"
+#include "ui/common/Text.h"
 #include "ui/frmMain/frmMain.h"
 
 #include <QApplication>
@@ -36,6 +37,24 @@ void attachConsole()
     }
 #endif
 }
+
+#ifdef Q_OS_WIN
+void showInBox(const QString &text, UINT icon)
+{
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"Grimlark",
+                MB_OK | icon);
+}
+
+/// Held for the life of the process, so that the installer and the
+/// uninstaller can tell that Grimlark runs (its program and DLLs are locked
+/// then) in this session and in any other. The handles close as the process
+/// ends.
+void announceRunning()
+{
+    (void)CreateMutexW(nullptr, FALSE, L"Grimlark.Running");
+    (void)CreateMutexW(nullptr, FALSE, L"Global\\Grimlark.Running");
+}
+#endif
 
 void addOptions(QCommandLineParser &options)
 {
@@ -147,10 +166,10 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     if (!options.parse(arguments)) {
 #ifdef Q_OS_WIN
         // A windowed program has no console to write to: the usage shows in a
-        // box, as --help and --version do.
-        const QString text = options.errorText() + QStringLiteral("\n\n") + options.helpText();
-        MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"Grimlark",
-                    MB_OK | MB_ICONERROR);
+        // box, as --help does.
+        showInBox(options.errorText() + QStringLiteral("\n\n") +
+                      grimlark::ui::usageForMessageBox(options.helpText()),
+                  MB_ICONERROR);
 #else
         (void)std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
                            qPrintable(options.helpText()));
@@ -158,8 +177,11 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         return 1;
     }
 #ifdef Q_OS_WIN
-    if (options.isSet(QStringLiteral("help")) || options.isSet(QStringLiteral("help-all")) ||
-        options.isSet(QStringLiteral("version")))
+    if (options.isSet(QStringLiteral("help"))) {
+        showInBox(grimlark::ui::usageForMessageBox(options.helpText()), MB_ICONINFORMATION);
+        return 0;
+    }
+    if (options.isSet(QStringLiteral("help-all")) || options.isSet(QStringLiteral("version")))
         options.process(console); // shows a message box and ends the program with status 0
 #else
     if (options.isSet(QStringLiteral("version")))
@@ -231,6 +253,9 @@ int main(int argc, char *argv[])
 {
     // First of all, so that a signal while the program starts ends it cleanly.
     grimlark::ui::catchTerminationSignals();
+#ifdef Q_OS_WIN
+    announceRunning();
+#endif
 
     QStringList files;
     if (const std::optional<int> status = answerOnConsole(argc, argv, files))

@@ -6,6 +6,7 @@
 #include "UiTestSupport.h"
 
 #include "core/Registry.h"
+#include "ui/common/Text.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmMain/frmMain.h"
 
@@ -35,6 +36,7 @@ private slots:
     void everyWayOfClosingDestroysIt();
     void systemInfo_data();
     void systemInfo();
+    void usageLaidOutForAMessageBox();
 };
 
 void AboutTest::showsTitleVersionAndDescription()
@@ -158,6 +160,40 @@ void AboutTest::systemInfo()
     QCOMPARE(platform.started, started.isEmpty() ? QStringList() : QStringList{started});
     QCOMPARE(platform.messages, unavailable ? QStringList{kUnavailable} : QStringList());
     QVERIFY(existingAbout()->isVisible()); // the dialog stays as it was
+}
+
+// The usage a Windows user sees in a box (--help, a mistaken option): no
+// console columns, which a proportional face would misalign.
+void AboutTest::usageLaidOutForAMessageBox()
+{
+    const QString console = QStringLiteral("Usage: grimlark [options] [file...]\n"
+                                           "Editor for the monster database.\n"
+                                           "\n"
+                                           "Options:\n"
+                                           "  -h, --help          Displays help.\n"
+                                           "  --check             Check each file without a\n"
+                                           "                      window: status 0.\n"
+                                           "  --server <name>     With --check.\n"
+                                           "  --very-long-option-name-without-room\n"
+                                           "                      Its description below.\n"
+                                           "\n"
+                                           "Arguments:\n"
+                                           "  file                Database files.\n");
+    QCOMPARE(grimlark::ui::usageForMessageBox(console),
+             QStringLiteral("Usage: grimlark [options] [file...]\n"
+                            "Editor for the monster database.\n"
+                            "\n"
+                            "Options:\n"
+                            "-h, --help \u2014 Displays help.\n"
+                            "\n"
+                            "--check \u2014 Check each file without a window: status 0.\n"
+                            "\n"
+                            "--server <name> \u2014 With --check.\n"
+                            "\n"
+                            "--very-long-option-name-without-room \u2014 Its description below.\n"
+                            "\n"
+                            "Arguments:\n"
+                            "file \u2014 Database files."));
 }
 
 GRIMLARK_UI_TEST_MAIN(AboutTest)

@@ -2,8 +2,10 @@
 // Copyright 2026 The Grimlark developers
 #include "Text.h"
 
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringList>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -97,6 +99,40 @@ bool decodesStrictly(std::string_view bytes, const grimlark::LegacyEncoding &enc
     Q_UNUSED(encoding);
     return false;
 #endif
+}
+
+QString usageForMessageBox(const QString &helpText)
+{
+    // An option's line starts with two blanks, its description after a run of
+    // blanks; deeper-indented lines go on with the description.
+    static const QRegularExpression nonBlank(QStringLiteral("\\S"));
+    static const QRegularExpression option(QStringLiteral("^  (\\S.*?)(?: {2,}(\\S.*))?$"));
+    QStringList out;
+    bool described = true; // whether the last option has its description yet
+    for (const QString &line : helpText.split(QLatin1Char('\n'))) {
+        const qsizetype indent = line.indexOf(nonBlank);
+        if (indent < 0) {
+            out.append(QString());
+        } else if (indent == 2) {
+            const QRegularExpressionMatch item = option.match(line);
+            if (!out.isEmpty() && !out.constLast().isEmpty() &&
+                !out.constLast().endsWith(QLatin1Char(':')))
+                out.append(QString());
+            out.append(item.captured(1));
+            described = item.hasCaptured(2);
+            if (described)
+                out.last() += QStringLiteral(" \u2014 ") + item.captured(2);
+        } else if (indent > 2 && !out.isEmpty() && !out.constLast().isEmpty()) {
+            out.last() +=
+                (described ? QStringLiteral(" ") : QStringLiteral(" \u2014 ")) + line.mid(indent);
+            described = true;
+        } else {
+            out.append(line);
+        }
+    }
+    while (!out.isEmpty() && out.constLast().isEmpty())
+        out.removeLast();
+    return out.join(QLatin1Char('\n'));
 }
 
 } // namespace grimlark::ui

@@ -40,4 +40,9 @@ const grimlark::LegacyEncoding *preferredEncoding();
 /// (Windows only; elsewhere always false).
 bool decodesStrictly(std::string_view bytes, const grimlark::LegacyEncoding &encoding);
 
+/// A console usage text (QCommandLineParser::helpText) laid out for a message
+/// box, whose face is proportional and which wraps lines itself: each option
+/// and its description on one line, a blank line between options, no padding.
+QString usageForMessageBox(const QString &helpText);
+
 } // namespace grimlark::ui
