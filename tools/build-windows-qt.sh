@@ -28,7 +28,7 @@ if ! apt-cache showsrc qt6-base >/dev/null 2>&1 || [ -z "$(apt-cache showsrc qt6
         "$codename" "$codename" | as_root tee "$sources" >/dev/null
     as_root apt-get update >&2
 fi
-sh "$here/tools/install-deps.sh" dpkg-dev g++-mingw-w64-x86-64 qt6-base-dev-tools ninja-build >&2
+sh "$here/tools/install-deps.sh" dpkg-dev g++-mingw-w64-x86-64 qt6-base-dev-tools ninja-build python3 >&2
 
 flags="-release -shared -nomake examples -nomake tests \
     -no-opengl -no-dbus -no-icu -no-freetype -no-zstd -no-libjpeg \
@@ -45,7 +45,18 @@ key=$(printf '%s\n' "$source_version" "$(version_of g++-mingw-w64-x86-64-posix 2
         "$(version_of qt6-base-dev-tools)" "$flags" "$patch" | sha256sum | cut -c1-16)
 prefix="$cache_root/qt6-mingw64-$key"
 
+# The source's third-party parts and their licences, kept beside the Qt built
+# from it (tools/qt-third-party.py): the notices of what ships are written
+# from them. A cache made before they were kept gets them from the source.
 if [ -f "$prefix/.complete" ]; then
+    if [ ! -f "$prefix/third-party/attributions.json" ]; then
+        echo "== Windows Qt: noting the third-party parts of qt6-base $source_version" >&2
+        parts=$(mktemp -d)
+        (cd "$parts" && apt-get source --download-only qt6-base >&2 &&
+            dpkg-source -x qt6-base_*.dsc src >&2)
+        python3 "$here/tools/qt-third-party.py" collect "$parts/src" "$prefix"
+        rm -rf "$parts"
+    fi
     echo "$prefix"
     exit 0
 fi
@@ -72,6 +83,7 @@ cd build
 echo "== Windows Qt: building with $jobs jobs" >&2
 cmake --build . --parallel "$jobs" >&2
 cmake --install . >&2
+python3 "$here/tools/qt-third-party.py" collect "$work/src" "$prefix"
 touch "$prefix/.complete"
 cd /
 rm -rf "$work"

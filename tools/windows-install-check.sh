@@ -1,14 +1,21 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The Windows installer end to end, under Wine, as a user meets it: a silent
-# install for all users, the program started through its Start menu shortcut's
-# own target with a database file until its editor and its browser show (a
-# screenshot of the editor is kept in build-windows/editor-windows.png), closed
-# as Windows closes a program at logout (WM_CLOSE) with status 0; a reinstall
-# into a folder of one's own, which replaces the first copy; an uninstall
-# through the command of its Apps & features entry; then the same for the
-# current user alone. Each time nothing may be left: files, shortcuts, registry
-# keys, nor menu files on the host.
+# The Windows installer end to end, under Wine, as a user meets it:
+# - an upgrade from the first release's installer (CPack's standard template,
+#   the same payload): its Start menu folder and keys go, one entry is left;
+# - a silent install for all users, the program started through its Start menu
+#   shortcut's own target with a database file until its editor and its browser
+#   show (a screenshot of the editor is kept in build-windows/editor-windows.png),
+#   closed as Windows closes a program at logout (WM_CLOSE) with status 0;
+# - a reinstall into a folder of one's own, which replaces the first copy and
+#   keeps the program's settings;
+# - an uninstall while the program runs, which stops with exit code 3 and
+#   changes nothing;
+# - an install for the current user, which removes the all-users copy, and
+#   back again;
+# - an uninstall through the command of its Apps & features entry.
+# Each time nothing may be left: files, shortcuts, registry keys (the program's
+# settings included), nor menu files on the host.
 set -eu
 qt=$(sh tools/build-windows-qt.sh)
 . tools/windows-env.sh
@@ -17,6 +24,7 @@ set -- build-windows/packages/Grimlark-*-win64.exe
 installer=$1
 fail() { echo "installer check: $*" >&2; exit 1; }
 key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Grimlark'
+settings='HKCU\Software\Grimlark\Grimlark' # where the program keeps its settings
 host_menus="$HOME/.local/share/applications $HOME/.local/share/icons $HOME/.config/menus"
 # shellcheck disable=SC2086 # $host_menus is a list of folders, split on purpose
 host_before=$(find $host_menus -type f 2>/dev/null | sort | md5sum)
@@ -31,10 +39,18 @@ sed 's/$/\r/' tests/data/mob_db.txt >"$WINEPREFIX/drive_c/mob_db.txt"
 unix_of() { # a Windows path of the prefix's drive C:, as a Unix path
     printf '%s' "$WINEPREFIX/drive_c/${1#?:\\}" | tr '\\' /
 }
+has_key() { wine reg query "$1" >/dev/null 2>&1; }
+installed_copies() { # how many Grimlark entries Apps & features lists
+    n=0
+    for root in HKLM HKCU; do
+        if has_key "$root\\$key"; then n=$((n + 1)); fi
+    done
+    echo $n
+}
 value_of() { # root, value name: a value of the uninstaller entry
     wine reg query "$1\\$key" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-start_from_shortcut() { # shortcut (Unix path), folder (Windows)
+start_from_shortcut() { # shortcut (Unix path), folder (Windows) [keep]: left running with "keep"
     [ -f "$1" ] || fail "no Start menu shortcut at $1"
     # The target the shortcut names, as Windows would start it.
     grep -qa "$(printf '%s' "$2\\grimlark.exe" | sed 's/\\/\\\\/g')" "$1" ||
@@ -56,6 +72,10 @@ start_from_shortcut() { # shortcut (Unix path), folder (Windows)
     done
     sleep 1 # let it draw
     import -window "$window" build-windows/editor-windows.png 2>/dev/null || true
+    [ "${3-}" = keep ] && return 0
+    close_program
+}
+close_program() {
     wine taskkill /IM grimlark.exe >/dev/null 2>&1
     i=0
     while wine tasklist 2>/dev/null | grep -qi grimlark.exe; do
@@ -72,45 +92,105 @@ uninstall_and_check() { # root, folder (Windows), shortcut (Unix)
     wineserver -w
     [ ! -e "$(unix_of "$2")" ] || fail "left behind: $(ls "$(unix_of "$2")")"
     [ ! -e "$3" ] || fail "the Start menu shortcut was left behind"
-    ! wine reg query "$1\\$key" >/dev/null 2>&1 || fail "the uninstaller entry was left behind"
-    ! wine reg query "$1\\Software\\The Grimlark developers" >/dev/null 2>&1 ||
-        fail "a registry key of the vendor was left behind"
+    ! has_key "$1\\$key" || fail "the uninstaller entry was left behind"
+    ! has_key "$1\\Software\\The Grimlark developers" || fail "a registry key of the vendor was left behind"
+    ! has_key "$settings" || fail "the program's settings were left behind"
 }
 
-# For all users, then again into a folder of one's own.
-shortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Grimlark.lnk"
+# The first release's installer: CPack's standard template over the same
+# payload, as that release was made.
+mkdir -p build-windows/first-release
+cat >build-windows/first-release/CPackConfig.cmake <<EOF
+include("$PWD/build-windows/CPackConfig.cmake")
+set(CPACK_GENERATOR NSIS)
+set(CPACK_MODULE_PATH "")
+set(CPACK_PACKAGE_EXECUTABLES grimlark Grimlark)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_DISPLAY_NAME Grimlark)
+set(CPACK_NSIS_PACKAGE_NAME Grimlark)
+set(CPACK_NSIS_INSTALLED_ICON_NAME grimlark.exe)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+set(CPACK_OUTPUT_FILE_PREFIX "$PWD/build-windows/first-release")
+set(CPACK_PACKAGE_FILE_NAME Grimlark-first-release-win64)
+EOF
+(cd build-windows && cpack --config first-release/CPackConfig.cmake >/dev/null)
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+wine build-windows/first-release/Grimlark-first-release-win64.exe /S
+wineserver -w
+if ! { [ -f "$menu/Grimlark/Uninstall.lnk" ] && has_key 'HKLM\Software\The Grimlark developers\Grimlark'; }; then
+    fail "the first release's installer did not install as that release did"
+fi
+[ -z "$(value_of HKLM InstallLocation)" ] ||
+    fail "the first release's installer wrote an InstallLocation: the upgrade is not tested"
+
+# For all users, over the first release, then again into a folder of one's own.
+shortcut="$menu/Grimlark.lnk"
 wine "$installer" /S /AllUsers
 wineserver -w
+[ ! -e "$menu/Grimlark" ] || fail "the first release's Start menu folder stayed: $(ls "$menu/Grimlark")"
+! has_key 'HKLM\Software\The Grimlark developers' || fail "the first release's registry key stayed"
+[ "$(installed_copies)" = 1 ] || fail "$(installed_copies) copies after the upgrade"
+echo "upgrade from the first release: its Start menu folder and keys gone, one copy"
 folder=$(value_of HKLM InstallLocation)
 [ "$folder" = 'C:\Program Files\Grimlark' ] || fail "installed into '$folder'"
 [ -f "$(unix_of "$folder")/platforms/qwindows.dll" ] || fail "the platform plugin was not installed"
 if [ ! -f "$(unix_of "$folder")/LICENSE.txt" ] || [ ! -f "$(unix_of "$folder")/THIRD-PARTY.txt" ]; then
     fail "the licence files were not installed"
 fi
+[ -f "$(unix_of "$folder")/licenses/pcre2.txt" ] || fail "the licences of Qt's third-party parts were not installed"
+for text in "$(unix_of "$folder")"/*.txt "$(unix_of "$folder")"/licenses/*.txt; do
+    # Every line ends in CR LF (older Notepad shows bare line feeds as one line).
+    if [ "$(grep -c "$(printf '\r')\$" "$text")" != "$(wc -l <"$text" | tr -d ' ')" ]; then
+        fail "$(basename "$text") has lines without Windows line ends"
+    fi
+done
 [ ! -e "$(dirname "$shortcut")/Grimlark/Uninstall.lnk" ] || fail "an Uninstall shortcut in the Start menu"
 start_from_shortcut "$shortcut" "$folder"
+has_key "$settings" || fail "the program kept no settings in $settings: their removal is not tested"
 echo "all users: installed, started from the Start menu with a file, closed"
 
 wine "$installer" /S /AllUsers '/D=C:\Tools\Grimlark'
 wineserver -w
 [ "$(value_of HKLM InstallLocation)" = 'C:\Tools\Grimlark' ] || fail "the chosen folder was not taken"
 [ ! -e "$(unix_of "$folder")" ] || fail "the first copy stayed: $(ls "$(unix_of "$folder")")"
+has_key "$settings" || fail "a reinstall removed the program's settings"
 wine "$installer" /S /AllUsers # again, without a folder: the one chosen before
 wineserver -w
 [ "$(value_of HKLM InstallLocation)" = 'C:\Tools\Grimlark' ] || fail "the folder chosen before was not kept"
-start_from_shortcut "$shortcut" 'C:\Tools\Grimlark'
-uninstall_and_check HKLM 'C:\Tools\Grimlark' "$shortcut"
-echo "all users: reinstalled into a chosen folder (the first copy gone), kept it, uninstalled: nothing left"
+start_from_shortcut "$shortcut" 'C:\Tools\Grimlark' keep
+status=0
+wine 'C:\Tools\Grimlark\Uninstall.exe' /S /AllUsers '_?=C:\Tools\Grimlark' || status=$?
+[ "$status" = 3 ] || fail "an uninstall while the program runs ended with status $status, not 3"
+if ! { [ -f "$WINEPREFIX/drive_c/Tools/Grimlark/grimlark.exe" ] && has_key "HKLM\\$key"; }; then
+    fail "an uninstall while the program runs removed something"
+fi
+close_program
+echo "all users: reinstalled into a chosen folder (the first copy gone, the settings kept), kept it; no uninstall while it runs"
 
-# For the current user alone.
+# For the current user alone: the all-users copy goes; and back again, which
+# removes the current user's copy; then each uninstalled through its entry.
 wine "$installer" /S /CurrentUser
 wineserver -w
 folder=$(value_of HKCU InstallLocation)
 case "$folder" in *'\Programs\Grimlark') ;; *) fail "installed for the user into '$folder'" ;; esac
+if ! { [ "$(installed_copies)" = 1 ] && [ ! -e "$WINEPREFIX/drive_c/Tools/Grimlark" ] && [ ! -e "$shortcut" ]; }; then
+    fail "the all-users copy stayed beside the current user's"
+fi
 user_shortcut=$(find "$WINEPREFIX/drive_c/users" -path '*Start Menu/Programs/Grimlark.lnk' | head -n 1)
 start_from_shortcut "$user_shortcut" "$folder"
+echo "current user: replaced the all-users copy; started"
+wine "$installer" /S /AllUsers
+wineserver -w
+if ! { [ "$(installed_copies)" = 1 ] && [ ! -e "$(unix_of "$folder")" ] && [ ! -e "$user_shortcut" ]; }; then
+    fail "the current user's copy stayed beside the all-users one"
+fi
+has_key "$settings" || fail "replacing the other mode's copy removed the program's settings"
+uninstall_and_check HKLM "$(value_of HKLM InstallLocation)" "$shortcut"
+wine "$installer" /S /CurrentUser
+wineserver -w
 uninstall_and_check HKCU "$folder" "$user_shortcut"
-echo "current user: installed, started, uninstalled: nothing left"
+[ "$(installed_copies)" = 0 ] || fail "a copy is left after the uninstall"
+echo "all users again: replaced the current user's copy; each mode uninstalled: nothing left"
 
 rm -f "$WINEPREFIX/drive_c/mob_db.txt"
 # shellcheck disable=SC2086 # the same list of folders
