@@ -13,7 +13,8 @@
 #   changes nothing;
 # - an install for the current user, which removes the all-users copy, and
 #   back again;
-# - an uninstall through the command of its Apps & features entry.
+# - an uninstall through the command of its Apps & features entry;
+# - an install through its pages, whose last starts the program.
 # Each time nothing may be left: files, shortcuts, registry keys (the program's
 # settings included), nor menu files on the host.
 set -eu
@@ -191,6 +192,22 @@ wineserver -w
 uninstall_and_check HKCU "$folder" "$user_shortcut"
 [ "$(installed_copies)" = 0 ] || fail "a copy is left after the uninstall"
 echo "all users again: replaced the current user's copy; each mode uninstalled: nothing left"
+
+# With its pages, as most users install: Enter through them; the finish page's
+# "Run Grimlark" (on by default) starts the program through Explorer, with the
+# user's own rights rather than the installer's.
+wine "$installer" &
+i=0
+until xdotool search --name 'Grimlark \[Freya/eAthena\]' >/dev/null 2>&1; do
+    i=$((i + 1))
+    [ $i -lt 30 ] || fail "Enter through the installer's pages did not end in a running Grimlark"
+    sleep 2
+    xdotool key Return
+done
+close_program
+wineserver -w
+uninstall_and_check HKLM "$(value_of HKLM InstallLocation)" "$shortcut"
+echo "with its pages: installed, Run Grimlark started it, uninstalled: nothing left"
 
 rm -f "$WINEPREFIX/drive_c/mob_db.txt"
 # shellcheck disable=SC2086 # the same list of folders
