@@ -12,7 +12,13 @@
 #include <QWidget>
 #include <QWindow>
 
+#ifdef Q_OS_WIN
+#include <dwmapi.h>
+#include <windows.h>
+#endif
+
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -29,6 +35,35 @@ QPoint onScreen(QPoint at, QSize frame, QRect screen)
                        std::max(screen.left(), screen.right() + 1 - frame.width())),
             std::clamp(at.y(), screen.top(),
                        std::max(screen.top(), screen.bottom() + 1 - frame.height()))};
+}
+
+/// The frame as the user sees it. Qt's frame on Windows leaves out the
+/// borders it takes for invisible (Windows 10's resize margins); where they are
+/// drawn (Wine draws them) the window is wider than Qt says. The window
+/// manager's own view is asked: the frame as drawn, else the window's whole
+/// rectangle, against the client area, in Qt's units.
+QRect visibleFrame(const QWidget &window)
+{
+#ifdef Q_OS_WIN
+    const auto handle = reinterpret_cast<HWND>(window.winId());
+    RECT drawn{};
+    RECT client{};
+    POINT origin{};
+    if ((DwmGetWindowAttribute(handle, DWMWA_EXTENDED_FRAME_BOUNDS, &drawn, sizeof drawn) != S_OK &&
+         !GetWindowRect(handle, &drawn)) ||
+        !GetClientRect(handle, &client) || !ClientToScreen(handle, &origin))
+        return window.frameGeometry();
+    const qreal ratio = window.devicePixelRatioF();
+    auto logical = [ratio](LONG pixels) {
+        return int(std::ceil(qreal(std::max(0L, pixels)) / ratio));
+    };
+    return window.geometry().adjusted(-logical(origin.x - drawn.left),
+                                      -logical(origin.y - drawn.top),
+                                      logical(drawn.right - (origin.x + client.right)),
+                                      logical(drawn.bottom - (origin.y + client.bottom)));
+#else
+    return window.frameGeometry();
+#endif
 }
 
 qint64 overlap(QRect a, QRect b)
@@ -90,6 +125,19 @@ void placeBeside(QWidget &window, const QWidget &editor, QRect keepClear, Side p
         if (other != &window && other != &editor && other->isVisible())
             in.others.push_back(other->frameGeometry());
     window.move(placeFor(in));
+    // A window not yet shown has no frame yet, and the frame it gets may be
+    // larger than the editor's told (see visibleFrame): once shown, a frame
+    // that runs off the screen is moved back the least distance.
+    QTimer::singleShot(0, &window, [&window] {
+        whenOnScreen(window, [&window] {
+            const QScreen *now = window.screen();
+            const QRect frame = visibleFrame(window);
+            if (now && !now->availableGeometry().contains(frame))
+                window.move(window.pos() +
+                            onScreen(frame.topLeft(), frame.size(), now->availableGeometry()) -
+                            frame.topLeft());
+        });
+    });
 }
 
 bool restorePlace(QWidget &window, const QString &key)
