@@ -5,7 +5,7 @@
 # in its cache (building it the first time, about 30-50 minutes), and the
 # uchardet that tools/build-windows-uchardet.sh keeps beside it.
 set -eu
-sh tools/install-deps.sh g++-mingw-w64-x86-64 ninja-build imagemagick
+sh tools/install-deps.sh g++-mingw-w64-x86-64 ninja-build imagemagick python3
 GRIMLARK_WINDOWS_QT=$(sh tools/build-windows-qt.sh)
 GRIMLARK_WINDOWS_UCHARDET=$(sh tools/build-windows-uchardet.sh)
 export GRIMLARK_WINDOWS_QT GRIMLARK_WINDOWS_UCHARDET # read by the preset
