@@ -11,7 +11,7 @@ notices.
   qt-third-party.py notices PREFIX TABLE OUTPUT
       Decides by TABLE (packaging/windows/qt-parts.txt) which of those parts
       the Qt in PREFIX compiled into its DLLs, reading the features its
-      configure step chose (its installed *config*.h headers), and writes
+      configure step chose (the config headers of the modules that ship), and writes
       OUTPUT/qt-third-party.txt (their notices) and OUTPUT/licenses/ (their
       licence texts). Fails, naming what is wrong, where the table does not
       decide every part of the source, or where configure chose a bundled
@@ -50,13 +50,19 @@ def collect(source, prefix):
 
 
 def features(prefix):
-    """QT_FEATURE_x -> True/False, as the Qt build configured them."""
+    """QT_FEATURE_x -> True/False, as the Qt build configured the modules that
+    ship. (qconfig-bootstrapped.h is the reduced set of Qt's build tools.)"""
     found = {}
-    headers = glob.glob(os.path.join(prefix, "include", "**", "*config*.h"), recursive=True)
-    for header in headers:
-        with open(header, encoding="utf-8") as f:
-            for name, value in re.findall(r"#define QT_FEATURE_(\w+) (-?1)", f.read()):
-                found[name] = value == "1"
+    for module in ("QtCore", "QtGui", "QtWidgets"):
+        pattern = os.path.join(prefix, "include", module, "**", "*config*.h")
+        for header in sorted(glob.glob(pattern, recursive=True)):
+            if header.endswith("-bootstrapped.h"):
+                continue
+            with open(header, encoding="utf-8") as f:
+                for name, value in re.findall(r"#define QT_FEATURE_(\w+) (-?1)", f.read()):
+                    if found.get(name, value == "1") != (value == "1"):
+                        sys.exit(f"{header}: QT_FEATURE_{name} differs from another header's")
+                    found[name] = value == "1"
     return found
 
 
