@@ -9,14 +9,15 @@ notices.
       the Qt built from that source.
 
   qt-third-party.py notices PREFIX TABLE OUTPUT
-      Decides by TABLE (packaging/windows/qt-parts.txt) which of those parts
-      the Qt in PREFIX compiled into its DLLs, reading the features its
-      configure step chose (the config headers of the modules that ship), and writes
+      Decides by TABLE (packaging/windows/qt-parts.txt), a row for each
+      folder of Qt's source that holds parts, which parts the Qt in PREFIX
+      compiled into its DLLs, reading the features its configure step chose
+      (the config headers of the modules that ship), and writes
       OUTPUT/qt-third-party.txt (their notices) and OUTPUT/licenses/ (their
       licence texts). Fails, naming what is wrong, where the table does not
-      decide every part of the source, or where configure chose a bundled
-      copy (a QT_FEATURE_system_* off) that no row of the table accounts
-      for: so a part new to Qt cannot ship unnamed.
+      decide every folder of parts in the source, or where configure chose a
+      bundled copy (a QT_FEATURE_system_* off) that no row accounts for: so a
+      part new to Qt cannot ship unnamed.
 """
 import glob
 import json
@@ -73,8 +74,8 @@ def read_table(path):
             line = line.split("#", 1)[0].strip()
             if not line:
                 continue
-            ident, _, rule = line.partition(":")
-            rows[ident.strip()] = (rule.strip(), number)
+            folder, _, rule = line.partition(":")
+            rows[folder.strip()] = (rule.strip(), number)
     return rows
 
 
@@ -99,10 +100,10 @@ def notices(prefix, table_path, output):
     configured = features(prefix)
     table = read_table(table_path)
     errors = []
-    known = {part["Id"] for part in parts}
-    for ident, (_, number) in table.items():
-        if ident not in known:
-            errors.append(f"{table_path}:{number}: Qt's source has no part {ident}")
+    known = {part["Path"] for part in parts}
+    for folder, (_, number) in table.items():
+        if folder not in known:
+            errors.append(f"{table_path}:{number}: Qt's source has no parts in {folder}")
     # Every copy configure took from Qt's own source instead of the system's
     # must be a condition of some row.
     named = " ".join(rule for rule, _ in table.values())
@@ -112,10 +113,10 @@ def notices(prefix, table_path, output):
                           f"(QT_FEATURE_{feature} off), which {table_path} does not name")
     shipped = []
     for part in parts:
-        row = table.get(part["Id"])
+        row = table.get(part["Path"])
         if row is None:
-            errors.append(f"{table_path}: Qt's source has a part {part['Id']} ({part['Name']}, "
-                          f"{part['Path']}) that the table does not decide")
+            errors.append(f"{table_path}: Qt's source has a part {part['Id']} ({part['Name']}) "
+                          f"in {part['Path']}, a folder the table does not decide")
         elif ships(row[0], configured, f"{table_path}:{row[1]}", errors):
             shipped.append(part)
     if errors:
