@@ -439,7 +439,7 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
                        std::string("'s table holds ") + thousands(range.low) + " to " +
                            thousands(range.high) + " here (" + range.name +
                            "): the old SQL mode stores " + thousands(kept) +
-                           ", strict mode refuses the statement.");
+                           ", strict mode refuses the monster and keeps the row the table holds.");
         }
     }
     // Freya's SQL reader builds each row into a line of 1,024 bytes.

@@ -48,7 +48,8 @@ std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &na
 
 /// The same for the statement SQL Entry writes: the servers' SQL readers and
 /// the column ranges of each server's own `mob_db` table (the old lenient SQL
-/// mode clamps such a value; strict mode refuses the statement).
+/// mode clamps such a value; strict mode refuses the monster, and SQL Entry
+/// then keeps the row already there).
 std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &names);
 
 /// The values a number column of the server's own `mob_db` table holds.

@@ -231,7 +231,7 @@ SqlRow parseSqlRow(std::string_view line)
     std::string table;
     if (!scan.takeName(table))
         return fail(SqlFault::UnclosedName);
-    if (table != "mob_db" && table != "mob_db2")
+    if (table != "mob_db" && table != "mob_db2" && table != kStagingTable)
         return fail(SqlFault::OtherTable);
     scan.skipBlanks();
     if (!scan.takeWord("VALUES"))

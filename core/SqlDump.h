@@ -8,6 +8,10 @@
 
 namespace grimlark {
 
+/// The temporary table SQL Entry stores its row in before it replaces the
+/// monster's rows (see BuildSqlEntry): its INSERT is the monster, in a dump too.
+inline constexpr std::string_view kStagingTable = "grimlark_mob";
+
 /// True when the line is an SQL statement that adds rows (INSERT or REPLACE),
 /// rather than a text entry.
 bool isSqlStatement(std::string_view line);

@@ -5,6 +5,7 @@
 #include "FieldTable.h"
 #include "Layout.h"
 #include "Numbers.h"
+#include "SqlDump.h"
 #include "TextEntry.h"
 
 namespace grimlark {
@@ -48,7 +49,6 @@ std::string BuildSqlEntry(const MonsterEntry &entry, const NameBytes *names)
 {
     const bool later = entry.carried.layout == Layout::LaterEathena;
     std::string values;
-    std::string id; // as the row's first value
     std::string textInNumbers;
     std::string value;
     const std::size_t count = later ? kMostFields : kFieldCount;
@@ -68,7 +68,6 @@ std::string BuildSqlEntry(const MonsterEntry &entry, const NameBytes *names)
         const bool isName = classic == kOtherName || isNameField(kFields[std::size_t(classic)]);
         if (position != 0)
             values += ',';
-        const std::size_t start = values.size();
         if (!isName && isPlainInteger(value)) {
             values += value;
         } else {
@@ -77,16 +76,32 @@ std::string BuildSqlEntry(const MonsterEntry &entry, const NameBytes *names)
                 textInNumbers += std::string(textInNumbers.empty() ? "" : ", ") +
                                  kFields[std::size_t(classic)].name;
         }
-        if (position == 0)
-            id = values.substr(start);
     }
     std::string statement;
     if (!textInNumbers.empty())
         statement = "-- Text where the table wants a number: " + textInNumbers + "\n";
-    // Not REPLACE: Freya's own table has no key, so REPLACE would add a second
-    // row of the ID. The old row goes first, in every table, keyed or not.
-    return statement + "DELETE FROM `mob_db` WHERE `ID`=" + id +
-           ";\nINSERT INTO `mob_db` VALUES (" + values + ");";
+    // The tables are MyISAM: nothing rolls back. So the row goes first into a
+    // private copy of the table, where the server stores it as it would in
+    // the table itself, or (strict mode) refuses it; the old row goes only for
+    // a row that is there, with the ID as stored ('1002.6' is 1003), and in
+    // every table, keyed or not (Freya's has no key, so REPLACE would add a
+    // second row). A client that goes on after a refusal deletes nothing.
+    const std::string staging = "`" + std::string(kStagingTable) + "`";
+    statement += "DROP TEMPORARY TABLE IF EXISTS " + staging + "; CREATE TEMPORARY TABLE " +
+                 staging + " LIKE `mob_db`;\n";
+    statement += "INSERT INTO " + staging + " VALUES (" + values + ");\n";
+    statement += "DELETE FROM `mob_db` WHERE `ID` IN (SELECT `ID` FROM " + staging +
+                 "); INSERT INTO `mob_db` SELECT * FROM " + staging + "; DROP TEMPORARY TABLE " +
+                 staging + ";";
+    return statement;
+}
+
+std::string_view rowOf(std::string_view sqlEntry)
+{
+    // The comment above names fields only, and no value holds a line break.
+    const std::size_t end = sqlEntry.rfind('\n');
+    const std::size_t start = sqlEntry.rfind('\n', end - 1) + 1;
+    return sqlEntry.substr(start, end - start);
 }
 
 } // namespace grimlark

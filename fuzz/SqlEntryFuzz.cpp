@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
-// Any entry: its SQL is a DELETE line and an INSERT line (after at most one
-// comment line), and the INSERT read back by the loader gives the same entry,
+// Any entry: its SQL is three lines of statements (after at most one comment
+// line), and the row's INSERT read back by the loader gives the same entry,
 // or is refused as a line of another layout (a name where the level goes,
 // rAthena's coded fields).
 
@@ -9,6 +9,7 @@
 #include "core/FieldTable.h"
 #include "core/SqlEntry.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -38,14 +39,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     const std::string sql = BuildSqlEntry(entry);
-    const std::size_t insert = sql.rfind('\n') + 1;
-    const std::size_t del = sql.rfind('\n', insert - 2) + 1; // 0 without a comment line
-    if (insert == 0 || sql.compare(del, 30, "DELETE FROM `mob_db` WHERE `ID") != 0 ||
-        sql.compare(insert, 26, "INSERT INTO `mob_db` VALUE") != 0 ||
-        (del != 0 && (sql.rfind("-- ", 0) != 0 || sql.find('\n') + 1 != del)))
+    const std::string_view row = rowOf(sql);
+    const std::size_t first = sql.find("DROP TEMPORARY TABLE IF EXISTS `grimlark_mob`; ");
+    const std::size_t lines = std::size_t(std::count(sql.begin(), sql.end(), '\n'));
+    if (row.substr(0, 32) != "INSERT INTO `grimlark_mob` VALUE" ||
+        (first != 0 && (sql.rfind("-- ", 0) != 0 || sql.find('\n') + 1 != first)) ||
+        lines != (first == 0 ? 2 : 3) ||
+        sql.substr(sql.rfind('\n') + 1, 40) != "DELETE FROM `mob_db` WHERE `ID` IN (SELE")
         std::abort(); // text broke out of the comment or a statement
     MonsterEntry back = startupEntry();
-    const LoadResult result = LoadEntryIntoEditor(sql.substr(sql.rfind('\n') + 1), back);
+    const LoadResult result = LoadEntryIntoEditor(row, back);
     if (result.loaded() ? back != entry : result.status != LoadResult::Status::OtherLayout)
         std::abort(); // the statement does not hold the entry
     return 0;

@@ -18,11 +18,10 @@ using namespace grimlark::test; // the fixtures and the field positions
 
 namespace {
 
-/// The statement without the comment line that may stand above it.
+/// The statement that holds the row.
 std::string statementOf(const MonsterEntry &entry)
 {
-    const std::string sql = BuildSqlEntry(entry);
-    return sql.substr(sql.rfind('\n') + 1);
+    return std::string(rowOf(BuildSqlEntry(entry)));
 }
 
 } // namespace
@@ -30,10 +29,14 @@ std::string statementOf(const MonsterEntry &entry)
 TEST(SqlEntry, StartUpMonster)
 {
     EXPECT_EQ(BuildSqlEntry(startupEntry()),
-              "DELETE FROM `mob_db` WHERE `ID`=7000;\n"
-              "INSERT INTO `mob_db` VALUES (7000,'Mob_Name','Mob Name',1,100,100,10,10,1,10,"
-              "20,4,4,5,5,5,5,5,5,10,12,-1,-1,-1,0,200,1500,562,288,0,0,0,0,0,0,0,0,0,0,0,0,0,"
-              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0);");
+              "DROP TEMPORARY TABLE IF EXISTS `grimlark_mob`; "
+              "CREATE TEMPORARY TABLE `grimlark_mob` LIKE `mob_db`;\n"
+              "INSERT INTO `grimlark_mob` VALUES (7000,'Mob_Name','Mob Name',1,100,100,10,10,1,"
+              "10,20,4,4,5,5,5,5,5,5,10,12,-1,-1,-1,0,200,1500,562,288,0,0,0,0,0,0,0,0,0,0,0,0,"
+              "0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0);\n"
+              "DELETE FROM `mob_db` WHERE `ID` IN (SELECT `ID` FROM `grimlark_mob`); "
+              "INSERT INTO `mob_db` SELECT * FROM `grimlark_mob`; "
+              "DROP TEMPORARY TABLE `grimlark_mob`;");
 }
 
 // Whatever a text box holds is stored byte for byte and ends no literal.
@@ -61,7 +64,8 @@ TEST(SqlEntry, TextInNumberColumnsIsNamed)
     entry.HP = "007";
     const std::string sql = BuildSqlEntry(entry);
     EXPECT_EQ(sql.substr(0, sql.find('\n')), "-- Text where the table wants a number: Level, HP");
-    EXPECT_EQ(std::count(sql.begin(), sql.end(), '\n'), 2); // the comment, DELETE, INSERT
+    EXPECT_EQ(std::count(sql.begin(), sql.end(), '\n'), 3); // the comment, then three lines
+    EXPECT_EQ(rowOf(sql), statementOf(entry));
 }
 
 struct DumpRow {

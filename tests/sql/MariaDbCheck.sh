@@ -29,14 +29,24 @@ PATH=$PATH:/usr/sbin
 mkdir -p "$work"
 dir=$(mktemp -d "$work/mariadb.XXXXXX")
 server=""
+# The server is stopped and waited for (at most 30 s, then killed outright)
+# before its folder goes: no run leaves a database server behind.
 cleanup() {
     if [ -n "$server" ]; then
         kill "$server" 2>/dev/null || true
+        i=0
+        # (A server that has ended stays a zombie until waited for: not running.)
+        while ps -o stat= -p "$server" 2>/dev/null | grep -qv '^Z' && [ $i -lt 300 ]; do
+            i=$((i + 1))
+            sleep 0.1
+        done
+        kill -9 "$server" 2>/dev/null || true
         wait "$server" 2>/dev/null || true
     fi
     rm -rf "$dir"
 }
-trap cleanup EXIT INT TERM
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP # and the cleanup runs on the way out
 
 user=$(id -un)
 mariadb-install-db --no-defaults --datadir="$dir/data" --user="$user" --skip-test-db \
@@ -306,6 +316,50 @@ check "classic file" file "$classic_file"
     fail "--convert classic --sql lost something: $(head -n 3 "$dir/lost")"
 run_twice "--convert classic --sql" freya "$dir/converted.sql" "$dir/expected-freya.tsv" "$select"
 echo "--convert classic --sql: every monster of the classic file as Freya's table stores it"
+
+# Into tables that already hold the monster's ID (and its neighbour's, and the
+# highest ID the column holds), in strict and lenient mode, with a client that
+# stops at the first error and one that goes on (--force, as some graphical
+# clients do), run twice: a refused row leaves the table as it was; a stored
+# one replaces exactly one row. Never a table without the monster it had.
+"$fixture" replace "$dir" >"$dir/replace.list" || fail "the replacements could not be written"
+while read -r number name; do
+    said=""
+    for database in freya eathena later; do
+        statements="$dir/replace-$number.sql"
+        [ "$database" = later ] && statements="$dir/replace-$number-later.sql"
+        highest=16777215
+        [ "$database" = freya ] && highest=8388607 # a signed mediumint
+        for mode in STRICT_TRANS_TABLES ""; do
+            for client in "" --force; do
+                sql "$database" -e "SET SESSION sql_mode = ''; TRUNCATE mob_db;
+                    INSERT INTO mob_db (ID) VALUES (1002), (1003), ($highest);" 2>/dev/null
+                sql "$database" -e "SELECT * FROM mob_db ORDER BY ID" >"$dir/before.tsv"
+                refused=""
+                : >"$dir/errors"
+                for run in 1 2; do
+                    { echo "SET SESSION sql_mode = '$mode';"; cat "$statements"; } |
+                        sql $client "$database" 2>>"$dir/errors" || refused=yes
+                done
+                [ -s "$dir/errors" ] && refused=yes # --force ends with 0 after errors
+                sql "$database" -e "SELECT * FROM mob_db ORDER BY ID" >"$dir/after.tsv"
+                what="$name ($database, ${mode:-lenient}${client:+, $client})"
+                if [ -n "$refused" ]; then
+                    [ -n "$mode" ] || fail "$what: refused in lenient mode: $(head -n 2 "$dir/errors")"
+                    cmp -s "$dir/before.tsv" "$dir/after.tsv" ||
+                        fail "$what: refused, and the table changed: $(diff "$dir/before.tsv" "$dir/after.tsv" | head -n 4)"
+                    case $said in *"$database strict"*) ;; *) said="$said, $database strict: refused, row kept" ;; esac
+                else
+                    rows=$(sql "$database" -e "SELECT COUNT(*), SUM(HP = 0) FROM mob_db")
+                    [ "$rows" = "3	2" ] ||
+                        fail "$what: not one row replaced (rows, old rows: $rows): $(diff "$dir/before.tsv" "$dir/after.tsv" | head -n 4)"
+                fi
+            done
+        done
+    done
+    echo "$name: one row replaced in every table and mode${said}"
+done <"$dir/replace.list"
+
 if [ -n "$database_file" ]; then
     check "$(basename "$database_file")" file "$database_file"
 fi

@@ -8,6 +8,10 @@
 //
 // Usage: sql_fixture hostile OUT_DIR      monsters whose names hold hostile text
 //        sql_fixture file PATH OUT_DIR    every monster line of a database file
+//        sql_fixture replace OUT_DIR      monsters whose rows a strict server may
+//                                         refuse: replace-N.sql and replace-N-later.sql
+//                                         (classic and later table), their names
+//                                         on standard output, "N name" a line
 
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
@@ -53,11 +57,46 @@ std::string storedAsNumber(const std::string &value, const ColumnRange &range, b
 
 } // namespace
 
+/// Writes the statements of monsters whose ID the table already holds, some
+/// with values a strict server refuses.
+int writeReplacements(const std::string &out)
+{
+    struct Case {
+        const char *name;
+        void (*change)(MonsterEntry &);
+    };
+    static const Case kCases[] = {
+        {"the start-up monster (-1 for Scale, Race and Element)", [](MonsterEntry &) {}},
+        {"STR 300", [](MonsterEntry &e) { e.STR = "300"; }},
+        {"ID 1002.6", [](MonsterEntry &e) { e.ID = "1002.6"; }},
+        {"ID 99999999999", [](MonsterEntry &e) { e.ID = "99999999999"; }},
+        {"every list chosen", [](MonsterEntry &e) { e.Scale = e.Race = e.Element = e.ELvl = 0; }},
+    };
+    bool written = true;
+    int number = 0;
+    for (const Case &c : kCases) {
+        MonsterEntry entry = startupEntry();
+        entry.ID = "1002";
+        c.change(entry);
+        const std::string file = out + "/replace-" + std::to_string(++number);
+        std::ofstream(file + ".sql", std::ios::binary) << BuildSqlEntry(entry) << '\n';
+        entry.carried.layout = Layout::LaterEathena;
+        std::ofstream later(file + "-later.sql", std::ios::binary);
+        later << BuildSqlEntry(entry) << '\n';
+        written = written && later;
+        std::printf("%d %s\n", number, c.name);
+    }
+    return written ? 0 : 1;
+}
+
 int main(int argc, char **argv)
 {
     const std::string mode = argc > 2 ? argv[1] : "";
+    if (mode == "replace" && argc == 3)
+        return writeReplacements(argv[2]);
     if (!((mode == "hostile" && argc == 3) || (mode == "file" && argc == 4))) {
-        (void)std::fprintf(stderr, "usage: %s hostile OUT_DIR | file PATH OUT_DIR\n", argv[0]);
+        (void)std::fprintf(stderr, "usage: %s hostile OUT_DIR | file PATH OUT_DIR | replace OUT_DIR\n",
+                           argv[0]);
         return 2;
     }
     std::map<long, MonsterEntry> monsters; // by ID, as the table orders them

@@ -110,8 +110,7 @@ int main(int argc, char **argv)
             }
             bool same = BuildTextEntry(entry) == text;
             if (dump) {
-                std::string statement = BuildSqlEntry(entry);
-                statement.erase(0, statement.rfind('\n') + 1); // past a comment line
+                std::string statement(rowOf(BuildSqlEntry(entry)));
                 MonsterEntry back = startupEntry();
                 same = LoadEntryIntoEditor(statement, back).loaded();
                 // The statement writes the Mode as a number, as every table takes
