@@ -4,7 +4,6 @@
 
 #include "core/DatabaseFile.h"
 #include "core/LineCheck.h"
-#include "core/SqlDump.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Text.h"
 
@@ -52,9 +51,10 @@ int eachLine(const QStringList &paths, const std::function<bool(const FileLine &
         const LegacyEncoding &encoding =
             chooseEncoding(file, ui::preferredEncoding(), ui::decodesStrictly);
         const char *namesIn = file.allUtf8() ? "UTF-8" : encoding.label;
-        bool dump = false; // in an SQL dump, the statements are the monsters
-        for (std::size_t i = 0; i < file.lines() && !dump; ++i)
-            dump = isSqlStatement(file.line(i));
+        FileForm form; // in an SQL dump, the statements are the monsters
+        for (std::size_t i = 0; i < file.lines(); ++i)
+            form.add(file.line(i));
+        const bool dump = form.dump();
         for (std::size_t i = 0; i < file.lines(); ++i) {
             const std::string_view bytes = file.line(i);
             const std::string text =

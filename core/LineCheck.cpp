@@ -45,15 +45,52 @@ NameBytes namesOf(std::string_view bytes, bool statement, Layout layout, const c
 /// the later ones three more.
 constexpr int kKnownModeFlags[] = {0xFFF, 0x7FFF};
 
+/// What is said of a monster line in a file of the other form; empty where
+/// it stands in its own.
+std::string misplaced(LineForm form, bool dump)
+{
+    if (form == LineForm::Statement && !dump)
+        return "An SQL statement in a text database file: the servers read no statement "
+               "from one, and skip it.";
+    if (form == LineForm::Text && dump)
+        return "A text line in an SQL dump: the server's SQL client refuses it as a statement.";
+    return {};
+}
+
 } // namespace
+
+LineForm formOf(std::string_view line)
+{
+    if (isSqlStatement(line))
+        return LineForm::Statement;
+    const std::string_view text = trimmed(line);
+    return !text.empty() && isDigit(text.front()) ? LineForm::Text : LineForm::Other;
+}
+
+void FileForm::add(std::string_view line)
+{
+    switch (formOf(line)) {
+    case LineForm::Statement:
+        ++m_statements;
+        break;
+    case LineForm::Text:
+        ++m_texts;
+        break;
+    case LineForm::Other:
+        break;
+    }
+}
 
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
                                   const char *encoding, unsigned servers, bool dump)
 {
     std::vector<LineReport> reports;
-    const bool statement = isSqlStatement(text);
-    if (dump && !statement)
+    const LineForm form = formOf(text);
+    const bool statement = form == LineForm::Statement;
+    if (dump && form == LineForm::Other)
         return reports; // the table's definition, or the dump's own comments
+    if (const std::string where = misplaced(form, dump); !where.empty())
+        reports.push_back({"line", where});
     MonsterEntry entry = startupEntry();
     const LoadResult result = LoadEntryIntoEditor(text, entry);
     if (result.status == LoadResult::Status::NoLine ||
@@ -83,15 +120,19 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     const std::string comment = sql ? "-- " : "//";
     if (trimmed(bytes).empty())
         return converted;
-    const bool statement = isSqlStatement(text);
+    const LineForm form = formOf(text);
+    const bool statement = form == LineForm::Statement;
+    const bool dumps = dump && form == LineForm::Other; // the dump's own line
     MonsterEntry entry = startupEntry();
-    const LoadResult result = dump && !statement ? LoadResult{} : LoadEntryIntoEditor(text, entry);
-    if ((dump && !statement) || result.status == LoadResult::Status::CommentLine) {
+    const LoadResult result = dumps ? LoadResult{} : LoadEntryIntoEditor(text, entry);
+    if (dumps || result.status == LoadResult::Status::CommentLine) {
         // Kept in place as a comment; a comment already is one in the text form.
         const bool isComment = trimmed(bytes).substr(0, 2) == "//";
         converted.bytes = sql || !isComment ? comment + std::string(bytes) : std::string(bytes);
         return converted;
     }
+    if (const std::string where = misplaced(form, dump); !where.empty())
+        converted.lost.push_back({"line", where});
     if (!result.loaded()) {
         converted.bytes = comment + std::string(bytes);
         converted.lost.push_back({result.field.empty() ? "line" : result.field, result.message()});

@@ -4,6 +4,7 @@
 
 #include "Layout.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +18,30 @@ struct LineReport {
     std::string message;
 };
 
+/// What a line of a database file is by its own form: a statement (INSERT or
+/// REPLACE), a text line (its first character, after blanks, a digit: an ID),
+/// or anything else (comments, a dump's table definition).
+enum class LineForm { Other, Text, Statement };
+LineForm formOf(std::string_view line);
+
+/// Tells from its lines whether a file is an SQL dump: more statements than
+/// text lines. In a dump the statements are the monsters and the other lines
+/// the dump's own; in a text file every line is read as a monster line. A line
+/// of the other form is judged by its own form all the same, and said to be
+/// where its server cannot read it.
+class FileForm {
+public:
+    void add(std::string_view line);
+    bool dump() const { return m_statements > m_texts; }
+
+private:
+    std::size_t m_statements = 0, m_texts = 0;
+};
+
 /// What `grimlark --check` says of one line of a database file: nothing for a
-/// blank or comment line (or, in an SQL dump, a line that is no statement);
-/// the refusal when the editor would not load it; otherwise the notes of
+/// blank or comment line (or, in an SQL dump, a line that is neither a
+/// statement nor a text line); the refusal when the editor would not load it;
+/// a statement in a text file, a text line in a dump; otherwise the notes of
 /// loading, the lists with nothing selected and what the servers in `servers`
 /// (Server bits) store otherwise than the line says: textFindings for a text
 /// line, sqlFindings for a statement. `text` is the line as UTF-8 (decoded as
@@ -38,7 +60,9 @@ struct ConvertedLine {
 /// (`sql`) as that layout's SQL statements: a monster line loaded and written
 /// back with its names in the file's own bytes; a blank line blank; a comment,
 /// or any other line of a dump, as a comment ("//" or "--"); a line that
-/// cannot be loaded as a comment too, with its refusal in `lost`. What the
+/// cannot be loaded as a comment too, with its refusal in `lost`. A statement
+/// in a text file, or a text line in a dump, is converted as the monster it
+/// holds, and said in `lost` (it stood where its server could not read it). What the
 /// target cannot hold is in `lost` as well: the other display name in the
 /// classic layout, Mode flags its servers do not know.
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,

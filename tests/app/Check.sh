@@ -44,6 +44,26 @@ check "$dir/missing.txt" 2>"$dir/error" || status=$?
 grep -q "missing.txt: cannot be opened" "$dir/error" || fail "an unreadable file said: $(cat "$dir/error")"
 echo "--check: findings, one server's, a clean file and a missing one as expected"
 
+# A statement pasted into a text file: the text lines are still the monsters,
+# the statement is said, and --convert writes it as the text line it holds.
+{
+    echo "2500,PORING,Poring,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,131,400,1872,672,480,$drops"
+    echo "INSERT INTO \`mob_db\` VALUES (1002,'PORING','Poring',$(echo "$poring,$drops" | cut -d, -f4-));"
+} >"$dir/mixed.txt"
+status=0
+check "$dir/mixed.txt" >"$dir/mixed" || status=$?
+[ "$status" -eq 1 ] || fail "a mixed file ended with status $status"
+cat >"$dir/expected" <<END
+$dir/mixed.txt:1: ID: Freya skips this monster: it reads IDs 1001 to 1999.
+$dir/mixed.txt:2: line: An SQL statement in a text database file: the servers read no statement from one, and skip it.
+END
+diff "$dir/expected" "$dir/mixed" || fail "--check of a mixed file printed otherwise"
+status=0
+env -u DISPLAY "$program" --convert classic "$dir/mixed.txt" >"$dir/converted" 2>/dev/null || status=$?
+[ "$status" -eq 1 ] && [ "$(sed -n 2p "$dir/converted")" = "$poring,$drops" ] ||
+    fail "--convert of a mixed file ended with $status and wrote $(sed -n 2p "$dir/converted")"
+echo "--check and --convert: a text file with a statement in it, line by line"
+
 # The later layout: back to itself exactly, comments in place; into the classic
 # layout with what it cannot hold said.
 mvps=0,0,0,0,0,0,0,0

@@ -10,6 +10,7 @@
 
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
+#include "core/LineCheck.h"
 #include "core/SqlDump.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
@@ -84,19 +85,20 @@ int main(int argc, char **argv)
             chooseEncoding(file, ui::preferredEncoding(), ui::decodesStrictly);
         const LegacyEncoding *encoding = legacy ? &chosen : nullptr;
         std::vector<std::string> lines;
-        bool dump = false;
+        FileForm form;
         for (std::size_t i = 0; i < file.lines(); ++i) {
             const std::string_view bytes = file.line(i);
             lines.push_back(file.isUtf8(i) ? std::string(bytes)
                                            : ui::toUtf8(ui::decodeLegacy(bytes, chosen)));
-            dump = dump || isSqlStatement(lines.back());
+            form.add(lines.back());
         }
         int monsters = 0, exact = 0, changed = 0;
         std::map<std::string, int> refusals;
         // In an SQL dump, the statements are the monsters (the rest is the
         // table's definition); a statement comes back exactly when its values do.
         for (const std::string &text : lines) {
-            if (dump && !isSqlStatement(text))
+            const bool statement = isSqlStatement(text);
+            if (form.dump() && formOf(text) == LineForm::Other)
                 continue;
             MonsterEntry entry = startupEntry();
             const LoadResult result = LoadEntryIntoEditor(text, entry);
@@ -109,10 +111,10 @@ int main(int argc, char **argv)
                 continue;
             }
             bool same = BuildTextEntry(entry) == text;
-            if (dump) {
-                std::string statement(rowOf(BuildSqlEntry(entry)));
+            if (statement) {
+                const std::string_view sql = rowOf(BuildSqlEntry(entry));
                 MonsterEntry back = startupEntry();
-                same = LoadEntryIntoEditor(statement, back).loaded();
+                same = LoadEntryIntoEditor(sql, back).loaded();
                 // The statement writes the Mode as a number, as every table takes
                 // it; a dump's 0x literal of the same value is the same Mode.
                 if (modeValue(back) == modeValue(entry))
