@@ -3,14 +3,18 @@
 #include "Check.h"
 
 #include "core/DatabaseFile.h"
+#include "core/EntryLoader.h"
 #include "core/LineCheck.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <functional>
+#include <new>
 #include <string>
+#include <system_error>
 
 namespace grimlark::app {
 
@@ -26,25 +30,70 @@ struct FileLine {
     bool dump;               ///< the file is an SQL dump: its statements are the monsters
 };
 
-/// Writes `text` to `stream`; false when it could not be written.
-bool put(std::FILE *stream, const std::string &text)
+/// A standard stream written by the commands: the first failure is kept, and
+/// nothing more is written after it.
+class Stream {
+public:
+    explicit Stream(std::FILE *file) : m_file(file) {}
+
+    bool put(const std::string &text)
+    {
+        if (m_error == 0 && std::fwrite(text.data(), 1, text.size(), m_file) != text.size())
+            m_error = errno != 0 ? errno : EIO;
+        return m_error == 0;
+    }
+    /// Writes out what is buffered; false when this or an earlier write failed.
+    bool finish()
+    {
+        if (m_error == 0 && std::fflush(m_file) != 0)
+            m_error = errno != 0 ? errno : EIO;
+        return m_error == 0;
+    }
+    int error() const { return m_error; }
+
+private:
+    std::FILE *m_file;
+    int m_error = 0;
+};
+
+/// The status to end with once the answer is written: `status`, or 2 when a
+/// stream failed, said on standard error where it can be. A reader that went
+/// away (a closed pipe: `| head`) is not told anything.
+int finish(int status, Stream &out, Stream &err)
 {
-    return std::fwrite(text.data(), 1, text.size(), stream) == text.size();
+    const bool written = out.finish();
+    if (!written && out.error() != EPIPE)
+        (void)err.put("grimlark: cannot write the answer to standard output: " +
+                      std::generic_category().message(out.error()) + "\n");
+    return err.finish() && written ? status : 2;
+}
+
+/// A file's name as the commands print it: as it is, so that editors read the
+/// findings as a compiler's; in quotes, its control and invisible characters
+/// named, where it holds one (or a quote), so that no name can start a line
+/// of its own or drive the terminal.
+std::string printedName(const std::string &name)
+{
+    const std::string quoted = quoteValue(name, std::string::npos);
+    return quoted.size() == name.size() + 2 && name.find('"') == std::string::npos ? name
+                                                                                    : quoted;
 }
 
 /// Reads each file as the browser does and hands over its lines in order.
-/// Returns 2 when a file could not be read (said on standard error), else 0.
-int eachLine(const QStringList &paths, const std::function<bool(const FileLine &)> &handle)
+/// Returns 2 when a file could not be read or a line not held (said on
+/// standard error, `err`), else 0; `handle` returns false to stop.
+int eachLine(const QStringList &paths, Stream &err,
+             const std::function<bool(const FileLine &)> &handle)
 {
     int status = 0;
     for (const QString &path : paths) {
         DatabaseFile file;
         const ReadResult read = readDatabaseFile(ui::nativePath(path), file);
-        const std::string shown = ui::toUtf8(ui::displayPath(path));
+        const std::string shown = printedName(ui::toUtf8(ui::displayPath(path)));
         if (read.status != ReadStatus::Done) {
-            (void)std::fprintf(stderr, "grimlark: %s: cannot be %s: %s\n", shown.c_str(),
-                               failedWhileReading(read) ? "read" : "opened",
-                               describe(read).c_str());
+            (void)err.put("grimlark: " + shown + ": cannot be " +
+                          (failedWhileReading(read) ? "read" : "opened") + ": " +
+                          describe(read) + "\n");
             status = 2;
             continue;
         }
@@ -56,11 +105,19 @@ int eachLine(const QStringList &paths, const std::function<bool(const FileLine &
             form.add(file.line(i));
         const bool dump = form.dump();
         for (std::size_t i = 0; i < file.lines(); ++i) {
-            const std::string_view bytes = file.line(i);
-            const std::string text =
-                file.isUtf8(i) ? std::string(bytes) : ui::toUtf8(ui::decodeLegacy(bytes, encoding));
-            if (!handle({shown, i + 1, text, bytes, namesIn, dump}))
+            try {
+                const std::string_view bytes = file.line(i);
+                const std::string text = file.isUtf8(i)
+                                             ? std::string(bytes)
+                                             : ui::toUtf8(ui::decodeLegacy(bytes, encoding));
+                if (!handle({shown, i + 1, text, bytes, namesIn, dump}))
+                    return 2;
+            } catch (const std::bad_alloc &) {
+                (void)err.put("grimlark: " + shown + ":" + std::to_string(i + 1) +
+                              ": there is not enough memory to read this line; stopped "
+                              "here.\n");
                 return 2;
+            }
         }
     }
     return status;
@@ -76,32 +133,35 @@ std::string where(const FileLine &line, const LineReport &report)
 
 int checkFiles(const QStringList &paths, unsigned servers)
 {
+    Stream out(stdout), err(stderr);
     bool found = false;
-    const int status = eachLine(paths, [&](const FileLine &line) {
+    const int status = eachLine(paths, err, [&](const FileLine &line) {
         for (const LineReport &report :
              checkLine(line.text, line.bytes, line.namesIn, servers, line.dump)) {
             found = true;
-            if (!put(stdout, where(line, report)))
+            if (!out.put(where(line, report)))
                 return false;
         }
         return true;
     });
-    return std::fflush(stdout) != 0 ? 2 : std::max(status, found ? 1 : 0);
+    return finish(std::max(status, found ? 1 : 0), out, err);
 }
 
 int convertFiles(const QStringList &paths, Layout target, bool sql)
 {
+    Stream out(stdout), err(stderr);
     bool lost = false;
-    const int status = eachLine(paths, [&](const FileLine &line) {
+    const int status = eachLine(paths, err, [&](const FileLine &line) {
         const ConvertedLine converted = convertLine(line.text, line.bytes, target, sql, line.dump);
         for (const LineReport &report : converted.lost) {
             lost = true;
-            if (!put(stderr, where(line, report)))
-                return false;
+            // A loss that cannot be said still ends the run with 2 (finish),
+            // but the conversion goes on whole.
+            (void)err.put(where(line, report));
         }
-        return put(stdout, converted.bytes + "\n");
+        return out.put(converted.bytes + "\n");
     });
-    return std::fflush(stdout) != 0 ? 2 : std::max(status, lost ? 1 : 0);
+    return finish(std::max(status, lost ? 1 : 0), out, err);
 }
 
 } // namespace grimlark::app

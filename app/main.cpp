@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <system_error>
 #include <vector>
@@ -25,6 +26,10 @@
 #endif
 
 namespace {
+
+/// The status of a mistake in the options: 1 is the commands' "something
+/// found", so a script can tell the two apart.
+constexpr int kUsageError = 2;
 
 /// A windowed Windows program starts with no standard output: a check run from
 /// a console answers in it (unless its output was redirected already).
@@ -56,7 +61,27 @@ void announceRunning()
 }
 #endif
 
-void addOptions(QCommandLineParser &options)
+/// True when the command line asks for --check or --convert (before "--"):
+/// they take no window, so none of Qt's window options either.
+bool isTerminalCommand(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        for (const QLatin1String name : {QLatin1String("check"), QLatin1String("convert")}) {
+            QString option = argument.section(QLatin1Char('='), 0, 0);
+            if (option.startsWith(QLatin1String("--")))
+                option.remove(0, 1);
+            if (option == QLatin1String("-") + name)
+                return true;
+        }
+    }
+    return false;
+}
+
+/// `withQtOptions`: Qt's own window options are known, as QApplication takes
+/// them later.
+void addOptions(QCommandLineParser &options, bool withQtOptions)
 {
     options.setApplicationDescription(
         QStringLiteral("Editor for the monster database of Freya and eAthena game servers."));
@@ -90,6 +115,8 @@ void addOptions(QCommandLineParser &options)
     // Qt's own window options (-platform xcb, -style fusion, ...) are taken by
     // QApplication later; here they must only not count as mistakes.
     options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!withQtOptions)
+        return;
     for (const char *name :
          {"platform", "platformpluginpath", "platformtheme", "plugin", "style", "stylesheet",
           "session", "display", "qwindowgeometry", "qwindowtitle", "qwindowicon", "geometry",
@@ -108,7 +135,7 @@ void addOptions(QCommandLineParser &options)
 
 #ifndef Q_OS_WIN // a windowed Windows program answers in a message box instead
 /// Writes `text` to standard output; a failed write (a full disk, a closed
-/// pipe) is an error, not a success.
+/// pipe) is an error (status 2), not a success.
 int print(const QString &text)
 {
     const QByteArray bytes = text.toLocal8Bit();
@@ -118,7 +145,7 @@ int print(const QString &text)
         return 0;
     const std::string reason = std::generic_category().message(errno);
     (void)std::fprintf(stderr, "grimlark: cannot write the answer: %s\n", reason.c_str());
-    return 1;
+    return 2;
 }
 #endif
 
@@ -157,12 +184,12 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     QCoreApplication::setApplicationName(QStringLiteral("Grimlark"));
     QCoreApplication::setApplicationVersion(grimlark::ui::programVersion());
     QCommandLineParser options;
-    addOptions(options);
 #ifdef Q_OS_WIN
     const QStringList arguments = QCoreApplication::arguments(); // the wide command line
 #else
     const QStringList arguments = grimlark::ui::argumentsOf(argc, argv); // names' own bytes
 #endif
+    addOptions(options, !isTerminalCommand(arguments));
     if (!options.parse(arguments)) {
 #ifdef Q_OS_WIN
         // A windowed program has no console to write to: the usage shows in a
@@ -174,7 +201,7 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         (void)std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
                            qPrintable(options.helpText()));
 #endif
-        return 1;
+        return kUsageError;
     }
 #ifdef Q_OS_WIN
     if (options.isSet(QStringLiteral("help"))) {
@@ -192,11 +219,11 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     files = options.positionalArguments();
     if (options.isSet(QStringLiteral("server")) && !options.isSet(QStringLiteral("check"))) {
         (void)std::fprintf(stderr, "grimlark: --server goes with --check.\n");
-        return 1;
+        return kUsageError;
     }
     if (options.isSet(QStringLiteral("sql")) && !options.isSet(QStringLiteral("convert"))) {
         (void)std::fprintf(stderr, "grimlark: --sql goes with --convert.\n");
-        return 1;
+        return kUsageError;
     }
     if (options.isSet(QStringLiteral("convert"))) {
         const QString name = options.value(QStringLiteral("convert"));
@@ -208,14 +235,15 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
             (void)std::fprintf(stderr,
                                "grimlark: --convert takes classic or eathena58, not \"%s\".\n",
                                qPrintable(name));
-            return 1;
+            return kUsageError;
         }
         if (files.isEmpty() || options.isSet(QStringLiteral("check"))) {
             (void)std::fprintf(stderr, "grimlark: --convert needs the files to convert, and "
                                        "goes without --check.\n");
-            return 1;
+            return kUsageError;
         }
         attachConsole();
+        grimlark::ui::endOnTerminationSignals();
         return grimlark::app::convertFiles(files, *target, options.isSet(QStringLiteral("sql")));
     }
     if (options.isSet(QStringLiteral("check"))) {
@@ -228,13 +256,14 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         else if (options.isSet(QStringLiteral("server"))) {
             (void)std::fprintf(stderr, "grimlark: --server is freya or eathena, not \"%s\".\n",
                                qPrintable(options.value(QStringLiteral("server"))));
-            return 1;
+            return kUsageError;
         }
         if (files.isEmpty()) {
             (void)std::fprintf(stderr, "grimlark: --check needs the files to check.\n");
-            return 1;
+            return kUsageError;
         }
         attachConsole();
+        grimlark::ui::endOnTerminationSignals();
         return grimlark::app::checkFiles(files, servers);
     }
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -251,15 +280,22 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
 
 int main(int argc, char *argv[])
 {
-    // First of all, so that a signal while the program starts ends it cleanly.
+    // First of all, before any file or socket can take a closed stream's number.
+    grimlark::ui::holdStandardStreams();
+    // Then, so that a signal while the program starts ends it cleanly.
     grimlark::ui::catchTerminationSignals();
 #ifdef Q_OS_WIN
     announceRunning();
 #endif
 
     QStringList files;
-    if (const std::optional<int> status = answerOnConsole(argc, argv, files))
-        return *status;
+    try {
+        if (const std::optional<int> status = answerOnConsole(argc, argv, files))
+            return *status;
+    } catch (const std::bad_alloc &) { // the commands say where; this is anywhere else
+        (void)std::fprintf(stderr, "grimlark: there is not enough memory to go on.\n");
+        return 2;
+    }
 
     // "--" ends the options: what follows is files, which Qt must not take as
     // its own options (a file named "-reverse").

@@ -164,13 +164,12 @@ const char *sentenceFor(SqlFault fault)
 
 } // namespace
 
-std::string quoteValue(std::string_view value)
+std::string quoteValue(std::string_view value, std::size_t most)
 {
-    constexpr int kShownCharacters = 40;
     std::string shown = "\"";
-    int characters = 0;
+    std::size_t characters = 0;
     for (std::size_t i = 0; i < value.size(); ++characters) {
-        if (characters == kShownCharacters) {
+        if (characters == most) {
             shown += "\xE2\x80\xA6"; // an ellipsis: the value goes on
             break;
         }

@@ -18,7 +18,7 @@ status=0
 console --no-such-option >/dev/null 2>"${TMPDIR:-/tmp}/grimlark-error.$$" || status=$?
 error=$(head -n 1 "${TMPDIR:-/tmp}/grimlark-error.$$")
 rm -f "${TMPDIR:-/tmp}/grimlark-error.$$"
-[ "$status" -eq 1 ] || fail "an unknown option ended with status $status"
+[ "$status" -eq 2 ] || fail "an unknown option ended with status $status"
 [ "$error" = "grimlark: Unknown option 'no-such-option'." ] || fail "an unknown option said '$error'"
 
 # The handler is the first thing main installs, so "ready" comes while Qt and
@@ -38,7 +38,7 @@ done
 # A failed write of an answer is an error; Qt's -name is Qt's, not a mistake.
 status=0
 console --version >/dev/full 2>/dev/null || status=$?
-[ "$status" -eq 1 ] || fail "--version into a full device ended with status $status"
+[ "$status" -eq 2 ] || fail "--version into a full device ended with status $status"
 [ "$(console -name grimlark --version)" = "Grimlark $2" ] || fail "-name was refused"
 
 # Without a display: a word and status 1, not an abort.

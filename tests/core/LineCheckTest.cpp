@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                 true},
         FormRow{"onlyComments", {"// a", "-- b", ""}, false},
         FormRow{"blanksBeforeAnId", {"  \t1002,x", "INSERT INTO mob_db VALUES (1);"}, false}),
-    [](const testing::TestParamInfo<FormRow> &info) { return info.param.name; });
+    [](const testing::TestParamInfo<FormRow> &row) { return row.param.name; });
 
 struct JudgedRow {
     const char *name;
@@ -87,8 +87,9 @@ TEST_P(OwnForm, EachLineIsJudgedAsWhatItIs)
     EXPECT_EQ(reports.front().message.rfind(row.said, 0), 0u) << reports.front().message;
     ASSERT_FALSE(converted.lost.empty());
     EXPECT_EQ(converted.lost.front().message, reports.front().message);
-    if (row.line != "1004,short")
+    if (row.line != "1004,short") {
         EXPECT_EQ(converted.bytes, kPoring);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,6 +101,6 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgedRow{"textInDump", kPoring, true, "A text line in an SQL dump"},
                     JudgedRow{"brokenTextInDump", "1004,short", true, "A text line in an SQL dump"},
                     JudgedRow{"tableDefinitionInDump", "  `ID` int,", true, ""}),
-    [](const testing::TestParamInfo<JudgedRow> &info) { return info.param.name; });
+    [](const testing::TestParamInfo<JudgedRow> &row) { return row.param.name; });
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
@@ -24,9 +25,15 @@ namespace {
 // A handler reaches nothing but globals.
 // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 int g_wakeFds[2] = {-1, -1};
+// The last signal caught, for endOnTerminationSignals to raise again.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+volatile std::sig_atomic_t g_caught = 0;
 
-void onSignal(int)
+constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+void onSignal(int signal)
 {
+    g_caught = signal;
     // Non-blocking: once a burst of signals has filled the socket, more bytes
     // add nothing, and a blocking write here would hang the program for good.
     const int savedErrno = errno;
@@ -47,12 +54,38 @@ void catchTerminationSignals()
     // No SA_RESTART: a system call that a signal interrupts returns early rather
     // than holding the thread it runs on.
     action.sa_flags = 0;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    for (const int signal : kTerminationSignals) {
         struct sigaction before = {};
         if (sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_IGN)
             continue; // ignored by whoever started us (nohup): stays ignored
         sigaction(signal, &action, nullptr);
     }
+}
+
+void holdStandardStreams()
+{
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // Read-only: reading it ends at once, writing it fails (EBADF).
+        const int held = ::open("/dev/null", O_RDONLY);
+        if (held >= 0 && held != fd) { // the lowest free number: a later one is taken already
+            (void)::dup2(held, fd);
+            (void)::close(held);
+        }
+    }
+}
+
+void endOnTerminationSignals()
+{
+    (void)std::signal(SIGPIPE, SIG_IGN);
+    for (const int signal : kTerminationSignals) {
+        struct sigaction now = {};
+        if (sigaction(signal, nullptr, &now) == 0 && now.sa_handler == onSignal)
+            (void)std::signal(signal, SIG_DFL);
+    }
+    if (g_caught != 0)
+        (void)std::raise(g_caught);
 }
 
 void quitOnTerminationSignals(QObject *parent, std::function<void()> close)
@@ -69,6 +102,8 @@ void quitOnTerminationSignals(QObject *parent, std::function<void()> close)
     });
 }
 #else
+void holdStandardStreams() {}
+void endOnTerminationSignals() {}
 void catchTerminationSignals() {}
 void quitOnTerminationSignals(QObject *, std::function<void()>) {}
 #endif

@@ -15,6 +15,20 @@ namespace grimlark::ui {
 /// no-op where the platform has no such signals.
 void catchTerminationSignals();
 
+/// Before anything can take their numbers: a standard stream that the program
+/// was started without (`>&-`) is given a descriptor that refuses every write,
+/// so that a write to it fails as it should, rather than landing in the first
+/// file or socket the program opens. A no-op where the platform has no such
+/// descriptors.
+void holdStandardStreams();
+
+/// For the terminal commands, which run no event loop: the signals caught end
+/// the program at once, as their default action does (the shell sees 128 plus
+/// the signal's number), one that came already too. SIGPIPE is ignored, so
+/// that a reader that went away is a failed write, ended quietly by the
+/// caller.
+void endOnTerminationSignals();
+
 /// Answers the signals caught (also those that came before this call): runs
 /// `close`, which closes the windows as the user would, then ends the event
 /// loop, so the program ends with status 0, as a session logout or `kill`
