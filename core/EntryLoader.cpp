@@ -20,7 +20,7 @@ namespace {
 using Status = LoadResult::Status;
 
 constexpr long kModeMax = 4095;        ///< every box ticked
-constexpr long kModeLimit = 100000000; ///< parseWholeNumber's "too large"
+constexpr long long kModeMost = 0xFFFFFFF; ///< past it, no flag of any layout
 
 LoadResult refuse(Status status, const FieldInfo &field, std::string_view value)
 {
@@ -110,18 +110,22 @@ std::optional<LoadResult> readMode(std::string_view text, const FieldInfo &field
     long mode = 0;
     entry.carried.modeText.clear();
     if (later && isHexNumber(text)) {
-        const std::string_view digits = trimmed(text).substr(2);
+        std::string_view digits = trimmed(text).substr(2);
+        digits.remove_prefix(std::min(digits.size(), digits.find_first_not_of('0')));
         if (digits.size() > 7) // past 0xFFFFFFF: no flag is that high
             return refuse(Status::OutOfRange, field, text);
-        mode = std::strtol(std::string(digits).c_str(), nullptr, 16);
+        mode = digits.empty() ? 0 : std::strtol(std::string(digits).c_str(), nullptr, 16);
         entry.carried.modeText = std::string(trimmed(text));
     } else {
         const WholeNumber number = parseWholeNumber(text);
         if (!number.value)
             return refuseNumber(number, field, text);
-        if (*number.value < 0 || *number.value >= kModeLimit)
+        // parseWholeNumber stops counting past 10^8; a hexadecimal Mode goes to
+        // 0xFFFFFFF, and its decimal form (SQL's, the classic line's) must load too.
+        const long long exact = std::strtoll(std::string(trimmed(text)).c_str(), nullptr, 10);
+        if (exact < 0 || exact > kModeMost)
             return refuse(Status::OutOfRange, field, text);
-        mode = *number.value;
+        mode = static_cast<long>(exact);
     }
     entry.Mode = modeFlagsFor(static_cast<int>(mode & kModeMax));
     entry.carried.modeAbove = static_cast<int>(mode & ~kModeMax);
@@ -343,10 +347,10 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
             const std::string &hex = row.hexNumbers[i];
             if (hex.empty())
                 continue;
-            const std::size_t digits = hex.find_first_not_of('0', 2);
-            numbers[i] = digits == std::string::npos || hex.size() - digits <= 15
-                             ? std::to_string(std::strtoll(hex.c_str() + 2, nullptr, 16))
-                             : hex; // past any column: left as written, refused as such
+            // Past 64 bits, the most: a number past every column either way,
+            // which the old SQL mode clamps to the column's end, as it does
+            // the literal.
+            numbers[i] = std::to_string(std::strtoull(hex.c_str() + 2, nullptr, 16));
             values[i] = numbers[i];
         }
         return loadFields(values, values.size(), entry);

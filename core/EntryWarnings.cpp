@@ -3,8 +3,11 @@
 #include "EntryWarnings.h"
 
 #include "CodeTables.h"
+#include "EntryLoader.h"
 #include "FieldTable.h"
 #include "Numbers.h"
+#include "SqlEntry.h"
+#include "TextEntry.h"
 
 namespace grimlark {
 
@@ -24,6 +27,30 @@ std::vector<const CodeList *> unselectedLists(const MonsterEntry &entry)
     return unselected;
 }
 
+std::optional<std::string> readsBackOtherwise(const MonsterEntry &written, std::string_view row)
+{
+    MonsterEntry back = startupEntry();
+    const LoadResult result = LoadEntryIntoEditor(row, back);
+    if (!result.loaded())
+        return "Grimlark does not read this line back: " + result.message();
+    // Compared as the fields are written: a hexadecimal Mode and its decimal
+    // form are one Mode.
+    std::string otherwise, mine, theirs;
+    for (const FieldInfo &field : kFields) {
+        mine.clear();
+        theirs.clear();
+        appendFieldValue(mine, field, written);
+        appendFieldValue(theirs, field, back);
+        if (field.kind == FieldKind::Mode ? modeValue(written) != modeValue(back) : mine != theirs)
+            otherwise += (otherwise.empty() ? "" : ", ") + std::string(field.name);
+    }
+    if (written.carried.layout == Layout::LaterEathena && otherNameOf(written) != otherNameOf(back))
+        otherwise += std::string(otherwise.empty() ? "" : ", ") + "iRO name";
+    if (otherwise.empty())
+        return std::nullopt;
+    return "Grimlark reads this line back otherwise: " + otherwise + ".";
+}
+
 std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup,
                                        Output output, const NameBytes *names)
 {
@@ -32,6 +59,7 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
         warnings.push_back(std::string("No ") + list->caption +
                            " is selected: the line says -1, which the server does not read "
                            "as one.");
+    bool explained = false; // why the line would not load back, said already
     if (output == Output::Text) {
         std::string commas;
         for (const FieldInfo &field : kFields)
@@ -41,12 +69,26 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
             warnings.push_back("A comma in " + commas + ": the line gets more than 57 fields.");
         if (trimmed(entry.ID).substr(0, 2) == "//")
             warnings.emplace_back("The line begins with \"//\": the servers skip it as a comment.");
+        explained = !commas.empty() || trimmed(entry.ID).substr(0, 2) == "//";
     }
     const NameBytes asHeld = namesAsHeld(entry);
     const NameBytes &bytes = names ? *names : asHeld;
     for (const Finding &finding :
          output == Output::Text ? textFindings(entry, bytes) : sqlFindings(entry, bytes))
         warnings.push_back(describe(finding));
+    // What Grimlark itself would not read back as this monster.
+    if (!explained) {
+        MonsterEntry written = entry;
+        written.Name = bytes.name;
+        written.JName = bytes.jname;
+        if (written.carried.hasOtherName)
+            written.carried.otherName = bytes.other;
+        const std::string sql = output == Output::Sql ? BuildSqlEntry(entry, &bytes) : "";
+        const std::string line = output == Output::Text ? BuildTextEntry(written) : "";
+        if (const std::optional<std::string> otherwise =
+                readsBackOtherwise(written, output == Output::Sql ? rowOf(sql) : line))
+            warnings.push_back("line: " + *otherwise);
+    }
     if (lookup)
         if (const std::optional<std::string> where = lookup(entry.ID))
             warnings.push_back("The ID is already in an open file: " + *where + ".");

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace grimlark {
@@ -32,6 +33,12 @@ enum class Output { Text, Sql };
 std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup &lookup = {},
                                        Output output = Output::Text,
                                        const NameBytes *names = nullptr);
+
+/// Where `row` (a line or a statement's row that Grimlark wrote for `written`)
+/// does not load back as that monster: the refusal, or the fields it loads
+/// otherwise, as a sentence; nothing where it loads back whole. `written`
+/// holds the names in the bytes the row has them in.
+std::optional<std::string> readsBackOtherwise(const MonsterEntry &written, std::string_view row);
 
 /// The lists with nothing selected (Scale, Race, Element): the line says -1
 /// there, which the servers do not read as one.
