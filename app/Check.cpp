@@ -75,8 +75,7 @@ int finish(int status, Stream &out, Stream &err)
 std::string printedName(const std::string &name)
 {
     const std::string quoted = quoteValue(name, std::string::npos);
-    return quoted.size() == name.size() + 2 && name.find('"') == std::string::npos ? name
-                                                                                    : quoted;
+    return quoted.size() == name.size() + 2 && name.find('"') == std::string::npos ? name : quoted;
 }
 
 /// Reads each file as the browser does and hands over its lines in order.
@@ -92,8 +91,8 @@ int eachLine(const QStringList &paths, Stream &err,
         const std::string shown = printedName(ui::toUtf8(ui::displayPath(path)));
         if (read.status != ReadStatus::Done) {
             (void)err.put("grimlark: " + shown + ": cannot be " +
-                          (failedWhileReading(read) ? "read" : "opened") + ": " +
-                          describe(read) + "\n");
+                          (failedWhileReading(read) ? "read" : "opened") + ": " + describe(read) +
+                          "\n");
             status = 2;
             continue;
         }

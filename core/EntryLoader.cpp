@@ -19,7 +19,7 @@ namespace {
 
 using Status = LoadResult::Status;
 
-constexpr long kModeMax = 4095;        ///< every box ticked
+constexpr long kModeMax = 4095;            ///< every box ticked
 constexpr long long kModeMost = 0xFFFFFFF; ///< past it, no flag of any layout
 
 LoadResult refuse(Status status, const FieldInfo &field, std::string_view value)

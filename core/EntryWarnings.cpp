@@ -56,7 +56,7 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
 {
     std::vector<std::string> warnings;
     for (const CodeList *list : unselectedLists(entry))
-        warnings.push_back(std::string("No ") + list->caption +
+        warnings.push_back(std::string(list->caption) + ": No " + list->caption +
                            " is selected: the line says -1, which the server does not read "
                            "as one.");
     bool explained = false; // why the line would not load back, said already
@@ -91,7 +91,7 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
     }
     if (lookup)
         if (const std::optional<std::string> where = lookup(entry.ID))
-            warnings.push_back("The ID is already in an open file: " + *where + ".");
+            warnings.push_back("ID: The ID is already in an open file: " + *where + ".");
     return warnings;
 }
 

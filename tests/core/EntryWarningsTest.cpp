@@ -157,12 +157,12 @@ TEST(Warnings, SayWhatTheLineItselfGetsWrong)
     };
     const std::vector<std::string> warnings = entryWarnings(entry, lookup);
     ASSERT_GE(warnings.size(), 4u);
-    EXPECT_EQ(warnings[0], "No Race is selected: the line says -1, which the server does not "
+    EXPECT_EQ(warnings[0], "Race: No Race is selected: the line says -1, which the server does not "
                            "read as one.");
     EXPECT_EQ(warnings[1], "A comma in Display Name: the line gets more than 57 fields.");
     EXPECT_EQ(warnings[2], "The line begins with \"//\": the servers skip it as a comment.");
     EXPECT_EQ(warnings.back(),
-              "The ID is already in an open file: ID //1002 is PORING, mob_db.txt line 3.");
+              "ID: The ID is already in an open file: ID //1002 is PORING, mob_db.txt line 3.");
 }
 
 TEST(Warnings, TellEachServerWhatItStores)

@@ -77,7 +77,8 @@ TEST_P(OwnForm, EachLineIsJudgedAsWhatItIs)
 {
     const JudgedRow &row = GetParam();
     const std::vector<LineReport> reports = checkLine(row.line, row.line, "UTF-8", 3, row.dump);
-    const ConvertedLine converted = convertLine(row.line, row.line, Layout::Classic, false, row.dump);
+    const ConvertedLine converted =
+        convertLine(row.line, row.line, Layout::Classic, false, row.dump);
     if (*row.said == '\0') {
         EXPECT_TRUE(reports.empty()) << reports.front().message;
         EXPECT_TRUE(converted.lost.empty());
@@ -165,8 +166,8 @@ TEST_P(RoundTrip, WhatIsWrittenLoadsBackOrIsSaid)
                 LoadEntryIntoEditor(sql ? rowOf(converted.bytes) : converted.bytes, back).loaded();
             const bool same = loaded && modeValue(back) == modeValue(original) &&
                               back.STR == original.STR && back.Lvl == original.Lvl;
-            EXPECT_EQ(said, !same) << shortName(target) << (sql ? " --sql: " : ": ")
-                                   << converted.bytes;
+            EXPECT_EQ(said, !same)
+                << shortName(target) << (sql ? " --sql: " : ": ") << converted.bytes;
             if (row.readsBack || target == Layout::Classic) {
                 EXPECT_TRUE(same) << shortName(target) << (sql ? " --sql: " : ": ")
                                   << converted.bytes;

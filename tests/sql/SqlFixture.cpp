@@ -95,8 +95,8 @@ int main(int argc, char **argv)
     if (mode == "replace" && argc == 3)
         return writeReplacements(argv[2]);
     if (!((mode == "hostile" && argc == 3) || (mode == "file" && argc == 4))) {
-        (void)std::fprintf(stderr, "usage: %s hostile OUT_DIR | file PATH OUT_DIR | replace OUT_DIR\n",
-                           argv[0]);
+        (void)std::fprintf(
+            stderr, "usage: %s hostile OUT_DIR | file PATH OUT_DIR | replace OUT_DIR\n", argv[0]);
         return 2;
     }
     std::map<long, MonsterEntry> monsters; // by ID, as the table orders them

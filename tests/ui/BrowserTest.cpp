@@ -99,6 +99,7 @@ private slots:
     void browserStaysOnScreenWhereNoSideHasRoom();
     void findSelectsTheNextLineHoldingTheText();
     void eachFileStandsApartAndReloadsInPlace();
+    void theLoadedLineIsNoOtherMonster();
     void doubleClickOrEnterLoadsTheRow();
     void markupIsShownAsText();
 };
@@ -741,6 +742,25 @@ void BrowserTest::eachFileStandsApartAndReloadsInPlace()
     QVERIFY(session.platform.messages.isEmpty());
     model2->removeFile(model2->fileIdAt(0)); // as "Close This File" does
     QCOMPARE(itemsOf(browser).size(), 1);
+}
+
+// The line the monster was loaded from is not "already in an open file";
+// another file's line of the ID is.
+void BrowserTest::theLoadedLineIsNoOtherMonster()
+{
+    UiSession session;
+    const QByteArray poring = QByteArray::fromStdString(grimlark::test::sampleLine("1002"));
+    session.open(session.writeFile("mob_db.txt", poring + "\n"));
+    select(existingBrowser(), 0);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    auto *warnings = window<frmOutput>()->findChild<QLabel *>("lblWarnings");
+    QVERIFY2(!warnings->text().contains(QLatin1String("open file")), qPrintable(warnings->text()));
+
+    session.open(session.writeFile("mob_db2.txt", poring + "\n"));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    QVERIFY2(warnings->text().contains(QLatin1String("mob_db2.txt line 1")),
+             qPrintable(warnings->text()));
 }
 
 GRIMLARK_UI_TEST_MAIN(BrowserTest)

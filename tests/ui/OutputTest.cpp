@@ -223,7 +223,7 @@ void OutputTest::warningsShowUnderTheLine()
     frmOutput *output = existingOutput();
     auto *warnings = output->findChild<QLabel *>("lblWarnings");
     QVERIFY(warnings->isVisible());
-    QVERIFY(warnings->text().startsWith(QLatin1String("No Scale is selected")));
+    QVERIFY(warnings->text().startsWith(QLatin1String("Scale: No Scale is selected")));
     QVERIFY(output->height() > 245);
     QCOMPARE(control<LineTextBox>(output, "txtMobInfo")->toPlainText(), session.editor->strGen);
 
@@ -240,7 +240,7 @@ void OutputTest::warningsShowUnderTheLine()
     session.open(session.writeFile("mob_db.txt", "// monsters\n1500,FOO,Foo\n"));
     control<QAction>(session.editor, "mnuTextGen")->trigger();
     QCOMPARE(warnings->text(),
-             QStringLiteral("The ID is already in an open file: ID 1500 is \"FOO\", "
+             QStringLiteral("ID: The ID is already in an open file: ID 1500 is \"FOO\", "
                             "mob_db.txt line 2."));
 }
 

@@ -282,7 +282,15 @@ QModelIndexList DatabaseListModel::match(const QModelIndex &start, int role, con
     return {};
 }
 
-QString DatabaseListModel::whereIsId(const QString &id) const
+ListedLine DatabaseListModel::lineAt(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return {};
+    const ListedFile *file = locate(row);
+    return {file->id, std::size_t(row)};
+}
+
+QString DatabaseListModel::whereIsId(const QString &id, ListedLine besides) const
 {
     if (id.isEmpty())
         return {};
@@ -292,6 +300,8 @@ QString DatabaseListModel::whereIsId(const QString &id) const
     const std::string inStatement = '(' + wanted; // "VALUES (1002,"
     for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
         for (std::size_t row = 0; row < file->lines.lines(); ++row) {
+            if (file->id == besides.file && row == besides.line)
+                continue;
             const std::string_view line = file->lines.line(row);
             std::string statementName; // a dump's line: its values, as the server reads them
             if (line.substr(0, wanted.size()) != wanted) {

@@ -11,6 +11,14 @@
 
 namespace grimlark::ui {
 
+/// A line of a listed file, by the file's own number and the line's place in
+/// it: where a monster was loaded from, which the rows of files listed later
+/// do not move.
+struct ListedLine {
+    int file = -1; ///< -1: none
+    std::size_t line = 0;
+};
+
 /// The lines of the database files read into the browser, newest file first.
 /// Lines are kept as the file's bytes (see DatabaseFile) and decoded only when
 /// shown: each line on its own, one that is valid UTF-8 as UTF-8, any other in
@@ -58,8 +66,11 @@ public:
                           Qt::MatchFlags flags = Qt::MatchFlags(Qt::MatchStartsWith |
                                                                 Qt::MatchWrap)) const override;
     /// Where a monster of this ID stands in the files listed, in words ("ID
-    /// 1002 is "PORING", mob_db.txt line 327"), or an empty text.
-    QString whereIsId(const QString &id) const;
+    /// 1002 is "PORING", mob_db.txt line 327"), or an empty text; `besides`
+    /// (the line the monster was loaded from) is not counted.
+    QString whereIsId(const QString &id, ListedLine besides = {}) const;
+    /// The file and line of `row` (file -1 for none).
+    ListedLine lineAt(int row) const;
     /// The length in characters of the longest line as shown (at most 4096).
     int widestLine() const;
 

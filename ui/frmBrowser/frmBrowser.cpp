@@ -110,9 +110,9 @@ frmBrowser::frmBrowser(QWidget *parent) : QWidget(parent), m_ui(std::make_unique
 
 frmBrowser::~frmBrowser() = default;
 
-QString frmBrowser::whereIsId(const QString &id) const
+QString frmBrowser::whereIsId(const QString &id, ListedLine besides) const
 {
-    return m_model->whereIsId(id);
+    return m_model->whereIsId(id, besides);
 }
 
 void frmBrowser::closeEvent(QCloseEvent *event)
@@ -271,8 +271,8 @@ void frmBrowser::cmdLoad_Click()
             this, QStringLiteral("The selected line is empty: there is no monster on it to load."));
         return;
     }
-    emit loadRequested(line, selected.isEmpty() ? nullptr
-                                                : m_model->namesEncodingAt(selected.first().row()));
+    const int row = selected.isEmpty() ? -1 : selected.first().row();
+    emit loadRequested(line, m_model->namesEncodingAt(row), m_model->lineAt(row));
 }
 
 } // namespace grimlark::ui

@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "DatabaseListModel.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -45,7 +47,7 @@ public:
 
     /// Where a monster of this ID stands in the files listed ("ID 1002 is
     /// "PORING", mob_db.txt line 327"), or an empty text.
-    QString whereIsId(const QString &id) const;
+    QString whereIsId(const QString &id, ListedLine besides = {}) const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -55,7 +57,9 @@ protected:
 signals:
     /// The user asked to load `line` (UTF-8; empty when no line is selected),
     /// whose file holds names in `namesEncoding` (null: UTF-8).
-    void loadRequested(const QByteArray &line, const grimlark::LegacyEncoding *namesEncoding);
+    /// `source`: the file and line it is, for whereIsId.
+    void loadRequested(const QByteArray &line, const grimlark::LegacyEncoding *namesEncoding,
+                       grimlark::ui::ListedLine source);
     /// The user asked to read the file at `path` again (from a line's menu).
     void reloadRequested(const QString &path);
 

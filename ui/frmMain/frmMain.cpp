@@ -587,6 +587,7 @@ void frmMain::mnuUndoLoad_Click()
     m_ui->mnuUndoLoad->setEnabled(false);
     showEntry(before.entry);
     m_loadNotes = before.notes;
+    m_loadedFrom = before.loadedFrom;
     setNamesEncoding(before.namesEncoding);
     markOutputStale();
 }
@@ -594,9 +595,10 @@ void frmMain::mnuUndoLoad_Click()
 void frmMain::replaceEntry(const grimlark::MonsterEntry &entry, const QStringList &notes)
 {
     // What the editor held is kept for Undo Load.
-    m_undo = Snapshot{readEntry(), m_loadNotes, m_namesEncoding};
+    m_undo = Snapshot{readEntry(), m_loadNotes, m_namesEncoding, m_loadedFrom};
     showEntry(entry);
     m_loadNotes = notes;
+    m_loadedFrom = {};
     m_ui->mnuUndoLoad->setEnabled(true);
     markOutputStale();
 }
@@ -640,9 +642,12 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
     if (made) {
         browser = m_browser.use();
         connect(browser, &frmBrowser::loadRequested, this,
-                [this, browser](const QByteArray &line, const grimlark::LegacyEncoding *names) {
-                    if (loadLine(line, browser))
-                        setNamesEncoding(names); // a loaded monster keeps its file's
+                [this, browser](const QByteArray &line, const grimlark::LegacyEncoding *names,
+                                ListedLine source) {
+                    if (!loadLine(line, browser))
+                        return;
+                    setNamesEncoding(names); // a loaded monster keeps its file's
+                    m_loadedFrom = source;
                 });
         connect(browser, &frmBrowser::reloadRequested, this, [this](const QString &path) {
             m_reloads << path; // asked for: read again without a word
@@ -771,8 +776,9 @@ void frmMain::showGenerated(grimlark::Output form)
 {
     // What the server will not take as meant, the line left as it is.
     const QPointer<frmBrowser> browser = m_browser.existing();
-    const auto where = [browser](const std::string &id) -> std::optional<std::string> {
-        const QString found = browser ? browser->whereIsId(fromUtf8(id)) : QString();
+    const ListedLine loadedFrom = m_loadedFrom;
+    const auto where = [browser, loadedFrom](const std::string &id) -> std::optional<std::string> {
+        const QString found = browser ? browser->whereIsId(fromUtf8(id), loadedFrom) : QString();
         return found.isEmpty() ? std::nullopt : std::optional<std::string>(toUtf8(found));
     };
     const grimlark::MonsterEntry entry = readEntry();

@@ -6,6 +6,7 @@
 #include "core/EntryWarnings.h"
 #include "core/MonsterEntry.h"
 #include "ui/common/WindowReference.h"
+#include "ui/frmBrowser/DatabaseListModel.h"
 
 #include <QMainWindow>
 #include <QSet>
@@ -152,7 +153,11 @@ private:
         grimlark::MonsterEntry entry;
         QStringList notes;
         const grimlark::LegacyEncoding *namesEncoding;
+        ListedLine loadedFrom;
     };
+    /// The browser's line the editor's monster was loaded from (none after New):
+    /// its own ID there is no other monster's.
+    ListedLine m_loadedFrom;
     std::optional<Snapshot> m_undo;
     QSet<QString> m_reloads; ///< files the user asked to read again
 };
