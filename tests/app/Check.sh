@@ -60,8 +60,9 @@ END
 diff "$dir/expected" "$dir/mixed" || fail "--check of a mixed file printed otherwise"
 status=0
 env -u DISPLAY "$program" --convert classic "$dir/mixed.txt" >"$dir/converted" 2>/dev/null || status=$?
-[ "$status" -eq 1 ] && [ "$(sed -n 2p "$dir/converted")" = "$poring,$drops" ] ||
+if [ "$status" -ne 1 ] || [ "$(sed -n 2p "$dir/converted")" != "$poring,$drops" ]; then
     fail "--convert of a mixed file ended with $status and wrote $(sed -n 2p "$dir/converted")"
+fi
 echo "--check and --convert: a text file with a statement in it, line by line"
 
 # The later layout: back to itself exactly, comments in place; into the classic
@@ -86,7 +87,8 @@ echo "--convert: a later file back to itself, into the classic layout with its l
 # As a terminal program: a closed or full standard output is a said failure
 # (status 2), a reader that went away a quiet one; a closed standard error
 # keeps the conversion whole; a signal ends a check at once; a usage error is
-# 2, and Qt's window options are no options of the commands.
+# 2, and Qt's window options are no options of the commands. (The commands in
+# single quotes are run by an inner shell, which expands their arguments.)
 expect() { # status, what, command...
     want=$1 what=$2
     shift 2
@@ -94,26 +96,32 @@ expect() { # status, what, command...
     "$@" || status=$?
     [ "$status" -eq "$want" ] || fail "$what ended with status $status, not $want"
 }
+# shellcheck disable=SC2016
 expect 2 "a closed standard output" sh -c 'exec "$0" --check "$1" >&- 2>"$2"' "$program" "$f" "$dir/said"
 grep -q "cannot write the answer to standard output" "$dir/said" || fail "a closed output said: $(cat "$dir/said")"
 if [ -w /dev/full ]; then
+    # shellcheck disable=SC2016
     expect 2 "a full disk" sh -c 'exec "$0" --check "$1" >/dev/full 2>"$2"' "$program" "$f" "$dir/said"
     grep -q "No space left" "$dir/said" || fail "a full disk said: $(cat "$dir/said")"
 fi
 finding=$(sed -n 4p "$f")
-for i in $(seq 2000); do echo "$finding"; done >"$dir/many.txt"
+for _ in $(seq 2000); do echo "$finding"; done >"$dir/many.txt"
 {
     status=0
     "$program" --check "$dir/many.txt" 2>"$dir/said" || status=$?
     echo "$status" >"$dir/status"
 } | head -n 1 >/dev/null
-[ "$(cat "$dir/status")" -eq 2 ] && [ ! -s "$dir/said" ] ||
+if [ "$(cat "$dir/status")" -ne 2 ] || [ -s "$dir/said" ]; then
     fail "a closed pipe ended with status $(cat "$dir/status") and said: $(cat "$dir/said")"
+fi
+# shellcheck disable=SC2016
 converted=$(sh -c 'exec "$0" --convert classic "$1" 2>&-' "$program" "$dir/later.txt" | wc -l)
 [ "$converted" -eq 3 ] || fail "--convert with standard error closed wrote $converted lines"
+# shellcheck disable=SC2016
 expect 2 "a usage error" sh -c 'exec "$0" --check --server=nobody "$1" 2>/dev/null' "$program" "$f"
+# shellcheck disable=SC2016
 expect 2 "a Qt option in --check" sh -c 'exec "$0" --check "$1" -title "$1" 2>/dev/null' "$program" "$f"
-for i in $(seq 100); do cat "$dir/many.txt"; done >"$dir/huge.txt"
+for _ in $(seq 100); do cat "$dir/many.txt"; done >"$dir/huge.txt"
 "$program" --check "$dir/huge.txt" >/dev/null &
 checking=$!
 sleep 0.3
@@ -125,6 +133,7 @@ if ! grep -qa __asan_init "$program"; then
     head -c 150000000 /dev/zero | tr '\0' 1 >"$dir/line.txt"
     for limit in 300000 450000 600000; do
         status=0
+        # shellcheck disable=SC3045 # Debian's sh (dash) has ulimit -v
         (ulimit -v $limit && exec "$program" --check "$dir/line.txt") >/dev/null 2>"$dir/said" || status=$?
         [ "$status" -le 2 ] || fail "a memory limit of $limit KiB ended with status $status"
         [ "$status" -ne 2 ] || grep -q "not enough memory" "$dir/said" || fail "a memory limit said: $(cat "$dir/said")"
@@ -135,7 +144,8 @@ fi
 hostile="$dir/$(printf 'a\nb.txt:9: ID: forged\033[2J')"
 cp "$f" "$hostile"
 check "$hostile" >"$dir/named" || true
-[ "$(grep -c . "$dir/named")" -eq "$(grep -c . "$dir/all")" ] && ! grep -q "$(printf '\033')" "$dir/named" ||
+if [ "$(grep -c . "$dir/named")" -ne "$(grep -c . "$dir/all")" ] || grep -q "$(printf '\033')" "$dir/named"; then
     fail "a hostile file name printed: $(cat -A "$dir/named" | head -n 3)"
+fi
 grep -q '<U+000A>b.txt:9: ID: forged<U+001B>\[2J":3: ' "$dir/named" || fail "a hostile name printed: $(head -n 1 "$dir/named")"
 echo "--check and --convert as terminal programs: closed and full streams, signals, usage, memory, names"
