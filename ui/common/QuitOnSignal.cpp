@@ -67,10 +67,13 @@ void holdStandardStreams()
     for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
         if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
             continue;
-        // Read-only: reading it ends at once, writing it fails (EBADF).
-        const int held = ::open("/dev/null", O_RDONLY);
-        if (held >= 0 && held != fd) { // the lowest free number: a later one is taken already
-            (void)::dup2(held, fd);
+        // Read-only: reading it ends at once, writing it fails (EBADF). It is
+        // the lowest free number, fd itself, unless a later one is closed too.
+        const int held = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (held == fd) {
+            (void)::fcntl(fd, F_SETFD, 0); // a standard stream, as programs started inherit it
+        } else if (held >= 0) {
+            (void)::dup2(held, fd); // without close-on-exec
             (void)::close(held);
         }
     }
