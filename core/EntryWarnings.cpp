@@ -59,7 +59,9 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
         warnings.push_back(std::string(list->caption) + ": No " + list->caption +
                            " is selected: the line says -1, which the server does not read "
                            "as one.");
-    bool explained = false; // why the line would not load back, said already
+    // Why the line would not load back, when said already.
+    const bool comment = trimmed(entry.ID).substr(0, 2) == "//";
+    bool explained = false;
     if (output == Output::Text) {
         std::string commas;
         for (const FieldInfo &field : kFields)
@@ -67,9 +69,9 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
                 commas += (commas.empty() ? "" : ", ") + std::string(field.name);
         if (!commas.empty())
             warnings.push_back("A comma in " + commas + ": the line gets more than 57 fields.");
-        if (trimmed(entry.ID).substr(0, 2) == "//")
+        if (comment)
             warnings.emplace_back("The line begins with \"//\": the servers skip it as a comment.");
-        explained = !commas.empty() || trimmed(entry.ID).substr(0, 2) == "//";
+        explained = !commas.empty() || comment;
     }
     const NameBytes asHeld = namesAsHeld(entry);
     const NameBytes &bytes = names ? *names : asHeld;
@@ -78,11 +80,7 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
         warnings.push_back(describe(finding));
     // What Grimlark itself would not read back as this monster.
     if (!explained) {
-        MonsterEntry written = entry;
-        written.Name = bytes.name;
-        written.JName = bytes.jname;
-        if (written.carried.hasOtherName)
-            written.carried.otherName = bytes.other;
+        const MonsterEntry written = withNames(entry, bytes);
         const std::string sql = output == Output::Sql ? BuildSqlEntry(entry, &bytes) : "";
         const std::string line = output == Output::Text ? BuildTextEntry(written) : "";
         if (const std::optional<std::string> otherwise =

@@ -156,17 +156,12 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     // The names in the file's own bytes, the rest as the editor writes it.
     const NameBytes names = namesOf(bytes, statement, entry.carried.layout, "");
     entry.carried.layout = target;
-    converted.bytes = sql ? BuildSqlEntry(entry, &names) : "";
-    entry.Name = names.name;
-    entry.JName = names.jname;
-    if (entry.carried.hasOtherName)
-        entry.carried.otherName = names.other;
-    if (!sql)
-        converted.bytes = BuildTextEntry(entry);
+    const MonsterEntry written = withNames(entry, names);
+    converted.bytes = sql ? BuildSqlEntry(entry, &names) : BuildTextEntry(written);
     // Written all the same, but never silently: what the line written would
     // not load back as.
     if (const std::optional<std::string> otherwise =
-            readsBackOtherwise(entry, sql ? rowOf(converted.bytes) : converted.bytes))
+            readsBackOtherwise(written, sql ? rowOf(converted.bytes) : converted.bytes))
         converted.lost.push_back({"line", *otherwise});
     return converted;
 }

@@ -344,6 +344,15 @@ NameBytes namesAsHeld(const MonsterEntry &entry)
     return {entry.Name, entry.JName, "UTF-8", otherNameOf(entry)};
 }
 
+MonsterEntry withNames(MonsterEntry entry, const NameBytes &names)
+{
+    entry.Name = names.name;
+    entry.JName = names.jname;
+    if (entry.carried.hasOtherName)
+        entry.carried.otherName = names.other;
+    return entry;
+}
+
 const char *nameOf(Server server)
 {
     return server == Server::Freya ? "Freya" : "eAthena";

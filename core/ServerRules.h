@@ -35,6 +35,10 @@ struct NameBytes {
 /// The names as the entry holds them: UTF-8.
 NameBytes namesAsHeld(const MonsterEntry &entry);
 
+/// `entry` with `names` in its name fields: the monster as a line written in
+/// the server's bytes holds it.
+MonsterEntry withNames(MonsterEntry entry, const NameBytes &names);
+
 /// What Freya's and eAthena's text readers store from the line `entry`
 /// generates (a monster of the later layout: what the later eAthena servers
 /// skip)
