@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -100,6 +101,7 @@ private slots:
     void findSelectsTheNextLineHoldingTheText();
     void eachFileStandsApartAndReloadsInPlace();
     void theLoadedLineIsNoOtherMonster();
+    void closeAfterReloadDuringAReadStaysClosed();
     void doubleClickOrEnterLoadsTheRow();
     void markupIsShownAsText();
 };
@@ -761,6 +763,39 @@ void BrowserTest::theLoadedLineIsNoOtherMonster()
     control<QAction>(session.editor, "mnuTextGen")->trigger();
     QVERIFY2(warnings->text().contains(QLatin1String("mob_db2.txt line 1")),
              qPrintable(warnings->text()));
+}
+
+// Reload This File, then Close This File, while another file is read: the
+// file stays closed, and opening it twice later still says it was open.
+void BrowserTest::closeAfterReloadDuringAReadStaysClosed()
+{
+    UiSession session;
+    const QString one = session.writeFile("one.txt", "1001,A\n");
+    const QString other = session.writeFile("other.txt", "1002,B\n");
+    session.open(one);
+    frmBrowser *browser = existingBrowser();
+    auto *list = control<QListView>(browser, "lstDB");
+    const QPoint firstLine = list->visualRect(list->model()->index(0, 0)).center();
+    auto lineMenuAction = [&](const char *name) {
+        emit list->customContextMenuRequested(firstLine);
+        QMenu *menu = browser->findChild<QMenu *>(QStringLiteral("mnuLine"));
+        QAction *action = menu ? menu->findChild<QAction *>(QString::fromLatin1(name)) : nullptr;
+        if (action)
+            action->trigger();
+        if (menu)
+            menu->close();
+        return action != nullptr;
+    };
+    session.editor->OpenDatabasePath(other); // read while the rest is asked for
+    QVERIFY(lineMenuAction("mnuReloadFile"));
+    QVERIFY(lineMenuAction("mnuCloseFile"));
+    session.waitForReads();
+    QCOMPARE(itemsOf(browser), QStringList{"1002,B"});
+
+    session.open(one);
+    session.open(one);
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY(session.platform.messages.first().contains(QLatin1String("open already")));
 }
 
 GRIMLARK_UI_TEST_MAIN(BrowserTest)

@@ -221,7 +221,11 @@ void frmBrowser::showLineMenu(QPoint at)
     });
     QAction *closeFile = menu->addAction(QStringLiteral("Close This File"));
     closeFile->setObjectName(QStringLiteral("mnuCloseFile"));
-    connect(closeFile, &QAction::triggered, this, [this, file] { m_model->removeFile(file); });
+    connect(closeFile, &QAction::triggered, this, [this, file] {
+        const QString path = m_model->pathOf(file);
+        m_model->removeFile(file);
+        emit fileClosed(path); // a read of it asked for before is not wanted now
+    });
     QMenu *encodings = menu->addMenu(QStringLiteral("Encoding of This File"));
     encodings->setObjectName(QStringLiteral("mnuEncoding"));
     for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings) {

@@ -62,6 +62,8 @@ signals:
                        grimlark::ui::ListedLine source);
     /// The user asked to read the file at `path` again (from a line's menu).
     void reloadRequested(const QString &path);
+    /// The file read from `path` was taken off the list (Close This File).
+    void fileClosed(const QString &path);
 
 public slots:
     /// Asks for the selected line to be loaded into the editor; a blank line is

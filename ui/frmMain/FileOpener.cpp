@@ -42,6 +42,13 @@ void FileOpener::abandon()
     delete m_progress.data();
 }
 
+void FileOpener::drop(const QString &path)
+{
+    m_waiting.removeAll(path);
+    if (m_read && m_read->path() == path)
+        cancel();
+}
+
 void FileOpener::readNext()
 {
     // A file asked for while the last one is handed over (its message open)

@@ -45,6 +45,9 @@ public:
     void open(const QString &path);
     /// True while a file is read or waits to be.
     bool isBusy() const;
+    /// Forgets the reads of `path` asked for, waiting or under way: the file
+    /// was closed since, which the user asked for last.
+    void drop(const QString &path);
     /// Drops the files waiting and abandons the read under way, at once: a read
     /// stuck inside the system holds nothing of the windows (program shutdown).
     void abandon();

@@ -653,6 +653,10 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
             m_reloads << path; // asked for: read again without a word
             OpenDatabasePath(path);
         });
+        connect(browser, &frmBrowser::fileClosed, this, [this](const QString &path) {
+            m_reloads.remove(path);
+            m_opener->drop(path);
+        });
     }
     const char *fault = nullptr;
     bool reloaded = false;
