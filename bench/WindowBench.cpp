@@ -46,7 +46,10 @@ namespace {
 class PathPlatform final : public ui::Platform {
 public:
     QString path;
-    QString openFileName(QWidget *, const QString &, const QString &) override { return path; }
+    QStringList openFileNames(QWidget *, const QString &, const QString &) override
+    {
+        return {path};
+    }
     void message(QWidget *, const QString &) override {}
     bool startDetached(const QString &) override { return false; }
     bool fileExists(const QString &) override { return false; }
