@@ -109,9 +109,12 @@ void ShutdownTest::endsWhileAModalIsOpen()
     });
     // Ends the program once the modal is up.
     auto *ender = new QTimer(qApp);
-    connect(ender, &QTimer::timeout, qApp, [ender, way, editor] {
-        if (!QApplication::activeModalWidget())
+    bool blocked = false; // the read's progress is modeless: the editor stays in use meanwhile
+    connect(ender, &QTimer::timeout, qApp, [ender, way, editor, stall, &blocked] {
+        const QWidget *progress = editor ? editor->findChild<QDialog *>("dlgProgress") : nullptr;
+        if (stall ? !(progress && progress->isVisible()) : !QApplication::activeModalWidget())
             return;
+        blocked = stall && QApplication::activeModalWidget();
         ender->deleteLater();
         if (way == QLatin1String("File > Exit"))
             control<QAction>(editor, "mnuExit")->trigger();
@@ -123,6 +126,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
     ender->start(10);
 
     QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!blocked);
     Platform::setCurrent(nullptr);
     grimlark::test::flushDeletes();
     QVERIFY(!editor && !window<frmBrowser>() && !window<frmAbout>());

@@ -17,7 +17,10 @@ ReadProgressDialog::ReadProgressDialog(const QString &path, QWidget *editor) : Q
 {
     setObjectName(QStringLiteral("dlgProgress"));
     setWindowTitle(QStringLiteral("Grimlark"));
-    setWindowModality(Qt::ApplicationModal);
+    // Modeless: a read blocks nothing (files asked for meanwhile wait their
+    // turn), so the editor stays in use, and its close box and Ctrl+Q end the
+    // program, abandoning the read.
+    setWindowModality(Qt::NonModal);
     auto *label =
         new QLabel(QStringLiteral("Reading %1").arg(displayPath(QFileInfo(path).fileName())), this);
     label->setTextFormat(Qt::PlainText); // a file may be named like markup

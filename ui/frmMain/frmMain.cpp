@@ -686,10 +686,12 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
 
 bool frmMain::loadLine(const QByteArray &line, QWidget *asker)
 {
-    // A line's text is held some eight times over on its way into the boxes
-    // (UTF-16, the boxes' own copies and layouts), and Qt's widgets end the
-    // program when memory runs out: the room is asked for first.
-    constexpr std::size_t kCopiesOnTheWay = 8;
+    // A line's text is held many times over on its way into the boxes and,
+    // once generated, into "Code Output" (UTF-16, the boxes' own copies and
+    // layouts, the line, its warnings), and Qt's widgets end the program when
+    // memory runs out: the room for all of it is asked for first. Measured
+    // with a 30 MB name: some 87 times the line at the peak.
+    constexpr std::size_t kCopiesOnTheWay = 96;
     QString refusal;
     try {
         if (!grimlark::haveRoomFor(std::size_t(line.size()) * kCopiesOnTheWay))
