@@ -13,7 +13,7 @@ const LegacyEncoding kLegacyEncodings[7] = {
     {"Shift-JIS (CP932)", "windows-31j", 932},
     {"EUC-KR (CP949)", "windows-949", 949},
     // GBK's code page: GB18030's own (54936) is missing where Windows is Wine.
-    {"GB18030 (GBK)", "GB18030", 936},
+    {"GB18030 (GBK)", "GB18030", 936, true},
     {"Big5 (CP950)", "windows-950", 950},
     {"EUC-JP", "EUC-JP", 20932},
     {"Windows-1252", "windows-1252", 1252},

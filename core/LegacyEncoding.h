@@ -12,6 +12,9 @@ struct LegacyEncoding {
     const char *label;   ///< what the user reads, "Shift-JIS (CP932)"
     const char *icuName; ///< the converter's name where ICU converts (Linux)
     unsigned codePage;   ///< the Windows code page (MultiByteToWideChar)
+    /// U+FFFD is one of its characters (GB18030's, not GBK's), not only what a
+    /// converter gives for bytes it does not know.
+    bool holdsReplacement = false;
 };
 
 /// The encodings offered, in the order a menu lists them; Windows-1252 last but

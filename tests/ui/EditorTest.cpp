@@ -67,6 +67,8 @@ private slots:
     void undoLoadAndNewGiveValuesBack();
     void themeFontsPerClassDoNotReachTheWindows();
     void recentFilesReopenAndLeaveWhenGone();
+    void namesInWarnsWhatItsEncodingCannotHold_data();
+    void namesInWarnsWhatItsEncodingCannotHold();
 };
 
 void EditorTest::startsWithTheSampleMonster()
@@ -454,6 +456,47 @@ void EditorTest::recentFilesReopenAndLeaveWhenGone()
     QVERIFY(session.platform.messages.constFirst().contains(QLatin1String("no such file")));
     QCOMPARE(session.platform.settings["Open/recentFiles"].toStringList(), QStringList{two});
     QCOMPARE(recent->actions().size(), 1);
+}
+
+void EditorTest::namesInWarnsWhatItsEncodingCannotHold_data()
+{
+    QTest::addColumn<QString>("encoding");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("jname");
+    QTest::addColumn<QString>("warned");
+    // U+FFFD would come back from the bytes a converter writes for it.
+    QTest::newRow("U+FFFD in Shift-JIS")
+        << "Shift-JIS (CP932)" << QStringLiteral("A\uFFFD") << "Poring"
+        << "DB Name";
+    QTest::newRow("U+FFFD in EUC-JP") << "EUC-JP"
+                                      << "Poring" << QStringLiteral("\uFFFDB") << "Display Name";
+    // A classic line has no iRO name to warn of.
+    QTest::newRow("Japanese in Latin-1")
+        << "Latin-1"
+        << "PORING" << QStringLiteral("\u30DD\u30EA\u30F3") << "Display Name";
+}
+
+// Generate > Names In warns each name its encoding cannot hold, and only the
+// names the line holds.
+void EditorTest::namesInWarnsWhatItsEncodingCannotHold()
+{
+    QFETCH(QString, encoding);
+    QFETCH(QString, name);
+    QFETCH(QString, jname);
+    QFETCH(QString, warned);
+    UiSession session;
+    for (QAction *choice : session.editor->findChild<QMenu *>("mnuNamesIn")->actions())
+        if (choice->data().toString() == encoding)
+            choice->trigger();
+    control<QLineEdit>(session.editor, "txtName")->setText(name);
+    control<QLineEdit>(session.editor, "txtJName")->setText(jname);
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    const QString warnings = window<frmOutput>()->findChild<QLabel *>("lblWarnings")->text();
+    QVERIFY2(warnings.contains(warned + QStringLiteral(": it cannot be written in ") + encoding),
+             qPrintable(warnings));
+    QVERIFY2(warnings.count(QLatin1String("cannot be written")) == 1 &&
+                 !warnings.contains(QLatin1String("iRO name")),
+             qPrintable(warnings));
 }
 
 GRIMLARK_UI_TEST_MAIN(EditorTest)

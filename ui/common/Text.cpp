@@ -72,9 +72,12 @@ std::optional<std::string> encodeLegacy(std::string_view text,
 #endif
     }
     // A converter puts a stand-in for what it cannot write: only bytes that
-    // give the text back are the text.
+    // give the text back are the text. A U+FFFD would come back from the
+    // undefined bytes written for it too (ICU writes Shift-JIS FCFC, EUC-JP
+    // F4FE): it is written only where it is a character of the encoding.
     std::string result(bytes.constData(), std::size_t(bytes.size()));
-    if (decodeLegacy(result, encoding) != wanted)
+    if (decodeLegacy(result, encoding) != wanted ||
+        (!encoding.holdsReplacement && wanted.contains(QChar::ReplacementCharacter)))
         return std::nullopt;
     return result;
 }

@@ -757,9 +757,15 @@ grimlark::NameBytes frmMain::namesInServerBytes(const grimlark::MonsterEntry &en
                               grimlark::otherNameOf(entry)};
     if (!m_namesEncoding)
         return names;
-    const std::pair<std::string *, const char *> both[] = {
+    // The iRO name only where it is written: a classic line has none.
+    const bool later = entry.carried.layout == grimlark::Layout::LaterEathena;
+    const std::pair<std::string *, const char *> all[] = {
         {&names.name, "DB Name"}, {&names.jname, "Display Name"}, {&names.other, "iRO name"}};
-    for (const auto &[bytes, field] : both) {
+    for (const auto &[bytes, field] : all) {
+        if (bytes == &names.other && !later) {
+            names.other = names.jname; // as the names' bytes of a classic line have it
+            continue;
+        }
         if (const std::optional<std::string> encoded = encodeLegacy(*bytes, *m_namesEncoding))
             *bytes = *encoded;
         else
