@@ -114,6 +114,23 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
     return reports;
 }
 
+std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target)
+{
+    std::vector<LineReport> losses;
+    if (target == Layout::Classic && entry.carried.hasOtherName)
+        losses.push_back({"iRO name", "The iRO name " + quoteValue(entry.carried.otherName) +
+                                          " has no place in the classic layout."});
+    const int known = kKnownModeFlags[target == Layout::Classic ? 0 : 1];
+    if (const int unknown = modeValue(entry) & ~known) {
+        char flags[96];
+        (void)std::snprintf(flags, sizeof flags,
+                            "Mode flags 0x%X are not known to the servers of the %s layout.",
+                            static_cast<unsigned>(unknown), shortName(target));
+        losses.push_back({"Mode", flags});
+    }
+    return losses;
+}
+
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
                           bool dump)
 {
@@ -141,18 +158,8 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     }
     for (const std::string &note : result.notes)
         converted.lost.push_back({"line", note});
-    if (target == Layout::Classic && entry.carried.hasOtherName)
-        converted.lost.push_back({"iRO name", "The iRO name " +
-                                                  quoteValue(entry.carried.otherName) +
-                                                  " has no place in the classic layout."});
-    const int known = kKnownModeFlags[target == Layout::Classic ? 0 : 1];
-    if (const int unknown = modeValue(entry) & ~known) {
-        char flags[96];
-        (void)std::snprintf(flags, sizeof flags,
-                            "Mode flags 0x%X are not known to the servers of the %s layout.",
-                            static_cast<unsigned>(unknown), shortName(target));
-        converted.lost.push_back({"Mode", flags});
-    }
+    for (LineReport &lost : carriedLosses(entry, target))
+        converted.lost.push_back(std::move(lost));
     // The names in the file's own bytes, the rest as the editor writes it.
     const NameBytes names = namesOf(bytes, statement, entry.carried.layout, "");
     entry.carried.layout = target;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Layout.h"
+#include "MonsterEntry.h"
 
 #include <cstddef>
 #include <string>
@@ -49,6 +50,12 @@ private:
 /// are the servers' bytes, in `encoding` ("UTF-8", "Shift-JIS (CP932)", ...).
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
                                   const char *encoding, unsigned servers, bool dump);
+
+/// What the line `entry` makes in `target` cannot hold, or its servers do not
+/// know, of what the entry carries: the iRO name in the classic layout, Mode
+/// flags above the layout's own. The one judgement of the editor's warnings
+/// and of --convert.
+std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target);
 
 /// A line of a database file in another layout (`grimlark --convert`).
 struct ConvertedLine {

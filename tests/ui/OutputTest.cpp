@@ -242,6 +242,24 @@ void OutputTest::warningsShowUnderTheLine()
     QCOMPARE(warnings->text(),
              QStringLiteral("ID: The ID is already in an open file: ID 1500 is \"FOO\", "
                             "mob_db.txt line 2."));
+
+    // A later monster written in the classic layout: what that layout cannot
+    // hold, as --convert says it.
+    QByteArray later = "1113,DROPS,Drops,Drops ii,3,55,0,4,3,1,10,13,0,0,1,4,4,1,12,15,10,12,1,3,"
+                       "23,0x3083,400,1372,672,480";
+    for (int i = 0; i < 28; ++i)
+        later += ",0";
+    session.open(session.writeFile("later.txt", later + "\n"));
+    control<QListView>(window<frmBrowser>(), "lstDB")
+        ->setCurrentIndex(control<QListView>(window<frmBrowser>(), "lstDB")->model()->index(0, 0));
+    control<QPushButton>(window<frmBrowser>(), "cmdLoad")->click();
+    control<QAction>(session.editor, "mnuLayoutClassic")->trigger();
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    QVERIFY2(warnings->text().contains(
+                 "iRO name: The iRO name \"Drops ii\" has no place in the classic layout.") &&
+                 warnings->text().contains(
+                     "Mode: Mode flags 0x3000 are not known to the servers of the classic layout."),
+             qPrintable(warnings->text()));
 }
 
 // A name of 50,000 characters, a tab and a right-to-left override in it, and

@@ -9,6 +9,7 @@
 #include "core/EntryWarnings.h"
 #include "core/FieldTable.h"
 #include "core/LegacyEncoding.h"
+#include "core/LineCheck.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/Appearance.h"
@@ -808,9 +809,9 @@ void frmMain::showGenerated(grimlark::Output form)
                                           "ID,Sprite_Name,kROName,iROName,LV,...).")
                          : QStringLiteral("For the later eAthena layout's table (58 columns: "
                                           "ID,Sprite,kName,iName,LV,...)."));
-    else if (entry.carried.hasOtherName)
-        warnings << QStringLiteral("The iRO name is not written: the classic layout has no "
-                                   "place for it.");
+    // What the layout it is written in cannot hold, as --convert says it.
+    for (const grimlark::LineReport &lost : grimlark::carriedLosses(entry, entry.carried.layout))
+        warnings << fromUtf8(lost.field + ": " + lost.message);
     // Names that are not ASCII need the line saved in their encoding.
     const auto ascii = [](const std::string &text) {
         return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
