@@ -102,6 +102,7 @@ private slots:
     void eachFileStandsApartAndReloadsInPlace();
     void theLoadedLineIsNoOtherMonster();
     void closeAfterReloadDuringAReadStaysClosed();
+    void toolTipsSayWhatALineIsAndWrap();
     void doubleClickOrEnterLoadsTheRow();
     void markupIsShownAsText();
 };
@@ -796,6 +797,31 @@ void BrowserTest::closeAfterReloadDuringAReadStaysClosed()
     session.open(one);
     QCOMPARE(session.platform.messages.size(), 1);
     QVERIFY(session.platform.messages.first().contains(QLatin1String("open already")));
+}
+
+// A tool tip names a comment as one, and a line that holds no monster; a
+// long name breaks into rows, so the tip stays on the screen.
+void BrowserTest::toolTipsSayWhatALineIsAndWrap()
+{
+    UiSession session;
+    const QByteArray name(3000, 'N');
+    session.open(
+        session.writeFile("db.sql", "// a comment\nCREATE TABLE `mob_db` (\n1002," + name + "\n"));
+    const QAbstractItemModel *model = control<QListView>(existingBrowser(), "lstDB")->model();
+    const auto tip = [model](int row) {
+        return model->index(row, 0).data(Qt::ToolTipRole).toString();
+    };
+    QVERIFY2(tip(0).contains(QLatin1String("line 1: a comment, which the servers skip")),
+             qPrintable(tip(0)));
+    QVERIFY2(tip(1).contains(QLatin1String("line 2: no monster line")), qPrintable(tip(1)));
+    const QString line = tip(2).section(QLatin1String("<p>"), 2);
+    QVERIFY(line.size() > 2000);
+    qsizetype run = 0, longest = 0;
+    for (const QChar c : line) {
+        run = c == QChar(0x200B) || c.isSpace() ? 0 : run + 1;
+        longest = std::max(longest, run);
+    }
+    QVERIFY2(longest <= 70, qPrintable(QString::number(longest)));
 }
 
 GRIMLARK_UI_TEST_MAIN(BrowserTest)

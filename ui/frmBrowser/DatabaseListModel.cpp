@@ -3,6 +3,8 @@
 #include "DatabaseListModel.h"
 
 #include "core/EntryLoader.h"
+#include "core/LineCheck.h"
+#include "core/Numbers.h"
 #include "core/SqlDump.h"
 #include "ui/common/Text.h"
 
@@ -72,12 +74,35 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
         if (whole.size() > kTipCharacters)
             whole = whole.left(kTipCharacters) + QChar(0x2026);
         // Which layout, as the line's shape tells (a tool tip: shown one line at
-        // a time, so the line is looked at only then).
-        const char *layout = describe(layoutOfLine(line.substr(0, kTipCharacters * 4)));
+        // a time, so the line is looked at only then); a line that holds no
+        // monster says what it is instead.
+        const std::string_view head = line.substr(0, kTipCharacters * 4);
+        const std::string_view words = trimmed(head);
+        const char *what = words.empty()                     ? "a blank line"
+                           : words.substr(0, 2) == "//"      ? "a comment, which the servers skip"
+                           : formOf(head) == LineForm::Other ? "no monster line"
+                                                             : describe(layoutOfLine(head));
+        // The rich text wraps only where a line may break: after each comma,
+        // and within a long run of other characters, so the tip stays on the
+        // screen however long a name is.
+        constexpr qsizetype kLongestRun = 60;
+        QString breakable;
+        breakable.reserve(whole.size() + whole.size() / 8);
+        qsizetype run = 0;
+        for (const QChar c : whole) {
+            breakable += c;
+            const bool breaks = c == QLatin1Char(',') || c.isSpace();
+            if (breaks || (++run >= kLongestRun && !c.isHighSurrogate())) {
+                if (!c.isSpace())
+                    breakable += QChar(0x200B); // a zero-width space: a place to break
+                run = 0;
+            }
+        }
+        const QString wrapped = breakable.toHtmlEscaped();
         return QStringLiteral("<p><b>%1</b>, line %2: %3</p><p>%4</p>")
             .arg(file->name.toHtmlEscaped())
             .arg(row + 1)
-            .arg(QString::fromLatin1(layout).toHtmlEscaped(), whole.toHtmlEscaped());
+            .arg(QString::fromLatin1(what).toHtmlEscaped(), wrapped);
     }
     std::string_view shown = line.substr(0, kShownBytes);
     if (file->lines.isUtf8(std::size_t(row))) // do not cut a character in two
