@@ -35,6 +35,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 depends="$depends,"
 case "$depends" in *fonts-liberation*) ;; *) fail "the font is not declared" ;; esac
+case "$(dpkg-deb -f "$deb" Recommends)" in *fonts-droid-fallback*) ;; *) fail "no CJK face is recommended" ;; esac
 dpkg-deb -x "$deb" "$work/root"
 owner() { dpkg -S "$1" 2>/dev/null | head -n 1 | cut -d: -f1; }
 binary="$work/root/usr/bin/grimlark"

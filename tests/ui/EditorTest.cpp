@@ -69,6 +69,7 @@ private slots:
     void recentFilesReopenAndLeaveWhenGone();
     void namesInWarnsWhatItsEncodingCannotHold_data();
     void namesInWarnsWhatItsEncodingCannotHold();
+    void settingsThatCannotBeKeptAreSaidOnce();
 };
 
 void EditorTest::startsWithTheSampleMonster()
@@ -497,6 +498,22 @@ void EditorTest::namesInWarnsWhatItsEncodingCannotHold()
     QVERIFY2(warnings.count(QLatin1String("cannot be written")) == 1 &&
                  !warnings.contains(QLatin1String("iRO name")),
              qPrintable(warnings));
+}
+
+// Settings that cannot be written are said once, when the editor is up.
+void EditorTest::settingsThatCannotBeKeptAreSaidOnce()
+{
+    UiSession session;
+    QTest::qWait(1);
+    QVERIFY(session.platform.messages.isEmpty());
+    session.platform.notKept = QStringLiteral("not kept");
+    const QPointer<frmMain> editor = new frmMain;
+    editor->show();
+    QTRY_COMPARE(session.platform.messages, QStringList{"not kept"});
+    control<QAction>(editor, "mnuTextGen")->trigger();
+    QTest::qWait(1);
+    QCOMPARE(session.platform.messages.size(), 1);
+    editor->close();
 }
 
 GRIMLARK_UI_TEST_MAIN(EditorTest)

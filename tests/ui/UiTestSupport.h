@@ -58,6 +58,8 @@ public:
         return openAnswers.takeFirst().split(QLatin1Char('\n')); // several, one a line
     }
     void message(QWidget *, const QString &text) override { messages << text; }
+    QString notKept; ///< settingsNotKept's answer
+    QString settingsNotKept() override { return notKept; }
     bool startDetached(const QString &commandLine) override
     {
         started << commandLine;

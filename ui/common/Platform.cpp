@@ -4,6 +4,7 @@
 
 #include "core/Registry.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -120,6 +121,16 @@ public:
     {
         if (QSettings *store = settings())
             store->setValue(key, value);
+    }
+    QString settingsNotKept() override
+    {
+        QSettings *store = settings();
+        if (!store || store->isWritable())
+            return {}; // no store at all was said on standard error already
+        return QStringLiteral("Grimlark cannot write its settings in \"%1\": the places of "
+                              "its windows, the recent files and the choices made now are not "
+                              "kept for the next run.")
+            .arg(QDir::toNativeSeparators(store->fileName()));
     }
 
     bool hasSystemInfo() override

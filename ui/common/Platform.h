@@ -51,6 +51,9 @@ public:
     /// places), from the platform's usual place (QSettings); null when none.
     virtual QVariant setting(const QString &key) = 0;
     virtual void setSetting(const QString &key, const QVariant &value) = 0;
+    /// Why the values set will not be kept for the next run (the settings
+    /// file is read-only, say), in a sentence; empty when they will be.
+    virtual QString settingsNotKept() { return {}; }
 
     /// The reader of database files: the real one unless a test stalls it.
     virtual DatabaseReader databaseReader() { return &readDatabaseFile; }

@@ -37,6 +37,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -514,6 +515,12 @@ void frmMain::Form_Load()
 {
     for (const ListRow &row : kLists)
         ((*m_ui).*row.list)->addEntries(row.codes);
+    // Said once, when the editor is up: a box in here would run its loop
+    // inside the window's making.
+    QTimer::singleShot(0, this, [this] {
+        if (const QString notKept = Platform::current().settingsNotKept(); !notKept.isEmpty())
+            Platform::current().message(this, notKept);
+    });
 }
 
 grimlark::MonsterEntry frmMain::readEntry() const
