@@ -21,6 +21,19 @@ rm -f "${TMPDIR:-/tmp}/grimlark-error.$$"
 [ "$status" -eq 2 ] || fail "an unknown option ended with status $status"
 [ "$error" = "grimlark: Unknown option 'no-such-option'." ] || fail "an unknown option said '$error'"
 
+# Started without a standard error, the editor writes Qt's messages nowhere:
+# no socket of its own takes the closed stream's number (whose first message
+# would read as a signal and end the editor).
+env -u QT_QPA_PLATFORM QT_DEBUG_PLUGINS=1 "$program" -platform offscreen 2>&- &
+pid=$!
+wait_until_ready "$pid" || fail "the editor without standard error did not stay running"
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the editor without standard error ended at Qt's first message"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "the editor without standard error ended with status $status"
+
 # The handler is the first thing main installs, so "ready" comes while Qt and
 # the windows are still being made: the signal lands in the program's start-up.
 for burst in 1 2000; do

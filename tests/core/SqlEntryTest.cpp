@@ -97,6 +97,18 @@ TEST_P(SqlDumps, LoadOrSayWhyNot)
     }
 }
 
+// A dump's 0x literal is a number however long (MariaDB clamps it to the
+// column's end), never text.
+TEST(SqlDumps, HexadecimalPastSixtyFourBitsIsTheLargestNumber)
+{
+    MonsterEntry entry = startupEntry();
+    const std::string row = std::string(rowOf(BuildSqlEntry(entry)));
+    std::string line = row;
+    line.replace(line.find(",100,"), 5, ",0x123456789ABCDEF012,"); // HP
+    ASSERT_TRUE(LoadEntryIntoEditor(line, entry).loaded());
+    EXPECT_EQ(entry.HP, "18446744073709551615");
+}
+
 namespace {
 std::string values(const char *separator, const char *mode = "0")
 {
@@ -143,6 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         DumpRow{"aWord", "INSERT INTO mob_db VALUES (e,'A');", "cannot be read"},
         DumpRow{"binary", "INSERT INTO mob_db VALUES (0b101,'A');", "cannot be read"},
         DumpRow{"hexMode", "INSERT INTO `mob_db` VALUES " + withMode("0x83") + ";", ""},
+        DumpRow{"stagingTable", "INSERT INTO `grimlark_mob` VALUES " + withMode("0") + ";", ""},
         DumpRow{"tooManyValues", "INSERT INTO mob_db VALUES (" + manyValues(1000000) + ");",
                 "more values"}),
     [](const auto &test) { return std::string(test.param.name); });
