@@ -9,9 +9,9 @@ namespace grimlark {
 /// An encoding of one byte or two a character that servers' files were saved
 /// in before UTF-8 (a Japanese server's Shift-JIS, a Korean one's EUC-KR).
 struct LegacyEncoding {
-    const char *label;   ///< what the user reads, "Shift-JIS (CP932)"
-    const char *icuName; ///< the converter's name where ICU converts (Linux)
-    unsigned codePage;   ///< the Windows code page (MultiByteToWideChar)
+    const char *label = nullptr;   ///< what the user reads, "Shift-JIS (CP932)"
+    const char *icuName = nullptr; ///< the converter's name where ICU converts (Linux)
+    unsigned codePage = 0;         ///< the Windows code page (MultiByteToWideChar)
     /// U+FFFD is one of its characters (GB18030's, not GBK's), not only what a
     /// converter gives for bytes it does not know.
     bool holdsReplacement = false;

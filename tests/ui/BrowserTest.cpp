@@ -779,7 +779,7 @@ void BrowserTest::closeAfterReloadDuringAReadStaysClosed()
     const QPoint firstLine = list->visualRect(list->model()->index(0, 0)).center();
     auto lineMenuAction = [&](const char *name) {
         emit list->customContextMenuRequested(firstLine);
-        QMenu *menu = browser->findChild<QMenu *>(QStringLiteral("mnuLine"));
+        auto *menu = browser->findChild<QMenu *>(QStringLiteral("mnuLine"));
         QAction *action = menu ? menu->findChild<QAction *>(QString::fromLatin1(name)) : nullptr;
         if (action)
             action->trigger();

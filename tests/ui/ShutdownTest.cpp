@@ -21,6 +21,7 @@
 #include <QTimer>
 
 #include <csignal>
+#include <memory>
 
 using namespace grimlark::ui;
 using grimlark::test::control;
@@ -109,12 +110,13 @@ void ShutdownTest::endsWhileAModalIsOpen()
     });
     // Ends the program once the modal is up.
     auto *ender = new QTimer(qApp);
-    bool blocked = false; // the read's progress is modeless: the editor stays in use meanwhile
-    connect(ender, &QTimer::timeout, qApp, [ender, way, editor, stall, &blocked] {
+    // The read's progress is modeless: the editor stays in use meanwhile.
+    const auto blocked = std::make_shared<bool>(false);
+    connect(ender, &QTimer::timeout, qApp, [ender, way, editor, stall, blocked] {
         const QWidget *progress = editor ? editor->findChild<QDialog *>("dlgProgress") : nullptr;
         if (stall ? !(progress && progress->isVisible()) : !QApplication::activeModalWidget())
             return;
-        blocked = stall && QApplication::activeModalWidget();
+        *blocked = stall && QApplication::activeModalWidget();
         ender->deleteLater();
         if (way == QLatin1String("File > Exit"))
             control<QAction>(editor, "mnuExit")->trigger();
@@ -126,7 +128,7 @@ void ShutdownTest::endsWhileAModalIsOpen()
     ender->start(10);
 
     QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(!blocked);
+    QVERIFY(!*blocked);
     Platform::setCurrent(nullptr);
     grimlark::test::flushDeletes();
     QVERIFY(!editor && !window<frmBrowser>() && !window<frmAbout>());

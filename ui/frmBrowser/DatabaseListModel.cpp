@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace grimlark::ui {
 
@@ -89,7 +90,7 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
         QString breakable;
         breakable.reserve(whole.size() + whole.size() / 8);
         qsizetype run = 0;
-        for (const QChar c : whole) {
+        for (const QChar c : std::as_const(whole)) {
             breakable += c;
             const bool breaks = c == QLatin1Char(',') || c.isSpace();
             if (breaks || (++run >= kLongestRun && !c.isHighSurrogate())) {
