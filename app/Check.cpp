@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "Check.h"
+#include "Console.h"
 
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
@@ -34,11 +35,20 @@ struct FileLine {
 /// nothing more is written after it.
 class Stream {
 public:
-    explicit Stream(std::FILE *file) : m_file(file) {}
+    /// What a stream carries: UTF-8 text (findings, messages), which a Windows
+    /// console is given as its own characters, or a file's own bytes (the
+    /// converted lines, whose names keep the file's encoding), written as they
+    /// are.
+    enum class Carries { Text, Bytes };
+
+    Stream(std::FILE *file, Carries carries) : m_file(file), m_carries(carries) {}
 
     bool put(const std::string &text)
     {
-        if (m_error == 0 && std::fwrite(text.data(), 1, text.size(), m_file) != text.size())
+        errno = 0;
+        if (m_error == 0 && !(m_carries == Carries::Text ? writeText(m_file, text)
+                                                         : std::fwrite(text.data(), 1, text.size(),
+                                                                       m_file) == text.size()))
             m_error = errno != 0 ? errno : EIO;
         return m_error == 0;
     }
@@ -53,6 +63,7 @@ public:
 
 private:
     std::FILE *m_file;
+    Carries m_carries;
     int m_error = 0;
 };
 
@@ -132,7 +143,7 @@ std::string where(const FileLine &line, const LineReport &report)
 
 int checkFiles(const QStringList &paths, unsigned servers)
 {
-    Stream out(stdout), err(stderr);
+    Stream out(stdout, Stream::Carries::Text), err(stderr, Stream::Carries::Text);
     bool found = false;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
         for (const LineReport &report :
@@ -148,7 +159,7 @@ int checkFiles(const QStringList &paths, unsigned servers)
 
 int convertFiles(const QStringList &paths, Layout target, bool sql)
 {
-    Stream out(stdout), err(stderr);
+    Stream out(stdout, Stream::Carries::Bytes), err(stderr, Stream::Carries::Text);
     bool lost = false;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
         const ConvertedLine converted = convertLine(line.text, line.bytes, target, sql, line.dump);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "Check.h"
+#include "Console.h"
 #include "core/ServerRules.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/FileNames.h"
@@ -23,6 +24,18 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+
+#include <string>
+#endif
+
+// Two programs are built from this file on Windows: grimlark.exe, a windowed
+// program (no console window opens with the editor), and grimlark.com
+// (GRIMLARK_CONSOLE), its console twin, which a prompt finds first for
+// "grimlark" and waits for, as for any console program, so that --check and
+// --convert answer in order and their status reaches %ERRORLEVEL%. The twin
+// hands the editor over to grimlark.exe.
+#if defined(Q_OS_WIN) && !defined(GRIMLARK_CONSOLE)
+#define GRIMLARK_WINDOWED
 #endif
 
 namespace {
@@ -32,23 +45,62 @@ namespace {
 constexpr int kUsageError = 2;
 
 /// A windowed Windows program starts with no standard output: a check run from
-/// a console answers in it (unless its output was redirected already).
-void attachConsole()
+/// a console answers in it, on each stream that was not redirected already.
+/// Returns whether standard error leads anywhere.
+bool attachConsole()
 {
-#ifdef Q_OS_WIN
-    if (GetStdHandle(STD_OUTPUT_HANDLE) == nullptr && AttachConsole(ATTACH_PARENT_PROCESS)) {
+#ifdef GRIMLARK_WINDOWED
+    const bool noOutput = GetStdHandle(STD_OUTPUT_HANDLE) == nullptr;
+    const bool noError = GetStdHandle(STD_ERROR_HANDLE) == nullptr;
+    if (!(noOutput || noError))
+        return true;
+    if (!AttachConsole(ATTACH_PARENT_PROCESS)) // already attached, or no console to attach
+        return !noError || GetLastError() == ERROR_ACCESS_DENIED;
+    if (noOutput)
         (void)std::freopen("CONOUT$", "w", stdout);
-        (void)std::freopen("CONOUT$", "w", stderr);
-    }
+    return !noError || std::freopen("CONOUT$", "w", stderr) != nullptr;
+#else
+    return true;
 #endif
 }
 
+/// The bytes of `text` for a standard stream: UTF-8 on Windows (which a console
+/// is given as its own characters), the locale's own elsewhere.
+QByteArray bytesOf(const QString &text)
+{
 #ifdef Q_OS_WIN
+    return text.toUtf8();
+#else
+    return text.toLocal8Bit();
+#endif
+}
+
+#ifndef GRIMLARK_WINDOWED // which answers in a message box instead
+/// Writes `text` to standard output; a failed write (a full disk, a closed
+/// pipe) is an error (status 2), not a success.
+int print(const QString &text)
+{
+    const QByteArray bytes = bytesOf(text);
+    errno = 0;
+    if (grimlark::app::writeText(stdout,
+                                 std::string_view(bytes.constData(), std::size_t(bytes.size()))) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    const std::string reason = std::generic_category().message(errno != 0 ? errno : EIO);
+    (void)std::fprintf(stderr, "grimlark: cannot write the answer: %s\n", reason.c_str());
+    return 2;
+}
+#endif
+
+#ifdef GRIMLARK_WINDOWED
 void showInBox(const QString &text, UINT icon)
 {
     MessageBoxW(nullptr, reinterpret_cast<const wchar_t *>(text.utf16()), L"Grimlark",
                 MB_OK | icon);
 }
+#endif
+
+#ifdef Q_OS_WIN
 
 /// Held for the life of the process, so that the installer and the
 /// uninstaller can tell that Grimlark runs (its program and DLLs are locked
@@ -58,6 +110,84 @@ void announceRunning()
 {
     (void)CreateMutexW(nullptr, FALSE, L"Grimlark.Running");
     (void)CreateMutexW(nullptr, FALSE, L"Global\\Grimlark.Running");
+}
+#endif
+
+/// Says a mistake in the options, "grimlark: " and `text`, on standard error;
+/// the windowed program, which may have no console to say it in, attaches the
+/// one it was started from, or else shows it in a box.
+void complain(const QString &text)
+{
+    QString line = QStringLiteral("grimlark: ") + text;
+    if (!line.endsWith(QLatin1Char('\n')))
+        line += QLatin1Char('\n');
+#ifdef GRIMLARK_WINDOWED
+    if (!attachConsole()) {
+        showInBox(line, MB_ICONERROR);
+        return;
+    }
+#endif
+    const QByteArray bytes = bytesOf(line);
+    (void)grimlark::app::writeText(stderr,
+                                   std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+#ifdef GRIMLARK_CONSOLE
+/// What follows the program's name on a Windows command line, as the system's
+/// own rules split it (the name in quotes up to the next quote, else up to the
+/// first blank), unchanged: so the editor is given exactly what was typed.
+const wchar_t *argumentsAfterProgram(const wchar_t *commandLine)
+{
+    const wchar_t *next = commandLine;
+    if (*next == L'"') {
+        ++next;
+        while (*next != L'\0' && *next != L'"')
+            ++next;
+        if (*next == L'"')
+            ++next;
+    } else {
+        while (*next != L'\0' && *next != L' ' && *next != L'\t')
+            ++next;
+    }
+    return next;
+}
+
+/// The console twin opens no window itself: the editor is grimlark.exe beside
+/// it, started with the same arguments, and the prompt comes back at once, as
+/// for any windowed program.
+int startEditor()
+{
+    std::wstring program(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, program.data(), DWORD(program.size()));
+        if (length == 0)
+            break;
+        if (length < program.size()) {
+            program.resize(length);
+            break;
+        }
+        program.resize(program.size() * 2);
+    }
+    const std::size_t dot = program.find_last_of(L'.');
+    program = program.substr(0, dot == std::wstring::npos ? program.size() : dot) + L".exe";
+    std::wstring commandLine = L'"' + program + L'"' + argumentsAfterProgram(GetCommandLineW());
+    // No standard handles, as the Start menu gives it: the editor must not
+    // keep the prompt's pipe or console open after the twin has ended.
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION started{};
+    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &started) == 0) {
+        complain(
+            QStringLiteral("cannot start the editor, %1: %2")
+                .arg(QString::fromStdWString(program),
+                     QString::fromLocal8Bit(std::system_category().message(int(GetLastError())))));
+        return 2;
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return 0;
 }
 #endif
 
@@ -133,22 +263,6 @@ void addOptions(QCommandLineParser &options, bool withQtOptions)
     }
 }
 
-#ifndef Q_OS_WIN // a windowed Windows program answers in a message box instead
-/// Writes `text` to standard output; a failed write (a full disk, a closed
-/// pipe) is an error (status 2), not a success.
-int print(const QString &text)
-{
-    const QByteArray bytes = text.toLocal8Bit();
-    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) ==
-            std::size_t(bytes.size()) &&
-        std::fflush(stdout) == 0)
-        return 0;
-    const std::string reason = std::generic_category().message(errno);
-    (void)std::fprintf(stderr, "grimlark: cannot write the answer: %s\n", reason.c_str());
-    return 2;
-}
-#endif
-
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 /// Whether the window system the editor would use is there: Qt ends the
 /// program with an abort when it is not.
@@ -191,19 +305,18 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
 #endif
     addOptions(options, !isTerminalCommand(arguments));
     if (!options.parse(arguments)) {
-#ifdef Q_OS_WIN
+#ifdef GRIMLARK_WINDOWED
         // A windowed program has no console to write to: the usage shows in a
         // box, as --help does.
         showInBox(options.errorText() + QStringLiteral("\n\n") +
                       grimlark::ui::usageForMessageBox(options.helpText()),
                   MB_ICONERROR);
 #else
-        (void)std::fprintf(stderr, "grimlark: %s\n\n%s", qPrintable(options.errorText()),
-                           qPrintable(options.helpText()));
+        complain(options.errorText() + QStringLiteral("\n\n") + options.helpText());
 #endif
         return kUsageError;
     }
-#ifdef Q_OS_WIN
+#ifdef GRIMLARK_WINDOWED
     if (options.isSet(QStringLiteral("help"))) {
         showInBox(grimlark::ui::usageForMessageBox(options.helpText()), MB_ICONINFORMATION);
         return 0;
@@ -218,11 +331,11 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
 #endif
     files = options.positionalArguments();
     if (options.isSet(QStringLiteral("server")) && !options.isSet(QStringLiteral("check"))) {
-        (void)std::fprintf(stderr, "grimlark: --server goes with --check.\n");
+        complain(QStringLiteral("--server goes with --check."));
         return kUsageError;
     }
     if (options.isSet(QStringLiteral("sql")) && !options.isSet(QStringLiteral("convert"))) {
-        (void)std::fprintf(stderr, "grimlark: --sql goes with --convert.\n");
+        complain(QStringLiteral("--sql goes with --convert."));
         return kUsageError;
     }
     if (options.isSet(QStringLiteral("convert"))) {
@@ -232,17 +345,15 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
             if (name == QLatin1String(grimlark::shortName(layout)))
                 target = layout;
         if (!target) {
-            (void)std::fprintf(stderr,
-                               "grimlark: --convert takes classic or eathena58, not \"%s\".\n",
-                               qPrintable(name));
+            complain(QStringLiteral("--convert takes classic or eathena58, not \"%1\".").arg(name));
             return kUsageError;
         }
         if (files.isEmpty() || options.isSet(QStringLiteral("check"))) {
-            (void)std::fprintf(stderr, "grimlark: --convert needs the files to convert, and "
-                                       "goes without --check.\n");
+            complain(
+                QStringLiteral("--convert needs the files to convert, and goes without --check."));
             return kUsageError;
         }
-        attachConsole();
+        (void)attachConsole();
         grimlark::ui::endOnTerminationSignals();
         return grimlark::app::convertFiles(files, *target, options.isSet(QStringLiteral("sql")));
     }
@@ -254,15 +365,15 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         else if (server == QLatin1String("eathena"))
             servers = unsigned(grimlark::Server::EAthena);
         else if (options.isSet(QStringLiteral("server"))) {
-            (void)std::fprintf(stderr, "grimlark: --server is freya or eathena, not \"%s\".\n",
-                               qPrintable(options.value(QStringLiteral("server"))));
+            complain(QStringLiteral("--server is freya or eathena, not \"%1\".")
+                         .arg(options.value(QStringLiteral("server"))));
             return kUsageError;
         }
         if (files.isEmpty()) {
-            (void)std::fprintf(stderr, "grimlark: --check needs the files to check.\n");
+            complain(QStringLiteral("--check needs the files to check."));
             return kUsageError;
         }
-        attachConsole();
+        (void)attachConsole();
         grimlark::ui::endOnTerminationSignals();
         return grimlark::app::checkFiles(files, servers);
     }
@@ -273,7 +384,11 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         return 1;
     }
 #endif
+#ifdef GRIMLARK_CONSOLE
+    return startEditor();
+#else
     return std::nullopt;
+#endif
 }
 
 } // namespace
@@ -297,6 +412,9 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+#ifdef GRIMLARK_CONSOLE
+    return 0; // answerOnConsole started the editor, or said why it could not
+#else
     // "--" ends the options: what follows is files, which Qt must not take as
     // its own options (a file named "-reverse").
     std::vector<char *> qtArguments(argv, argv + argc);
@@ -324,4 +442,5 @@ int main(int argc, char *argv[])
         grimlark::ui::whenOnScreen(*editor, [editor, files] { editor->openFiles(files); });
     // The editor's unload closes every other window; with all four gone the program ends.
     return QApplication::exec();
+#endif
 }
