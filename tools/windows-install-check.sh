@@ -2,18 +2,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Windows installer end to end, under Wine, as a user meets it:
 # - an upgrade from the first release's installer (CPack's standard template,
-#   the same payload): its Start menu folder and keys go, one entry is left;
+#   the same payload) installed into a folder of its own: its Start menu
+#   folder and keys go, one entry is left, its folder is kept;
+# - the console tool at a cmd prompt (a terminal of `script`, so that cmd and
+#   the tool write to a console): its findings in order, then its status, a
+#   non-ASCII path as cmd shows it; the editor started through it;
+# - a downgrade, refused silently with exit code 5;
 # - a silent install for all users, the program started through its Start menu
 #   shortcut's own target with a database file until its editor and its browser
 #   show (a screenshot of the editor is kept in build-windows/editor-windows.png),
 #   closed as Windows closes a program at logout (WM_CLOSE) with status 0;
 # - a reinstall into a folder of one's own, which replaces the first copy and
 #   keeps the program's settings;
-# - an uninstall while the program runs, which stops with exit code 3 and
-#   changes nothing;
+# - an install and the quiet uninstall command of Apps & features while the
+#   program runs, which stop with exit code 3 and change nothing;
 # - an install for the current user, which removes the all-users copy, and
 #   back again;
-# - an uninstall through the command of its Apps & features entry;
+# - an uninstall through the quiet command of its Apps & features entry, run
+#   as it stands there, which ends when all is removed, with status 0;
 # - an install through its pages, whose last starts the program.
 # Each time nothing may be left: files, shortcuts, registry keys (the program's
 # settings included), nor menu files on the host.
@@ -85,12 +91,21 @@ close_program() {
         sleep 0.5
     done
 }
+as_windows_runs() { # a Windows command line: run as it stands, as Apps & features runs it
+    printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$1" >"$WINEPREFIX/drive_c/command.bat"
+    ran=0
+    wine cmd /c 'C:\command.bat' || ran=$?
+    rm -f "$WINEPREFIX/drive_c/command.bat"
+    return $ran
+}
 uninstall_and_check() { # root, folder (Windows), shortcut (Unix)
     command=$(value_of "$1" QuietUninstallString)
     [ -n "$command" ] || fail "no uninstall command in $1\\$key"
     [ -n "$(value_of "$1" EstimatedSize)" ] || fail "the Apps & features entry has no size"
-    eval "wine $command" # the command line as Apps & features runs it
-    wineserver -w
+    status=0
+    as_windows_runs "$command" || status=$?
+    [ "$status" = 0 ] || fail "the uninstall command ended with status $status"
+    # Only what the uninstaller itself started may still be at work.
     [ ! -e "$(unix_of "$2")" ] || fail "left behind: $(ls "$(unix_of "$2")")"
     [ ! -e "$3" ] || fail "the Start menu shortcut was left behind"
     ! has_key "$1\\$key" || fail "the uninstaller entry was left behind"
@@ -111,6 +126,9 @@ set(CPACK_NSIS_DISPLAY_NAME Grimlark)
 set(CPACK_NSIS_PACKAGE_NAME Grimlark)
 set(CPACK_NSIS_INSTALLED_ICON_NAME grimlark.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A folder of the user's own, as its Directory page took it (its /D= gives
+# way to its own default for all users).
+set(CPACK_NSIS_INSTALL_ROOT "C:\\\\Games")
 set(CPACK_OUTPUT_FILE_PREFIX "$PWD/build-windows/first-release")
 set(CPACK_PACKAGE_FILE_NAME Grimlark-first-release-win64)
 EOF
@@ -131,9 +149,9 @@ wineserver -w
 [ ! -e "$menu/Grimlark" ] || fail "the first release's Start menu folder stayed: $(ls "$menu/Grimlark")"
 ! has_key 'HKLM\Software\The Grimlark developers' || fail "the first release's registry key stayed"
 [ "$(installed_copies)" = 1 ] || fail "$(installed_copies) copies after the upgrade"
-echo "upgrade from the first release: its Start menu folder and keys gone, one copy"
 folder=$(value_of HKLM InstallLocation)
-[ "$folder" = 'C:\Program Files\Grimlark' ] || fail "installed into '$folder'"
+[ "$folder" = 'C:\Games\Grimlark' ] || fail "the upgrade moved the first release's C:\Games\Grimlark to '$folder'"
+echo "upgrade from the first release: its Start menu folder and keys gone, one copy, its folder kept"
 [ -f "$(unix_of "$folder")/platforms/qwindows.dll" ] || fail "the platform plugin was not installed"
 if [ ! -f "$(unix_of "$folder")/LICENSE.txt" ] || [ ! -f "$(unix_of "$folder")/THIRD-PARTY.txt" ]; then
     fail "the licence files were not installed"
@@ -150,6 +168,59 @@ start_from_shortcut "$shortcut" "$folder"
 has_key "$settings" || fail "the program kept no settings in $settings: their removal is not tested"
 echo "all users: installed, started from the Start menu with a file, closed"
 
+# At a cmd prompt, in the folder where it was installed: "grimlark" is the
+# console twin, which cmd waits for. The file sits in a folder whose name cmd
+# shows in the console's own characters; in a terminal, Wine's console writes
+# them as UTF-8, so a name written as UTF-8 bytes instead would show garbled.
+data='C:\Sërvér Dätä'
+mkdir -p "$(unix_of "$data")"
+{ sed 's/$/\r/' tests/data/mob_db.txt; printf '1003,TOO,Few\r\n'; } >"$(unix_of "$data")/mob_db.txt"
+lines=$(($(wc -l <tests/data/mob_db.txt) + 1))
+at_prompt() { # cmd's command line, run in the installed folder, on a terminal
+    # A wide terminal, so that the console does not break the lines.
+    script -qec "stty cols 1000; wine cmd /c cd /d '$folder' '&' $1" /dev/null </dev/null |
+        sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r'
+}
+answer=$(at_prompt "grimlark --check '$data\mob_db.txt' '&' echo status '%ERRORLEVEL%' '&' echo '$data'")
+expected="$data\mob_db.txt:$lines: line: This line has 3 fields, but a monster entry needs 57. The line was not loaded.
+status 1
+\"$data\""
+[ "$answer" = "$expected" ] || fail "at a cmd prompt, grimlark --check answered:
+$answer
+where it was due:
+$expected"
+answer=$(at_prompt "grimlark --check '$data\mob_db.txt' '>' 'C:\findings.txt' '&' echo status '%ERRORLEVEL%'")
+[ "$answer" = "status 1" ] || fail "grimlark --check into a file answered: $answer"
+grep -qF "$data\\mob_db.txt:$lines: line: " "$(unix_of 'C:\findings.txt')" ||
+    fail "the findings written to a file are not UTF-8: $(cat "$(unix_of 'C:\findings.txt')")"
+answer=$(at_prompt "grimlark --sevrer '&' echo status '%ERRORLEVEL%'")
+case "$answer" in "grimlark: Unknown option 'sevrer'."*"status 2") ;; *) fail "a mistaken option at a cmd prompt answered: $answer" ;; esac
+# (Without the terminal, whose end would hang up on the editor started in it.)
+wine cmd /c cd /d "$folder" '&' grimlark 'C:\mob_db.txt' '&' echo status '%ERRORLEVEL%' >build-windows/prompt.txt
+tr -d '\r' <build-windows/prompt.txt | grep -qx 'status 0' ||
+    fail "grimlark with a file at a cmd prompt did not come back with status 0"
+i=0
+until xdotool search --name 'Database Browser' >/dev/null 2>&1; do
+    i=$((i + 1))
+    [ $i -lt 120 ] || fail "grimlark at a cmd prompt did not start the editor with the file"
+    sleep 0.5
+done
+close_program
+rm -rf "$(unix_of "$data")" "$(unix_of 'C:\findings.txt')" build-windows/prompt.txt
+echo "at a cmd prompt: the findings in order, then status 1; a non-ASCII path as cmd shows it; the editor started"
+
+# A downgrade: silently refused, nothing changed.
+version=$(value_of HKLM DisplayVersion)
+wine reg add "HKLM\\$key" /v DisplayVersion /d 99.0.0 /f >/dev/null 2>&1
+status=0
+wine "$installer" /S /AllUsers 'https://rp2.alfred511.top/hf/D=C:\Tools\Grimlark' || status=$?
+[ "$status" = 5 ] || fail "a downgrade ended with status $status, not 5"
+if ! { [ "$(value_of HKLM InstallLocation)" = "$folder" ] && [ -f "$(unix_of "$folder")/grimlark.exe" ]; }; then
+    fail "a refused downgrade changed the installed copy"
+fi
+wine reg add "HKLM\\$key" /v DisplayVersion /d "$version" /f >/dev/null 2>&1
+echo "downgrade: refused silently with status 5, nothing changed"
+
 wine "$installer" /S /AllUsers '/D=C:\Tools\Grimlark'
 wineserver -w
 [ "$(value_of HKLM InstallLocation)" = 'C:\Tools\Grimlark' ] || fail "the chosen folder was not taken"
@@ -160,13 +231,16 @@ wineserver -w
 [ "$(value_of HKLM InstallLocation)" = 'C:\Tools\Grimlark' ] || fail "the folder chosen before was not kept"
 start_from_shortcut "$shortcut" 'C:\Tools\Grimlark' keep
 status=0
-wine 'C:\Tools\Grimlark\Uninstall.exe' /S /AllUsers '_?=C:\Tools\Grimlark' || status=$?
-[ "$status" = 3 ] || fail "an uninstall while the program runs ended with status $status, not 3"
+wine "$installer" /S /AllUsers || status=$?
+[ "$status" = 3 ] || fail "an install while the program runs ended with status $status, not 3"
+status=0
+as_windows_runs "$(value_of HKLM QuietUninstallString)" || status=$?
+[ "$status" = 3 ] || fail "the quiet uninstall command while the program runs ended with status $status, not 3"
 if ! { [ -f "$WINEPREFIX/drive_c/Tools/Grimlark/grimlark.exe" ] && has_key "HKLM\\$key"; }; then
-    fail "an uninstall while the program runs removed something"
+    fail "an install or uninstall while the program runs removed something"
 fi
 close_program
-echo "all users: reinstalled into a chosen folder (the first copy gone, the settings kept), kept it; no uninstall while it runs"
+echo "all users: reinstalled into a chosen folder (the first copy gone, the settings kept), kept it; no install or uninstall while it runs (status 3)"
 
 # For the current user alone: the all-users copy goes; and back again, which
 # removes the current user's copy; then each uninstalled through its entry.
@@ -206,8 +280,10 @@ until xdotool search --name 'Grimlark \[Freya/eAthena\]' >/dev/null 2>&1; do
 done
 close_program
 wineserver -w
-uninstall_and_check HKLM "$(value_of HKLM InstallLocation)" "$shortcut"
-echo "with its pages: installed, Run Grimlark started it, uninstalled: nothing left"
+folder=$(value_of HKLM InstallLocation)
+[ "$folder" = 'C:\Program Files\Grimlark' ] || fail "with its pages, installed into '$folder'"
+uninstall_and_check HKLM "$folder" "$shortcut"
+echo "with its pages: installed into Program Files, Run Grimlark started it, uninstalled: nothing left"
 
 rm -f "$WINEPREFIX/drive_c/mob_db.txt"
 # shellcheck disable=SC2086 # the same list of folders
