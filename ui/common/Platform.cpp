@@ -64,12 +64,13 @@ public:
                               const QString &startPath) override
     {
 #ifdef Q_OS_WIN
-        const QPointer<QFileDialog> dialog = new QFileDialog(parent, QString(), startPath, filter);
+        const QPointer<QFileDialog> dialog =
+            new QFileDialog(parent, QStringLiteral("Open"), startPath, filter);
 #else
         // Match as Windows does ("All Files" shows files without a dot, "Text
         // files" any letter case); the rewritten patterns stay out of sight.
         const QPointer<QFileDialog> dialog =
-            new QFileDialog(parent, QString(), startPath, windowsLikeFilter(filter));
+            new QFileDialog(parent, QStringLiteral("Open"), startPath, windowsLikeFilter(filter));
         dialog->setOption(QFileDialog::HideNameFilterDetails);
 #endif
         dialog->setFileMode(QFileDialog::ExistingFiles);
