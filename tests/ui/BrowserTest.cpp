@@ -743,6 +743,17 @@ void BrowserTest::eachFileStandsApartAndReloadsInPlace()
     emit browser->reloadRequested(model2->pathOf(id)); // as the line's menu asks
     session.waitForReads();
     QVERIFY(session.platform.messages.isEmpty());
+    // A reload that fails leaves no intent behind: opening the file later is
+    // told as any reopening.
+    QVERIFY(QFile::rename(dump, dump + QStringLiteral(".away")));
+    emit browser->reloadRequested(dump);
+    session.waitForReads();
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY(session.platform.messages.takeFirst().contains(QLatin1String("could not be")));
+    QVERIFY(QFile::rename(dump + QStringLiteral(".away"), dump));
+    session.open(dump);
+    QCOMPARE(session.platform.messages.size(), 1);
+    QVERIFY(session.platform.messages.takeFirst().contains(QLatin1String("open already")));
     model2->removeFile(model2->fileIdAt(0)); // as "Close This File" does
     QCOMPARE(itemsOf(browser).size(), 1);
 }

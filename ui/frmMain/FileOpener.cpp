@@ -23,9 +23,9 @@ FileOpener::~FileOpener()
     abandon();
 }
 
-void FileOpener::open(const QString &path)
+void FileOpener::open(const QString &path, bool reload)
 {
-    m_waiting << path;
+    m_waiting.append({path, reload});
     readNext();
 }
 
@@ -44,7 +44,7 @@ void FileOpener::abandon()
 
 void FileOpener::drop(const QString &path)
 {
-    m_waiting.removeAll(path);
+    m_waiting.removeIf([&path](const Asked &asked) { return asked.path == path; });
     if (m_read && m_read->path() == path)
         cancel();
 }
@@ -55,7 +55,9 @@ void FileOpener::readNext()
     // waits, rather than starting a second read under the message.
     if (m_read || m_handing || m_waiting.isEmpty())
         return;
-    m_read = new BackgroundRead(m_waiting.takeFirst(), this);
+    const Asked next = m_waiting.takeFirst();
+    m_read = new BackgroundRead(next.path, this);
+    m_reload = next.reload;
     connect(m_read, &BackgroundRead::finished, this, &FileOpener::readDone);
     m_clock.start();
     m_progressTimer->start();
@@ -98,6 +100,7 @@ void FileOpener::readDone()
     const ReadResult result = m_read->result();
     file->lines = m_read->takeFile();
     file->encoding = m_read->encoding();
+    file->reload = m_reload;
     delete m_read.data();
 
     const QPointer<FileOpener> self = this;

@@ -24,6 +24,7 @@ struct OpenedFile {
     QString path;
     DatabaseFile lines;
     const LegacyEncoding *encoding = nullptr; ///< for its lines that are not UTF-8
+    bool reload = false; ///< read again because the user asked, not opened anew
 };
 
 /// Opening files, the whole story: a queue of the files asked for, each read in
@@ -41,8 +42,9 @@ public:
     FileOpener(const FileOpener &) = delete;
     FileOpener &operator=(const FileOpener &) = delete;
 
-    /// Reads the file at `path` once the files asked for before it are done.
-    void open(const QString &path);
+    /// Reads the file at `path` once the files asked for before it are done;
+    /// `reload` is handed back with it (OpenedFile::reload).
+    void open(const QString &path, bool reload = false);
     /// True while a file is read or waits to be.
     bool isBusy() const;
     /// Forgets the reads of `path` asked for, waiting or under way: the file
@@ -66,8 +68,13 @@ private:
     void cancel();
 
     QPointer<QWidget> m_window;
-    QStringList m_waiting;           ///< asked for while a read runs
+    struct Asked {
+        QString path;
+        bool reload;
+    };
+    QList<Asked> m_waiting;          ///< asked for while a read runs
     QPointer<BackgroundRead> m_read; ///< the read under way, if any
+    bool m_reload = false;           ///< the read under way is a reload
     bool m_handing = false;          ///< a result is being handed over
     QPointer<ReadProgressDialog> m_progress;
     QTimer *m_progressTimer;

@@ -657,14 +657,10 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
                     setNamesEncoding(names); // a loaded monster keeps its file's
                     m_loadedFrom = source;
                 });
-        connect(browser, &frmBrowser::reloadRequested, this, [this](const QString &path) {
-            m_reloads << path; // asked for: read again without a word
-            OpenDatabasePath(path);
-        });
-        connect(browser, &frmBrowser::fileClosed, this, [this](const QString &path) {
-            m_reloads.remove(path);
-            m_opener->drop(path);
-        });
+        // Asked for: read again without a word.
+        connect(browser, &frmBrowser::reloadRequested, this,
+                [this](const QString &path) { m_opener->open(path, true); });
+        connect(browser, &frmBrowser::fileClosed, m_opener, &FileOpener::drop);
     }
     const char *fault = nullptr;
     bool reloaded = false;
@@ -682,7 +678,7 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
         return;
     }
     rememberRecent(file->path, true);
-    if (reloaded && !m_reloads.remove(file->path))
+    if (reloaded && !file->reload)
         Platform::current().message(
             browser, QStringLiteral("The file \"%1\" was open already: it was read again, in its "
                                     "place in the list.")

@@ -9,7 +9,6 @@
 #include "ui/frmBrowser/DatabaseListModel.h"
 
 #include <QMainWindow>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -159,7 +158,6 @@ private:
     /// its own ID there is no other monster's.
     ListedLine m_loadedFrom;
     std::optional<Snapshot> m_undo;
-    QSet<QString> m_reloads; ///< files the user asked to read again
 };
 
 } // namespace grimlark::ui
