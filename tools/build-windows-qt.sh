@@ -45,6 +45,14 @@ key=$(printf '%s\n' "$source_version" "$(version_of g++-mingw-w64-x86-64-posix 2
         "$(version_of qt6-base-dev-tools)" "$flags" "$patch" | sha256sum | cut -c1-16)
 prefix="$cache_root/qt6-mingw64-$key"
 
+# One build of a cache at a time: a second one (another clone, CI beside a
+# developer) waits here for the first, then finds its result. Every work
+# folder of this cache left by a build that was stopped is stale once the
+# lock is held; this build's own is new.
+mkdir -p "$cache_root"
+exec 9>"$prefix.lock"
+flock 9
+
 # The source's third-party parts and their licences, kept beside the Qt built
 # from it (tools/qt-third-party.py): the notices of what ships are written
 # from them. A cache made before they were kept gets them from the source.
@@ -61,9 +69,8 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-work="$cache_root/work-$key"
-rm -rf "$work"
-mkdir -p "$work"
+rm -rf "$cache_root/work-$key".*
+work=$(mktemp -d "$cache_root/work-$key.XXXXXX")
 cd "$work"
 echo "== Windows Qt: fetching qt6-base $source_version (first time only)" >&2
 apt-get source --download-only qt6-base >&2

@@ -29,14 +29,21 @@ key=$(printf '%s\n' "$source_version" "$(version_of g++-mingw-w64-x86-64-posix)"
         sha256sum | cut -c1-16)
 prefix="$cache_root/uchardet-mingw64-$key"
 
+# One build of a cache at a time: a second one (another clone, CI beside a
+# developer) waits here for the first, then finds its result. Every work
+# folder of this cache left by a build that was stopped is stale once the
+# lock is held; this build's own is new.
+mkdir -p "$cache_root"
+exec 9>"$prefix.lock"
+flock 9
+
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
 fi
 
-work="$cache_root/work-uchardet-$key"
-rm -rf "$work"
-mkdir -p "$work"
+rm -rf "$cache_root/work-uchardet-$key".*
+work=$(mktemp -d "$cache_root/work-uchardet-$key.XXXXXX")
 cd "$work"
 echo "== Windows uchardet: fetching uchardet $source_version (first time only)" >&2
 apt-get source --download-only uchardet >&2
