@@ -96,8 +96,10 @@ package-fresh-check: package
 
 # Windows x86-64, cross-compiled with mingw-w64 against a Windows Qt that is
 # built once from Debian's qt6-base source and cached outside the clone.
-WINDOWS_DEPS = g++-mingw-w64-x86-64 wine wine64 xvfb xdotool x11-utils imagemagick nsis \
-	dpkg-dev qt6-base-dev-tools ninja-build
+# fonts-wine: Wine's own faces (Marlett draws the title bars' buttons);
+# bsdutils: `script`, a terminal for the console tool's check.
+WINDOWS_DEPS = g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick nsis \
+	dpkg-dev qt6-base-dev-tools ninja-build bsdutils
 
 windows:
 	@sh tools/install-deps.sh $(WINDOWS_DEPS)

@@ -21,6 +21,19 @@ prepare_prefix() {
     # managed; unmanaged windows take the suites from minutes to seconds.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
+    # Wine's caption buttons are Marlett's glyphs (from fonts-wine); a prefix
+    # finds it in its own Fonts folder.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
+    # Wine links the user's Documents, Desktop and the like to the developer's
+    # own folders: the tests' are folders of the prefix.
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$link" ]; then
+            rm "$link"
+            mkdir "$link"
+        fi
+    done
 }
 
 : "${qt:?the sourcing script sets qt, the Windows Qt prefix}"
@@ -38,14 +51,21 @@ export WINEPATH
 QT_PLUGIN_PATH=$(windows_path "$qt/plugins")
 export QT_PLUGIN_PATH
 
-# A display of our own, so that nothing reaches the developer's screen.
+# A display of our own, so that nothing reaches the developer's screen: Xvfb
+# takes a free number itself and writes it once it takes connections.
 start_display() {
-    display=:$((90 + $$ % 100))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    ready=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
     xvfb_pid=$!
-    export DISPLAY="$display"
     i=0
-    while [ ! -e "/tmp/.X11-unix/X${display#:}" ] && [ $i -lt 50 ]; do sleep 0.1; i=$((i + 1)); done
+    while [ ! -s "$ready" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+    display=:$(tr -d '\n' <"$ready")
+    rm -f "$ready"
+    if [ "$display" = : ]; then
+        echo "Xvfb did not start" >&2
+        exit 1
+    fi
+    export DISPLAY="$display"
     prepare_prefix
 }
 stop_display() {
