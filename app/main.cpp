@@ -340,10 +340,7 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     }
     if (options.isSet(QStringLiteral("convert"))) {
         const QString name = options.value(QStringLiteral("convert"));
-        std::optional<grimlark::Layout> target;
-        for (const grimlark::Layout layout : grimlark::kWrittenLayouts)
-            if (name == QLatin1String(grimlark::shortName(layout)))
-                target = layout;
+        const grimlark::LayoutFormat *target = grimlark::formatNamed(name.toStdString());
         if (!target) {
             complain(QStringLiteral("--convert takes classic or eathena58, not \"%1\".").arg(name));
             return kUsageError;
@@ -355,7 +352,8 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         }
         (void)attachConsole();
         grimlark::ui::endOnTerminationSignals();
-        return grimlark::app::convertFiles(files, *target, options.isSet(QStringLiteral("sql")));
+        return grimlark::app::convertFiles(files, target->layout,
+                                           options.isSet(QStringLiteral("sql")));
     }
     if (options.isSet(QStringLiteral("check"))) {
         unsigned servers = grimlark::kEveryServer;

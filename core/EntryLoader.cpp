@@ -105,11 +105,11 @@ std::optional<LoadResult> readElement(std::string_view field, const FieldInfo &i
 /// later servers read it with strtol(..., 0), so hexadecimal ("0x3195") too;
 /// the classic ones read a hexadecimal Mode as 0, so it is refused there.
 std::optional<LoadResult> readMode(std::string_view text, const FieldInfo &field,
-                                   MonsterEntry &entry, bool later)
+                                   MonsterEntry &entry, bool hexadecimal)
 {
     long mode = 0;
     entry.carried.modeText.clear();
-    if (later && isHexNumber(text)) {
+    if (hexadecimal && isHexNumber(text)) {
         std::string_view digits = trimmed(text).substr(2);
         digits.remove_prefix(std::min(digits.size(), digits.find_first_not_of('0')));
         if (digits.size() > 7) // past 0xFFFFFFF: no flag is that high
@@ -252,13 +252,16 @@ LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCou
                       MonsterEntry &entry, std::vector<std::string> notes = {})
 {
     const LayoutGuess guess = detectLayout(fields);
-    const bool later = guess.layout == Layout::LaterEathena && guess.certain &&
-                       fieldCount == kMostFields && fields.size() == kMostFields;
+    const LayoutFormat &format = formatOf(guess.layout);
+    // A layout of its own that is read: its values in the classic order, the
+    // name it has more apart.
+    const bool reordered = guess.layout != Layout::Classic && format.read && guess.certain &&
+                           fieldCount == format.fieldCount && fields.size() == format.fieldCount;
     std::string_view otherName;
-    if (later) { // its values in the classic order, the name it has more apart
+    if (reordered) {
         std::vector<std::string_view> classic(kFieldCount);
-        for (std::size_t i = 0; i < kMostFields; ++i)
-            (kLaterOrder[i] == kOtherName ? otherName : classic[std::size_t(kLaterOrder[i])]) =
+        for (std::size_t i = 0; i < format.fieldCount; ++i)
+            (format.order[i] == kOtherName ? otherName : classic[std::size_t(format.order[i])]) =
                 fields[i];
         fields = std::move(classic);
         fieldCount = kFieldCount;
@@ -278,8 +281,8 @@ LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCou
     // Parse into a copy so that a refusal leaves the editor exactly as it was.
     MonsterEntry loaded = entry;
     loaded.carried = {};
-    loaded.carried.layout = later ? Layout::LaterEathena : Layout::Classic;
-    if (later && otherName != fields[2]) {
+    loaded.carried.layout = reordered ? guess.layout : Layout::Classic;
+    if (reordered && otherName != fields[2]) {
         loaded.carried.otherName = std::string(otherName);
         loaded.carried.hasOtherName = true;
     }
@@ -300,7 +303,7 @@ LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCou
             fault = readElement(fields[i], info, loaded, notes);
             break;
         case FieldKind::Mode:
-            fault = readMode(fields[i], info, loaded, later);
+            fault = readMode(fields[i], info, loaded, formatOf(loaded.carried.layout).hexMode);
             break;
         }
         if (fault)

@@ -7,6 +7,7 @@
 #include "Numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 namespace grimlark {
@@ -88,48 +89,108 @@ bool isLaterEathena(const Fields &fields)
     return fields.size() == 58 && hasThreeNames(fields);
 }
 
-struct LayoutRow {
-    Layout layout;
-    const char *description;
-    bool (*matches)(const Fields &);
-};
+/// Where the later eAthena layout puts each value: for each of its 58 fields,
+/// the position of the same value in the classic layout. kROName is the
+/// classic JName, Sprite_Name its Name; the MVP fields come before the drops.
+constexpr int kLaterOrder[kMostFields] = {
+    0,  1,  2,  kOtherName, 3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
+    19, 20, 21, 22,         23, 24, 25, 26, 27, 28, 49, 50, 51, 52, 53, 54, 55, 56, 29, 30,
+    31, 32, 33, 34,         35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48};
 
-/// Tried in order; the first that matches names the line's layout.
-constexpr LayoutRow kLayouts[] = {
-    {Layout::CommaBlank,
-     "classic layout written with \", \" between its fields (a comma and a blank)", isCommaBlank},
-    {Layout::TabAligned, "tab-aligned layout of files with a \"#ID,...\" header", isTabAligned},
-    {Layout::JAthena, "jAthena layout (55 fields: 8 drops, then Item1,Item2)", isJAthena},
-    {Layout::LaterEathena,
-     "later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,LV,...)", isLaterEathena},
-    {Layout::RAthena, "rAthena layout (57 fields: ID,Sprite_Name,kROName,iROName,LV,...)",
-     isRAthena},
-};
+constexpr auto classicOrder()
+{
+    std::array<int, kFieldCount> order{};
+    for (std::size_t i = 0; i < kFieldCount; ++i)
+        order[i] = int(i);
+    return order;
+}
+constexpr std::array<int, kFieldCount> kClassicOrder = classicOrder();
+
+/// True when `order` holds every classic value once and `others` iRO names.
+constexpr bool isWhole(const int *order, std::size_t count, int others)
+{
+    int seen[kFieldCount] = {};
+    for (std::size_t i = 0; i < count; ++i) {
+        if (order[i] == kOtherName)
+            --others;
+        else if (order[i] < 0 || order[i] >= int(kFieldCount) || seen[order[i]]++)
+            return false;
+    }
+    for (const int times : seen)
+        if (times != 1)
+            return false;
+    return others == 0;
+}
+static_assert(isWhole(kClassicOrder.data(), kFieldCount, 0), "the classic order: each value once");
+static_assert(isWhole(kLaterOrder, kMostFields, 1) &&
+                  kFields[std::size_t(kLaterOrder[30])].column == std::string_view("MEXP") &&
+                  kFields[std::size_t(kLaterOrder[38])].column == std::string_view("Drop1id") &&
+                  kFields[std::size_t(kLaterOrder[kMode])].column == std::string_view("Mode"),
+              "the later layout: every classic value once, MVPs before drops");
+
+/// The highest Mode flag each layout's servers know: the classic ones twelve,
+/// the later ones three more.
+constexpr int kClassicModeFlags = 0xFFF;
+constexpr int kLaterModeFlags = 0x7FFF;
 
 } // namespace
 
-/// True when the later layout holds every classic value once, and its name more.
-constexpr bool laterOrderIsWhole()
+const std::vector<LayoutFormat> &layoutFormats()
 {
-    int seen[kFieldCount] = {};
-    int others = 0;
-    for (const int classic : kLaterOrder) {
-        if (classic == kOtherName)
-            ++others;
-        else if (classic < 0 || classic >= int(kFieldCount) || seen[classic]++)
-            return false;
-    }
-    return others == 1 &&
-           kFields[std::size_t(kLaterOrder[30])].column == std::string_view("MEXP") &&
-           kFields[std::size_t(kLaterOrder[38])].column == std::string_view("Drop1id") &&
-           kFields[std::size_t(kLaterOrder[kMode])].column == std::string_view("Mode");
+    // Tried in order: the first whose shape a line has names its layout; the
+    // classic, last, takes every other line.
+    static const std::vector<LayoutFormat> rows = {
+        {Layout::CommaBlank, nullptr, nullptr, nullptr,
+         "classic layout written with \", \" between its fields (a comma and a blank)", nullptr,
+         nullptr, kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isCommaBlank},
+        {Layout::TabAligned, nullptr, nullptr, nullptr,
+         "tab-aligned layout of files with a \"#ID,...\" header", nullptr, nullptr,
+         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isTabAligned},
+        {Layout::JAthena, nullptr, nullptr, nullptr,
+         "jAthena layout (55 fields: 8 drops, then Item1,Item2)", nullptr, nullptr,
+         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isJAthena},
+        {Layout::LaterEathena, "eathena58", "Later eAthena (58 fields)", "mnuLayoutLater",
+         "later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,LV,...)",
+         "Written in the later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,LV,...).",
+         "For the later eAthena layout's table (58 columns: ID,Sprite,kName,iName,LV,...).",
+         kLaterOrder, kMostFields, kLaterModeFlags, true, true, isLaterEathena},
+        {Layout::RAthena, nullptr, nullptr, nullptr,
+         "rAthena layout (57 fields: ID,Sprite_Name,kROName,iROName,LV,...)", nullptr, nullptr,
+         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isRAthena},
+        {Layout::Classic, "classic", "Classic (57 fields)", "mnuLayoutClassic",
+         "classic layout (57 fields: ID,Name,JName,LV,HP,...)", nullptr, nullptr,
+         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, true, nullptr},
+    };
+    return rows;
 }
-static_assert(laterOrderIsWhole(), "the later layout: every classic value once, MVPs before drops");
+
+const LayoutFormat &formatOf(Layout layout)
+{
+    const std::vector<LayoutFormat> &rows = layoutFormats();
+    return *std::find_if(rows.begin(), rows.end(),
+                         [layout](const LayoutFormat &row) { return row.layout == layout; });
+}
+
+const LayoutFormat *formatNamed(std::string_view name)
+{
+    for (const LayoutFormat &row : layoutFormats())
+        if (row.name && name == row.name)
+            return &row;
+    return nullptr;
+}
+
+int otherNameField(const LayoutFormat &format)
+{
+    for (std::size_t i = 0; i < format.fieldCount; ++i)
+        if (format.order[i] == kOtherName)
+            return int(i);
+    return -1;
+}
 
 LayoutGuess detectLayout(const Fields &fields)
 {
-    for (const LayoutRow &row : kLayouts) {
-        if (!row.matches(fields))
+    for (const LayoutFormat &row : layoutFormats()) {
+        if (!row.matches || !row.matches(fields))
             continue;
         // A classic line with a comma in its display name has the later layout's
         // shape too; there the comma is followed by a blank, as in "Poring, the
@@ -140,19 +201,6 @@ LayoutGuess detectLayout(const Fields &fields)
         return {row.layout, certain};
     }
     return {};
-}
-
-const char *shortName(Layout layout)
-{
-    return layout == Layout::LaterEathena ? "eathena58" : "classic";
-}
-
-const char *describe(Layout layout)
-{
-    for (const LayoutRow &row : kLayouts)
-        if (row.layout == layout)
-            return row.description;
-    return "classic layout (57 fields: ID,Name,JName,LV,HP,...)";
 }
 
 } // namespace grimlark

@@ -30,26 +30,63 @@ struct LayoutGuess {
 /// The layout of a line cut into `fields` (at every comma).
 LayoutGuess detectLayout(const std::vector<std::string_view> &fields);
 
-/// The layout in words, for a message: "later eAthena layout (58 fields: ...)".
-const char *describe(Layout layout);
-
 /// The most fields a line of any layout has: cutting a line further is waste.
 constexpr std::size_t kMostFields = 58;
 
-/// Where the later eAthena layout puts each value: for each of its 58 fields,
-/// the position of the same value in the classic layout, or kOtherName for
-/// the name it has more (iROName). kROName is the classic JName, Sprite_Name
-/// its Name; the MVP fields come before the drops.
+/// In a layout's field order, the iRO name that the layouts of three names
+/// have more than the classic one.
 constexpr int kOtherName = -1;
-inline constexpr int kLaterOrder[kMostFields] = {
-    0,  1,  2,  kOtherName, 3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18,
-    19, 20, 21, 22,         23, 24, 25, 26, 27, 28, 49, 50, 51, 52, 53, 54, 55, 56, 29, 30,
-    31, 32, 33, 34,         35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48};
 
-/// The layouts Grimlark writes: classic and later eAthena.
-inline constexpr Layout kWrittenLayouts[] = {Layout::Classic, Layout::LaterEathena};
+/// Everything a layout is, in one row: how a line of it is told, named,
+/// ordered and written. Adding a layout is adding a row (Layout.cpp).
+struct LayoutFormat {
+    Layout layout;
+    /// Its short name, as `--convert` and the settings take it ("classic",
+    /// "eathena58"); null where Grimlark does not write it.
+    const char *name;
+    /// The Generate > Layout entry and its object name (written layouts).
+    const char *menuLabel;
+    const char *menuName;
+    /// In words, for a message: "later eAthena layout (58 fields: ...)".
+    const char *description;
+    /// Said under a line, and under SQL, written in it; null for the classic.
+    const char *lineNote;
+    const char *tableNote;
+    /// For each of its fields, the position of the same value in the classic
+    /// layout, or kOtherName; `fieldCount` of them.
+    const int *order;
+    std::size_t fieldCount;
+    /// The Mode flags its servers know, and whether they take a hexadecimal
+    /// Mode ("0x3195": strtol with base 0).
+    int knownModeFlags;
+    bool hexMode;
+    /// Whether a line of it is loaded (the others are refused, named).
+    bool read;
+    /// Whether a line's fields have its shape; null for the classic, which is
+    /// every line no other row claims.
+    bool (*matches)(const std::vector<std::string_view> &fields);
+};
+
+/// The row of `layout`.
+const LayoutFormat &formatOf(Layout layout);
+/// The written layout of that short name, or null.
+const LayoutFormat *formatNamed(std::string_view name);
+/// Every row, in the order lines are tried against them.
+const std::vector<LayoutFormat> &layoutFormats();
+
+/// The layout in words, for a message: "later eAthena layout (58 fields: ...)".
+inline const char *describe(Layout layout)
+{
+    return formatOf(layout).description;
+}
 
 /// The layout's short name, as `--convert` takes it: "classic", "eathena58".
-const char *shortName(Layout layout);
+inline const char *shortName(Layout layout)
+{
+    return formatOf(layout).name;
+}
+
+/// Where a layout's fields hold the iRO name, or -1 where it has none.
+int otherNameField(const LayoutFormat &format);
 
 } // namespace grimlark

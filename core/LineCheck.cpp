@@ -35,16 +35,12 @@ NameBytes namesOf(std::string_view bytes, bool statement, Layout layout, const c
         names.name = values[1];
         names.jname = values[2];
     }
-    if (values.size() > 3 && layout == Layout::LaterEathena)
-        names.other = values[3];
+    if (const int at = otherNameField(formatOf(layout)); at >= 0 && values.size() > std::size_t(at))
+        names.other = values[std::size_t(at)];
     else
         names.other = names.jname;
     return names;
 }
-
-/// The highest Mode flag each layout's servers know: the classic ones twelve,
-/// the later ones three more.
-constexpr int kKnownModeFlags[] = {0xFFF, 0x7FFF};
 
 /// What is said of a monster line in a file of the other form; empty where
 /// it stands in its own.
@@ -117,10 +113,11 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
 std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target)
 {
     std::vector<LineReport> losses;
-    if (target == Layout::Classic && entry.carried.hasOtherName)
+    if (otherNameField(formatOf(target)) < 0 && entry.carried.hasOtherName)
         losses.push_back({"iRO name", "The iRO name " + quoteValue(entry.carried.otherName) +
-                                          " has no place in the classic layout."});
-    const int known = kKnownModeFlags[target == Layout::Classic ? 0 : 1];
+                                          " has no place in the " + formatOf(target).name +
+                                          " layout."});
+    const int known = formatOf(target).knownModeFlags;
     if (const int unknown = modeValue(entry) & ~known) {
         char flags[96];
         (void)std::snprintf(flags, sizeof flags,

@@ -47,13 +47,12 @@ void appendLiteral(std::string &out, std::string_view text)
 
 std::string BuildSqlEntry(const MonsterEntry &entry, const NameBytes *names)
 {
-    const bool later = entry.carried.layout == Layout::LaterEathena;
+    const LayoutFormat &format = formatOf(entry.carried.layout);
     std::string values;
     std::string textInNumbers;
     std::string value;
-    const std::size_t count = later ? kMostFields : kFieldCount;
-    for (std::size_t position = 0; position < count; ++position) {
-        const int classic = later ? kLaterOrder[position] : int(position);
+    for (std::size_t position = 0; position < format.fieldCount; ++position) {
+        const int classic = format.order[position];
         value.clear();
         if (classic == kOtherName)
             value = names ? names->other : otherNameOf(entry);

@@ -75,21 +75,14 @@ std::string BuildTextEntry(const MonsterEntry &entry)
 {
     std::string line;
     line.reserve(256);
-    if (entry.carried.layout == Layout::LaterEathena) {
-        for (const int classic : kLaterOrder) {
-            if (!line.empty() || classic != 0)
-                line += ',';
-            if (classic == kOtherName)
-                line += otherNameOf(entry);
-            else
-                appendFieldValue(line, kFields[std::size_t(classic)], entry);
-        }
-        return line;
-    }
-    for (const FieldInfo &field : kFields) {
-        if (&field != &kFields.front())
+    const LayoutFormat &format = formatOf(entry.carried.layout);
+    for (std::size_t i = 0; i < format.fieldCount; ++i) {
+        if (i != 0)
             line += ',';
-        appendFieldValue(line, field, entry);
+        if (format.order[i] == kOtherName)
+            line += otherNameOf(entry);
+        else
+            appendFieldValue(line, kFields[std::size_t(format.order[i])], entry);
     }
     return line;
 }

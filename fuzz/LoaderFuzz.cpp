@@ -60,9 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::vector<std::string_view> out = splitFields(built);
     if (in.size() != out.size())
         std::abort(); // loaded a line of another length than it writes back
-    const bool later = entry.carried.layout == Layout::LaterEathena;
+    const LayoutFormat &format = formatOf(entry.carried.layout);
     for (size_t i = 0; i < out.size(); ++i) {
-        const int classic = later ? kLaterOrder[i] : int(i);
+        const int classic = format.order[i];
         if ((classic == kOtherName || kFields[size_t(classic)].kind == FieldKind::Text) &&
             in[i] != out[i])
             std::abort(); // a text field (or the other name) was not carried through

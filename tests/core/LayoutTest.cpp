@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #include "core/Layout.h"
 #include "core/Numbers.h"
+#include "core/TextEntry.h"
 #include "tests/common/Fixtures.h"
 
 #include <gtest/gtest.h>
@@ -70,5 +71,35 @@ INSTANTIATE_TEST_SUITE_P(
                     LayoutRow{"levelAsText", lineWith({{3, "high"}, {23, "21"}}), Layout::Classic,
                               true}),
     [](const auto &test) { return std::string(test.param.name); });
+
+// Each row stands whole: every classic value once in its order (the iRO name
+// only where it has three names), a written row named, listed and found by
+// its name, and a line written in it told as its own again.
+TEST(LayoutFormats, EachRowIsWhole)
+{
+    for (const LayoutFormat &format : layoutFormats()) {
+        SCOPED_TRACE(format.description);
+        EXPECT_EQ(&formatOf(format.layout), &format);
+        std::vector<int> seen(kFieldCount);
+        int others = 0;
+        for (std::size_t i = 0; i < format.fieldCount; ++i)
+            format.order[i] == kOtherName ? ++others : ++seen.at(std::size_t(format.order[i]));
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), 1), long(kFieldCount));
+        EXPECT_EQ(others, format.fieldCount - kFieldCount);
+        if (!format.name) {
+            EXPECT_FALSE(format.read);
+            continue;
+        }
+        EXPECT_EQ(formatNamed(format.name), &format);
+        EXPECT_TRUE(format.menuLabel && format.menuName);
+        MonsterEntry entry = startupEntry();
+        entry.carried.layout = format.layout;
+        const LayoutGuess guess = detectLayout(splitFields(BuildTextEntry(entry)));
+        EXPECT_EQ(guess.layout, format.layout);
+        EXPECT_TRUE(guess.certain);
+    }
+    EXPECT_EQ(formatNamed("eathena57"), nullptr);
+    EXPECT_EQ(formatNamed(""), nullptr);
+}
 
 } // namespace

@@ -148,7 +148,8 @@ int main(int argc, char **argv)
         inLater.carried.layout = Layout::LaterEathena;
         laterStatements << BuildSqlEntry(inLater) << '\n';
         std::string row;
-        for (const int classic : kLaterOrder) {
+        const LayoutFormat &format = formatOf(Layout::LaterEathena);
+        for (const int classic : std::vector<int>(format.order, format.order + format.fieldCount)) {
             std::string value;
             if (classic == kOtherName) {
                 value = entry.JName;

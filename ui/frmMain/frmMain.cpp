@@ -278,10 +278,9 @@ void frmMain::applyChosenDefaults()
 {
     // Settings come from outside: a name that is no layout leaves the classic,
     // a label that names no encoding UTF-8.
-    setLayout(Platform::current().setting(QString(kLayoutKey)).toString() ==
-                      QLatin1String(grimlark::shortName(grimlark::Layout::LaterEathena))
-                  ? grimlark::Layout::LaterEathena
-                  : grimlark::Layout::Classic);
+    const grimlark::LayoutFormat *chosen =
+        grimlark::formatNamed(toUtf8(Platform::current().setting(QString(kLayoutKey)).toString()));
+    setLayout(chosen ? chosen->layout : grimlark::Layout::Classic);
     const QString namesIn = Platform::current().setting(QString(kNamesKey)).toString();
     setNamesEncoding(nullptr);
     for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings)
@@ -445,19 +444,21 @@ void frmMain::buildMenus()
     m_ui->mnuLayout = m_ui->mnuGenerate->addMenu(QStringLiteral("Layout"));
     m_ui->mnuLayout->setObjectName(QStringLiteral("mnuLayout"));
     auto *layoutGroup = new QActionGroup(m_ui->mnuLayout);
-    for (const auto &[layout, label, name] :
-         {std::tuple{grimlark::Layout::Classic, "Classic (57 fields)", "mnuLayoutClassic"},
-          std::tuple{grimlark::Layout::LaterEathena, "Later eAthena (58 fields)",
-                     "mnuLayoutLater"}}) {
-        QAction *choice = m_ui->mnuLayout->addAction(QString::fromLatin1(label));
-        choice->setObjectName(QString::fromLatin1(name));
+    // The classic first, then the others Grimlark writes.
+    std::vector<const grimlark::LayoutFormat *> written{
+        &grimlark::formatOf(grimlark::Layout::Classic)};
+    for (const grimlark::LayoutFormat &format : grimlark::layoutFormats())
+        if (format.name && format.layout != grimlark::Layout::Classic)
+            written.push_back(&format);
+    for (const grimlark::LayoutFormat *format : written) {
+        QAction *choice = m_ui->mnuLayout->addAction(QString::fromLatin1(format->menuLabel));
+        choice->setObjectName(QString::fromLatin1(format->menuName));
         choice->setCheckable(true);
-        choice->setData(int(layout));
+        choice->setData(int(format->layout));
         layoutGroup->addAction(choice);
-        connect(choice, &QAction::triggered, this, [this, chosen = layout] {
-            setLayout(chosen);
-            Platform::current().setSetting(QString(kLayoutKey),
-                                           QString::fromLatin1(grimlark::shortName(chosen)));
+        connect(choice, &QAction::triggered, this, [this, format] {
+            setLayout(format->layout);
+            Platform::current().setSetting(QString(kLayoutKey), QString::fromLatin1(format->name));
         });
     }
     layoutGroup->actions().constFirst()->setChecked(true);
@@ -762,7 +763,7 @@ grimlark::NameBytes frmMain::namesInServerBytes(const grimlark::MonsterEntry &en
     if (!m_namesEncoding)
         return names;
     // The iRO name only where it is written: a classic line has none.
-    const bool later = entry.carried.layout == grimlark::Layout::LaterEathena;
+    const bool later = grimlark::otherNameField(grimlark::formatOf(entry.carried.layout)) >= 0;
     const std::pair<std::string *, const char *> all[] = {
         {&names.name, "DB Name"}, {&names.jname, "Display Name"}, {&names.other, "iRO name"}};
     for (const auto &[bytes, field] : all) {
@@ -806,12 +807,9 @@ void frmMain::showGenerated(grimlark::Output form)
     // What no box shows, and where the line goes.
     if (const std::string also = grimlark::alsoInThisLine(entry); !also.empty())
         warnings << fromUtf8(also);
-    if (entry.carried.layout == grimlark::Layout::LaterEathena)
-        warnings << (form == grimlark::Output::Text
-                         ? QStringLiteral("Written in the later eAthena layout (58 fields: "
-                                          "ID,Sprite_Name,kROName,iROName,LV,...).")
-                         : QStringLiteral("For the later eAthena layout's table (58 columns: "
-                                          "ID,Sprite,kName,iName,LV,...)."));
+    const grimlark::LayoutFormat &layout = grimlark::formatOf(entry.carried.layout);
+    if (const char *note = form == grimlark::Output::Text ? layout.lineNote : layout.tableNote)
+        warnings << QString::fromLatin1(note);
     // What the layout it is written in cannot hold, as --convert says it.
     for (const grimlark::LineReport &lost : grimlark::carriedLosses(entry, entry.carried.layout))
         warnings << fromUtf8(lost.field + ": " + lost.message);
