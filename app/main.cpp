@@ -357,11 +357,10 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     }
     if (options.isSet(QStringLiteral("check"))) {
         unsigned servers = grimlark::kEveryServer;
-        const QString server = options.value(QStringLiteral("server")).toLower();
-        if (server == QLatin1String("freya"))
-            servers = unsigned(grimlark::Server::Freya);
-        else if (server == QLatin1String("eathena"))
-            servers = unsigned(grimlark::Server::EAthena);
+        const grimlark::ServerProfile *server =
+            grimlark::serverNamed(options.value(QStringLiteral("server")).toStdString());
+        if (server)
+            servers = unsigned(server->server);
         else if (options.isSet(QStringLiteral("server"))) {
             complain(QStringLiteral("--server is freya or eathena, not \"%1\".")
                          .arg(options.value(QStringLiteral("server"))));

@@ -20,8 +20,6 @@ namespace {
 // What Freya (2007) and eAthena (2006) do with a line, as their readers do it.
 // Facts, each from the servers' own readers and tables.
 
-constexpr std::size_t kFreyaNameBytes = 24;      ///< Freya keeps 24 bytes of a name
-constexpr std::size_t kEathenaNameBytes = 23;    ///< eAthena 23
 constexpr std::size_t kEathenaLineBytes = 1019;  ///< its reader takes 1,020 bytes with the NUL
 constexpr std::size_t kFreyaSqlLineBytes = 1023; ///< Freya builds a row in 1,024 bytes
 constexpr long long kMostRate = 10000;           ///< 100 %: a higher rate is stored as this
@@ -162,12 +160,42 @@ std::string cutName(std::string_view name, std::size_t bytes)
     return quoteValue(name.substr(0, end)) + (end < bytes ? " and part of a character" : "");
 }
 
-/// One server's findings, each message without the server's name in front.
+/// What servers do with a field, in words that fit any list of them: the
+/// verb as one server and as several take it ("stores", "store"), then the
+/// rest of the sentence; `tables`: said of the servers' tables ("Freya's
+/// table holds", "Freya's and eAthena's tables hold").
+struct Deed {
+    std::string one, many, rest;
+    bool tables = false;
+
+    bool operator==(const Deed &other) const
+    {
+        return one == other.one && many == other.many && rest == other.rest &&
+               tables == other.tables;
+    }
+};
+
+/// A server's finding before it is worded.
 struct Told {
     std::size_t field;
-    Server server;
-    std::string tail;
+    unsigned servers;
+    Deed deed;
 };
+
+/// The servers of `servers` (Server bits) in the table's order, as a
+/// sentence's subject: "Freya", "Freya and eAthena", "Freya's and eAthena's
+/// tables".
+std::string subject(unsigned servers, bool tables)
+{
+    std::vector<std::string> names;
+    for (const ServerProfile &profile : kServers)
+        if ((servers & unsigned(profile.server)) != 0)
+            names.push_back(std::string(profile.name) + (tables ? "'s" : ""));
+    std::string said;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        said += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return tables ? said + (names.size() > 1 ? " tables" : " table") : said;
+}
 
 class Judge {
 public:
@@ -180,14 +208,20 @@ public:
     const std::string &value(std::size_t field) const { return m_values[field]; }
     const std::array<std::string, kFieldCount> &values() const { return m_values; }
 
-    void tell(std::size_t field, Server server, std::string tail)
+    /// What `servers` do with `field`; a deed told of the same field before,
+    /// by other servers, is told once, of them all.
+    void tell(std::size_t field, unsigned servers, Deed deed)
     {
-        m_told.push_back({field, server, std::move(tail)});
+        for (Told &told : m_told)
+            if (told.field == field && told.deed == deed) {
+                told.servers |= servers;
+                return;
+            }
+        m_told.push_back({field, servers, std::move(deed)});
     }
-    void tellBoth(std::size_t field, const std::string &tail)
+    void tell(std::size_t field, Server server, Deed deed)
     {
-        tell(field, Server::Freya, tail);
-        tell(field, Server::EAthena, tail);
+        tell(field, unsigned(server), std::move(deed));
     }
 
     /// What both readers do alike, and each on its own, to every field.
@@ -206,8 +240,9 @@ public:
             if (kFields[i].kind != FieldKind::Text)
                 continue; // lists and the Mode sum: written as numbers by the program
             if (!number.asMeant) {
-                tellBoth(i, "read " + quoteValue(m_values[i]) + " as " +
-                                std::to_string(number.value) + ".");
+                tell(i, kEveryServer,
+                     {"reads", "read",
+                      " " + quoteValue(m_values[i]) + " as " + std::to_string(number.value) + "."});
                 continue;
             }
             readNumber(i, number.value, sql);
@@ -221,15 +256,16 @@ private:
     {
         const std::string &bytes = field == kID + 1 ? m_names.name : m_names.jname;
         const bool utf8 = std::string_view(m_names.encoding) == "UTF-8";
-        for (const auto &[server, keep] : {std::pair{Server::Freya, kFreyaNameBytes},
-                                           std::pair{Server::EAthena, kEathenaNameBytes}}) {
+        for (const ServerProfile &profile : kServers) {
+            const std::size_t keep = profile.nameBytes;
             if (bytes.size() <= keep)
                 continue;
             const std::string kept =
                 utf8 ? cutName(bytes, keep) : "its first " + std::to_string(keep) + " bytes";
-            tell(field, server,
-                 "keeps " + std::to_string(keep) + " bytes of a name: it stores " + kept + " of " +
-                     std::to_string(bytes.size()) + " " + m_names.encoding + " bytes.");
+            tell(field, profile.server,
+                 {"keeps", "keep",
+                  " " + std::to_string(keep) + " bytes of a name: it stores " + kept + " of " +
+                      std::to_string(bytes.size()) + " " + m_names.encoding + " bytes."});
         }
     }
 
@@ -240,37 +276,51 @@ private:
         if (code < 0 || code / 20 != 0)
             return;
         const auto element = std::size_t(code % 10);
-        tellBoth(kElement, "read " + quoteValue(m_values[kElement]) + " as " +
-                               std::string(kElementEntries[element]) +
-                               " at level 0, which has no effect in battle.");
+        tell(kElement, kEveryServer,
+             {"reads", "read",
+              " " + quoteValue(m_values[kElement]) + " as " +
+                  std::string(kElementEntries[element]) +
+                  " at level 0, which has no effect in battle."});
     }
 
     void readNumber(std::size_t i, long long v, bool sql)
     {
         if (i == kID) {
-            if (v < 1001 || v > 1999)
-                tell(i, Server::Freya, "skips this monster: it reads IDs 1001 to 1999.");
-            if (v < 1001 || v > 10000 || (v >= 4001 && v <= 4049))
-                tell(i, Server::EAthena,
-                     "skips this monster: it reads IDs 1001 to 10000, not 4001 to 4049 "
-                     "(player jobs).");
+            for (const ServerProfile &profile : kServers)
+                readId(profile, v);
         } else if (i == kLV && (v < 0 || v > 65535)) {
             tell(i, Server::EAthena,
-                 "stores level " + std::to_string(v & 0xFFFF) + " (an unsigned 16-bit number).");
+                 {"stores", "store",
+                  " level " + std::to_string(v & 0xFFFF) + " (an unsigned 16-bit number)."});
         } else if (i == kHP && v == 0) {
             tell(i, Server::EAthena,
-                 sql ? "makes a monster of HP 0 its dummy monster." : "stores HP 1 for HP 0.");
+                 sql ? Deed{"makes", "make", " a monster of HP 0 its dummy monster."}
+                     : Deed{"stores", "store", " HP 1 for HP 0."});
         } else if ((i == kEXP || i == kJEXP) && v < 0 && !sql) {
             tell(i, Server::EAthena,
-                 "stores " + thousands(v + (1LL << 32)) + " (an unsigned number).");
+                 {"stores", "store", " " + thousands(v + (1LL << 32)) + " (an unsigned number)."});
         } else if (i == kMEXP && v > INT_MAX / kMvpExpRate) {
             const auto scaled = std::int32_t(std::uint32_t(std::uint64_t(v) * kMvpExpRate));
-            tellBoth(i, "multiply it by the rate, 100, before dividing, past the int range: "
-                        "they store " +
-                            thousands(scaled / kMvpExpRate) + ".");
+            tell(i, kEveryServer,
+                 {"multiplies", "multiply",
+                  " it by the rate, 100, before dividing, past the int range: they store " +
+                      thousands(scaled / kMvpExpRate) + "."});
         } else if (i >= kFirstDrop && i <= kCardRate) {
             readDrop(i, v);
         }
+    }
+
+    void readId(const ServerProfile &profile, long long v)
+    {
+        const bool skipped = v >= profile.firstSkipped && v <= profile.lastSkipped;
+        if (v >= profile.firstId && v <= profile.lastId && !skipped)
+            return;
+        std::string ids = " this monster: it reads IDs " + std::to_string(profile.firstId) +
+                          " to " + std::to_string(profile.lastId);
+        if (profile.firstSkipped <= profile.lastSkipped)
+            ids += ", not " + std::to_string(profile.firstSkipped) + " to " +
+                   std::to_string(profile.lastSkipped) + " (" + profile.skippedAre + ")";
+        tell(kID, profile.server, {"skips", "skip", ids + "."});
     }
 
     void readDrop(std::size_t i, long long v)
@@ -278,15 +328,16 @@ private:
         const bool isRate = (i - kFirstDrop) % 2 == 1;
         if (!isRate) {
             if (v < 0)
-                tell(i, Server::Freya, "leaves this drop out: its item ID is negative.");
+                tell(i, Server::Freya,
+                     {"leaves", "leave", " this drop out: its item ID is negative."});
             return;
         }
         const long long item = readAsServer(m_values[i - 1]).value;
         if (item != 0 && v == 0) {
-            tell(i, Server::Freya, "leaves this drop out (its rate is 0).");
-            tell(i, Server::EAthena, "drops it at 0.01 %: its least rate is 1.");
+            tell(i, Server::Freya, {"leaves", "leave", " this drop out (its rate is 0)."});
+            tell(i, Server::EAthena, {"drops", "drop", " it at 0.01 %: its least rate is 1."});
         } else if (v > kMostRate) {
-            tellBoth(i, "store " + thousands(kMostRate) + " (100 %).");
+            tell(i, kEveryServer, {"stores", "store", " " + thousands(kMostRate) + " (100 %)."});
         }
     }
 
@@ -297,43 +348,17 @@ private:
 
 std::vector<Finding> Judge::findings() const
 {
-    // In field order; a finding both servers make alike is told once.
+    // In field order, each worded for the servers it is about.
     std::vector<Finding> findings;
-    for (std::size_t field = 0; field <= kFields.size(); ++field) {
+    for (std::size_t field = 0; field <= kFields.size(); ++field)
         for (const Told &told : m_told) {
             if (told.field != field)
                 continue;
-            const std::string name = field < kFields.size() ? kFields[field].name : "line";
-            bool merged = false;
-            for (Finding &finding : findings)
-                if (!merged && finding.field == name &&
-                    finding.servers == unsigned(Server::Freya) && told.server == Server::EAthena &&
-                    finding.message.substr(std::string_view(nameOf(Server::Freya)).size()) ==
-                        (told.tail[0] == '\'' ? "" : " ") + told.tail) {
-                    finding.servers = kEveryServer;
-                    finding.message =
-                        told.tail.rfind("'s table holds", 0) == 0
-                            ? "Freya's and eAthena's tables hold" + told.tail.substr(14)
-                            : "Freya and eAthena " + told.tail;
-                    merged = true;
-                }
-            if (!merged)
-                findings.push_back({name, unsigned(told.server),
-                                    nameOf(told.server) +
-                                        std::string(told.tail[0] == '\'' ? "" : " ") + told.tail});
+            const bool several = (told.servers & (told.servers - 1)) != 0;
+            findings.push_back({field < kFields.size() ? kFields[field].name : "line", told.servers,
+                                subject(told.servers, told.deed.tables) + " " +
+                                    (several ? told.deed.many : told.deed.one) + told.deed.rest});
         }
-    }
-    // Verbs agree with their subject: "Freya stores", "Freya and eAthena store".
-    for (Finding &finding : findings) {
-        if (finding.servers == kEveryServer)
-            continue;
-        std::string &m = finding.message;
-        const std::size_t verb = m.find(' ') + 1;
-        const std::size_t end = m.find(' ', verb);
-        const std::string word = m.substr(verb, end - verb);
-        if (word == "read" || word == "store" || word == "multiply")
-            m.insert(end, "s");
-    }
     return findings;
 }
 
@@ -353,9 +378,25 @@ MonsterEntry withNames(MonsterEntry entry, const NameBytes &names)
     return entry;
 }
 
-const char *nameOf(Server server)
+const ServerProfile &profileOf(Server server)
 {
-    return server == Server::Freya ? "Freya" : "eAthena";
+    for (const ServerProfile &profile : kServers)
+        if (profile.server == server)
+            return profile;
+    return kServers[0];
+}
+
+const ServerProfile *serverNamed(std::string_view option)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    for (const ServerProfile &profile : kServers) {
+        const std::string_view name = profile.option;
+        if (name.size() == option.size() &&
+            std::equal(name.begin(), name.end(), option.begin(),
+                       [&lower](char a, char b) { return a == lower(b); }))
+            return &profile;
+    }
+    return nullptr;
 }
 
 ColumnRange columnRange(Server server, std::size_t field)
@@ -422,9 +463,10 @@ std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &na
         bytes += isNameField(kFields[i]) ? 0 : judge.value(i).size();
     if (bytes > kEathenaLineBytes)
         judge.tell(kFields.size(), Server::EAthena,
-                   "reads 1,020 bytes of a line: the rest of this one (" +
-                       thousands(static_cast<long long>(bytes)) +
-                       " bytes) it reads as another line.");
+                   {"reads", "read",
+                    " 1,020 bytes of a line: the rest of this one (" +
+                        thousands(static_cast<long long>(bytes)) +
+                        " bytes) it reads as another line."});
     return judge.findings();
 }
 
@@ -445,10 +487,11 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
                 continue;
             const long long kept = number.value < range.low ? range.low : range.high;
             judge.tell(i, server,
-                       std::string("'s table holds ") + thousands(range.low) + " to " +
-                           thousands(range.high) + " here (" + range.name +
-                           "): the old SQL mode stores " + thousands(kept) +
-                           ", strict mode refuses the monster and keeps the row the table holds.");
+                       {"holds", "hold",
+                        " " + thousands(range.low) + " to " + thousands(range.high) + " here (" +
+                            range.name + "): the old SQL mode stores " + thousands(kept) +
+                            ", strict mode refuses the monster and keeps the row the table holds.",
+                        true});
         }
     }
     // Freya's SQL reader builds each row into a line of 1,024 bytes.
@@ -458,8 +501,9 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
     bytes += names.name.size() + names.jname.size();
     if (bytes > kFreyaSqlLineBytes)
         judge.tell(kFields.size(), Server::Freya,
-                   "builds each row into a line of 1,024 bytes, which this one (" +
-                       thousands(static_cast<long long>(bytes)) + " bytes) overflows.");
+                   {"builds", "build",
+                    " each row into a line of 1,024 bytes, which this one (" +
+                        thousands(static_cast<long long>(bytes)) + " bytes) overflows."});
     return judge.findings();
 }
 

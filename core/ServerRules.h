@@ -4,6 +4,7 @@
 
 #include "MonsterEntry.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,10 +13,46 @@ namespace grimlark {
 
 /// The servers whose reading of a line is the judge of what it means.
 enum class Server : unsigned { Freya = 1, EAthena = 2 };
-constexpr unsigned kEveryServer = 3;
+
+/// A server, one row each: its names and the facts of its text reader that
+/// its findings are made of. Adding a server is adding a row, and the rules
+/// of its own (ServerRules.cpp).
+struct ServerProfile {
+    Server server;
+    const char *name;          ///< as the user knows it: "Freya"
+    const char *option;        ///< as `--server` takes it: "freya"
+    long long firstId, lastId; ///< the IDs it reads
+    /// Within them, the IDs it skips, and what they are; none where
+    /// `firstSkipped` > `lastSkipped`.
+    long long firstSkipped, lastSkipped;
+    const char *skippedAre;
+    std::size_t nameBytes; ///< the bytes of a name it keeps
+};
+inline constexpr ServerProfile kServers[] = {
+    {Server::Freya, "Freya", "freya", 1001, 1999, 0, -1, "", 24},
+    {Server::EAthena, "eAthena", "eathena", 1001, 10000, 4001, 4049, "player jobs", 23},
+};
+
+constexpr unsigned everyServer()
+{
+    unsigned every = 0;
+    for (const ServerProfile &profile : kServers)
+        every |= unsigned(profile.server);
+    return every;
+}
+/// The Server bits of every server.
+inline constexpr unsigned kEveryServer = everyServer();
+
+/// The row of `server`.
+const ServerProfile &profileOf(Server server);
+/// The server `--server` names so (in any letter case), or null.
+const ServerProfile *serverNamed(std::string_view option);
 
 /// The server's name as the user knows it.
-const char *nameOf(Server server);
+inline const char *nameOf(Server server)
+{
+    return profileOf(server).name;
+}
 
 /// What a server stores from a line, where that is not what the line says.
 struct Finding {
@@ -41,8 +78,7 @@ MonsterEntry withNames(MonsterEntry entry, const NameBytes &names);
 
 /// What Freya's and eAthena's text readers store from the line `entry`
 /// generates (a monster of the later layout: what the later eAthena servers
-/// skip)
-/// generates, field by field, where it differs from what the line says: IDs
+/// skip), field by field, where it differs from what the line says: IDs
 /// they skip, names they cut, numbers they read otherwise (text, overflow,
 /// clamps), drops they change, an element without effect, and a line longer
 /// than a reader takes. Nothing where both read the box as meant (blanks or a

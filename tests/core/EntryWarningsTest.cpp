@@ -181,4 +181,39 @@ TEST(Warnings, TellEachServerWhatItStores)
     EXPECT_EQ(warnings, expected);
 }
 
+// Each server's row at its edges: the first and last ID it reads, those
+// around them and its skipped ones, and a name of just the bytes it keeps
+// and one byte more. Only that server's findings are looked at.
+TEST(ServerProfiles, JudgeAtTheirEdges)
+{
+    const auto finds = [](const MonsterEntry &entry, Server server, const std::string &field) {
+        for (const Finding &finding : textFindings(entry, namesAsHeld(entry)))
+            if (finding.field == field && (finding.servers & unsigned(server)) != 0)
+                return true;
+        return false;
+    };
+    for (const ServerProfile &profile : kServers) {
+        SCOPED_TRACE(profile.name);
+        EXPECT_EQ(serverNamed(profile.option), &profile);
+        MonsterEntry entry = poring();
+        const bool skips = profile.firstSkipped <= profile.lastSkipped;
+        for (const auto &[id, read] : {std::pair{profile.firstId - 1, false},
+                                       {profile.firstId, true},
+                                       {profile.lastId, true},
+                                       {profile.lastId + 1, false},
+                                       {skips ? profile.firstSkipped : profile.firstId, !skips},
+                                       {skips ? profile.lastSkipped + 1 : profile.lastId, true}}) {
+            entry.ID = std::to_string(id);
+            EXPECT_EQ(finds(entry, profile.server, "ID"), !read) << id;
+        }
+        entry = poring();
+        entry.Name = std::string(profile.nameBytes, 'N');
+        EXPECT_FALSE(finds(entry, profile.server, "DB Name"));
+        entry.Name += 'N';
+        EXPECT_TRUE(finds(entry, profile.server, "DB Name"));
+    }
+    EXPECT_EQ(serverNamed("FREYA"), &profileOf(Server::Freya));
+    EXPECT_EQ(serverNamed("rathena"), nullptr);
+}
+
 } // namespace
