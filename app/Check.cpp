@@ -3,9 +3,9 @@
 #include "Check.h"
 #include "Console.h"
 
-#include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/LineCheck.h"
+#include "ui/common/DatabaseRead.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Text.h"
 
@@ -97,30 +97,22 @@ int eachLine(const QStringList &paths, Stream &err,
 {
     int status = 0;
     for (const QString &path : paths) {
-        DatabaseFile file;
-        const ReadResult read = readDatabaseFile(ui::nativePath(path), file);
+        const ui::ReadDatabase read = ui::readDatabase(ui::nativePath(path));
         const std::string shown = printedName(ui::toUtf8(ui::displayPath(path)));
-        if (read.status != ReadStatus::Done) {
+        if (read.result.status != ReadStatus::Done) {
             (void)err.put("grimlark: " + shown + ": cannot be " +
-                          (failedWhileReading(read) ? "read" : "opened") + ": " + describe(read) +
-                          "\n");
+                          (failedWhileReading(read.result) ? "read" : "opened") + ": " +
+                          describe(read.result) + "\n");
             status = 2;
             continue;
         }
-        const LegacyEncoding &encoding =
-            chooseEncoding(file, ui::preferredEncoding(), ui::decodesStrictly);
-        const char *namesIn = file.allUtf8() ? "UTF-8" : encoding.label;
-        FileForm form; // in an SQL dump, the statements are the monsters
-        for (std::size_t i = 0; i < file.lines(); ++i)
-            form.add(file.line(i));
-        const bool dump = form.dump();
-        for (std::size_t i = 0; i < file.lines(); ++i) {
+        const LegacyEncoding *names = read.namesEncoding();
+        const char *namesIn = names ? names->label : "UTF-8";
+        for (std::size_t i = 0; i < read.file.lines(); ++i) {
             try {
-                const std::string_view bytes = file.line(i);
-                const std::string text = file.isUtf8(i)
-                                             ? std::string(bytes)
-                                             : ui::toUtf8(ui::decodeLegacy(bytes, encoding));
-                if (!handle({shown, i + 1, text, bytes, namesIn, dump}))
+                const std::string_view bytes = read.file.line(i);
+                const std::string text = read.text(i);
+                if (!handle({shown, i + 1, text, bytes, namesIn, read.dump}))
                     return 2;
             } catch (const std::bad_alloc &) {
                 (void)err.put("grimlark: " + shown + ":" + std::to_string(i + 1) +

@@ -14,6 +14,7 @@
 #include "core/SqlDump.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
+#include "ui/common/DatabaseRead.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Text.h"
 
@@ -70,35 +71,24 @@ int main(int argc, char **argv)
     for (const QString &name : folder.entryList(QDir::Files, QDir::Name)) {
         if (name.endsWith(QLatin1String(".md")))
             continue;
-        DatabaseFile file;
-        const ReadResult read = readDatabaseFile(ui::nativePath(folder.filePath(name)), file);
-        if (read.status != ReadStatus::Done) {
+        const ui::ReadDatabase read = ui::readDatabase(ui::nativePath(folder.filePath(name)));
+        if (read.result.status != ReadStatus::Done) {
             std::printf("| %s | could not be read: %s | | | | |\n", qPrintable(name),
-                        describe(read).c_str());
+                        describe(read.result).c_str());
             continue;
         }
-        bool legacy = false;
-        for (std::size_t i = 0; i < file.lines() && !legacy; ++i)
-            legacy = !file.isUtf8(i);
-        // The encoding the browser would read the file in, chosen the same way.
-        const LegacyEncoding &chosen =
-            chooseEncoding(file, ui::preferredEncoding(), ui::decodesStrictly);
-        const LegacyEncoding *encoding = legacy ? &chosen : nullptr;
+        // The encoding the browser reads the file in, where a line needs one.
+        const LegacyEncoding *encoding = read.namesEncoding();
         std::vector<std::string> lines;
-        FileForm form;
-        for (std::size_t i = 0; i < file.lines(); ++i) {
-            const std::string_view bytes = file.line(i);
-            lines.push_back(file.isUtf8(i) ? std::string(bytes)
-                                           : ui::toUtf8(ui::decodeLegacy(bytes, chosen)));
-            form.add(lines.back());
-        }
+        for (std::size_t i = 0; i < read.file.lines(); ++i)
+            lines.push_back(read.text(i));
         int monsters = 0, exact = 0, changed = 0;
         std::map<std::string, int> refusals;
         // In an SQL dump, the statements are the monsters (the rest is the
         // table's definition); a statement comes back exactly when its values do.
         for (const std::string &text : lines) {
             const bool statement = isSqlStatement(text);
-            if (form.dump() && formOf(text) == LineForm::Other)
+            if (read.dump && formOf(text) == LineForm::Other)
                 continue;
             MonsterEntry entry = startupEntry();
             const LoadResult result = LoadEntryIntoEditor(text, entry);

@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #include "BackgroundRead.h"
 
+#include "ui/common/DatabaseRead.h"
+
 #include "ui/common/FileNames.h"
 #include "ui/common/Platform.h"
 #include "ui/common/Text.h"
@@ -39,23 +41,21 @@ BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
     m_shared->owner = this;
     auto work = [shared = m_shared, native = nativePath(path),
                  read = Platform::current().databaseReader()] {
-        DatabaseFile file;
-        ReadResult result = read(native, file, [&shared](std::uint64_t done, std::uint64_t total) {
-            shared->done = done;
-            shared->total = total;
-            return !shared->cancel.load();
-        });
-        // Here too, not on the window thread: the encoding test decodes every
-        // line that is not UTF-8, and the room for the list is asked for now so
-        // that listing cannot fail half-way.
-        const LegacyEncoding *encoding = nullptr;
-        if (result.status == ReadStatus::Done) {
-            encoding = &chooseEncoding(file, preferredEncoding(), decodesStrictly);
-            if (!haveRoomFor(file.lines() * kViewBytesPerLine)) {
-                file = DatabaseFile();
-                result = {ReadStatus::TooLarge, ENOMEM};
-            }
-        }
+        // The whole read here, not on the window thread: the encoding test
+        // decodes every line that is not UTF-8, and the room for the list is
+        // asked for now so that listing cannot fail half-way.
+        ReadDatabase database =
+            readDatabase(native, read, [&shared](std::uint64_t done, std::uint64_t total) {
+                shared->done = done;
+                shared->total = total;
+                return !shared->cancel.load();
+            });
+        if (database.result.status == ReadStatus::Done &&
+            !haveRoomFor(database.file.lines() * kViewBytesPerLine))
+            database = ReadDatabase{{ReadStatus::TooLarge, ENOMEM}, DatabaseFile(), nullptr, false};
+        ReadResult result = database.result;
+        DatabaseFile file = std::move(database.file);
+        const LegacyEncoding *encoding = database.encoding;
         const std::lock_guard<std::mutex> lock(shared->mutex);
         if (!shared->owner)
             return; // abandoned: the file goes with this thread

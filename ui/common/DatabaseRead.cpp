@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#include "DatabaseRead.h"
+
+#include "Text.h"
+#include "core/LineCheck.h"
+
+namespace grimlark::ui {
+
+std::string ReadDatabase::text(std::size_t i) const
+{
+    const std::string_view bytes = file.line(i);
+    return file.isUtf8(i) || !encoding ? std::string(bytes) : toUtf8(decodeLegacy(bytes, *encoding));
+}
+
+ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,
+                          const ReadProgress &progress)
+{
+    ReadDatabase database;
+    database.result = read(nativePath, database.file, progress);
+    if (database.result.status != ReadStatus::Done) {
+        database.file = DatabaseFile();
+        return database;
+    }
+    database.encoding = &chooseEncoding(database.file, preferredEncoding(), decodesStrictly);
+    FileForm form;
+    for (std::size_t i = 0; i < database.file.lines(); ++i)
+        form.add(database.file.line(i));
+    database.dump = form.dump();
+    return database;
+}
+
+} // namespace grimlark::ui
