@@ -5,6 +5,7 @@
 
 #include "core/EntryLoader.h"
 #include "core/LineCheck.h"
+#include "core/Utf8.h"
 #include "ui/common/DatabaseRead.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Text.h"

@@ -8,7 +8,6 @@
 #include "Utf8.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <vector>
@@ -132,72 +131,7 @@ std::optional<LoadResult> readMode(std::string_view text, const FieldInfo &field
     return std::nullopt;
 }
 
-/// Why a statement is not one row of the monster table, in a sentence.
-const char *sentenceFor(SqlFault fault)
-{
-    switch (fault) {
-    case SqlFault::None:
-        return "";
-    case SqlFault::NotAStatement:
-        return "This line is not an INSERT or REPLACE statement.";
-    case SqlFault::NoInto:
-        return "This statement does not say INTO which table it adds.";
-    case SqlFault::UnclosedName:
-        return "This statement's table name is not closed.";
-    case SqlFault::OtherTable:
-        return "This statement adds to another table than mob_db or mob_db2.";
-    case SqlFault::NoValues:
-        return "This statement names its columns or has no VALUES; Grimlark reads statements "
-               "of all 57 columns in the table's order.";
-    case SqlFault::NoParenthesis:
-        return "This statement's values are not in parentheses.";
-    case SqlFault::BadValue:
-        return "A value of this statement cannot be read (a NULL, an expression, a malformed "
-               "number, or an unclosed text).";
-    case SqlFault::UnclosedValues:
-        return "This statement's values are not closed by a parenthesis.";
-    case SqlFault::SeveralRows:
-        return "This statement adds several monsters; Grimlark loads a statement of one.";
-    case SqlFault::TrailingText:
-        return "Something follows this statement on its line.";
-    case SqlFault::TooManyValues:
-        return "This statement has more values than any monster table has columns (58).";
-    }
-    return "";
-}
-
 } // namespace
-
-std::string quoteValue(std::string_view value, std::size_t most)
-{
-    std::string shown = "\"";
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < value.size(); ++characters) {
-        if (characters == most) {
-            shown += "\xE2\x80\xA6"; // an ellipsis: the value goes on
-            break;
-        }
-        const Utf8Character decoded = decodeUtf8At(value, i);
-        const std::string_view character = value.substr(i, decoded.length);
-        i += decoded.length;
-        const char32_t code = decoded.code;
-        // Characters that would not show, or show as a blank, are named instead.
-        const bool invisible = code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0xA0) ||
-                               code == 0xAD || (code >= 0x200B && code <= 0x200F) ||
-                               (code >= 0x2028 && code <= 0x202E) ||
-                               (code >= 0x2060 && code <= 0x2064) || code == 0xFEFF;
-        if (code == '\t') {
-            shown += "<tab>";
-        } else if (invisible && (decoded.valid || code < 0x80)) {
-            char name[16];
-            (void)std::snprintf(name, sizeof name, "<U+%04X>", static_cast<unsigned>(code));
-            shown += name;
-        } else {
-            shown += character;
-        }
-    }
-    return shown + "\"";
-}
 
 std::string LoadResult::message() const
 {

@@ -6,7 +6,6 @@
 #include "MonsterEntry.h"
 #include "SqlDump.h"
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,12 +44,6 @@ struct LoadResult {
     /// A sentence for the user saying why the line was refused; empty when loaded.
     std::string message() const;
 };
-
-/// `value` in double quotes as a message shows it: at most `most` characters
-/// (40 unless said), then an ellipsis; a tab, a control character and the characters that show as
-/// nothing or as a blank (U+00A0, U+200B, U+FEFF, ...) named, as "<tab>" or
-/// "<U+00A0>", so the user sees what is really there.
-std::string quoteValue(std::string_view value, std::size_t most = 40);
 
 /// Loads one line of the classic layout (57 fields: ID,Name,JName,LV,...) into
 /// `entry`, all or nothing: a line that cannot be loaded whole is refused and

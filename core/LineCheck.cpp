@@ -10,6 +10,7 @@
 #include "SqlDump.h"
 #include "SqlEntry.h"
 #include "TextEntry.h"
+#include "Utf8.h"
 
 #include <cstdio>
 #include <optional>

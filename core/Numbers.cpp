@@ -65,13 +65,6 @@ bool isLayoutNumber(std::string_view text)
     return isHexNumber(text) || parseWholeNumber(text).value.has_value();
 }
 
-bool isServerNumber(std::string_view text)
-{
-    if (!text.empty() && text.front() == '-')
-        text.remove_prefix(1);
-    return !text.empty() && std::all_of(text.begin(), text.end(), isDigit);
-}
-
 bool isPlainInteger(std::string_view text)
 {
     const bool negative = !text.empty() && text.front() == '-';

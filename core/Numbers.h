@@ -48,10 +48,6 @@ bool isHexNumber(std::string_view text);
 /// number field from a name when a line's layout is guessed.
 bool isLayoutNumber(std::string_view text);
 
-/// True for a whole number written the way the servers read it as meant:
-/// digits with an optional minus.
-bool isServerNumber(std::string_view text);
-
 /// True for a whole number that an SQL number column takes and gives back
 /// unchanged: digits with an optional minus, no leading zero ("007" would come
 /// back "7"), at most 18 digits.

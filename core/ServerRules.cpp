@@ -3,7 +3,6 @@
 #include "ServerRules.h"
 
 #include "CodeTables.h"
-#include "EntryLoader.h"
 #include "FieldTable.h"
 #include "Numbers.h"
 #include "TextEntry.h"

@@ -266,4 +266,37 @@ SqlRow parseSqlRow(std::string_view line)
     return row;
 }
 
+const char *sentenceFor(SqlFault fault)
+{
+    switch (fault) {
+    case SqlFault::None:
+        return "";
+    case SqlFault::NotAStatement:
+        return "This line is not an INSERT or REPLACE statement.";
+    case SqlFault::NoInto:
+        return "This statement does not say INTO which table it adds.";
+    case SqlFault::UnclosedName:
+        return "This statement's table name is not closed.";
+    case SqlFault::OtherTable:
+        return "This statement adds to another table than mob_db or mob_db2.";
+    case SqlFault::NoValues:
+        return "This statement names its columns or has no VALUES; Grimlark reads statements "
+               "of all 57 columns in the table's order.";
+    case SqlFault::NoParenthesis:
+        return "This statement's values are not in parentheses.";
+    case SqlFault::BadValue:
+        return "A value of this statement cannot be read (a NULL, an expression, a malformed "
+               "number, or an unclosed text).";
+    case SqlFault::UnclosedValues:
+        return "This statement's values are not closed by a parenthesis.";
+    case SqlFault::SeveralRows:
+        return "This statement adds several monsters; Grimlark loads a statement of one.";
+    case SqlFault::TrailingText:
+        return "Something follows this statement on its line.";
+    case SqlFault::TooManyValues:
+        return "This statement has more values than any monster table has columns (58).";
+    }
+    return "";
+}
+
 } // namespace grimlark

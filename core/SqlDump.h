@@ -47,4 +47,7 @@ struct SqlRow {
 };
 SqlRow parseSqlRow(std::string_view line);
 
+/// Why a statement is not one row of the monster table, in a sentence.
+const char *sentenceFor(SqlFault fault);
+
 } // namespace grimlark

@@ -3,8 +3,8 @@
 #include "TextEntry.h"
 
 #include "CodeTables.h"
-#include "EntryLoader.h"
 #include "FieldTable.h"
+#include "Utf8.h"
 
 #include <cstdio>
 #include <cstdlib>

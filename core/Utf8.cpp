@@ -3,6 +3,7 @@
 #include "Utf8.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace grimlark {
@@ -140,6 +141,37 @@ std::string encodeUtf8Escaped(std::u16string_view text)
         }
     }
     return bytes;
+}
+
+std::string quoteValue(std::string_view value, std::size_t most)
+{
+    std::string shown = "\"";
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < value.size(); ++characters) {
+        if (characters == most) {
+            shown += "\xE2\x80\xA6"; // an ellipsis: the value goes on
+            break;
+        }
+        const Utf8Character decoded = decodeUtf8At(value, i);
+        const std::string_view character = value.substr(i, decoded.length);
+        i += decoded.length;
+        const char32_t code = decoded.code;
+        // Characters that would not show, or show as a blank, are named instead.
+        const bool invisible = code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0xA0) ||
+                               code == 0xAD || (code >= 0x200B && code <= 0x200F) ||
+                               (code >= 0x2028 && code <= 0x202E) ||
+                               (code >= 0x2060 && code <= 0x2064) || code == 0xFEFF;
+        if (code == '\t') {
+            shown += "<tab>";
+        } else if (invisible && (decoded.valid || code < 0x80)) {
+            char name[16];
+            (void)std::snprintf(name, sizeof name, "<U+%04X>", static_cast<unsigned>(code));
+            shown += name;
+        } else {
+            shown += character;
+        }
+    }
+    return shown + "\"";
 }
 
 } // namespace grimlark

@@ -32,4 +32,10 @@ std::u16string decodeUtf8Escaped(std::string_view bytes);
 /// as U+FFFD.
 std::string encodeUtf8Escaped(std::u16string_view text);
 
+/// `value` in double quotes as a message shows it: at most `most` characters
+/// (40 unless said), then an ellipsis; a tab, a control character and the characters that show as
+/// nothing or as a blank (U+00A0, U+200B, U+FEFF, ...) named, as "<tab>" or
+/// "<U+00A0>", so the user sees what is really there.
+std::string quoteValue(std::string_view value, std::size_t most = 40);
+
 } // namespace grimlark

@@ -4,6 +4,7 @@
 #include "core/CodeTables.h"
 #include "core/FieldTable.h"
 #include "core/TextEntry.h"
+#include "core/Utf8.h"
 #include "tests/common/Fixtures.h"
 
 #include <gtest/gtest.h>

@@ -10,7 +10,8 @@ namespace grimlark::ui {
 std::string ReadDatabase::text(std::size_t i) const
 {
     const std::string_view bytes = file.line(i);
-    return file.isUtf8(i) || !encoding ? std::string(bytes) : toUtf8(decodeLegacy(bytes, *encoding));
+    return file.isUtf8(i) || !encoding ? std::string(bytes)
+                                       : toUtf8(decodeLegacy(bytes, *encoding));
 }
 
 ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,

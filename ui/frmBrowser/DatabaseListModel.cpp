@@ -6,6 +6,7 @@
 #include "core/LineCheck.h"
 #include "core/Numbers.h"
 #include "core/SqlDump.h"
+#include "core/Utf8.h"
 #include "ui/common/Text.h"
 
 #include <algorithm>

@@ -7,6 +7,7 @@
 #include "DatabaseListModel.h"
 #include "FindDialog.h"
 #include "core/EntryLoader.h"
+#include "core/Utf8.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/FileDrop.h"
 #include "ui/common/Placement.h"
