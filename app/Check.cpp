@@ -113,10 +113,11 @@ int eachLine(const QStringList &paths, Stream &err,
             try {
                 const std::string_view bytes = read.file.line(i);
                 const std::string text = read.text(i);
-                if (!handle({shown, i + 1, text, bytes, namesIn, read.dump}))
+                if (!handle({shown, read.file.sourceLine(i) + 1, text, bytes, namesIn, read.dump}))
                     return 2;
             } catch (const std::bad_alloc &) {
-                (void)err.put("grimlark: " + shown + ":" + std::to_string(i + 1) +
+                (void)err.put("grimlark: " + shown + ":" +
+                              std::to_string(read.file.sourceLine(i) + 1) +
                               ": there is not enough memory to read this line; stopped "
                               "here.\n");
                 return 2;

@@ -63,6 +63,31 @@ std::string_view DatabaseFile::line(std::size_t i) const
     return line;
 }
 
+DatabaseFile
+DatabaseFile::withRowsApart(DatabaseFile file,
+                            const std::function<std::vector<std::string>(std::string_view)> &split)
+{
+    std::string bytes;
+    std::vector<std::uint32_t> sources;
+    bool cut = false;
+    for (std::size_t i = 0; i < file.lines(); ++i) {
+        const std::string_view line = file.line(i);
+        std::vector<std::string> records = split(line);
+        cut = cut || !records.empty();
+        if (records.empty())
+            records.emplace_back(line);
+        for (const std::string &record : records) {
+            bytes.append(record).push_back('\n');
+            sources.push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+    if (!cut || bytes.size() > kMaxFileBytes)
+        return file;
+    DatabaseFile apart(std::move(bytes));
+    apart.m_sourceLines = std::move(sources);
+    return apart;
+}
+
 bool looksLikeUtf16(std::string_view bytes)
 {
     if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")

@@ -38,10 +38,26 @@ public:
     bool allUtf8() const { return m_allUtf8; }
     /// The length in bytes of the longest line.
     std::size_t widest() const { return m_widest; }
+    /// Where line `i` stands in the file as read, counted from 0: its own
+    /// place, unless statements were set apart into their rows
+    /// (withRowsApart).
+    std::size_t sourceLine(std::size_t i) const
+    {
+        return m_sourceLines.empty() ? i : m_sourceLines[i];
+    }
+
+    /// `file` with each of its lines that `split` cuts into records (an SQL
+    /// statement of several rows) as that many lines, each keeping the line it
+    /// came from; `file` itself where `split` cuts none. Throws
+    /// std::bad_alloc when the records cannot be held.
+    static DatabaseFile
+    withRowsApart(DatabaseFile file,
+                  const std::function<std::vector<std::string>(std::string_view)> &split);
 
 private:
     std::string m_bytes;
-    std::vector<std::uint32_t> m_starts; ///< where each line begins in m_bytes
+    std::vector<std::uint32_t> m_starts;      ///< where each line begins in m_bytes
+    std::vector<std::uint32_t> m_sourceLines; ///< empty, or each line's place in the file read
     std::vector<bool> m_utf8;
     const LegacyEncoding *m_legacy = nullptr;
     std::size_t m_widest = 0;

@@ -209,61 +209,106 @@ bool isSqlStatement(std::string_view line)
     return scan.takeWord("INSERT") || scan.takeWord("REPLACE");
 }
 
-SqlRow parseSqlRow(std::string_view line)
+namespace {
+
+/// Reads "INSERT [IGNORE] INTO table VALUES" up to the first row.
+SqlFault readHead(Scanner &scan)
 {
-    Scanner scan(line);
-    SqlRow row;
-    auto fail = [&row](SqlFault fault) {
-        row.values.clear();
-        row.hexNumbers.clear();
-        row.fault = fault;
-        return row;
-    };
     scan.skipBlanks();
     if (!scan.takeWord("INSERT") && !scan.takeWord("REPLACE"))
-        return fail(SqlFault::NotAStatement);
+        return SqlFault::NotAStatement;
     scan.skipBlanks();
     scan.takeWord("IGNORE");
     scan.skipBlanks();
     if (!scan.takeWord("INTO"))
-        return fail(SqlFault::NoInto);
+        return SqlFault::NoInto;
     scan.skipBlanks();
     std::string table;
     if (!scan.takeName(table))
-        return fail(SqlFault::UnclosedName);
+        return SqlFault::UnclosedName;
     if (table != "mob_db" && table != "mob_db2" && table != kStagingTable)
-        return fail(SqlFault::OtherTable);
+        return SqlFault::OtherTable;
     scan.skipBlanks();
     if (!scan.takeWord("VALUES"))
-        return fail(SqlFault::NoValues);
+        return SqlFault::NoValues;
     scan.skipBlanks();
+    return SqlFault::None;
+}
+
+/// Reads one row, "(" values ")", into `row`.
+SqlFault readRow(Scanner &scan, SqlRow &row)
+{
     if (!scan.take('('))
-        return fail(SqlFault::NoParenthesis);
+        return SqlFault::NoParenthesis;
     for (;;) {
         scan.skipBlanks();
         std::string value, hex;
         if (!scan.takeValue(value, hex))
-            return fail(SqlFault::BadValue);
+            return SqlFault::BadValue;
         row.values.push_back(std::move(value));
         row.hexNumbers.push_back(std::move(hex));
         // No table has more columns: a huge statement is refused here, not read.
         if (row.values.size() > kMostColumns)
-            return fail(SqlFault::TooManyValues);
+            return SqlFault::TooManyValues;
         scan.skipBlanks();
         if (scan.take(','))
             continue;
         if (scan.take(')'))
-            break;
-        return fail(SqlFault::UnclosedValues);
+            return SqlFault::None;
+        return SqlFault::UnclosedValues;
     }
-    scan.skipBlanks();
-    if (scan.peek() == ',')
-        return fail(SqlFault::SeveralRows);
+}
+
+/// After the last row: an optional ";", then nothing but a comment.
+SqlFault readEnd(Scanner &scan)
+{
     scan.take(';');
     scan.skipBlanks();
     if (!scan.atEnd() && scan.rest().substr(0, 2) != "--" && scan.peek() != '#')
-        return fail(SqlFault::TrailingText);
+        return SqlFault::TrailingText;
+    return SqlFault::None;
+}
+
+} // namespace
+
+SqlRow parseSqlRow(std::string_view line)
+{
+    Scanner scan(line);
+    SqlRow row;
+    SqlFault fault = readHead(scan);
+    if (fault == SqlFault::None)
+        fault = readRow(scan, row);
+    if (fault == SqlFault::None) {
+        scan.skipBlanks();
+        fault = scan.peek() == ',' ? SqlFault::SeveralRows : readEnd(scan);
+    }
+    if (fault != SqlFault::None)
+        row = {{}, {}, fault};
     return row;
+}
+
+std::vector<std::string> splitSqlRows(std::string_view line)
+{
+    Scanner scan(line);
+    if (readHead(scan) != SqlFault::None)
+        return {};
+    const std::string_view head = line.substr(0, line.size() - scan.rest().size());
+    std::vector<std::string> rows;
+    for (;;) {
+        const std::size_t start = line.size() - scan.rest().size();
+        SqlRow row;
+        if (readRow(scan, row) != SqlFault::None)
+            return {};
+        const std::size_t end = line.size() - scan.rest().size();
+        rows.push_back(std::string(head).append(line.substr(start, end - start)).append(";"));
+        scan.skipBlanks();
+        if (!scan.take(','))
+            break;
+        scan.skipBlanks();
+    }
+    if (rows.size() < 2 || readEnd(scan) != SqlFault::None)
+        return {};
+    return rows;
 }
 
 const char *sentenceFor(SqlFault fault)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "core/SqlEntry.h"
+#include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/SqlDump.h"
 #include "core/TextEntry.h"
@@ -159,3 +160,60 @@ INSTANTIATE_TEST_SUITE_P(
         DumpRow{"tooManyValues", "INSERT INTO mob_db VALUES (" + manyValues(1000000) + ");",
                 "more values"}),
     [](const auto &test) { return std::string(test.param.name); });
+
+namespace {
+
+struct RowsApart {
+    const char *name;
+    std::string line;
+    std::vector<std::string> rows; ///< what the statement is set apart into
+};
+
+[[maybe_unused]] void PrintTo(const RowsApart &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class SeveralRows : public testing::TestWithParam<RowsApart> {};
+
+// A statement of several rows (mysqldump's) is set apart into one statement a
+// row, quotes and escapes kept whole; anything else stays as it is, for the
+// loader to read or refuse.
+TEST_P(SeveralRows, AreSetApartIntoStatements)
+{
+    EXPECT_EQ(splitSqlRows(GetParam().line), GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SeveralRows,
+    testing::Values(RowsApart{"two",
+                              "INSERT INTO `mob_db` VALUES (1001,'A'),(1002,'B');",
+                              {"INSERT INTO `mob_db` VALUES (1001,'A');",
+                               "INSERT INTO `mob_db` VALUES (1002,'B');"}},
+                    RowsApart{"quotedSeparators",
+                              "REPLACE INTO mob_db VALUES (1,'a),(b') , (2,'it\\'s'); -- a comment",
+                              {"REPLACE INTO mob_db VALUES (1,'a),(b');",
+                               "REPLACE INTO mob_db VALUES (2,'it\\'s');"}},
+                    RowsApart{"one", "INSERT INTO mob_db VALUES (1001,'A');", {}},
+                    RowsApart{"aBadRow", "INSERT INTO mob_db VALUES (1001,'A'),(1002,B);", {}},
+                    RowsApart{
+                        "trailingText", "INSERT INTO mob_db VALUES (1,'A'),(2,'B'); SELECT 1;", {}},
+                    RowsApart{"otherTable", "INSERT INTO item_db VALUES (1,'A'),(2,'B');", {}}),
+    [](const auto &test) { return std::string(test.param.name); });
+
+// Set apart in a file, each row keeps the line it came from.
+TEST(SeveralRows, KeepTheirLine)
+{
+    const DatabaseFile file = DatabaseFile::withRowsApart(
+        DatabaseFile("-- dump\r\nINSERT INTO mob_db VALUES (1,'A'),(2,'B'),(3,'C');\r\n"
+                     "INSERT INTO mob_db VALUES (4,'D');\r\n"),
+        splitSqlRows);
+    ASSERT_EQ(file.lines(), 5U);
+    EXPECT_EQ(file.line(3), "INSERT INTO mob_db VALUES (3,'C');");
+    std::vector<std::size_t> sources;
+    for (std::size_t i = 0; i < file.lines(); ++i)
+        sources.push_back(file.sourceLine(i));
+    EXPECT_EQ(sources, (std::vector<std::size_t>{0, 1, 1, 1, 2}));
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 
 #include "UiTestSupport.h"
 
+#include "core/SqlEntry.h"
 #include "tests/common/Fixtures.h"
 #include "ui/common/DropDownList.h"
 #include "ui/common/FileNames.h"
@@ -101,6 +102,7 @@ private slots:
     void findSelectsTheNextLineHoldingTheText();
     void eachFileStandsApartAndReloadsInPlace();
     void theLoadedLineIsNoOtherMonster();
+    void aDumpListsEachRowOfAStatement();
     void closeAfterReloadDuringAReadStaysClosed();
     void toolTipsSayWhatALineIsAndWrap();
     void doubleClickOrEnterLoadsTheRow();
@@ -756,6 +758,29 @@ void BrowserTest::eachFileStandsApartAndReloadsInPlace()
     QVERIFY(session.platform.messages.takeFirst().contains(QLatin1String("open already")));
     model2->removeFile(model2->fileIdAt(0)); // as "Close This File" does
     QCOMPARE(itemsOf(browser).size(), 1);
+}
+
+// mysqldump writes many rows a statement: each is listed, loads, and is found
+// at its statement's line.
+void BrowserTest::aDumpListsEachRowOfAStatement()
+{
+    UiSession session;
+    std::string rows;
+    for (const char *id : {"1002", "1003", "1004"}) {
+        grimlark::MonsterEntry entry = grimlark::startupEntry();
+        entry.ID = id;
+        const std::string row(grimlark::rowOf(grimlark::BuildSqlEntry(entry)));
+        const std::size_t open = row.find('(');
+        rows += (rows.empty() ? "" : ",") + row.substr(open, row.rfind(')') + 1 - open);
+    }
+    session.open(session.writeFile(
+        "dump.sql",
+        QByteArray::fromStdString("-- MySQL dump\nINSERT INTO `mob_db` VALUES " + rows + "\n")));
+    QCOMPARE(existingBrowser()->model()->rowCount(), 4);
+    select(existingBrowser(), 2);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtID")->text(), QStringLiteral("1003"));
+    QVERIFY(existingBrowser()->whereIsId(QStringLiteral("1004")).endsWith(QLatin1String("line 2")));
 }
 
 // The line the monster was loaded from is not "already in an open file";

@@ -4,6 +4,7 @@
 
 #include "Text.h"
 #include "core/LineCheck.h"
+#include "core/SqlDump.h"
 
 namespace grimlark::ui {
 
@@ -28,6 +29,9 @@ ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,
     for (std::size_t i = 0; i < database.file.lines(); ++i)
         form.add(database.file.line(i));
     database.dump = form.dump();
+    // A dump lists a row a monster: mysqldump writes many rows a statement.
+    if (database.dump)
+        database.file = DatabaseFile::withRowsApart(std::move(database.file), splitSqlRows);
     return database;
 }
 

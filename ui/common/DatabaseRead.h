@@ -11,7 +11,8 @@ namespace grimlark::ui {
 
 /// A database file as every part of Grimlark reads it (the browser, --check,
 /// --convert, the real-files report): its lines, the encoding chosen for
-/// those that are not UTF-8, and whether it is an SQL dump.
+/// those that are not UTF-8, and whether it is an SQL dump (whose statements
+/// of several rows are then listed a row a line, each keeping its line).
 struct ReadDatabase {
     ReadResult result;
     DatabaseFile file;

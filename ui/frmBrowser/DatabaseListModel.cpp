@@ -103,7 +103,7 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
         const QString wrapped = breakable.toHtmlEscaped();
         return QStringLiteral("<p><b>%1</b>, line %2: %3</p><p>%4</p>")
             .arg(file->name.toHtmlEscaped())
-            .arg(row + 1)
+            .arg(file->lines.sourceLine(std::size_t(row)) + 1)
             .arg(QString::fromLatin1(what).toHtmlEscaped(), wrapped);
     }
     std::string_view shown = line.substr(0, kShownBytes);
@@ -348,7 +348,7 @@ QString DatabaseListModel::whereIsId(const QString &id, ListedLine besides) cons
             const QString quoted = fromUtf8(quoteValue(toUtf8(text(*file, row, name))));
             return QStringLiteral("ID %1 is %2, %3 line %4")
                 .arg(id, quoted, file->name)
-                .arg(row + 1);
+                .arg(file->lines.sourceLine(std::size_t(row)) + 1);
         }
     }
     return {};
