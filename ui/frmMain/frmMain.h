@@ -100,11 +100,9 @@ protected:
 
 private:
     void Form_Load();
-    void buildControls();
-    void buildMenus();
+    void connectMenus();
     /// The Mode boxes' background for the palette in use.
     void paintModeBoxes();
-    void setTabOrder();
     /// The layout and names' encoding chosen last (settings), put in place.
     void applyChosenDefaults();
     /// The files opened last, newest first (a setting, checked), and their menu.

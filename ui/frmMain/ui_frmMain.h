@@ -3,10 +3,15 @@
 #pragma once
 
 // The editor's controls, by the names its description gives them, as Qt's uic
-// would declare them; only frmMain.cpp includes this, so no other window or
-// test can reach a control but by its object name.
+// would declare them; only frmMain.cpp (and ui_frmMain.cpp, which makes them) includes this, so no
+// other window or test can reach a control but by its object name.
+
+#include "core/MonsterEntry.h"
+
+#include <vector>
 
 class QAction;
+class QMainWindow;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -21,6 +26,16 @@ namespace grimlark::ui {
 
 class Ui_frmMain {
 public:
+    /// Makes every control of `window`, where each sits (twips), its caption,
+    /// its keyboard place, the lists' entries and the menus (their actions;
+    /// the window connects them).
+    void setupUi(QMainWindow *window);
+    /// What the boxes, lists and mode boxes hold.
+    grimlark::MonsterEntry entry() const;
+    /// Shows `entry` in them, whole or not at all.
+    void showEntry(const grimlark::MonsterEntry &entry);
+    std::vector<QCheckBox *> modeBoxes() const;
+
     // "Basic Properties"
     QGroupBox *Frame1 = nullptr;
     QLineEdit *txtID = nullptr, *txtName = nullptr, *txtJName = nullptr, *txtLvl = nullptr;
