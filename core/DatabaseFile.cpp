@@ -88,6 +88,42 @@ DatabaseFile::withRowsApart(DatabaseFile file,
     return apart;
 }
 
+const char *otherFormOf(const DatabaseFile &file)
+{
+    bool header = false, body = false, group = false;
+    for (std::size_t i = 0; i < file.lines(); ++i) {
+        const std::string_view line = file.line(i);
+        // A line of the text layouts or a dump's row has tens of commas.
+        if (std::count(line.begin(), line.end(), ',') >= 20)
+            return nullptr;
+        const std::string_view key = line.substr(0, line.find_first_of(" \t#"));
+        header = header || key == "Header:";
+        // Its Body, or the Type its Header names (an import file's template
+        // may hold no Body yet).
+        const std::size_t type = line.find_first_not_of(" \t");
+        body = body || key == "Body:" ||
+               (type != std::string_view::npos && type > 0 && line.substr(type, 5) == "Type:" &&
+                line.find("_DB") != std::string_view::npos);
+        // "mob_db: (" or "item_db = (": a libconfig list of groups.
+        const std::size_t name = line.find("_db");
+        if (name != std::string_view::npos && name > 0 && line.front() != ' ' &&
+            line.front() != '\t') {
+            std::string_view rest = line.substr(name + 3);
+            rest.remove_prefix(std::min(rest.size(), rest.find_first_not_of(" \t")));
+            if (!rest.empty() && (rest.front() == ':' || rest.front() == '=')) {
+                rest.remove_prefix(1);
+                rest.remove_prefix(std::min(rest.size(), rest.find_first_not_of(" \t")));
+                group = group || (!rest.empty() && rest.front() == '(');
+            }
+        }
+    }
+    if (header && body)
+        return "rAthena's YAML database (Header:, Body:)";
+    if (group)
+        return "a libconfig database (a list of groups, as Hercules writes it)";
+    return nullptr;
+}
+
 bool looksLikeUtf16(std::string_view bytes)
 {
     if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF")

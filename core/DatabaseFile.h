@@ -81,6 +81,13 @@ using FitsEncoding = std::function<bool(std::string_view line, const LegacyEncod
 const LegacyEncoding &chooseEncoding(const DatabaseFile &file, const LegacyEncoding *preferred,
                                      const FitsEncoding &fits);
 
+/// What `file` is where it is a database of a form whose records are no lines
+/// ("rAthena's YAML database (Header:, Body:)", "a libconfig database (a
+/// list of groups, as Hercules writes it)"), or null: a file of such a form
+/// that holds no line of the text layouts is refused as a whole, not line by
+/// line.
+const char *otherFormOf(const DatabaseFile &file);
+
 /// True when `bytes` more could be had now. Code that cannot fail half-way
 /// once begun (a list laying out its rows, a window showing a huge field: Qt's
 /// widgets end the program when memory runs out) asks first.

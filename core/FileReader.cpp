@@ -234,7 +234,8 @@ ReadResult readFile(const std::string &nativePath, std::string &bytes, const Rea
 
 bool failedWhileReading(const ReadResult &result)
 {
-    return result.status == ReadStatus::ReadFailed || result.status == ReadStatus::Changed;
+    return result.status == ReadStatus::ReadFailed || result.status == ReadStatus::Changed ||
+           result.status == ReadStatus::OtherForm;
 }
 
 std::string describe(const ReadResult &result)
@@ -262,6 +263,9 @@ std::string describe(const ReadResult &result)
         return "a read error (" + std::generic_category().message(result.systemError) + ")";
     case ReadStatus::Changed:
         return "it changed while it was being read";
+    case ReadStatus::OtherForm:
+        return std::string("it is ") + (result.form ? result.form : "a database of another form") +
+               ", which Grimlark does not read yet";
     case ReadStatus::Unsupported:
 #ifdef _WIN32
         return "it is UTF-16 text; save it as UTF-8 or ANSI text and open it again";

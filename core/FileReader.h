@@ -18,12 +18,14 @@ enum class ReadStatus {
     Changed,     ///< replaced after it was looked at, or shrank while it was read
     Unsupported, ///< read, but in a form that is not text of one byte a character (UTF-16)
     Cancelled,   ///< the progress callback asked to stop
+    OtherForm,   ///< read, but a database of a form Grimlark does not read (`form` says which)
 };
 
 /// How a read ended, with the system's error number where there was one.
 struct ReadResult {
     ReadStatus status = ReadStatus::Done;
-    int systemError = 0; ///< errno (or the Windows error mapped to one); 0 if none
+    int systemError = 0;        ///< errno (or the Windows error mapped to one); 0 if none
+    const char *form = nullptr; ///< OtherForm: what the file is, in words
 };
 
 /// The largest file that is read: line positions are kept in 32 bits.

@@ -279,3 +279,40 @@ TEST(DatabaseFileLines, DetectTheLegacyEncoding)
     }
     EXPECT_EQ(DatabaseFile("1001,PORING\n").legacyEncoding(), nullptr); // nothing to tell
 }
+
+namespace {
+
+struct FormRow {
+    const char *name;
+    std::string bytes;
+    bool other; ///< refused as a whole, a form of its own
+};
+
+[[maybe_unused]] void PrintTo(const FormRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class OtherForms : public testing::TestWithParam<FormRow> {};
+
+// A database whose records are no lines (YAML, libconfig) is told as a whole;
+// a text file with such a word in it, or any monster line, is not.
+TEST_P(OtherForms, AreToldAsAWhole)
+{
+    EXPECT_EQ(otherFormOf(DatabaseFile(GetParam().bytes)) != nullptr, GetParam().other);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OtherForms,
+    testing::Values(
+        FormRow{"yaml", "Header:\n  Type: MOB_DB\n  Version: 4\n\nBody:\n  - Id: 1002\n", true},
+        FormRow{"yamlTemplate", "# comments\nHeader:\n  Type: MOB_DB\n  Version: 4\n", true},
+        FormRow{"libconfig", "// Hercules\nmob_db: (\n{\n\tId: 1002\n},\n)\n", true},
+        FormRow{"libconfigEquals", "item_db = (\n{ Id: 501 }\n)\n", true},
+        FormRow{"headerWordOnly", "Header: my monsters\n", false},
+        FormRow{"withAMonsterLine",
+                "Header:\nBody:\n" + std::string("1002") + std::string(56, ',') + "\n", false},
+        FormRow{"textLines", "1002,PORING,Poring\n", false}),
+    [](const auto &test) { return std::string(test.param.name); });
+
+} // namespace

@@ -24,6 +24,11 @@ ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,
         database.file = DatabaseFile();
         return database;
     }
+    if (const char *form = otherFormOf(database.file)) {
+        database.result = {ReadStatus::OtherForm, 0, form};
+        database.file = DatabaseFile();
+        return database;
+    }
     database.encoding = &chooseEncoding(database.file, preferredEncoding(), decodesStrictly);
     FileForm form;
     for (std::size_t i = 0; i < database.file.lines(); ++i)

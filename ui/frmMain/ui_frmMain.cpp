@@ -4,8 +4,8 @@
 
 #include "core/CodeTables.h"
 #include "core/FieldTable.h"
-#include "core/LegacyEncoding.h"
 #include "core/Layout.h"
+#include "core/LegacyEncoding.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/DropDownList.h"
 #include "ui/common/Text.h"
@@ -276,7 +276,6 @@ void Ui_frmMain::setupUi(QMainWindow *window)
     for (size_t i = 1; i < fields.size(); ++i)
         QWidget::setTabOrder(fields[i - 1].second, fields[i].second);
 
-
     auto addMenu = [window](QMenu *&menu, const char *name, const QString &title) {
         menu = window->menuBar()->addMenu(title);
         menu->setObjectName(QString::fromLatin1(name));
@@ -310,8 +309,7 @@ void Ui_frmMain::setupUi(QMainWindow *window)
     mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
     // From any of Grimlark's windows: Ctrl+G where the user just picked a
     // monster in the browser, Ctrl+Q in Code Output.
-    for (QAction *action : {mnuNew, mnuOpen, mnuUndoLoad, mnuExit,
-                            mnuTextGen, mnuSQLGen})
+    for (QAction *action : {mnuNew, mnuOpen, mnuUndoLoad, mnuExit, mnuTextGen, mnuSQLGen})
         action->setShortcutContext(Qt::ApplicationShortcut);
     // The layout a line is written in: a loaded monster keeps its own, a choice
     // here is kept for the next run.
@@ -351,7 +349,6 @@ void Ui_frmMain::setupUi(QMainWindow *window)
     namesGroup->actions().constFirst()->setChecked(true);
     addMenu(mnuHelp, "mnuHelp", QStringLiteral("Help"));
     addItem(mnuHelp, mnuAbout, "mnuAbout", QStringLiteral("About"));
-
 }
 
 grimlark::MonsterEntry Ui_frmMain::entry() const
