@@ -81,6 +81,15 @@ using FitsEncoding = std::function<bool(std::string_view line, const LegacyEncod
 const LegacyEncoding &chooseEncoding(const DatabaseFile &file, const LegacyEncoding *preferred,
                                      const FitsEncoding &fits);
 
+/// The encoding the names of `file` are in, as the server holds them: the
+/// encoding its lines that are not UTF-8 are read in, null (UTF-8) where
+/// every line is UTF-8.
+inline const LegacyEncoding *namesEncodingOf(const DatabaseFile &file,
+                                             const LegacyEncoding *encoding)
+{
+    return file.allUtf8() ? nullptr : encoding;
+}
+
 /// What `file` is where it is a database of a form whose records are no lines
 /// ("rAthena's YAML database (Header:, Body:)", "a libconfig database (a
 /// list of groups, as Hercules writes it)"), or null: a file of such a form

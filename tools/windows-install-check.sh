@@ -71,16 +71,19 @@ start_from_shortcut() { # shortcut (Unix path), folder (Windows) [keep]: left ru
         i=$((i + 1))
     done
     [ -n "$window" ] || fail "the shortcut did not start the editor"
-    i=0
-    until xdotool search --name 'Database Browser' >/dev/null 2>&1; do
-        i=$((i + 1))
-        [ $i -lt 120 ] || fail "the file named on the command line did not open"
-        sleep 0.5
-    done
+    wait_for_browser "the file named on the command line did not open"
     sleep 1 # let it draw
     import -window "$window" build-windows/editor-windows.png 2>/dev/null || true
     [ "${3-}" = keep ] && return 0
     close_program
+}
+wait_for_browser() { # what to say when no browser shows within a minute
+    i=0
+    until xdotool search --name 'Database Browser' >/dev/null 2>&1; do
+        i=$((i + 1))
+        [ $i -lt 120 ] || fail "$1"
+        sleep 0.5
+    done
 }
 close_program() {
     wine taskkill /IM grimlark.exe >/dev/null 2>&1
@@ -199,12 +202,7 @@ case "$answer" in "grimlark: Unknown option 'sevrer'."*"status 2") ;; *) fail "a
 wine cmd /c cd /d "$folder" '&' grimlark 'C:\mob_db.txt' '&' echo status '%ERRORLEVEL%' >build-windows/prompt.txt
 tr -d '\r' <build-windows/prompt.txt | grep -qx 'status 0' ||
     fail "grimlark with a file at a cmd prompt did not come back with status 0"
-i=0
-until xdotool search --name 'Database Browser' >/dev/null 2>&1; do
-    i=$((i + 1))
-    [ $i -lt 120 ] || fail "grimlark at a cmd prompt did not start the editor with the file"
-    sleep 0.5
-done
+wait_for_browser "grimlark at a cmd prompt did not start the editor with the file"
 close_program
 rm -rf "$(unix_of "$data")" "$(unix_of 'C:\findings.txt')" build-windows/prompt.txt
 echo "at a cmd prompt: the findings in order, then status 1; a non-ASCII path as cmd shows it; the editor started"

@@ -20,7 +20,7 @@ struct ReadDatabase {
     bool dump = false; ///< its statements are the monsters (more of them than text lines)
 
     /// The encoding its names are in: null where every line is UTF-8.
-    const LegacyEncoding *namesEncoding() const { return file.allUtf8() ? nullptr : encoding; }
+    const LegacyEncoding *namesEncoding() const { return namesEncodingOf(file, encoding); }
     /// Line `i` as UTF-8 text.
     std::string text(std::size_t i) const;
 };

@@ -374,7 +374,7 @@ const LegacyEncoding *DatabaseListModel::namesEncodingAt(int row) const
     if (row < 0 || row >= m_rows)
         return nullptr;
     const ListedFile *file = locate(row);
-    return file->lines.allUtf8() ? nullptr : file->encoding;
+    return namesEncodingOf(file->lines, file->encoding);
 }
 
 void DatabaseListModel::setEncodingAt(int row, const LegacyEncoding &encoding)
