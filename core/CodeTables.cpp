@@ -2,6 +2,10 @@
 // Copyright 2026 The Grimlark developers
 #include "CodeTables.h"
 
+#include "Numbers.h"
+
+#include <algorithm>
+
 namespace grimlark {
 
 std::int16_t modeSum(const ModeFlags &flags)
@@ -29,6 +33,30 @@ std::string elementCode(ListPosition level, ListPosition element)
     if (level >= 0 && level < kElementLevelList.size())
         code = std::to_string(2 * (level + 1));
     return code + std::to_string(element);
+}
+
+std::optional<ElementCode> readElementCode(std::string_view text)
+{
+    text = trimmed(text);
+    const auto isLevel = [](char c) { return c == '2' || c == '4' || c == '6' || c == '8'; };
+    if (text == "-1")
+        return ElementCode{};
+    if (text.size() == 3 && isLevel(text[0]) && text.substr(1) == "-1")
+        return ElementCode{static_cast<ListPosition>((text[0] - '0') / 2 - 1), kNoSelection};
+    const bool digits = !text.empty() && text.size() <= 4 &&
+                        std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c); });
+    if (!digits)
+        return std::nullopt;
+    int code = 0;
+    for (const char c : text)
+        code = code * 10 + (c - '0');
+    if (code > 9 && (code < 20 || code > 99))
+        return std::nullopt;
+    ElementCode read;
+    read.level = code > 9 ? static_cast<ListPosition>(code / 20 - 1) : kNoSelection;
+    read.element = static_cast<ListPosition>(code % 10);
+    read.asWritten = elementCode(read.level, read.element) == text;
+    return read;
 }
 
 } // namespace grimlark

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -79,5 +80,16 @@ ModeFlags modeFlagsFor(int mode);
 
 /// The element code text: the level digit ("2", "4", "6", "8" or none) then the element position.
 std::string elementCode(ListPosition level, ListPosition element);
+
+/// An element code as the servers read one, blanks around it allowed: a
+/// number whose tens make the level (code / 20, 1 to 4) and whose last digit
+/// the element (code % 10), one digit an element with no level; and the
+/// generator's "-1" (neither) and "2-1" to "8-1" (a level and no element).
+struct ElementCode {
+    ListPosition level = kNoSelection, element = kNoSelection;
+    bool asWritten = true; ///< in the form elementCode writes ("56" and "05" are not)
+};
+/// The code `text` holds, or nothing where it is none of those forms.
+std::optional<ElementCode> readElementCode(std::string_view text);
 
 } // namespace grimlark

@@ -57,46 +57,24 @@ std::optional<LoadResult> readListPosition(std::string_view text, const FieldInf
     return std::nullopt;
 }
 
-/// Reads the element code as the servers read it: a number whose tens make the
-/// level (code / 20, 1 to 4) and whose last digit is the element (code % 10);
-/// one digit is an element with no level. "-1" is neither element nor level,
-/// and "2-1" to "8-1" a level with no element, as the generator writes them.
-/// Blanks around the code are allowed, as around the other coded fields. A
-/// code the generator would write otherwise ("56" comes back "46", "05" as
-/// "5") is noted.
+/// Reads the element code (readElementCode). A code the generator would
+/// write otherwise ("56" comes back "46", "05" as "5") is noted.
 std::optional<LoadResult> readElement(std::string_view field, const FieldInfo &info,
                                       MonsterEntry &entry, std::vector<std::string> &notes)
 {
     const std::string_view text = trimmed(field);
-    auto isLevel = [](char c) { return c == '2' || c == '4' || c == '6' || c == '8'; };
-    if (text == "-1") {
-        entry.ELvl = kNoSelection;
-        entry.Element = kNoSelection;
-        return std::nullopt;
-    }
-    if (text.size() == 3 && isLevel(text[0]) && text.substr(1) == "-1") {
-        entry.ELvl = static_cast<ListPosition>((text[0] - '0') / 2 - 1);
-        entry.Element = kNoSelection;
-        return std::nullopt;
-    }
-    const bool digits = !text.empty() && text.size() <= 4 &&
-                        std::all_of(text.begin(), text.end(), [](char c) { return isDigit(c); });
-    const int code = digits ? std::stoi(std::string(text)) : -1;
-    if (code >= 0 && code <= 9) {
-        entry.ELvl = kNoSelection;
-    } else if (code >= 20 && code <= 99) {
-        entry.ELvl = static_cast<ListPosition>(code / 20 - 1);
-    } else {
+    const std::optional<ElementCode> code = readElementCode(text);
+    if (!code)
         return refuse(Status::BadElement, info, field);
-    }
-    entry.Element = static_cast<ListPosition>(code % 10);
-    const std::string written = elementCode(entry.ELvl, entry.Element);
-    if (written != text)
-        notes.push_back(
-            "The servers read the Element " + quoteValue(text) + " as level " +
-            (entry.ELvl == kNoSelection ? std::string("none") : std::to_string(entry.ELvl + 1)) +
-            ", " + std::string(kElementEntries[std::size_t(entry.Element)]) +
-            "; Grimlark writes it as \"" + written + "\".");
+    entry.ELvl = code->level;
+    entry.Element = code->element;
+    if (code->asWritten)
+        return std::nullopt;
+    notes.push_back(
+        "The servers read the Element " + quoteValue(text) + " as level " +
+        (entry.ELvl == kNoSelection ? std::string("none") : std::to_string(entry.ELvl + 1)) + ", " +
+        std::string(kElementEntries[std::size_t(entry.Element)]) + "; Grimlark writes it as \"" +
+        elementCode(entry.ELvl, entry.Element) + "\".");
     return std::nullopt;
 }
 

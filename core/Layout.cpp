@@ -64,15 +64,11 @@ bool isWithin(std::string_view text, const CodeList &list)
     return number.value && *number.value >= kNoSelection && *number.value < list.size();
 }
 
-/// An element code as the loader reads one: a digit, a level and a digit, or
-/// the generator's "-1" forms.
+/// An element code in the form the generator writes it (detection takes no other).
 bool isElementCode(std::string_view text)
 {
-    text = trimmed(text);
-    const auto level = [](char c) { return c == '2' || c == '4' || c == '6' || c == '8'; };
-    return text == "-1" || (text.size() == 1 && isDigit(text[0])) ||
-           (text.size() == 2 && level(text[0]) && isDigit(text[1])) ||
-           (text.size() == 3 && level(text[0]) && text.substr(1) == "-1");
+    const std::optional<ElementCode> code = readElementCode(text);
+    return code && code->asWritten;
 }
 
 /// rAthena's order: the coded fields where that order has them. (A classic line

@@ -33,17 +33,42 @@ struct ElementCase {
     *out << "code \"" << row.code << '"';
 }
 
-class ElementCode : public testing::TestWithParam<ElementCase> {};
+class WrittenElementCode : public testing::TestWithParam<ElementCase> {};
 
-TEST_P(ElementCode, IsLevelDigitThenElement)
+TEST_P(WrittenElementCode, IsLevelDigitThenElementAndReadsBack)
 {
     MonsterEntry entry = startupEntry();
     entry.ELvl = GetParam().level;
     entry.Element = GetParam().element;
     EXPECT_EQ(splitFields(BuildTextEntry(entry))[kElement], GetParam().code);
+    const std::optional<ElementCode> read = readElementCode(GetParam().code);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->level, GetParam().level);
+    EXPECT_EQ(read->element, GetParam().element);
+    EXPECT_TRUE(read->asWritten);
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, ElementCode,
+TEST(ElementCodes, ReadAsTheServersReadThem)
+{
+    // A code the generator writes otherwise is still an element; a number with
+    // no level 1 to 4, or text, is none.
+    const struct {
+        const char *text;
+        ListPosition level, element;
+    } read[] = {{"56", 1, 6}, {"05", -1, 5}, {" 23 ", 0, 3}, {"99", 3, 9}};
+    for (const auto &row : read) {
+        const std::optional<ElementCode> code = readElementCode(row.text);
+        ASSERT_TRUE(code) << row.text;
+        EXPECT_EQ(code->level, row.level) << row.text;
+        EXPECT_EQ(code->element, row.element) << row.text;
+    }
+    EXPECT_FALSE(readElementCode("56")->asWritten);
+    EXPECT_TRUE(readElementCode(" 23 ")->asWritten);
+    for (const char *none : {"", "19", "100", "1-1", "-2", "2x", "0x23", "12345"})
+        EXPECT_FALSE(readElementCode(none)) << none;
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, WrittenElementCode,
                          testing::Values(ElementCase{0, 0, "20"}, ElementCase{3, 9, "89"},
                                          ElementCase{0, 3, "23"}, ElementCase{2, 7, "67"},
                                          ElementCase{0, -1, "2-1"}, ElementCase{3, -1, "8-1"},
