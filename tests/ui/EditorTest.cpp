@@ -7,9 +7,12 @@
 
 #include "core/CodeTables.h"
 #include "core/FieldTable.h"
+#include "core/Layout.h"
+#include "core/LegacyEncoding.h"
 #include "tests/common/Fixtures.h"
 #include "ui/common/Appearance.h"
 #include "ui/common/DropDownList.h"
+#include "ui/common/Settings.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
 #include "ui/frmMain/frmMain.h"
@@ -67,6 +70,7 @@ private slots:
     void undoLoadAndNewGiveValuesBack();
     void themeFontsPerClassDoNotReachTheWindows();
     void recentFilesReopenAndLeaveWhenGone();
+    void settingsReadBackAreChecked();
     void namesInWarnsWhatItsEncodingCannotHold_data();
     void namesInWarnsWhatItsEncodingCannotHold();
     void settingsThatCannotBeKeptAreSaidOnce();
@@ -457,6 +461,41 @@ void EditorTest::recentFilesReopenAndLeaveWhenGone()
     QVERIFY(session.platform.messages.constFirst().contains(QLatin1String("no such file")));
     QCOMPARE(session.platform.settings["Open/recentFiles"].toStringList(), QStringList{two});
     QCOMPARE(recent->actions().size(), 1);
+}
+
+void EditorTest::settingsReadBackAreChecked()
+{
+    // The settings' file comes from outside: what is no choice is the default.
+    using namespace grimlark::ui;
+    UiSession session;
+    auto &stored = session.platform.settings;
+    const struct {
+        QVariant layout, namesIn;
+        grimlark::Layout layoutRead;
+        const char *namesRead; // null: UTF-8
+    } rows[] = {
+        {QStringLiteral("eathena58"), QStringLiteral("GB18030 (GBK)"),
+         grimlark::Layout::LaterEathena, "GB18030 (GBK)"},
+        {QStringLiteral("rathena"), QStringLiteral("UTF-8"), grimlark::Layout::Classic, nullptr},
+        {QVariant(), QStringLiteral("gb18030"), grimlark::Layout::Classic, nullptr},
+        {42, QStringList{QStringLiteral("GB18030")}, grimlark::Layout::Classic, nullptr},
+    };
+    for (const auto &row : rows) {
+        stored["Generate/layout"] = row.layout;
+        stored["Generate/namesIn"] = row.namesIn;
+        QCOMPARE(Settings::layout().layout, row.layoutRead);
+        const grimlark::LegacyEncoding *names = Settings::namesIn();
+        QCOMPARE(names ? QString::fromLatin1(names->label) : QString(),
+                 QString::fromLatin1(row.namesRead));
+    }
+    const QString tooLong(5000, QLatin1Char('a'));
+    stored["Open/recentFiles"] = QStringList{"", "a", tooLong, "a", "b", "c", "d", "e", "f"};
+    RecentFiles recent;
+    QCOMPARE(recent.paths(), (QStringList{"a", "b", "c", "d", "e"}));
+    recent.add("f");
+    QCOMPARE(recent.paths(), (QStringList{"f", "a", "b", "c", "d"}));
+    recent.remove("b");
+    QCOMPARE(stored["Open/recentFiles"].toStringList(), (QStringList{"f", "a", "c", "d"}));
 }
 
 void EditorTest::namesInWarnsWhatItsEncodingCannotHold_data()

@@ -15,6 +15,7 @@
 #include "ui/common/FileNames.h"
 #include "ui/common/Placement.h"
 #include "ui/common/Platform.h"
+#include "ui/common/Settings.h"
 #include "ui/common/Text.h"
 #include "ui/frmAbout/frmAbout.h"
 #include "ui/frmBrowser/frmBrowser.h"
@@ -38,21 +39,6 @@
 #include <vector>
 
 namespace grimlark::ui {
-
-namespace {
-
-/// The setting that keeps the Open dialog's last file between runs.
-constexpr QLatin1StringView kLastFileKey("Open/lastFile");
-/// The setting that keeps the names' encoding the user chose last.
-constexpr QLatin1StringView kNamesKey("Generate/namesIn");
-constexpr QLatin1StringView kUtf8("UTF-8");
-/// The setting that keeps the layout chosen last for composed monsters.
-constexpr QLatin1StringView kLayoutKey("Generate/layout");
-/// The setting that keeps the files opened last, newest first.
-constexpr QLatin1StringView kRecentKey("Open/recentFiles");
-constexpr qsizetype kRecentCount = 5;
-
-} // namespace
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui_frmMain>())
 {
@@ -80,58 +66,29 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     centralWidget()->setFixedSize(px(8895), px(7170));
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     restorePlace(*this, QStringLiteral("editor"));
-    CommonDialog1.FileName = Platform::current().setting(QString(kLastFileKey)).toString();
+    CommonDialog1.FileName = Settings::lastFile();
     applyChosenDefaults();
+    m_recent = new RecentFiles(this);
+    connect(m_recent, &RecentFiles::changed, this, &frmMain::showRecentFiles);
     showRecentFiles();
     m_ui->txtID->setFocus();
 }
 
 void frmMain::applyChosenDefaults()
 {
-    // Settings come from outside: a name that is no layout leaves the classic,
-    // a label that names no encoding UTF-8.
-    const grimlark::LayoutFormat *chosen =
-        grimlark::formatNamed(toUtf8(Platform::current().setting(QString(kLayoutKey)).toString()));
-    setLayout(chosen ? chosen->layout : grimlark::Layout::Classic);
-    const QString namesIn = Platform::current().setting(QString(kNamesKey)).toString();
-    setNamesEncoding(nullptr);
-    for (const grimlark::LegacyEncoding &encoding : grimlark::kLegacyEncodings)
-        if (namesIn == QLatin1String(encoding.label))
-            setNamesEncoding(&encoding);
-}
-
-QStringList frmMain::recentFiles() const
-{
-    // From outside: paths only, a few, none absurdly long.
-    QStringList recent;
-    for (const QString &path : Platform::current().setting(QString(kRecentKey)).toStringList())
-        if (!path.isEmpty() && path.size() < 4096 && !recent.contains(path) &&
-            recent.size() < kRecentCount)
-            recent << path;
-    return recent;
+    setLayout(Settings::layout().layout);
+    setNamesEncoding(Settings::namesIn());
 }
 
 void frmMain::showRecentFiles()
 {
     m_ui->mnuRecent->clear();
-    const QStringList recent = recentFiles();
+    const QStringList recent = m_recent->paths();
     for (const QString &path : recent) {
         QAction *item = m_ui->mnuRecent->addAction(displayPath(path));
         connect(item, &QAction::triggered, this, [this, path] { OpenDatabasePath(path); });
     }
     m_ui->mnuRecent->setEnabled(!recent.isEmpty());
-}
-
-void frmMain::rememberRecent(const QString &path, bool listed)
-{
-    QStringList recent = recentFiles();
-    recent.removeAll(path);
-    if (listed)
-        recent.prepend(path);
-    while (recent.size() > kRecentCount)
-        recent.removeLast();
-    Platform::current().setSetting(QString(kRecentKey), recent);
-    showRecentFiles();
 }
 
 frmMain::~frmMain() = default;
@@ -172,8 +129,7 @@ void frmMain::connectMenus()
         const auto layout = grimlark::Layout(choice->data().toInt());
         connect(choice, &QAction::triggered, this, [this, layout] {
             setLayout(layout);
-            Platform::current().setSetting(QString(kLayoutKey),
-                                           QString::fromLatin1(grimlark::formatOf(layout).name));
+            Settings::setLayout(grimlark::formatOf(layout));
         });
     }
     for (QAction *choice : m_ui->mnuNamesIn->actions()) {
@@ -183,9 +139,7 @@ void frmMain::connectMenus()
                 encoding = &legacy;
         connect(choice, &QAction::triggered, this, [this, encoding] {
             setNamesEncoding(encoding);
-            Platform::current().setSetting(QString(kNamesKey),
-                                           encoding ? QString::fromLatin1(encoding->label)
-                                                    : QString(kUtf8));
+            Settings::setNamesIn(encoding);
         });
     }
 }
@@ -230,7 +184,7 @@ void frmMain::OpenDatabaseFile()
     const QStringList paths = CommonDialog1.ShowOpen(this);
     if (paths.isEmpty() || !self)
         return; // a cancelled dialog ends the command silently
-    Platform::current().setSetting(QString(kLastFileKey), paths.constFirst());
+    Settings::setLastFile(paths.constFirst());
     for (auto path = paths.crbegin(); path != paths.crend(); ++path) // in the order chosen
         OpenDatabasePath(chosenPath(*path));
 }
@@ -289,8 +243,8 @@ bool frmMain::isReading() const
 
 void frmMain::refuseFile(const QString &path, const QString &reason, bool whileReading)
 {
-    if (!QFileInfo::exists(path) && recentFiles().contains(path))
-        rememberRecent(path, false); // gone: it leaves the list, and the message says so
+    if (!QFileInfo::exists(path))
+        m_recent->remove(path); // gone: it leaves the list, and the message says so
     Platform::current().message(
         this, QStringLiteral("The file \"%1\" could not be %2: %3.")
                   .arg(displayPath(path),
@@ -333,7 +287,7 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
         refuseFile(file->path, QString::fromLatin1(fault), false);
         return;
     }
-    rememberRecent(file->path, true);
+    m_recent->add(file->path);
     if (reloaded && !file->reload)
         Platform::current().message(
             browser, QStringLiteral("The file \"%1\" was open already: it was read again, in its "
@@ -404,7 +358,7 @@ void frmMain::setLayout(grimlark::Layout layout)
 void frmMain::setNamesEncoding(const grimlark::LegacyEncoding *encoding)
 {
     m_namesEncoding = encoding;
-    const QString label = encoding ? QString::fromLatin1(encoding->label) : QString(kUtf8);
+    const QString label = encoding ? QString::fromLatin1(encoding->label) : QStringLiteral("UTF-8");
     for (QAction *choice : m_ui->mnuNamesIn->actions())
         choice->setChecked(choice->data().toString() == label);
 }

@@ -22,6 +22,7 @@ namespace grimlark::ui {
 
 class DropDownList;
 class FileOpener;
+class RecentFiles;
 struct OpenedFile;
 class Ui_frmMain;
 class frmAbout;
@@ -105,11 +106,8 @@ private:
     void paintModeBoxes();
     /// The layout and names' encoding chosen last (settings), put in place.
     void applyChosenDefaults();
-    /// The files opened last, newest first (a setting, checked), and their menu.
-    QStringList recentFiles() const;
+    /// File > Recent Files, as the recent files are now.
     void showRecentFiles();
-    /// Puts `path` first among the recent files (`listed`), or takes it out.
-    void rememberRecent(const QString &path, bool listed);
     /// Shows `entry` in place of what the editor holds, which Undo Load gives back.
     void replaceEntry(const grimlark::MonsterEntry &entry, const QStringList &notes);
     /// Code Output, when shown, no longer shows the editor's monster: cleared, and says so.
@@ -140,6 +138,7 @@ private:
     WindowReference<frmAbout> m_about;
     WindowReference<frmBrowser> m_browser;
     FileOpener *m_opener;    ///< reads the files asked for, one at a time
+    RecentFiles *m_recent;   ///< the files opened last
     QStringList m_loadNotes; ///< what the last line loaded did not carry as written
     const grimlark::LegacyEncoding *m_namesEncoding = nullptr; ///< the names'; null: UTF-8
     /// What the monster shown holds beyond its boxes: its layout, the later
