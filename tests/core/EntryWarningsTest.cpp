@@ -2,11 +2,15 @@
 // Copyright 2026 The Grimlark developers
 #include "core/EntryWarnings.h"
 #include "core/EntryLoader.h"
+#include "core/OutputNotes.h"
 #include "tests/common/Fixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <ostream>
+#include <string_view>
 
 using namespace grimlark;
 using namespace grimlark::test; // the fixtures and the field positions
@@ -217,3 +221,74 @@ TEST(ServerProfiles, JudgeAtTheirEdges)
 }
 
 } // namespace
+
+namespace {
+
+/// A converter that writes "ö" as one byte and has no other character past ASCII.
+std::optional<std::string> oneByteOe(std::string_view utf8, const LegacyEncoding &)
+{
+    std::string bytes;
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        if (utf8.substr(at, 2) == "\xC3\xB6") {
+            bytes += '\xF6';
+            ++at;
+        } else if ((utf8[at] & 0x80) != 0) {
+            return std::nullopt;
+        } else {
+            bytes += utf8[at];
+        }
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(OutputNotes, NamesAreWrittenInTheChosenEncodingOrSaidToStayUtf8)
+{
+    MonsterEntry entry = startupEntry();
+    entry.Name = "P\xC3\xB6ring";
+    entry.JName = "Po\xE2\x82\xACring"; // a euro sign: no such character
+    entry.carried.otherName = "\xC3\xB6";
+    entry.carried.hasOtherName = true;
+    const struct {
+        Layout layout;
+        const LegacyEncoding *encoding;
+        std::string name, jname, other;
+        std::size_t problems;
+    } rows[] = {
+        {Layout::Classic, nullptr, entry.Name, entry.JName, entry.carried.otherName, 0},
+        // The classic line writes no iRO name: its bytes are the Display Name's.
+        {Layout::Classic, &latin1(), "P\xF6ring", entry.JName, entry.JName, 1},
+        {Layout::LaterEathena, &latin1(), "P\xF6ring", entry.JName, "\xF6", 1},
+    };
+    for (const auto &row : rows) {
+        entry.carried.layout = row.layout;
+        std::vector<std::string> problems;
+        const NameBytes names = namesInEncoding(entry, row.encoding, oneByteOe, problems);
+        EXPECT_EQ(names.name, row.name);
+        EXPECT_EQ(names.jname, row.jname);
+        EXPECT_EQ(names.other, row.other);
+        ASSERT_EQ(problems.size(), row.problems);
+        if (row.problems > 0)
+            EXPECT_EQ(problems[0].rfind("Display Name: ", 0), 0u) << problems[0];
+    }
+}
+
+TEST(OutputNotes, SaveInTheNamesEncodingOnlyForALineWithNamesPastAscii)
+{
+    const auto saysSave = [](const MonsterEntry &entry, Output form,
+                             const LegacyEncoding *encoding) {
+        const std::vector<std::string> notes =
+            outputNotes(entry, form, encoding, oneByteOe, {}, {"loaded so"});
+        EXPECT_NE(std::find(notes.begin(), notes.end(), "loaded so"), notes.end());
+        return std::any_of(notes.begin(), notes.end(), [](const std::string &note) {
+            return note.rfind("The names are in ", 0) == 0;
+        });
+    };
+    MonsterEntry entry = startupEntry();
+    EXPECT_FALSE(saysSave(entry, Output::Text, &latin1())); // ASCII names
+    entry.Name = "P\xC3\xB6ring";
+    EXPECT_TRUE(saysSave(entry, Output::Text, &latin1()));
+    EXPECT_FALSE(saysSave(entry, Output::Sql, &latin1()));
+    EXPECT_FALSE(saysSave(entry, Output::Text, nullptr));
+}

@@ -5,9 +5,8 @@
 #include "FileOpener.h"
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
-#include "core/EntryWarnings.h"
 #include "core/LegacyEncoding.h"
-#include "core/LineCheck.h"
+#include "core/OutputNotes.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/Appearance.h"
@@ -363,37 +362,12 @@ void frmMain::setNamesEncoding(const grimlark::LegacyEncoding *encoding)
         choice->setChecked(choice->data().toString() == label);
 }
 
-grimlark::NameBytes frmMain::namesInServerBytes(const grimlark::MonsterEntry &entry,
-                                                QStringList &problems) const
-{
-    grimlark::NameBytes names{entry.Name, entry.JName,
-                              m_namesEncoding ? m_namesEncoding->label : "UTF-8",
-                              grimlark::otherNameOf(entry)};
-    if (!m_namesEncoding)
-        return names;
-    // The iRO name only where it is written: a classic line has none.
-    const bool later = grimlark::otherNameField(grimlark::formatOf(entry.carried.layout)) >= 0;
-    const std::pair<std::string *, const char *> all[] = {
-        {&names.name, "DB Name"}, {&names.jname, "Display Name"}, {&names.other, "iRO name"}};
-    for (const auto &[bytes, field] : all) {
-        if (bytes == &names.other && !later) {
-            names.other = names.jname; // as the names' bytes of a classic line have it
-            continue;
-        }
-        if (const std::optional<std::string> encoded = encodeLegacy(*bytes, *m_namesEncoding))
-            *bytes = *encoded;
-        else
-            problems << QStringLiteral("%1: it cannot be written in %2; it is written in UTF-8.")
-                            .arg(QLatin1String(field), QLatin1String(m_namesEncoding->label));
-    }
-    return names;
-}
-
 void frmMain::mnuSQLGen_Click()
 {
-    QStringList unwritable; // warned again, with the rest, as the statement is shown
+    std::vector<std::string> unwritable; // warned again, with the rest, as it is shown
     const grimlark::MonsterEntry entry = readEntry();
-    const grimlark::NameBytes names = namesInServerBytes(entry, unwritable);
+    const grimlark::NameBytes names =
+        grimlark::namesInEncoding(entry, m_namesEncoding, encodeLegacy, unwritable);
     strGen = fromUtf8(grimlark::BuildSqlEntry(entry, &names));
     showGenerated(grimlark::Output::Sql);
 }
@@ -407,29 +381,13 @@ void frmMain::showGenerated(grimlark::Output form)
         const QString found = browser ? browser->whereIsId(fromUtf8(id), loadedFrom) : QString();
         return found.isEmpty() ? std::nullopt : std::optional<std::string>(toUtf8(found));
     };
-    const grimlark::MonsterEntry entry = readEntry();
+    std::vector<std::string> loadNotes;
+    for (const QString &note : m_loadNotes)
+        loadNotes.push_back(toUtf8(note));
     QStringList warnings;
-    const grimlark::NameBytes names = namesInServerBytes(entry, warnings);
-    for (const std::string &warning : grimlark::entryWarnings(entry, where, form, &names))
-        warnings << fromUtf8(warning);
-    warnings << m_loadNotes; // of the line the editor's values were loaded from
-    // What no box shows, and where the line goes.
-    if (const std::string also = grimlark::alsoInThisLine(entry); !also.empty())
-        warnings << fromUtf8(also);
-    const grimlark::LayoutFormat &layout = grimlark::formatOf(entry.carried.layout);
-    if (const char *note = form == grimlark::Output::Text ? layout.lineNote : layout.tableNote)
-        warnings << QString::fromLatin1(note);
-    // What the layout it is written in cannot hold, as --convert says it.
-    for (const grimlark::LineReport &lost : grimlark::carriedLosses(entry, entry.carried.layout))
-        warnings << fromUtf8(lost.field + ": " + lost.message);
-    // Names that are not ASCII need the line saved in their encoding.
-    const auto ascii = [](const std::string &text) {
-        return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-    };
-    if (m_namesEncoding && form == grimlark::Output::Text &&
-        !(ascii(entry.Name) && ascii(entry.JName)))
-        warnings << QStringLiteral("The names are in %1: save the line in that encoding.")
-                        .arg(QLatin1String(m_namesEncoding->label));
+    for (const std::string &note :
+         grimlark::outputNotes(readEntry(), form, m_namesEncoding, encodeLegacy, where, loadNotes))
+        warnings << fromUtf8(note);
 
     const bool made = !m_output.existing();
     frmOutput *output = m_output.use();

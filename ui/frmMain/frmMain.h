@@ -116,11 +116,6 @@ private:
     void setLayout(grimlark::Layout layout);
     /// The names' encoding from now on (null: UTF-8), ticked in Names In.
     void setNamesEncoding(const grimlark::LegacyEncoding *encoding);
-    /// The names as the server's file or table will hold them; a name that
-    /// cannot be written in the names' encoding stays UTF-8 and is told in
-    /// `problems`.
-    grimlark::NameBytes namesInServerBytes(const grimlark::MonsterEntry &entry,
-                                           QStringList &problems) const;
     /// What of the editor the windows beside it leave in sight (global
     /// coordinates): its title and menu bars and its ID, names and level.
     QRect keptInSight() const;
