@@ -27,8 +27,8 @@ NameBytes namesInEncoding(const MonsterEntry &entry, const LegacyEncoding *encod
         if (const std::optional<std::string> encoded = encode(*bytes, *encoding))
             *bytes = *encoded;
         else
-            problems.push_back(std::string(field) + ": it cannot be written in " +
-                               encoding->label + "; it is written in UTF-8.");
+            problems.push_back(std::string(field) + ": it cannot be written in " + encoding->label +
+                               "; it is written in UTF-8.");
     }
     if (!hasOther)
         names.other = names.jname;

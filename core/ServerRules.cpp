@@ -19,10 +19,8 @@ namespace {
 // What Freya (2007) and eAthena (2006) do with a line, as their readers do it.
 // Facts, each from the servers' own readers and tables.
 
-constexpr std::size_t kEathenaLineBytes = 1019;  ///< its reader takes 1,020 bytes with the NUL
-constexpr std::size_t kFreyaSqlLineBytes = 1023; ///< Freya builds a row in 1,024 bytes
-constexpr long long kMostRate = 10000;           ///< 100 %: a higher rate is stored as this
-constexpr long long kMvpExpRate = 100;           ///< multiplied in before the division
+constexpr long long kMostRate = 10000; ///< 100 %: a higher rate is stored as this
+constexpr long long kMvpExpRate = 100; ///< multiplied in before the division
 
 /// A column type of the servers' `mob_db` tables (MySQL: display widths aside,
 /// tinyint holds one byte, smallint two, mediumint three, int four).
@@ -132,11 +130,22 @@ constexpr bool namesAreText()
 }
 static_assert(namesAreText(), "the names, and only they, are text columns");
 
+Column columnOf(Server server, std::size_t field)
+{
+    return server == Server::Freya ? kColumns[field].freya : kColumns[field].eathena;
+}
+
 constexpr std::size_t kID = fieldIndex("ID"), kLV = fieldIndex("LV"), kHP = fieldIndex("HP"),
                       kEXP = fieldIndex("EXP"), kJEXP = fieldIndex("JEXP"),
                       kElement = fieldIndex("Element"), kMEXP = fieldIndex("MEXP"),
                       kFirstDrop = fieldIndex("Drop1id"), kCardRate = fieldIndex("DropCardper");
 static_assert(kCardRate == kFirstDrop + 19, "nine drops and a card, each an item and a rate");
+
+/// True for a drop's rate, false for its item.
+constexpr bool isRate(std::size_t field)
+{
+    return (field - kFirstDrop) % 2 == 1;
+}
 
 std::string thousands(long long value)
 {
@@ -159,6 +168,8 @@ std::string cutName(std::string_view name, std::size_t bytes)
     return quoteValue(name.substr(0, end)) + (end < bytes ? " and part of a character" : "");
 }
 
+} // namespace
+
 /// What servers do with a field, in words that fit any list of them: the
 /// verb as one server and as several take it ("stores", "store"), then the
 /// rest of the sentence; `tables`: said of the servers' tables ("Freya's
@@ -173,6 +184,32 @@ struct Deed {
                tables == other.tables;
     }
 };
+
+/// One number field as a server's reader meets it: its own rules (the
+/// profile's `reads`) tell what they do with it.
+class FieldRead {
+public:
+    FieldRead(const std::array<std::string, kFieldCount> &values, std::size_t at, long long read,
+              bool fromTable)
+        : field(at), value(read), sql(fromTable), m_values(values)
+    {
+    }
+
+    const std::size_t field;
+    const long long value; ///< as the server reads it (readAsServer)
+    const bool sql;        ///< read from its table, not from a line
+    std::vector<Deed> deeds;
+
+    /// Another field of the monster as the server reads it (a drop's item
+    /// beside its rate).
+    long long valueOf(std::size_t other) const { return readAsServer(m_values[other]).value; }
+    void tell(Deed deed) { deeds.push_back(std::move(deed)); }
+
+private:
+    const std::array<std::string, kFieldCount> &m_values;
+};
+
+namespace {
 
 /// A server's finding before it is worded.
 struct Told {
@@ -284,28 +321,24 @@ private:
 
     void readNumber(std::size_t i, long long v, bool sql)
     {
+        // What every server does, then each one's own rules.
         if (i == kID) {
             for (const ServerProfile &profile : kServers)
                 readId(profile, v);
-        } else if (i == kLV && (v < 0 || v > 65535)) {
-            tell(i, Server::EAthena,
-                 {"stores", "store",
-                  " level " + std::to_string(v & 0xFFFF) + " (an unsigned 16-bit number)."});
-        } else if (i == kHP && v == 0) {
-            tell(i, Server::EAthena,
-                 sql ? Deed{"makes", "make", " a monster of HP 0 its dummy monster."}
-                     : Deed{"stores", "store", " HP 1 for HP 0."});
-        } else if ((i == kEXP || i == kJEXP) && v < 0 && !sql) {
-            tell(i, Server::EAthena,
-                 {"stores", "store", " " + thousands(v + (1LL << 32)) + " (an unsigned number)."});
         } else if (i == kMEXP && v > INT_MAX / kMvpExpRate) {
             const auto scaled = std::int32_t(std::uint32_t(std::uint64_t(v) * kMvpExpRate));
             tell(i, kEveryServer,
                  {"multiplies", "multiply",
                   " it by the rate, 100, before dividing, past the int range: they store " +
                       thousands(scaled / kMvpExpRate) + "."});
-        } else if (i >= kFirstDrop && i <= kCardRate) {
-            readDrop(i, v);
+        } else if (i >= kFirstDrop && i <= kCardRate && isRate(i) && v > kMostRate) {
+            tell(i, kEveryServer, {"stores", "store", " " + thousands(kMostRate) + " (100 %)."});
+        }
+        for (const ServerProfile &profile : kServers) {
+            FieldRead read(m_values, i, v, sql);
+            profile.reads(read);
+            for (Deed &deed : read.deeds)
+                tell(i, profile.server, std::move(deed));
         }
     }
 
@@ -320,24 +353,6 @@ private:
             ids += ", not " + std::to_string(profile.firstSkipped) + " to " +
                    std::to_string(profile.lastSkipped) + " (" + profile.skippedAre + ")";
         tell(kID, profile.server, {"skips", "skip", ids + "."});
-    }
-
-    void readDrop(std::size_t i, long long v)
-    {
-        const bool isRate = (i - kFirstDrop) % 2 == 1;
-        if (!isRate) {
-            if (v < 0)
-                tell(i, Server::Freya,
-                     {"leaves", "leave", " this drop out: its item ID is negative."});
-            return;
-        }
-        const long long item = readAsServer(m_values[i - 1]).value;
-        if (item != 0 && v == 0) {
-            tell(i, Server::Freya, {"leaves", "leave", " this drop out (its rate is 0)."});
-            tell(i, Server::EAthena, {"drops", "drop", " it at 0.01 %: its least rate is 1."});
-        } else if (v > kMostRate) {
-            tell(i, kEveryServer, {"stores", "store", " " + thousands(kMostRate) + " (100 %)."});
-        }
     }
 
     const NameBytes &m_names;
@@ -362,6 +377,35 @@ std::vector<Finding> Judge::findings() const
 }
 
 } // namespace
+
+void readsAsFreya(FieldRead &read)
+{
+    if (read.field < kFirstDrop || read.field > kCardRate)
+        return;
+    if (!isRate(read.field)) {
+        if (read.value < 0)
+            read.tell({"leaves", "leave", " this drop out: its item ID is negative."});
+    } else if (read.value == 0 && read.valueOf(read.field - 1) != 0) {
+        read.tell({"leaves", "leave", " this drop out (its rate is 0)."});
+    }
+}
+
+void readsAsEathena(FieldRead &read)
+{
+    const long long v = read.value;
+    if (read.field == kLV && (v < 0 || v > 65535)) {
+        read.tell({"stores", "store",
+                   " level " + std::to_string(v & 0xFFFF) + " (an unsigned 16-bit number)."});
+    } else if (read.field == kHP && v == 0) {
+        read.tell(read.sql ? Deed{"makes", "make", " a monster of HP 0 its dummy monster."}
+                           : Deed{"stores", "store", " HP 1 for HP 0."});
+    } else if ((read.field == kEXP || read.field == kJEXP) && v < 0 && !read.sql) {
+        read.tell({"stores", "store", " " + thousands(v + (1LL << 32)) + " (an unsigned number)."});
+    } else if (read.field >= kFirstDrop && read.field <= kCardRate && isRate(read.field) &&
+               v == 0 && read.valueOf(read.field - 1) != 0) {
+        read.tell({"drops", "drop", " it at 0.01 %: its least rate is 1."});
+    }
+}
 
 NameBytes namesAsHeld(const MonsterEntry &entry)
 {
@@ -400,7 +444,7 @@ const ServerProfile *serverNamed(std::string_view option)
 
 ColumnRange columnRange(Server server, std::size_t field)
 {
-    const Column column = server == Server::Freya ? kColumns[field].freya : kColumns[field].eathena;
+    const Column column = columnOf(server, field);
     const Range range = rangeOf(column);
     return {range.low, range.high, column == Column::Text};
 }
@@ -460,12 +504,14 @@ std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &na
     std::size_t bytes = kFields.size() - 1 + names.name.size() + names.jname.size();
     for (std::size_t i = 0; i < kFields.size(); ++i)
         bytes += isNameField(kFields[i]) ? 0 : judge.value(i).size();
-    if (bytes > kEathenaLineBytes)
-        judge.tell(kFields.size(), Server::EAthena,
-                   {"reads", "read",
-                    " 1,020 bytes of a line: the rest of this one (" +
-                        thousands(static_cast<long long>(bytes)) +
-                        " bytes) it reads as another line."});
+    for (const ServerProfile &profile : kServers)
+        if (profile.lineBytes > 0 && bytes > profile.lineBytes)
+            judge.tell(kFields.size(), profile.server,
+                       {"reads", "read",
+                        " " + thousands(static_cast<long long>(profile.lineBytes + 1)) +
+                            " bytes of a line: the rest of this one (" +
+                            thousands(static_cast<long long>(bytes)) +
+                            " bytes) it reads as another line."});
     return judge.findings();
 }
 
@@ -479,13 +525,12 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
         if (isNameField(kFields[i]))
             continue;
         const ReadNumber number = readAsServer(judge.value(i));
-        for (const auto &[server, column] : {std::pair{Server::Freya, kColumns[i].freya},
-                                             std::pair{Server::EAthena, kColumns[i].eathena}}) {
-            const Range range = rangeOf(column);
+        for (const ServerProfile &profile : kServers) {
+            const Range range = rangeOf(columnOf(profile.server, i));
             if (number.value >= range.low && number.value <= range.high)
                 continue;
             const long long kept = number.value < range.low ? range.low : range.high;
-            judge.tell(i, server,
+            judge.tell(i, profile.server,
                        {"holds", "hold",
                         " " + thousands(range.low) + " to " + thousands(range.high) + " here (" +
                             range.name + "): the old SQL mode stores " + thousands(kept) +
@@ -493,16 +538,19 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
                         true});
         }
     }
-    // Freya's SQL reader builds each row into a line of 1,024 bytes.
+    // A server's SQL reader may build each row into a line of its own.
     std::size_t bytes = kFields.size() - 1;
     for (std::size_t i = 0; i < kFields.size(); ++i)
         bytes += isNameField(kFields[i]) ? 0 : judge.value(i).size();
     bytes += names.name.size() + names.jname.size();
-    if (bytes > kFreyaSqlLineBytes)
-        judge.tell(kFields.size(), Server::Freya,
-                   {"builds", "build",
-                    " each row into a line of 1,024 bytes, which this one (" +
-                        thousands(static_cast<long long>(bytes)) + " bytes) overflows."});
+    for (const ServerProfile &profile : kServers)
+        if (profile.sqlRowBytes > 0 && bytes > profile.sqlRowBytes)
+            judge.tell(kFields.size(), profile.server,
+                       {"builds", "build",
+                        " each row into a line of " +
+                            thousands(static_cast<long long>(profile.sqlRowBytes + 1)) +
+                            " bytes, which this one (" + thousands(static_cast<long long>(bytes)) +
+                            " bytes) overflows."});
     return judge.findings();
 }
 

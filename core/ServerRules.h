@@ -14,9 +14,15 @@ namespace grimlark {
 /// The servers whose reading of a line is the judge of what it means.
 enum class Server : unsigned { Freya = 1, EAthena = 2 };
 
-/// A server, one row each: its names and the facts of its text reader that
-/// its findings are made of. Adding a server is adding a row, and the rules
-/// of its own (ServerRules.cpp).
+class FieldRead;
+/// A server's own rules for one number field (ServerRules.cpp): what it does
+/// to the value, told to `read`.
+using ReadRule = void (*)(FieldRead &read);
+void readsAsFreya(FieldRead &read);
+void readsAsEathena(FieldRead &read);
+
+/// A server, one row each: its names and the facts of its reader that its
+/// findings are made of. Adding a server is adding a row and its rule.
 struct ServerProfile {
     Server server;
     const char *name;          ///< as the user knows it: "Freya"
@@ -27,10 +33,15 @@ struct ServerProfile {
     long long firstSkipped, lastSkipped;
     const char *skippedAre;
     std::size_t nameBytes; ///< the bytes of a name it keeps
+    /// The bytes of a text line it reads whole (0: any), and of the line its
+    /// SQL reader builds a row into (0: any), each without the NUL.
+    std::size_t lineBytes, sqlRowBytes;
+    ReadRule reads; ///< its rules of its own, for the number fields
 };
 inline constexpr ServerProfile kServers[] = {
-    {Server::Freya, "Freya", "freya", 1001, 1999, 0, -1, "", 24},
-    {Server::EAthena, "eAthena", "eathena", 1001, 10000, 4001, 4049, "player jobs", 23},
+    {Server::Freya, "Freya", "freya", 1001, 1999, 0, -1, "", 24, 0, 1023, readsAsFreya},
+    {Server::EAthena, "eAthena", "eathena", 1001, 10000, 4001, 4049, "player jobs", 23, 1019, 0,
+     readsAsEathena},
 };
 
 constexpr unsigned everyServer()
