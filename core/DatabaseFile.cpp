@@ -63,28 +63,39 @@ std::string_view DatabaseFile::line(std::size_t i) const
     return line;
 }
 
+RecordPlace DatabaseFile::place(std::size_t i) const
+{
+    if (!m_places.empty())
+        return {m_places[i].line, m_places[i].begin, m_places[i].end};
+    const std::size_t begin = m_starts[i];
+    return {i, begin, begin + line(i).size()};
+}
+
 DatabaseFile
 DatabaseFile::withRowsApart(DatabaseFile file,
-                            const std::function<std::vector<std::string>(std::string_view)> &split)
+                            const std::function<std::vector<RecordCut>(std::string_view)> &split)
 {
     std::string bytes;
-    std::vector<std::uint32_t> sources;
+    std::vector<Place> places;
     bool cut = false;
     for (std::size_t i = 0; i < file.lines(); ++i) {
         const std::string_view line = file.line(i);
-        std::vector<std::string> records = split(line);
+        const auto start = static_cast<std::uint32_t>(file.m_starts[i]);
+        std::vector<RecordCut> records = split(line);
         cut = cut || !records.empty();
         if (records.empty())
-            records.emplace_back(line);
-        for (const std::string &record : records) {
-            bytes.append(record).push_back('\n');
-            sources.push_back(static_cast<std::uint32_t>(i));
+            records.push_back({std::string(line), 0, line.size()});
+        for (const RecordCut &record : records) {
+            bytes.append(record.text).push_back('\n');
+            places.push_back({static_cast<std::uint32_t>(i),
+                              static_cast<std::uint32_t>(start + record.begin),
+                              static_cast<std::uint32_t>(start + record.end)});
         }
     }
     if (!cut || bytes.size() > kMaxFileBytes)
         return file;
     DatabaseFile apart(std::move(bytes));
-    apart.m_sourceLines = std::move(sources);
+    apart.m_places = std::move(places);
     return apart;
 }
 

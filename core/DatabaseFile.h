@@ -4,6 +4,7 @@
 
 #include "FileReader.h"
 #include "LegacyEncoding.h"
+#include "Record.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -38,26 +39,30 @@ public:
     bool allUtf8() const { return m_allUtf8; }
     /// The length in bytes of the longest line.
     std::size_t widest() const { return m_widest; }
-    /// Where line `i` stands in the file as read, counted from 0: its own
-    /// place, unless statements were set apart into their rows
-    /// (withRowsApart).
-    std::size_t sourceLine(std::size_t i) const
-    {
-        return m_sourceLines.empty() ? i : m_sourceLines[i];
-    }
+    /// Where record `i` (line `i`) stands in the file as read: its own line
+    /// and bytes, unless statements were set apart into their rows
+    /// (withRowsApart), when it is the row's line and the row's bytes there.
+    RecordPlace place(std::size_t i) const;
+    /// The line of the file as read that record `i` is on, counted from 0.
+    std::size_t sourceLine(std::size_t i) const { return m_places.empty() ? i : m_places[i].line; }
 
     /// `file` with each of its lines that `split` cuts into records (an SQL
-    /// statement of several rows) as that many lines, each keeping the line it
-    /// came from; `file` itself where `split` cuts none. Throws
+    /// statement of several rows) as that many lines, each keeping its place
+    /// in the file; `file` itself where `split` cuts none. Throws
     /// std::bad_alloc when the records cannot be held.
     static DatabaseFile
     withRowsApart(DatabaseFile file,
-                  const std::function<std::vector<std::string>(std::string_view)> &split);
+                  const std::function<std::vector<RecordCut>(std::string_view)> &split);
 
 private:
     std::string m_bytes;
-    std::vector<std::uint32_t> m_starts;      ///< where each line begins in m_bytes
-    std::vector<std::uint32_t> m_sourceLines; ///< empty, or each line's place in the file read
+    std::vector<std::uint32_t> m_starts; ///< where each line begins in m_bytes
+    /// Empty, or each record's place in the file read (32 bits each, as the
+    /// line starts: files are at most kMaxFileBytes).
+    struct Place {
+        std::uint32_t line, begin, end;
+    };
+    std::vector<Place> m_places;
     std::vector<bool> m_utf8;
     const LegacyEncoding *m_legacy = nullptr;
     std::size_t m_widest = 0;

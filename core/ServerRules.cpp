@@ -508,7 +508,7 @@ std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &na
         if (profile.lineBytes > 0 && bytes > profile.lineBytes)
             judge.tell(kFields.size(), profile.server,
                        {"reads", "read",
-                        " " + thousands(static_cast<long long>(profile.lineBytes + 1)) +
+                        " " + thousands(static_cast<long long>(profile.lineBytes) + 1) +
                             " bytes of a line: the rest of this one (" +
                             thousands(static_cast<long long>(bytes)) +
                             " bytes) it reads as another line."});
@@ -548,7 +548,7 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
             judge.tell(kFields.size(), profile.server,
                        {"builds", "build",
                         " each row into a line of " +
-                            thousands(static_cast<long long>(profile.sqlRowBytes + 1)) +
+                            thousands(static_cast<long long>(profile.sqlRowBytes) + 1) +
                             " bytes, which this one (" + thousands(static_cast<long long>(bytes)) +
                             " bytes) overflows."});
     return judge.findings();

@@ -287,20 +287,21 @@ SqlRow parseSqlRow(std::string_view line)
     return row;
 }
 
-std::vector<std::string> splitSqlRows(std::string_view line)
+std::vector<RecordCut> splitSqlRows(std::string_view line)
 {
     Scanner scan(line);
     if (readHead(scan) != SqlFault::None)
         return {};
     const std::string_view head = line.substr(0, line.size() - scan.rest().size());
-    std::vector<std::string> rows;
+    std::vector<RecordCut> rows;
     for (;;) {
         const std::size_t start = line.size() - scan.rest().size();
         SqlRow row;
         if (readRow(scan, row) != SqlFault::None)
             return {};
         const std::size_t end = line.size() - scan.rest().size();
-        rows.push_back(std::string(head).append(line.substr(start, end - start)).append(";"));
+        rows.push_back(
+            {std::string(head).append(line.substr(start, end - start)).append(";"), start, end});
         scan.skipBlanks();
         if (!scan.take(','))
             break;

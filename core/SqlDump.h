@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "Record.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,10 +51,10 @@ SqlRow parseSqlRow(std::string_view line);
 
 /// The rows of a statement that adds several (mysqldump's default writes many
 /// a statement), each as a statement of its own: the statement's head up to
-/// VALUES, that row and ";". Empty unless the line is such a statement, with
-/// two rows or more, each well formed; its one row, or its fault, is then
-/// parseSqlRow's to tell.
-std::vector<std::string> splitSqlRows(std::string_view line);
+/// VALUES, that row and ";", beside the span of the row's parentheses in the
+/// line. Empty unless the line is such a statement, with two rows or more,
+/// each well formed; its one row, or its fault, is then parseSqlRow's to tell.
+std::vector<RecordCut> splitSqlRows(std::string_view line);
 
 /// Why a statement is not one row of the monster table, in a sentence.
 const char *sentenceFor(SqlFault fault);

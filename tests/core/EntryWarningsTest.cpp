@@ -269,8 +269,9 @@ TEST(OutputNotes, NamesAreWrittenInTheChosenEncodingOrSaidToStayUtf8)
         EXPECT_EQ(names.jname, row.jname);
         EXPECT_EQ(names.other, row.other);
         ASSERT_EQ(problems.size(), row.problems);
-        if (row.problems > 0)
+        if (row.problems > 0) {
             EXPECT_EQ(problems[0].rfind("Display Name: ", 0), 0u) << problems[0];
+        }
     }
 }
 

@@ -181,7 +181,10 @@ class SeveralRows : public testing::TestWithParam<RowsApart> {};
 // loader to read or refuse.
 TEST_P(SeveralRows, AreSetApartIntoStatements)
 {
-    EXPECT_EQ(splitSqlRows(GetParam().line), GetParam().rows);
+    std::vector<std::string> statements;
+    for (const RecordCut &row : splitSqlRows(GetParam().line))
+        statements.push_back(row.text);
+    EXPECT_EQ(statements, GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -201,19 +204,29 @@ INSTANTIATE_TEST_SUITE_P(
                     RowsApart{"otherTable", "INSERT INTO item_db VALUES (1,'A'),(2,'B');", {}}),
     [](const auto &test) { return std::string(test.param.name); });
 
-// Set apart in a file, each row keeps the line it came from.
-TEST(SeveralRows, KeepTheirLine)
+// Set apart in a file, each row keeps its line and its bytes in the file.
+TEST(SeveralRows, KeepTheirPlace)
 {
-    const DatabaseFile file = DatabaseFile::withRowsApart(
-        DatabaseFile("-- dump\r\nINSERT INTO mob_db VALUES (1,'A'),(2,'B'),(3,'C');\r\n"
-                     "INSERT INTO mob_db VALUES (4,'D');\r\n"),
-        splitSqlRows);
+    const std::string bytes = "\xEF\xBB\xBF-- dump\r\nINSERT INTO mob_db VALUES (1,'A'),(2,'B'),"
+                              "(3,'C');\r\nINSERT INTO mob_db VALUES (4,'D');\r\n";
+    const DatabaseFile whole(bytes);
+    const DatabaseFile file = DatabaseFile::withRowsApart(whole, splitSqlRows);
     ASSERT_EQ(file.lines(), 5U);
     EXPECT_EQ(file.line(3), "INSERT INTO mob_db VALUES (3,'C');");
     std::vector<std::size_t> sources;
-    for (std::size_t i = 0; i < file.lines(); ++i)
-        sources.push_back(file.sourceLine(i));
+    std::vector<std::string> spans;
+    for (std::size_t i = 0; i < file.lines(); ++i) {
+        const RecordPlace place = file.place(i);
+        sources.push_back(place.line);
+        spans.push_back(bytes.substr(place.begin, place.end - place.begin));
+        EXPECT_EQ(file.sourceLine(i), place.line);
+    }
     EXPECT_EQ(sources, (std::vector<std::size_t>{0, 1, 1, 1, 2}));
+    EXPECT_EQ(spans, (std::vector<std::string>{"-- dump", "(1,'A')", "(2,'B')", "(3,'C')",
+                                               "INSERT INTO mob_db VALUES (4,'D');"}));
+    // Unsplit, a record is its line, terminator and byte-order mark aside.
+    EXPECT_EQ(bytes.substr(whole.place(2).begin, whole.place(2).end - whole.place(2).begin),
+              "INSERT INTO mob_db VALUES (4,'D');");
 }
 
 } // namespace
