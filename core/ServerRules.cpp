@@ -54,42 +54,45 @@ constexpr Range rangeOf(Column column)
     return {LLONG_MIN, LLONG_MAX, "text"};
 }
 
-/// Each field's column in Freya's `mob_db` (mob_db_map.sql) and in eAthena's
-/// (mob_db.sql, 2006: every number unsigned), in line order.
+/// Each field's column in Freya's `mob_db` (mob_db_map.sql), in eAthena's
+/// (mob_db.sql, 2006: every number unsigned) and in the later layout's
+/// eAthena table (its names Sprite, kName, iName; every number unsigned), in
+/// the classic line's order.
 struct Columns {
-    Column freya, eathena;
+    Column freya, eathena, later;
 };
-constexpr Columns kDrop{Column::MediumS, Column::SmallU}; // items and rates, Drop1id to DropCardper
+constexpr Columns kDrop{Column::MediumS, Column::SmallU,
+                        Column::SmallU}; // items and rates, Drop1id to DropCardper
 constexpr std::array<Columns, kFieldCount> kColumns{{
-    {Column::MediumS, Column::MediumU}, // ID
-    {Column::Text, Column::Text},       // Name
-    {Column::Text, Column::Text},       // Name2
-    {Column::SmallS, Column::TinyU},    // LV
-    {Column::MediumS, Column::IntU},    // HP
-    {Column::MediumS, Column::MediumU}, // SP
-    {Column::MediumS, Column::MediumU}, // EXP
-    {Column::MediumS, Column::MediumU}, // JEXP
-    {Column::TinyS, Column::TinyU},     // Range1
-    {Column::SmallS, Column::SmallU},   // ATK1
-    {Column::SmallS, Column::SmallU},   // ATK2
-    {Column::SmallS, Column::SmallU},   // DEF
-    {Column::SmallS, Column::SmallU},   // MDEF
-    {Column::TinyU, Column::TinyU},     // STR
-    {Column::TinyU, Column::TinyU},     // AGI
-    {Column::TinyU, Column::TinyU},     // VIT
-    {Column::TinyU, Column::TinyU},     // INT
-    {Column::TinyU, Column::TinyU},     // DEX
-    {Column::TinyU, Column::TinyU},     // LUK
-    {Column::TinyS, Column::TinyU},     // Range2
-    {Column::TinyS, Column::TinyU},     // Range3
-    {Column::TinyS, Column::TinyU},     // Scale
-    {Column::TinyS, Column::TinyU},     // Race
-    {Column::TinyS, Column::TinyU},     // Element
-    {Column::SmallS, Column::SmallU},   // Mode
-    {Column::SmallS, Column::SmallU},   // Speed
-    {Column::SmallS, Column::SmallU},   // ADelay
-    {Column::SmallS, Column::SmallU},   // aMotion
-    {Column::SmallS, Column::SmallU},   // dMotion
+    {Column::MediumS, Column::MediumU, Column::MediumU}, // ID
+    {Column::Text, Column::Text, Column::Text},          // Name
+    {Column::Text, Column::Text, Column::Text},          // Name2
+    {Column::SmallS, Column::TinyU, Column::TinyU},      // LV
+    {Column::MediumS, Column::IntU, Column::IntU},       // HP
+    {Column::MediumS, Column::MediumU, Column::MediumU}, // SP
+    {Column::MediumS, Column::MediumU, Column::MediumU}, // EXP
+    {Column::MediumS, Column::MediumU, Column::MediumU}, // JEXP
+    {Column::TinyS, Column::TinyU, Column::TinyU},       // Range1
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // ATK1
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // ATK2
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // DEF
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // MDEF
+    {Column::TinyU, Column::TinyU, Column::SmallU},      // STR
+    {Column::TinyU, Column::TinyU, Column::SmallU},      // AGI
+    {Column::TinyU, Column::TinyU, Column::SmallU},      // VIT
+    {Column::TinyU, Column::TinyU, Column::SmallU},      // INT
+    {Column::TinyU, Column::TinyU, Column::SmallU},      // DEX
+    {Column::TinyU, Column::TinyU, Column::SmallU},      // LUK
+    {Column::TinyS, Column::TinyU, Column::TinyU},       // Range2
+    {Column::TinyS, Column::TinyU, Column::TinyU},       // Range3
+    {Column::TinyS, Column::TinyU, Column::TinyU},       // Scale
+    {Column::TinyS, Column::TinyU, Column::TinyU},       // Race
+    {Column::TinyS, Column::TinyU, Column::TinyU},       // Element
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // Mode
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // Speed
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // ADelay
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // aMotion
+    {Column::SmallS, Column::SmallU, Column::SmallU},    // dMotion
     kDrop,
     kDrop,
     kDrop,
@@ -109,22 +112,23 @@ constexpr std::array<Columns, kFieldCount> kColumns{{
     kDrop,
     kDrop,
     kDrop,
-    kDrop,                              // Drop6 to Card
-    {Column::MediumS, Column::MediumU}, // MEXP
-    {Column::MediumS, Column::SmallU},  // ExpPer
-    {Column::MediumS, Column::SmallU},  // MVP1id
-    {Column::MediumS, Column::SmallU},  // MVP1per
-    {Column::MediumS, Column::SmallU},  // MVP2id
-    {Column::MediumS, Column::SmallU},  // MVP2per
-    {Column::MediumS, Column::SmallU},  // MVP3id
-    {Column::MediumS, Column::SmallU},  // MVP3per
+    kDrop,                                               // Drop6 to Card
+    {Column::MediumS, Column::MediumU, Column::MediumU}, // MEXP
+    {Column::MediumS, Column::SmallU, Column::SmallU},   // ExpPer
+    {Column::MediumS, Column::SmallU, Column::SmallU},   // MVP1id
+    {Column::MediumS, Column::SmallU, Column::SmallU},   // MVP1per
+    {Column::MediumS, Column::SmallU, Column::SmallU},   // MVP2id
+    {Column::MediumS, Column::SmallU, Column::SmallU},   // MVP2per
+    {Column::MediumS, Column::SmallU, Column::SmallU},   // MVP3id
+    {Column::MediumS, Column::SmallU, Column::SmallU},   // MVP3per
 }};
 
 constexpr bool namesAreText()
 {
     for (std::size_t i = 0; i < kFields.size(); ++i)
         if (isNameField(kFields[i]) != (kColumns[i].freya == Column::Text) ||
-            isNameField(kFields[i]) != (kColumns[i].eathena == Column::Text))
+            isNameField(kFields[i]) != (kColumns[i].eathena == Column::Text) ||
+            isNameField(kFields[i]) != (kColumns[i].later == Column::Text))
             return false;
     return true;
 }
@@ -132,19 +136,45 @@ static_assert(namesAreText(), "the names, and only they, are text columns");
 
 Column columnOf(Server server, std::size_t field)
 {
-    return server == Server::Freya ? kColumns[field].freya : kColumns[field].eathena;
+    switch (server) {
+    case Server::Freya:
+        return kColumns[field].freya;
+    case Server::EAthena:
+        return kColumns[field].eathena;
+    case Server::EAthena2011:
+        break;
+    }
+    return kColumns[field].later;
 }
 
 constexpr std::size_t kID = fieldIndex("ID"), kLV = fieldIndex("LV"), kHP = fieldIndex("HP"),
-                      kEXP = fieldIndex("EXP"), kJEXP = fieldIndex("JEXP"),
-                      kElement = fieldIndex("Element"), kMEXP = fieldIndex("MEXP"),
-                      kFirstDrop = fieldIndex("Drop1id"), kCardRate = fieldIndex("DropCardper");
+                      kSP = fieldIndex("SP"), kEXP = fieldIndex("EXP"), kJEXP = fieldIndex("JEXP"),
+                      kRange1 = fieldIndex("Range1"), kATK1 = fieldIndex("ATK1"),
+                      kATK2 = fieldIndex("ATK2"), kDEF = fieldIndex("DEF"),
+                      kMDEF = fieldIndex("MDEF"), kSTR = fieldIndex("STR"),
+                      kLUK = fieldIndex("LUK"), kRange2 = fieldIndex("Range2"),
+                      kRange3 = fieldIndex("Range3"), kElement = fieldIndex("Element"),
+                      kSpeed = fieldIndex("Speed"), kADelay = fieldIndex("ADelay"),
+                      kAMotion = fieldIndex("aMotion"), kDMotion = fieldIndex("dMotion"),
+                      kMEXP = fieldIndex("MEXP"), kExpPer = fieldIndex("ExpPer"),
+                      kFirstDrop = fieldIndex("Drop1id"), kCardRate = fieldIndex("DropCardper"),
+                      kFirstMvp = fieldIndex("MVP1id"), kLastMvp = fieldIndex("MVP3per");
 static_assert(kCardRate == kFirstDrop + 19, "nine drops and a card, each an item and a rate");
+static_assert(kLastMvp == kFirstMvp + 5, "three MVP items, each an item and a rate");
+static_assert(kLUK == kSTR + 5 && kDMotion == kAMotion + 1, "the stats and motions in a row");
 
-/// True for a drop's rate, false for its item.
-constexpr bool isRate(std::size_t field)
+/// Past the fields, what a finding may be about besides: the line as a
+/// whole, and the later layout's iRO name, which no classic field holds.
+constexpr std::size_t kLine = kFieldCount, kOtherName = kFieldCount + 1;
+
+/// True for a drop's rate (the card's too), false for its item.
+constexpr bool isDropRate(std::size_t field)
 {
-    return (field - kFirstDrop) % 2 == 1;
+    return field >= kFirstDrop && field <= kCardRate && (field - kFirstDrop) % 2 == 1;
+}
+constexpr bool isMvpRate(std::size_t field)
+{
+    return field >= kFirstMvp && field <= kLastMvp && (field - kFirstMvp) % 2 == 1;
 }
 
 std::string thousands(long long value)
@@ -173,15 +203,17 @@ std::string cutName(std::string_view name, std::size_t bytes)
 /// What servers do with a field, in words that fit any list of them: the
 /// verb as one server and as several take it ("stores", "store"), then the
 /// rest of the sentence; `tables`: said of the servers' tables ("Freya's
-/// table holds", "Freya's and eAthena's tables hold").
+/// table holds", "Freya's and eAthena's tables hold"); `skips`: the server
+/// skips the whole monster, and nothing else of it is said.
 struct Deed {
     std::string one, many, rest;
     bool tables = false;
+    bool skips = false;
 
     bool operator==(const Deed &other) const
     {
         return one == other.one && many == other.many && rest == other.rest &&
-               tables == other.tables;
+               tables == other.tables && skips == other.skips;
     }
 };
 
@@ -203,6 +235,7 @@ public:
     /// Another field of the monster as the server reads it (a drop's item
     /// beside its rate).
     long long valueOf(std::size_t other) const { return readAsServer(m_values[other]).value; }
+    const std::string &text() const { return m_values[field]; }
     void tell(Deed deed) { deeds.push_back(std::move(deed)); }
 
 private:
@@ -233,16 +266,76 @@ std::string subject(unsigned servers, bool tables)
     return tables ? said + (names.size() > 1 ? " tables" : " table") : said;
 }
 
+/// The rules several servers share, each named for what it does.
+
+/// An element code without a level (a one-digit code) is read, and has no
+/// effect in battle; -1 (no element) is warned on its own.
+void levelZeroElement(FieldRead &read)
+{
+    if (read.field != kElement || read.value < 0 || read.value / 20 != 0)
+        return;
+    read.tell({"reads", "read",
+               " " + quoteValue(read.text()) + " as " +
+                   std::string(kElementEntries[std::size_t(read.value % 10)]) +
+                   " at level 0, which has no effect in battle."});
+}
+
+/// The MVP EXP is multiplied by the rate, 100, before it is divided, in int.
+void mvpExpOverflow(FieldRead &read)
+{
+    if (read.field != kMEXP || read.value <= INT_MAX / kMvpExpRate)
+        return;
+    const auto scaled = std::int32_t(std::uint32_t(std::uint64_t(read.value) * kMvpExpRate));
+    read.tell({"multiplies", "multiply",
+               " it by the rate, 100, before dividing, past the int range: they store " +
+                   thousands(scaled / kMvpExpRate) + "."});
+}
+
+/// A rate over 100 % is stored as 100 %.
+void rateOver(FieldRead &read)
+{
+    if (read.value > kMostRate)
+        read.tell({"stores", "store", " " + thousands(kMostRate) + " (100 %)."});
+}
+
+/// A rate of 0 or less beside an item: the least rate instead.
+void leastRate(FieldRead &read)
+{
+    if (read.value <= 0 && read.valueOf(read.field - 1) != 0)
+        read.tell({isMvpRate(read.field) ? "gives" : "drops",
+                   isMvpRate(read.field) ? "give" : "drop", " it at 0.01 %: its least rate is 1."});
+}
+
+/// The value as a C integer of `bits` bits holds it.
+long long wrapped(long long value, int bits, bool isSigned)
+{
+    const auto low = static_cast<unsigned long long>(value) & ((1ULL << bits) - 1);
+    if (isSigned && low >= (1ULL << (bits - 1)))
+        return static_cast<long long>(low) - (1LL << bits);
+    return static_cast<long long>(low);
+}
+
+/// A number the server keeps in a narrower integer than it reads.
+void narrowed(FieldRead &read, int bits, bool isSigned)
+{
+    const long long kept = wrapped(read.value, bits, isSigned);
+    if (kept != read.value)
+        read.tell({"stores", "store",
+                   " " + thousands(kept) + " (" + (isSigned ? "a signed " : "an unsigned ") +
+                       std::to_string(bits) + "-bit number)."});
+}
+
 class Judge {
 public:
-    Judge(const MonsterEntry &entry, const NameBytes &names) : m_names(names)
+    Judge(const MonsterEntry &entry, const NameBytes &names)
+        : m_names(names), m_layout(entry.carried.layout), m_servers(serversOf(m_layout))
     {
         for (std::size_t i = 0; i < kFields.size(); ++i)
             appendFieldValue(m_values[i], kFields[i], entry);
     }
 
     const std::string &value(std::size_t field) const { return m_values[field]; }
-    const std::array<std::string, kFieldCount> &values() const { return m_values; }
+    unsigned servers() const { return m_servers; }
 
     /// What `servers` do with `field`; a deed told of the same field before,
     /// by other servers, is told once, of them all.
@@ -260,86 +353,106 @@ public:
         tell(field, unsigned(server), std::move(deed));
     }
 
-    /// What both readers do alike, and each on its own, to every field.
+    /// The profiles of the servers judging.
+    template <typename Each> void eachServer(Each each) const
+    {
+        for (const ServerProfile &profile : kServers)
+            if ((m_servers & unsigned(profile.server)) != 0)
+                each(profile);
+    }
+
+    /// What the readers do alike, and each on its own, to every field.
     void readFields(bool sql)
     {
+        readName(kID + 1, m_names.name);
+        readName(kID + 2, m_names.jname);
+        if (otherNameField(formatOf(m_layout)) >= 0)
+            readName(kOtherName, m_names.other);
         for (std::size_t i = 0; i < kFields.size(); ++i) {
-            if (isNameField(kFields[i])) {
-                readName(i);
+            if (isNameField(kFields[i]))
                 continue;
-            }
             const ReadNumber number = readAsServer(m_values[i]);
-            if (i == kElement) {
-                readElement(number.value);
-                continue;
-            }
-            if (kFields[i].kind != FieldKind::Text)
-                continue; // lists and the Mode sum: written as numbers by the program
-            if (!number.asMeant) {
-                tell(i, kEveryServer,
+            if (kFields[i].kind == FieldKind::Text && !number.asMeant) {
+                tell(i, m_servers,
                      {"reads", "read",
                       " " + quoteValue(m_values[i]) + " as " + std::to_string(number.value) + "."});
                 continue;
             }
-            readNumber(i, number.value, sql);
+            // Lists and the Mode sum are written as numbers by the program; the
+            // element is a code the rules read.
+            if (kFields[i].kind == FieldKind::Text || i == kElement)
+                readNumber(i, number.value, sql);
         }
+    }
+
+    /// The line's bytes, the names in the server's bytes.
+    std::size_t lineBytes() const
+    {
+        const LayoutFormat &format = formatOf(m_layout);
+        std::size_t bytes = format.fieldCount - 1 + m_names.name.size() + m_names.jname.size();
+        if (otherNameField(format) >= 0)
+            bytes += m_names.other.size();
+        for (std::size_t i = 0; i < kFields.size(); ++i)
+            bytes += isNameField(kFields[i]) ? 0 : m_values[i].size();
+        return bytes;
+    }
+
+    /// A server that cuts a line at "//" finds fewer fields where a value
+    /// holds one, and skips the monster.
+    void readSlashes()
+    {
+        eachServer([this](const ServerProfile &profile) {
+            if (!profile.cutsAtSlashes)
+                return;
+            const Deed cut{"cuts", "cut",
+                           " the line at this \"//\", and then skips the monster: it has fewer "
+                           "than " +
+                               std::to_string(formatOf(m_layout).fieldCount) + " fields.",
+                           false, true};
+            const std::pair<std::size_t, const std::string *> names[] = {
+                {kID + 1, &m_names.name}, {kID + 2, &m_names.jname}, {kOtherName, &m_names.other}};
+            for (const auto &[field, bytes] : names)
+                if (bytes->find("//") != std::string::npos) {
+                    tell(field, profile.server, cut);
+                    return;
+                }
+            for (std::size_t i = 0; i < kFields.size(); ++i)
+                if (m_values[i].find("//") != std::string::npos) {
+                    tell(i, profile.server, cut);
+                    return;
+                }
+        });
     }
 
     std::vector<Finding> findings() const;
 
 private:
-    void readName(std::size_t field)
+    void readName(std::size_t field, const std::string &bytes)
     {
-        const std::string &bytes = field == kID + 1 ? m_names.name : m_names.jname;
         const bool utf8 = std::string_view(m_names.encoding) == "UTF-8";
-        for (const ServerProfile &profile : kServers) {
+        eachServer([&](const ServerProfile &profile) {
             const std::size_t keep = profile.nameBytes;
             if (bytes.size() <= keep)
-                continue;
+                return;
             const std::string kept =
                 utf8 ? cutName(bytes, keep) : "its first " + std::to_string(keep) + " bytes";
             tell(field, profile.server,
                  {"keeps", "keep",
                   " " + std::to_string(keep) + " bytes of a name: it stores " + kept + " of " +
                       std::to_string(bytes.size()) + " " + m_names.encoding + " bytes."});
-        }
-    }
-
-    void readElement(long long code)
-    {
-        // The servers read the code as a number: the level is code / 20, the
-        // element code % 10. -1 (no element) is warned on its own.
-        if (code < 0 || code / 20 != 0)
-            return;
-        const auto element = std::size_t(code % 10);
-        tell(kElement, kEveryServer,
-             {"reads", "read",
-              " " + quoteValue(m_values[kElement]) + " as " +
-                  std::string(kElementEntries[element]) +
-                  " at level 0, which has no effect in battle."});
+        });
     }
 
     void readNumber(std::size_t i, long long v, bool sql)
     {
-        // What every server does, then each one's own rules.
-        if (i == kID) {
-            for (const ServerProfile &profile : kServers)
+        eachServer([&](const ServerProfile &profile) {
+            if (i == kID)
                 readId(profile, v);
-        } else if (i == kMEXP && v > INT_MAX / kMvpExpRate) {
-            const auto scaled = std::int32_t(std::uint32_t(std::uint64_t(v) * kMvpExpRate));
-            tell(i, kEveryServer,
-                 {"multiplies", "multiply",
-                  " it by the rate, 100, before dividing, past the int range: they store " +
-                      thousands(scaled / kMvpExpRate) + "."});
-        } else if (i >= kFirstDrop && i <= kCardRate && isRate(i) && v > kMostRate) {
-            tell(i, kEveryServer, {"stores", "store", " " + thousands(kMostRate) + " (100 %)."});
-        }
-        for (const ServerProfile &profile : kServers) {
             FieldRead read(m_values, i, v, sql);
             profile.reads(read);
             for (Deed &deed : read.deeds)
                 tell(i, profile.server, std::move(deed));
-        }
+        });
     }
 
     void readId(const ServerProfile &profile, long long v)
@@ -352,25 +465,44 @@ private:
         if (profile.firstSkipped <= profile.lastSkipped)
             ids += ", not " + std::to_string(profile.firstSkipped) + " to " +
                    std::to_string(profile.lastSkipped) + " (" + profile.skippedAre + ")";
-        tell(kID, profile.server, {"skips", "skip", ids + "."});
+        tell(kID, profile.server, {"skips", "skip", ids + ".", false, true});
     }
 
     const NameBytes &m_names;
+    Layout m_layout;
+    unsigned m_servers;
     std::array<std::string, kFieldCount> m_values;
     std::vector<Told> m_told;
 };
 
 std::vector<Finding> Judge::findings() const
 {
-    // In field order, each worded for the servers it is about.
+    // Of a server that skips the monster, that alone is said.
+    unsigned skipping = 0;
+    for (const Told &told : m_told)
+        if (told.deed.skips)
+            skipping |= told.servers;
+    // In field order (the iRO name after the others, as the later line has
+    // it), each worded for the servers it is about.
+    std::vector<std::size_t> order;
+    for (std::size_t field = 0; field < kFields.size(); ++field) {
+        order.push_back(field);
+        if (field == kID + 2)
+            order.push_back(kOtherName);
+    }
+    order.push_back(kLine);
     std::vector<Finding> findings;
-    for (std::size_t field = 0; field <= kFields.size(); ++field)
+    for (const std::size_t field : order)
         for (const Told &told : m_told) {
-            if (told.field != field)
+            const unsigned servers = told.deed.skips ? told.servers : told.servers & ~skipping;
+            if (told.field != field || servers == 0)
                 continue;
-            const bool several = (told.servers & (told.servers - 1)) != 0;
-            findings.push_back({field < kFields.size() ? kFields[field].name : "line", told.servers,
-                                subject(told.servers, told.deed.tables) + " " +
+            const bool several = (servers & (servers - 1)) != 0;
+            const char *name = field < kFields.size() ? kFields[field].name
+                               : field == kLine       ? "line"
+                                                      : "iRO name";
+            findings.push_back({name, servers,
+                                subject(servers, told.deed.tables) + " " +
                                     (several ? told.deed.many : told.deed.one) + told.deed.rest});
         }
     return findings;
@@ -380,31 +512,97 @@ std::vector<Finding> Judge::findings() const
 
 void readsAsFreya(FieldRead &read)
 {
-    if (read.field < kFirstDrop || read.field > kCardRate)
-        return;
-    if (!isRate(read.field)) {
-        if (read.value < 0)
-            read.tell({"leaves", "leave", " this drop out: its item ID is negative."});
-    } else if (read.value == 0 && read.valueOf(read.field - 1) != 0) {
-        read.tell({"leaves", "leave", " this drop out (its rate is 0)."});
+    const long long v = read.value;
+    levelZeroElement(read);
+    mvpExpOverflow(read);
+    if ((read.field == kEXP || read.field == kJEXP) && v < 0) {
+        read.tell({"stores", "store", " 0 for a negative experience."});
+    } else if (read.field == kADelay && v < 250 && v < read.valueOf(kAMotion)) {
+        read.tell({"raises", "raise",
+                   " an attack delay under 250 and under aMotion to aMotion, " +
+                       thousands(read.valueOf(kAMotion)) + "."});
+    } else if (read.field >= kFirstDrop && read.field <= kCardRate && !isDropRate(read.field) &&
+               v < 0) {
+        read.tell({"leaves", "leave", " this drop out: its item ID is negative."});
+    } else if ((isDropRate(read.field) || isMvpRate(read.field)) && v <= 0 &&
+               read.valueOf(read.field - 1) != 0) {
+        read.tell({"leaves", "leave",
+                   std::string(isMvpRate(read.field) ? " this MVP item" : " this drop") +
+                       " out (its rate is " + thousands(v) + ")."});
+    } else if (isDropRate(read.field)) {
+        rateOver(read);
     }
 }
 
 void readsAsEathena(FieldRead &read)
 {
     const long long v = read.value;
+    levelZeroElement(read);
+    mvpExpOverflow(read);
     if (read.field == kLV && (v < 0 || v > 65535)) {
         read.tell({"stores", "store",
                    " level " + std::to_string(v & 0xFFFF) + " (an unsigned 16-bit number)."});
     } else if (read.field == kHP && v == 0) {
         read.tell(read.sql ? Deed{"makes", "make", " a monster of HP 0 its dummy monster."}
                            : Deed{"stores", "store", " HP 1 for HP 0."});
-    } else if ((read.field == kEXP || read.field == kJEXP) && v < 0 && !read.sql) {
+    } else if (read.field == kHP && v < 0 && !read.sql) {
+        read.tell({"stores", "store", " HP 1 for a negative HP."});
+    } else if (read.field == kEXP && v < 0 && !read.sql) {
         read.tell({"stores", "store", " " + thousands(v + (1LL << 32)) + " (an unsigned number)."});
-    } else if (read.field >= kFirstDrop && read.field <= kCardRate && isRate(read.field) &&
-               v == 0 && read.valueOf(read.field - 1) != 0) {
-        read.tell({"drops", "drop", " it at 0.01 %: its least rate is 1."});
+    } else if (read.field == kJEXP && v < 0 && !read.sql) {
+        read.tell({"stores", "store", " 0 for a negative experience."});
+    } else if (isDropRate(read.field) || isMvpRate(read.field)) {
+        leastRate(read);
+        if (isDropRate(read.field))
+            rateOver(read);
     }
+}
+
+void readsAsEathena2011(FieldRead &read)
+{
+    // Its own files hold 0 for 1 (SP, the stats, Level, HP): stored as 1, and
+    // meant so; not warned.
+    const std::size_t f = read.field;
+    const long long v = read.value;
+    if (f == kElement) {
+        const long long level = v / 20;
+        if (level < 1 || level > 4)
+            read.tell(
+                {"skips", "skip",
+                 " this monster: its element " + quoteValue(read.text()) + " has no level 1 to 4.",
+                 false, true});
+    } else if (f == kDEF || f == kMDEF) {
+        narrowed(read, 8, true);
+    } else if (f == kLV || f == kATK1 || f == kATK2 || f == kRange1 || f == kSpeed ||
+               f == kAMotion || f == kDMotion || (f >= kSTR && f <= kLUK)) {
+        narrowed(read, 16, false);
+    } else if (f == kRange2 || f == kRange3) {
+        narrowed(read, 16, true);
+    } else if ((f == kHP || f == kSP || f == kExpPer) && v < 0) {
+        narrowed(read, 32, false);
+    } else if ((f == kEXP || f == kJEXP || f == kMEXP) && v < 0) {
+        read.tell({"stores", "store", " 0 for a negative experience."});
+    } else if (f == kADelay) {
+        const long long motion = wrapped(read.valueOf(kAMotion), 16, false);
+        if (wrapped(v, 16, false) < motion)
+            read.tell({"raises", "raise",
+                       " an attack delay under aMotion to aMotion, " + thousands(motion) + "."});
+        else
+            narrowed(read, 16, false);
+    } else if (isDropRate(f) || isMvpRate(f)) {
+        if (v < 1 && read.valueOf(f - 1) != 0)
+            read.tell({"stores", "store", " rate 1 (0.01 %) for a rate under 1."});
+        rateOver(read);
+    }
+}
+
+unsigned serversOf(Layout layout)
+{
+    unsigned servers = 0;
+    for (const ServerProfile &profile : kServers)
+        if (profile.layout == layout)
+            servers |= unsigned(profile.server);
+    return servers;
 }
 
 NameBytes namesAsHeld(const MonsterEntry &entry)
@@ -482,53 +680,46 @@ ReadNumber readAsServer(std::string_view text)
     return {value, whole && value == wide};
 }
 
-/// The later eAthena servers read the later layout, by rules of their own; of
-/// those, the IDs they take: 1001 to 3000 (their table holds 4,000, the top
-/// 1,000 kept for player clones).
-std::vector<Finding> laterFindings(const MonsterEntry &entry)
-{
-    const ReadNumber id = readAsServer(entry.ID);
-    if (id.asMeant && id.value >= 1001 && id.value <= 3000)
-        return {};
-    return {{kFields[kID].name, unsigned(Server::EAthena),
-             "Later eAthena skips this monster: it reads IDs 1001 to 3000."}};
-}
-
 std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &names)
 {
-    if (entry.carried.layout == Layout::LaterEathena)
-        return laterFindings(entry);
     Judge judge(entry, names);
     judge.readFields(false);
+    judge.readSlashes();
     // The line as the server's file holds it: the names in their bytes.
-    std::size_t bytes = kFields.size() - 1 + names.name.size() + names.jname.size();
-    for (std::size_t i = 0; i < kFields.size(); ++i)
-        bytes += isNameField(kFields[i]) ? 0 : judge.value(i).size();
-    for (const ServerProfile &profile : kServers)
-        if (profile.lineBytes > 0 && bytes > profile.lineBytes)
-            judge.tell(kFields.size(), profile.server,
-                       {"reads", "read",
-                        " " + thousands(static_cast<long long>(profile.lineBytes) + 1) +
-                            " bytes of a line: the rest of this one (" +
-                            thousands(static_cast<long long>(bytes)) +
-                            " bytes) it reads as another line."});
+    const std::size_t bytes = judge.lineBytes();
+    judge.eachServer([&](const ServerProfile &profile) {
+        if (profile.lineBuffer == 0 || bytes < profile.lineBuffer)
+            return;
+        const std::string buffer = thousands(static_cast<long long>(profile.lineBuffer));
+        const std::string length = thousands(static_cast<long long>(bytes));
+        judge.tell(kLine, profile.server,
+                   profile.cutLineLost
+                       ? Deed{"skips", "skip",
+                              " this monster: it reads a line into " + buffer +
+                                  " bytes, its end mark among them, and refuses both pieces of "
+                                  "this one (" +
+                                  length + " bytes).",
+                              false, true}
+                       : Deed{"reads", "read",
+                              " a line into " + buffer +
+                                  " bytes, its end mark among them: the rest of this one (" +
+                                  length + " bytes) it reads as another line."});
+    });
     return judge.findings();
 }
 
 std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &names)
 {
-    if (entry.carried.layout == Layout::LaterEathena)
-        return laterFindings(entry);
     Judge judge(entry, names);
     judge.readFields(true);
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         if (isNameField(kFields[i]))
             continue;
         const ReadNumber number = readAsServer(judge.value(i));
-        for (const ServerProfile &profile : kServers) {
+        judge.eachServer([&](const ServerProfile &profile) {
             const Range range = rangeOf(columnOf(profile.server, i));
             if (number.value >= range.low && number.value <= range.high)
-                continue;
+                return;
             const long long kept = number.value < range.low ? range.low : range.high;
             judge.tell(i, profile.server,
                        {"holds", "hold",
@@ -536,21 +727,20 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
                             range.name + "): the old SQL mode stores " + thousands(kept) +
                             ", strict mode refuses the monster and keeps the row the table holds.",
                         true});
-        }
+        });
     }
     // A server's SQL reader may build each row into a line of its own.
-    std::size_t bytes = kFields.size() - 1;
-    for (std::size_t i = 0; i < kFields.size(); ++i)
-        bytes += isNameField(kFields[i]) ? 0 : judge.value(i).size();
-    bytes += names.name.size() + names.jname.size();
-    for (const ServerProfile &profile : kServers)
-        if (profile.sqlRowBytes > 0 && bytes > profile.sqlRowBytes)
-            judge.tell(kFields.size(), profile.server,
-                       {"builds", "build",
-                        " each row into a line of " +
-                            thousands(static_cast<long long>(profile.sqlRowBytes) + 1) +
-                            " bytes, which this one (" + thousands(static_cast<long long>(bytes)) +
-                            " bytes) overflows."});
+    const std::size_t bytes = judge.lineBytes();
+    judge.eachServer([&](const ServerProfile &profile) {
+        if (profile.sqlRowBuffer == 0 || bytes < profile.sqlRowBuffer)
+            return;
+        judge.tell(kLine, profile.server,
+                   {"builds", "build",
+                    " each row into a line of " +
+                        thousands(static_cast<long long>(profile.sqlRowBuffer)) +
+                        " bytes, which this one (" + thousands(static_cast<long long>(bytes)) +
+                        " bytes) overflows."});
+    });
     return judge.findings();
 }
 

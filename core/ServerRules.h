@@ -12,7 +12,7 @@
 namespace grimlark {
 
 /// The servers whose reading of a line is the judge of what it means.
-enum class Server : unsigned { Freya = 1, EAthena = 2 };
+enum class Server : unsigned { Freya = 1, EAthena = 2, EAthena2011 = 4 };
 
 class FieldRead;
 /// A server's own rules for one number field (ServerRules.cpp): what it does
@@ -20,6 +20,7 @@ class FieldRead;
 using ReadRule = void (*)(FieldRead &read);
 void readsAsFreya(FieldRead &read);
 void readsAsEathena(FieldRead &read);
+void readsAsEathena2011(FieldRead &read);
 
 /// A server, one row each: its names and the facts of its reader that its
 /// findings are made of. Adding a server is adding a row and its rule.
@@ -27,21 +28,30 @@ struct ServerProfile {
     Server server;
     const char *name;          ///< as the user knows it: "Freya"
     const char *option;        ///< as `--server` takes it: "freya"
+    Layout layout;             ///< the layout its text reader and its table hold
     long long firstId, lastId; ///< the IDs it reads
     /// Within them, the IDs it skips, and what they are; none where
     /// `firstSkipped` > `lastSkipped`.
     long long firstSkipped, lastSkipped;
     const char *skippedAre;
     std::size_t nameBytes; ///< the bytes of a name it keeps
-    /// The bytes of a text line it reads whole (0: any), and of the line its
-    /// SQL reader builds a row into (0: any), each without the NUL.
-    std::size_t lineBytes, sqlRowBytes;
-    ReadRule reads; ///< its rules of its own, for the number fields
+    /// The bytes a text line is read into, its end mark among them (0: any
+    /// line); `cutLineLost`: a longer line's pieces are both refused, rather
+    /// than the rest read as another line.
+    std::size_t lineBuffer;
+    bool cutLineLost;
+    /// True when it cuts a line at the first "//" anywhere, inside a name too.
+    bool cutsAtSlashes;
+    std::size_t sqlRowBuffer; ///< the bytes its SQL reader builds a row into (0: any)
+    ReadRule reads;           ///< its rules of its own, for the number fields
 };
 inline constexpr ServerProfile kServers[] = {
-    {Server::Freya, "Freya", "freya", 1001, 1999, 0, -1, "", 24, 0, 1023, readsAsFreya},
-    {Server::EAthena, "eAthena", "eathena", 1001, 10000, 4001, 4049, "player jobs", 23, 1019, 0,
-     readsAsEathena},
+    {Server::Freya, "Freya", "freya", Layout::Classic, 1001, 1999, 0, -1, "", 24, 1024, false,
+     false, 1024, readsAsFreya},
+    {Server::EAthena, "eAthena", "eathena", Layout::Classic, 1001, 10000, 4001, 4049, "player jobs",
+     23, 1020, false, false, 0, readsAsEathena},
+    {Server::EAthena2011, "eAthena 2011", "eathena2011", Layout::LaterEathena, 1001, 4000, 3001,
+     3999, "player clones", 23, 1024, true, true, 1024, readsAsEathena2011},
 };
 
 constexpr unsigned everyServer()
@@ -87,14 +97,16 @@ NameBytes namesAsHeld(const MonsterEntry &entry);
 /// the server's bytes holds it.
 MonsterEntry withNames(MonsterEntry entry, const NameBytes &names);
 
-/// What Freya's and eAthena's text readers store from the line `entry`
-/// generates (a monster of the later layout: what the later eAthena servers
-/// skip), field by field, where it differs from what the line says: IDs
-/// they skip, names they cut, numbers they read otherwise (text, overflow,
-/// clamps), drops they change, an element without effect, and a line longer
-/// than a reader takes. Nothing where both read the box as meant (blanks or a
-/// plus sign around a number, leading zeros, "//" inside a value). In field
-/// order; the same finding for both servers is told once.
+/// What the text readers of the servers of the entry's layout (Freya and
+/// eAthena for the classic one, eAthena 2011 for the later) store from the
+/// line `entry` generates, field by field, where it differs from what the
+/// line says: IDs they skip, names they cut, numbers they read otherwise
+/// (text, overflow, clamps), drops they change, an element without effect,
+/// and a line longer than a reader takes. Nothing where they read the box as
+/// meant (blanks or a plus sign around a number, leading zeros), nor where
+/// they store 1 for 0 as their own files expect. Where a server skips the
+/// monster, that alone is said of it. In field order; the same finding for
+/// several servers is told once.
 std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &names);
 
 /// The same for the statement SQL Entry writes: the servers' SQL readers and
@@ -102,6 +114,10 @@ std::vector<Finding> textFindings(const MonsterEntry &entry, const NameBytes &na
 /// mode clamps such a value; strict mode refuses the monster, and SQL Entry
 /// then keeps the row already there).
 std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &names);
+
+/// The servers that read the layout `layout` (Server bits; none for a
+/// layout no server here reads).
+unsigned serversOf(Layout layout);
 
 /// The values a number column of the server's own `mob_db` table holds.
 struct ColumnRange {

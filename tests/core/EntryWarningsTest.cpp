@@ -17,7 +17,8 @@ using namespace grimlark::test; // the fixtures and the field positions
 
 namespace {
 
-constexpr unsigned kFreya = unsigned(Server::Freya), kEathena = unsigned(Server::EAthena);
+constexpr unsigned kFreya = unsigned(Server::Freya), kEathena = unsigned(Server::EAthena),
+                   kLater = unsigned(Server::EAthena2011), kClassic = kFreya | kEathena;
 
 /// A field a finding names and the servers it names.
 struct Named {
@@ -102,12 +103,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"ID", kFreya}, {"ID", kEathena}}},
         FindingRow{"text",
                    [](MonsterEntry &e) { e.Lvl = "high"; },
-                   {{"Level", kEveryServer}},
-                   {{"Level", kEveryServer}}},
+                   {{"Level", kClassic}},
+                   {{"Level", kClassic}}},
         FindingRow{"pastIntRange",
                    [](MonsterEntry &e) { e.SP = "4294967297"; },
-                   {{"SP", kEveryServer}},
-                   {{"SP", kEveryServer}}},
+                   {{"SP", kClassic}},
+                   {{"SP", kClassic}}},
         FindingRow{"levelPast16Bits",
                    [](MonsterEntry &e) { e.Lvl = "70000"; },
                    {{"Level", kEathena}},
@@ -116,36 +117,139 @@ INSTANTIATE_TEST_SUITE_P(
             "hpZero", [](MonsterEntry &e) { e.HP = "0"; }, {{"HP", kEathena}}, {{"HP", kEathena}}},
         FindingRow{
             "hpPastFreyasColumn", [](MonsterEntry &e) { e.HP = "9000000"; }, {}, {{"HP", kFreya}}},
+        // Freya stores 0, eAthena wraps the Base Experience and keeps 0 of the Job's.
         FindingRow{"negativeExp",
                    [](MonsterEntry &e) { e.EXP = "-5"; },
-                   {{"Base Experience", kEathena}},
-                   {{"Base Experience", kEathena}}},
+                   {{"Base Experience", kFreya}, {"Base Experience", kEathena}},
+                   {{"Base Experience", kFreya}, {"Base Experience", kEathena}}},
+        FindingRow{"negativeJobExp",
+                   [](MonsterEntry &e) { e.JEXP = "-5"; },
+                   {{"Job Experience", kClassic}},
+                   {{"Job Experience", kFreya}, {"Job Experience", kEathena}}},
+        FindingRow{"negativeHp",
+                   [](MonsterEntry &e) { e.HP = "-5"; },
+                   {{"HP", kEathena}},
+                   {{"HP", kEathena}}},
+        FindingRow{"delayUnderMotion",
+                   [](MonsterEntry &e) {
+                       e.ADelay = "200";
+                       e.aMotion = "240";
+                   },
+                   {{"Atk Delay", kFreya}},
+                   {{"Atk Delay", kFreya}}},
+        FindingRow{"delayUnderMotionPast250", [](MonsterEntry &e) { e.ADelay = "300"; }, {}, {}},
+        FindingRow{"negativeDropRate",
+                   [](MonsterEntry &e) { e.Drop1Per = "-5"; },
+                   {{"Drop 1 Rate", kFreya}, {"Drop 1 Rate", kEathena}},
+                   {{"Drop 1 Rate", kFreya}, {"Drop 1 Rate", kEathena}, {"Drop 1 Rate", kEathena}}},
+        FindingRow{"mvpItemAtRateZero",
+                   [](MonsterEntry &e) {
+                       e.MVP1ID = "607";
+                       e.MVP1Per = "0";
+                   },
+                   {{"MVP 1 Rate", kFreya}, {"MVP 1 Rate", kEathena}},
+                   {{"MVP 1 Rate", kFreya}, {"MVP 1 Rate", kEathena}}},
         FindingRow{
-            "statPastTinyint", [](MonsterEntry &e) { e.STR = "300"; }, {}, {{"STR", kEveryServer}}},
+            "statPastTinyint", [](MonsterEntry &e) { e.STR = "300"; }, {}, {{"STR", kClassic}}},
         FindingRow{"elementWithoutLevel",
                    [](MonsterEntry &e) { e.ELvl = kNoSelection; },
-                   {{"Element", kEveryServer}},
-                   {{"Element", kEveryServer}}},
+                   {{"Element", kClassic}},
+                   {{"Element", kClassic}}},
         FindingRow{"dropAtRateZero",
                    [](MonsterEntry &e) { e.Drop1Per = "0"; },
                    {{"Drop 1 Rate", kFreya}, {"Drop 1 Rate", kEathena}},
                    {{"Drop 1 Rate", kFreya}, {"Drop 1 Rate", kEathena}}},
         FindingRow{"rateOver10000",
                    [](MonsterEntry &e) { e.Drop2Per = "20000"; },
-                   {{"Drop 2 Rate", kEveryServer}},
-                   {{"Drop 2 Rate", kEveryServer}}},
+                   {{"Drop 2 Rate", kClassic}},
+                   {{"Drop 2 Rate", kClassic}}},
         FindingRow{"negativeItem",
                    [](MonsterEntry &e) { e.DropID3 = "-938"; },
                    {{"Drop 3 Item ID", kFreya}},
                    {{"Drop 3 Item ID", kFreya}, {"Drop 3 Item ID", kEathena}}},
         FindingRow{"mvpExpOverflows",
                    [](MonsterEntry &e) { e.MEXP = "30000000"; },
-                   {{"MVP EXP", kEveryServer}},
-                   {{"MVP EXP", kEveryServer}, {"MVP EXP", kFreya}, {"MVP EXP", kEathena}}},
+                   {{"MVP EXP", kClassic}},
+                   {{"MVP EXP", kClassic}, {"MVP EXP", kFreya}, {"MVP EXP", kEathena}}},
         FindingRow{"lineTooLong",
                    [](MonsterEntry &e) { e.JName = std::string(23, 'x') + std::string(1000, ' '); },
-                   {{"Display Name", kFreya}, {"Display Name", kEathena}, {"line", kEathena}},
+                   {{"Display Name", kFreya},
+                    {"Display Name", kEathena},
+                    {"line", kFreya},
+                    {"line", kEathena}},
                    {{"Display Name", kFreya}, {"Display Name", kEathena}, {"line", kFreya}}}),
+    [](const auto &test) { return std::string(test.param.name); });
+
+/// The Poring in the later layout, changed by `change`.
+template <typename Change> void later(MonsterEntry &entry, Change change)
+{
+    entry.carried.layout = Layout::LaterEathena;
+    change(entry);
+}
+
+// The later layout is judged by the later server alone.
+INSTANTIATE_TEST_SUITE_P(
+    Later, Findings,
+    testing::Values(
+        FindingRow{"asMeant", [](MonsterEntry &e) { later(e, [](MonsterEntry &) {}); }, {}, {}},
+        FindingRow{"idOfAClone",
+                   [](MonsterEntry &e) { later(e, [](MonsterEntry &m) { m.ID = "3001"; }); },
+                   {{"ID", kLater}},
+                   {{"ID", kLater}}},
+        FindingRow{"def128",
+                   [](MonsterEntry &e) { later(e, [](MonsterEntry &m) { m.DEF = "128"; }); },
+                   {{"DEF", kLater}},
+                   {{"DEF", kLater}}},
+        FindingRow{"def127",
+                   [](MonsterEntry &e) { later(e, [](MonsterEntry &m) { m.DEF = "127"; }); },
+                   {},
+                   {}},
+        // A skipped monster is said to be skipped, nothing else of it.
+        FindingRow{"noElementLevel",
+                   [](MonsterEntry &e) {
+                       later(e, [](MonsterEntry &m) {
+                           m.ELvl = kNoSelection;
+                           m.DEF = "128";
+                       });
+                   },
+                   {{"Element", kLater}},
+                   {{"Element", kLater}}},
+        FindingRow{"slashesInAName",
+                   [](MonsterEntry &e) { later(e, [](MonsterEntry &m) { m.JName = "Po//ring"; }); },
+                   {{"Display Name", kLater}},
+                   {}},
+        FindingRow{"delayUnderMotion",
+                   [](MonsterEntry &e) {
+                       later(e, [](MonsterEntry &m) {
+                           m.ADelay = "300";
+                           m.aMotion = "400";
+                       });
+                   },
+                   {{"Atk Delay", kLater}},
+                   {{"Atk Delay", kLater}}},
+        FindingRow{"zeroForOne",
+                   [](MonsterEntry &e) {
+                       later(e, [](MonsterEntry &m) {
+                           m.STR = "0";
+                           m.HP = "0";
+                       });
+                   },
+                   {},
+                   {}},
+        FindingRow{"negativeHp",
+                   [](MonsterEntry &e) { later(e, [](MonsterEntry &m) { m.HP = "-18"; }); },
+                   {{"HP", kLater}},
+                   {{"HP", kLater}, {"HP", kLater}}},
+        FindingRow{"dropRateUnderOne",
+                   [](MonsterEntry &e) { later(e, [](MonsterEntry &m) { m.Drop1Per = "0"; }); },
+                   {{"Drop 1 Rate", kLater}},
+                   {{"Drop 1 Rate", kLater}}},
+        FindingRow{"lineOf1024Bytes",
+                   [](MonsterEntry &e) {
+                       later(e, [](MonsterEntry &m) { m.JName = std::string(1100, 'x'); });
+                   },
+                   {{"line", kLater}},
+                   {{"Display Name", kLater}, {"iRO name", kLater}, {"line", kLater}}}),
     [](const auto &test) { return std::string(test.param.name); });
 
 // Grimlark's own warnings, besides the servers' findings.
@@ -200,6 +304,7 @@ TEST(ServerProfiles, JudgeAtTheirEdges)
         SCOPED_TRACE(profile.name);
         EXPECT_EQ(serverNamed(profile.option), &profile);
         MonsterEntry entry = poring();
+        entry.carried.layout = profile.layout;
         const bool skips = profile.firstSkipped <= profile.lastSkipped;
         for (const auto &[id, read] : {std::pair{profile.firstId - 1, false},
                                        {profile.firstId, true},
@@ -210,7 +315,7 @@ TEST(ServerProfiles, JudgeAtTheirEdges)
             entry.ID = std::to_string(id);
             EXPECT_EQ(finds(entry, profile.server, "ID"), !read) << id;
         }
-        entry = poring();
+        entry.ID = "1002";
         entry.Name = std::string(profile.nameBytes, 'N');
         EXPECT_FALSE(finds(entry, profile.server, "DB Name"));
         entry.Name += 'N';
