@@ -211,6 +211,19 @@ bool isTerminalCommand(const QStringList &arguments)
 
 /// `withQtOptions`: Qt's own window options are known, as QApplication takes
 /// them later.
+/// The names --server takes, from the servers' table: "freya, eathena or eathena2011".
+QString serverOptions()
+{
+    QString names;
+    const std::size_t count = std::size(grimlark::kServers);
+    for (std::size_t i = 0; i < count; ++i)
+        names += (i == 0           ? QString()
+                  : i + 1 == count ? QStringLiteral(" or ")
+                                   : QStringLiteral(", ")) +
+                 QString::fromLatin1(grimlark::kServers[i].option);
+    return names;
+}
+
 void addOptions(QCommandLineParser &options, bool withQtOptions)
 {
     options.setApplicationDescription(
@@ -225,8 +238,8 @@ void addOptions(QCommandLineParser &options, bool withQtOptions)
                        "file could not be read.")));
     options.addOption(QCommandLineOption(
         QStringLiteral("server"),
-        QStringLiteral("With --check, only what this server (freya or eathena) stores "
-                       "otherwise."),
+        QStringLiteral("With --check, only what this server (%1) stores otherwise.")
+            .arg(serverOptions()),
         QStringLiteral("name")));
     options.addOption(QCommandLineOption(
         QStringLiteral("convert"),
@@ -362,8 +375,8 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         if (server)
             servers = unsigned(server->server);
         else if (options.isSet(QStringLiteral("server"))) {
-            complain(QStringLiteral("--server is freya or eathena, not \"%1\".")
-                         .arg(options.value(QStringLiteral("server"))));
+            complain(QStringLiteral("--server is %1, not \"%2\".")
+                         .arg(serverOptions(), options.value(QStringLiteral("server"))));
             return kUsageError;
         }
         if (files.isEmpty()) {

@@ -57,10 +57,10 @@ std::optional<LoadResult> readListPosition(std::string_view text, const FieldInf
     return std::nullopt;
 }
 
-/// Reads the element code (readElementCode). A code the generator would
-/// write otherwise ("56" comes back "46", "05" as "5") is noted.
+/// Reads the element code (readElementCode); a code the program would write
+/// otherwise ("56", "05") is kept as written.
 std::optional<LoadResult> readElement(std::string_view field, const FieldInfo &info,
-                                      MonsterEntry &entry, std::vector<std::string> &notes)
+                                      MonsterEntry &entry)
 {
     const std::string_view text = trimmed(field);
     const std::optional<ElementCode> code = readElementCode(text);
@@ -68,21 +68,17 @@ std::optional<LoadResult> readElement(std::string_view field, const FieldInfo &i
         return refuse(Status::BadElement, info, field);
     entry.ELvl = code->level;
     entry.Element = code->element;
-    if (code->asWritten)
-        return std::nullopt;
-    notes.push_back(
-        "The servers read the Element " + quoteValue(text) + " as level " +
-        (entry.ELvl == kNoSelection ? std::string("none") : std::to_string(entry.ELvl + 1)) + ", " +
-        std::string(kElementEntries[std::size_t(entry.Element)]) + "; Grimlark writes it as \"" +
-        elementCode(entry.ELvl, entry.Element) + "\".");
+    entry.carried.elementText = code->asWritten ? std::string() : std::string(text);
     return std::nullopt;
 }
 
 /// Reads the Mode: its twelve boxes, and the flags above them carried. The
-/// later servers read it with strtol(..., 0), so hexadecimal ("0x3195") too;
-/// the classic ones read a hexadecimal Mode as 0, so it is refused there.
+/// later servers read it with strtol(..., 0), so hexadecimal ("0x3195") and
+/// octal ("0131") too; the classic ones read a hexadecimal Mode as 0, so it is
+/// refused there.
 std::optional<LoadResult> readMode(std::string_view text, const FieldInfo &field,
-                                   MonsterEntry &entry, bool hexadecimal)
+                                   MonsterEntry &entry, bool hexadecimal,
+                                   std::vector<std::string> &notes)
 {
     long mode = 0;
     entry.carried.modeText.clear();
@@ -93,6 +89,21 @@ std::optional<LoadResult> readMode(std::string_view text, const FieldInfo &field
             return refuse(Status::OutOfRange, field, text);
         mode = digits.empty() ? 0 : std::strtol(std::string(digits).c_str(), nullptr, 16);
         entry.carried.modeText = std::string(trimmed(text));
+    } else if (const std::string_view t = trimmed(text);
+               hexadecimal && t.size() > 1 && t[0] == '0' && parseWholeNumber(t).value) {
+        // strtol of base 0 reads a leading 0 as octal, up to the first digit
+        // that is none ("0131" is 89, "04947" is 4): loaded as the server
+        // reads it, written back as it stands, and said.
+        std::size_t end = 1;
+        while (end < t.size() && t[end] >= '0' && t[end] <= '7')
+            ++end;
+        mode = end > 12 ? kModeMost + 1
+                        : std::strtol(std::string(t.substr(0, end)).c_str(), nullptr, 8);
+        if (mode > kModeMost)
+            return refuse(Status::OutOfRange, field, text);
+        entry.carried.modeText = std::string(t);
+        notes.push_back("The later servers read the Mode " + quoteValue(t) +
+                        " as an octal number: " + std::to_string(mode) + ".");
     } else {
         const WholeNumber number = parseWholeNumber(text);
         if (!number.value)
@@ -212,10 +223,11 @@ LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCou
             fault = readListPosition(fields[i], info, kRaceList, loaded.Race);
             break;
         case FieldKind::Element:
-            fault = readElement(fields[i], info, loaded, notes);
+            fault = readElement(fields[i], info, loaded);
             break;
         case FieldKind::Mode:
-            fault = readMode(fields[i], info, loaded, formatOf(loaded.carried.layout).hexMode);
+            fault =
+                readMode(fields[i], info, loaded, formatOf(loaded.carried.layout).hexMode, notes);
             break;
         }
         if (fault)

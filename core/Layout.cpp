@@ -54,8 +54,10 @@ bool isJAthena(const Fields &fields)
 /// A name where the classic level goes and a number after it.
 bool hasThreeNames(const Fields &fields)
 {
+    // An empty Level is a Level all the same: the line is read, and its Level
+    // warned, rather than refused as another layout.
     return fields.size() > kMode && !isLayoutNumber(fields[kLevel]) &&
-           isLayoutNumber(fields[kLevel + 1]);
+           (isLayoutNumber(fields[kLevel + 1]) || trimmed(fields[kLevel + 1]).empty());
 }
 
 bool isWithin(std::string_view text, const CodeList &list)

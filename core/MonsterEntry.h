@@ -55,8 +55,12 @@ struct MonsterEntry {
         std::string otherName;           ///< the later layout's iROName (kROName is JName)
         bool hasOtherName = false;       ///< false: the other name is JName again
         int modeAbove = 0;               ///< Mode flags above the twelve boxes (4096 and up)
-        std::string modeText;            ///< a hexadecimal Mode as written ("0x3195"), kept
-                                         ///< as long as the Mode keeps its value
+        std::string modeText;            ///< a Mode the later servers read otherwise than as
+                                         ///< decimal, as written ("0x3195", "0131"), kept as
+                                         ///< long as the Mode keeps its value
+        std::string elementText;         ///< an element code as written where the program
+                                         ///< writes it otherwise ("93", "05"), kept as long
+                                         ///< as the lists keep their meaning
     } carried;
 
     bool operator==(const MonsterEntry &other) const;

@@ -24,7 +24,7 @@ void appendFieldValue(std::string &out, const FieldInfo &field, const MonsterEnt
         out += std::to_string(entry.Race);
         break;
     case FieldKind::Element:
-        out += elementCode(entry.ELvl, entry.Element);
+        out += elementText(entry);
         break;
     case FieldKind::Mode:
         out += modeText(entry);
@@ -42,14 +42,23 @@ std::string modeText(const MonsterEntry &entry)
     const int mode = modeValue(entry);
     const std::string &written = entry.carried.modeText;
     // The classic servers read a hexadecimal Mode as 0: decimal there always.
-    if (written.empty() || entry.carried.layout == Layout::Classic)
+    if (written.empty() || !formatOf(entry.carried.layout).hexMode)
         return std::to_string(mode);
-    // Hexadecimal as the line had it, the same text while the value is the same.
-    if (std::strtol(written.c_str(), nullptr, 16) == mode)
+    // As the line had it (read as the later servers read it, C's strtol of
+    // base 0), the same text while the value is the same.
+    if (std::strtol(written.c_str(), nullptr, 0) == mode)
         return written;
     char hex[16];
     (void)std::snprintf(hex, sizeof hex, "0x%X", static_cast<unsigned>(mode));
     return hex;
+}
+
+std::string elementText(const MonsterEntry &entry)
+{
+    if (const std::optional<ElementCode> code = readElementCode(entry.carried.elementText);
+        code && code->level == entry.ELvl && code->element == entry.Element)
+        return entry.carried.elementText;
+    return elementCode(entry.ELvl, entry.Element);
 }
 
 std::string otherNameOf(const MonsterEntry &entry)

@@ -21,6 +21,10 @@ int modeValue(const MonsterEntry &entry);
 /// The Mode as a line writes it: decimal, or hexadecimal where the loaded line
 /// had it so (its own text while the value is unchanged).
 std::string modeText(const MonsterEntry &entry);
+
+/// The Element field as written: the code as the loaded line had it while the
+/// lists mean the same, otherwise as elementCode writes it.
+std::string elementText(const MonsterEntry &entry);
 /// The later layout's iROName: the carried one, or JName.
 std::string otherNameOf(const MonsterEntry &entry);
 

@@ -178,6 +178,20 @@ TEST_P(RoundTrip, WhatIsWrittenLoadsBackOrIsSaid)
     }
 }
 
+// The later servers read a Mode of a leading 0 as octal, up to its first digit
+// that is none: it loads so, is said, and is written back as it stands.
+TEST(LaterMode, OfALeadingZeroIsOctal)
+{
+    for (const auto &[text, mode] : {std::pair{"0131", 89}, {"04947", 4}, {"0", 0}}) {
+        MonsterEntry entry = startupEntry();
+        const LoadResult result = LoadEntryIntoEditor(laterLine(25, text), entry);
+        ASSERT_TRUE(result.loaded()) << result.message();
+        EXPECT_EQ(modeValue(entry), mode) << text;
+        EXPECT_EQ(result.notes.size(), mode == 0 ? 0U : 1U) << text;
+        EXPECT_EQ(splitFields(BuildTextEntry(entry))[25], text);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Writes, RoundTrip,
     testing::Values(TripRow{"highHexMode", laterLine(25, "0x5F5E100"), true},
@@ -186,7 +200,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TripRow{"decimalModeOfHexRange", laterLine(25, "268435455"), true},
                     TripRow{"displayNameOfDigits", classicLine(kJName, "123"), false},
                     TripRow{"displayNameAfterABlank", classicLine(kJName, " Poring"), false},
-                    TripRow{"emptyLevel", classicLine(kLvl, ""), false},
+                    TripRow{"emptyLevel", classicLine(kLvl, ""), true},
+                    TripRow{"octalMode", laterLine(25, "0131"), true},
                     TripRow{"textLevel", classicLine(kLvl, "high"), false}),
     [](const testing::TestParamInfo<TripRow> &row) { return row.param.name; });
 
