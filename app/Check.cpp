@@ -156,7 +156,8 @@ int convertFiles(const QStringList &paths, Layout target, bool sql)
     Stream out(stdout, Stream::Carries::Bytes), err(stderr, Stream::Carries::Text);
     bool lost = false;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
-        const ConvertedLine converted = convertLine(line.text, line.bytes, target, sql, line.dump);
+        const ConvertedLine converted =
+            convertLine(line.text, line.bytes, target, sql, line.dump, line.namesIn);
         for (const LineReport &report : converted.lost) {
             lost = true;
             // A loss that cannot be said still ends the run with 2 (finish),

@@ -12,6 +12,7 @@
 #include "TextEntry.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -129,8 +130,60 @@ std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target)
     return losses;
 }
 
+std::vector<LineReport> changesOfMeaning(const std::vector<Finding> &before, unsigned sourceServers,
+                                         const std::vector<Finding> &after, Layout target)
+{
+    // A server that skipped the monster stored none of it: what it would have
+    // done with a field is no measure.
+    unsigned stored = sourceServers;
+    for (const Finding &was : before)
+        if (was.skips)
+            stored &= ~was.servers;
+    std::vector<LineReport> changes;
+    for (const Finding &finding : after) {
+        bool changed = false;
+        for (const ServerProfile &profile : kServers) {
+            const auto server = unsigned(profile.server);
+            if ((finding.servers & server) == 0)
+                continue;
+            if ((stored & server) != 0) {
+                changed =
+                    changed ||
+                    std::none_of(before.begin(), before.end(), [&finding](const Finding &was) {
+                        return was.field == finding.field && was.message == finding.message;
+                    });
+                continue;
+            }
+            // Stored as written by a server of the line's own, unless each one
+            // stored the field otherwise already.
+            unsigned otherwise = 0;
+            for (const Finding &was : before)
+                if (was.field == finding.field)
+                    otherwise |= was.servers;
+            // A monster skipped now is a change where a server of the line's
+            // stored it; where none did, a skip is none.
+            if (finding.skips)
+                changed = changed || stored != 0;
+            else
+                changed = changed || stored == 0 || (stored & ~otherwise) != 0;
+        }
+        if (changed)
+            changes.push_back({finding.field, finding.message});
+    }
+    // What the line's servers stored otherwise, and the target's as written.
+    const unsigned targetServers = serversOf(target);
+    if ((targetServers & ~sourceServers) == 0)
+        return changes;
+    for (const Finding &was : before)
+        if (std::none_of(after.begin(), after.end(),
+                         [&was](const Finding &is) { return is.field == was.field; }))
+            changes.push_back({was.field, was.message + " The servers of the " + shortName(target) +
+                                              " layout store it as written."});
+    return changes;
+}
+
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
-                          bool dump)
+                          bool dump, const char *encoding)
 {
     ConvertedLine converted;
     const std::string comment = sql ? "-- " : "//";
@@ -159,10 +212,17 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     for (LineReport &lost : carriedLosses(entry, target))
         converted.lost.push_back(std::move(lost));
     // The names in the file's own bytes, the rest as the editor writes it.
-    const NameBytes names = namesOf(bytes, statement, entry.carried.layout, "");
+    const NameBytes names = namesOf(bytes, statement, entry.carried.layout, encoding);
+    const unsigned sourceServers = serversOf(entry.carried.layout);
+    const std::vector<Finding> before =
+        statement ? sqlFindings(entry, names) : textFindings(entry, names);
     entry.carried.layout = target;
     const MonsterEntry written = withNames(entry, names);
     converted.bytes = sql ? BuildSqlEntry(entry, &names) : BuildTextEntry(written);
+    for (LineReport &change :
+         changesOfMeaning(before, sourceServers,
+                          sql ? sqlFindings(entry, names) : textFindings(entry, names), target))
+        converted.lost.push_back(std::move(change));
     // Written all the same, but never silently: what the line written would
     // not load back as.
     if (const std::optional<std::string> otherwise =

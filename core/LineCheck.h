@@ -4,6 +4,7 @@
 
 #include "Layout.h"
 #include "MonsterEntry.h"
+#include "ServerRules.h"
 
 #include <cstddef>
 #include <string>
@@ -71,8 +72,21 @@ struct ConvertedLine {
 /// in a text file, or a text line in a dump, is converted as the monster it
 /// holds, and said in `lost` (it stood where its server could not read it). What the
 /// target cannot hold is in `lost` as well: the other display name in the
-/// classic layout, Mode flags its servers do not know.
+/// classic layout, Mode flags its servers do not know; and every value the
+/// target's servers (or, with `sql`, their tables) store otherwise than the
+/// line's own servers did: a skipped monster, a wrapped number, a raised
+/// delay, a cut name, a clamped column. `encoding` names the names' bytes.
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
-                          bool dump);
+                          bool dump, const char *encoding = "UTF-8");
+
+/// What changes meaning in a conversion into `target`: of the findings
+/// `after` (of the line written), those that change what the servers
+/// `sourceServers` stored from the line read, whose findings were `before`
+/// (a finding of a server that read the line too, which it did not make of
+/// it; a finding of another server, on a field that one of the line's own
+/// servers stored as written); and the findings `before` on a field the
+/// target's servers store as written.
+std::vector<LineReport> changesOfMeaning(const std::vector<Finding> &before, unsigned sourceServers,
+                                         const std::vector<Finding> &after, Layout target);
 
 } // namespace grimlark

@@ -503,7 +503,8 @@ std::vector<Finding> Judge::findings() const
                                                       : "iRO name";
             findings.push_back({name, servers,
                                 subject(servers, told.deed.tables) + " " +
-                                    (several ? told.deed.many : told.deed.one) + told.deed.rest});
+                                    (several ? told.deed.many : told.deed.one) + told.deed.rest,
+                                told.deed.skips});
         }
     return findings;
 }

@@ -80,6 +80,7 @@ struct Finding {
     std::string field;   ///< the field's unique name, or "line"
     unsigned servers;    ///< the servers it is about (Server bits)
     std::string message; ///< a sentence naming the server(s)
+    bool skips = false;  ///< they skip the whole monster
 };
 
 /// The names as the server's file or table holds them: bytes in the names'

@@ -82,7 +82,13 @@ env -u DISPLAY "$program" --convert classic "$dir/later.txt" >"$dir/classic" 2>"
 grep -q "later.txt:3: iRO name: The iRO name \"Drops ii\" has no place in the classic layout." "$dir/lost" ||
     fail "--convert classic said: $(cat "$dir/lost")"
 grep -q "later.txt:3: Mode: Mode flags 0x1000" "$dir/lost" || fail "--convert classic said: $(cat "$dir/lost")"
-echo "--convert: a later file back to itself, into the classic layout with its losses said"
+status=0
+echo "3500,CLONE,Clone,1,50,0,2,1,1,7,10,0,5,1,1,1,0,6,30,10,12,1,3,21,131,400,1872,672,480,$drops" >"$dir/clone.txt"
+env -u DISPLAY "$program" --convert eathena58 "$dir/clone.txt" >/dev/null 2>"$dir/lost" || status=$?
+[ "$status" -eq 1 ] || fail "--convert eathena58 of a monster the later server skips ended with $status"
+grep -qx "$dir/clone.txt:1: ID: eAthena 2011 skips this monster: it reads IDs 1001 to 4000, not 3001 to 3999 (player clones)." "$dir/lost" ||
+    fail "--convert eathena58 said: $(cat "$dir/lost")"
+echo "--convert: a later file back to itself, into the classic layout with its losses said, a change of meaning said"
 
 # As a terminal program: a closed or full standard output is a said failure
 # (status 2), a reader that went away a quiet one; a closed standard error

@@ -178,6 +178,49 @@ TEST_P(RoundTrip, WhatIsWrittenLoadsBackOrIsSaid)
     }
 }
 
+struct ChangeRow {
+    const char *name;
+    std::string line;
+    Layout target;
+    bool sql;
+    std::vector<std::string> said; ///< the fields of the changes said
+};
+[[maybe_unused]] void PrintTo(const ChangeRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class Changes : public testing::TestWithParam<ChangeRow> {};
+
+// A conversion says what the target's servers store otherwise than the
+// line's own did; what they all store alike, or what every server of the
+// line skipped, is no change.
+TEST_P(Changes, OfMeaningAreSaid)
+{
+    const ChangeRow &row = GetParam();
+    const ConvertedLine converted = convertLine(row.line, row.line, row.target, row.sql, false);
+    std::vector<std::string> fields;
+    for (const LineReport &report : converted.lost)
+        fields.push_back(report.field);
+    EXPECT_EQ(fields, row.said) << converted.bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conversions, Changes,
+    testing::Values(
+        ChangeRow{"sameLayout", classicLine(kLvl, "70000"), Layout::Classic, false, {}},
+        ChangeRow{"cloneId", classicLine(0, "3500"), Layout::LaterEathena, false, {"ID"}},
+        // Freya and eAthena skip 4010 already: the later server's skip is none.
+        ChangeRow{"skippedBefore", classicLine(0, "4010"), Layout::LaterEathena, false, {}},
+        ChangeRow{"defPast8Bits", classicLine(11, "200"), Layout::LaterEathena, false, {"DEF"}},
+        ChangeRow{
+            "elementWithoutLevel", classicLine(23, "3"), Layout::LaterEathena, false, {"Element"}},
+        ChangeRow{"zeroStatIsOne", classicLine(13, "0"), Layout::LaterEathena, false, {}},
+        ChangeRow{"toTheTable", classicLine(4, "95000000"), Layout::Classic, true, {"HP"}},
+        // Back: what the later server stored otherwise, the classic ones as written.
+        ChangeRow{"laterDefBack", laterLine(12, "200"), Layout::Classic, false, {"DEF"}}),
+    [](const testing::TestParamInfo<ChangeRow> &row) { return row.param.name; });
+
 // The later servers read a Mode of a leading 0 as octal, up to its first digit
 // that is none: it loads so, is said, and is written back as it stands.
 TEST(LaterMode, OfALeadingZeroIsOctal)
