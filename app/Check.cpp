@@ -17,6 +17,7 @@
 #include <new>
 #include <string>
 #include <system_error>
+#include <unordered_map>
 
 namespace grimlark::app {
 
@@ -139,9 +140,24 @@ int checkFiles(const QStringList &paths, unsigned servers)
 {
     Stream out(stdout, Stream::Carries::Text), err(stderr, Stream::Carries::Text);
     bool found = false;
+    // Where each ID stood first, in this file or one named before it: the
+    // servers keep the later monster of an ID.
+    std::unordered_map<long long, std::string> firstAt;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
-        for (const LineReport &report :
-             checkLine(line.text, line.bytes, line.namesIn, servers, line.dump)) {
+        std::optional<long long> id;
+        std::vector<LineReport> reports =
+            checkLine(line.text, line.bytes, line.namesIn, servers, line.dump, &id);
+        if (id) {
+            const std::string here = line.file + ":" + std::to_string(line.number);
+            const auto [at, first] = firstAt.emplace(*id, here);
+            if (!first) {
+                reports.push_back({"ID", "ID " + std::to_string(*id) + " is at " + at->second +
+                                             " already: the servers keep this monster, the "
+                                             "later one."});
+                at->second = here;
+            }
+        }
+        for (const LineReport &report : reports) {
             found = true;
             if (!out.put(where(line, report)))
                 return false;

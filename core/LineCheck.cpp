@@ -81,8 +81,11 @@ void FileForm::add(std::string_view line)
 }
 
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
-                                  const char *encoding, unsigned servers, bool dump)
+                                  const char *encoding, unsigned servers, bool dump,
+                                  std::optional<long long> *id)
 {
+    if (id)
+        id->reset();
     std::vector<LineReport> reports;
     const LineForm form = formOf(text);
     const bool statement = form == LineForm::Statement;
@@ -99,6 +102,8 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
         reports.push_back({result.field.empty() ? "line" : result.field, result.message()});
         return reports;
     }
+    if (id)
+        *id = readAsServer(entry.ID).value;
     for (const std::string &note : result.notes)
         reports.push_back({"line", note});
     for (const CodeList *list : unselectedLists(entry))

@@ -7,6 +7,7 @@
 #include "ServerRules.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,8 +50,11 @@ private:
 /// line, sqlFindings for a statement. `text` is the line as UTF-8 (decoded as
 /// the browser decodes it), `bytes` the line as the file holds it, whose names
 /// are the servers' bytes, in `encoding` ("UTF-8", "Shift-JIS (CP932)", ...).
+/// `id`, where given, is set to the monster's ID as the servers read it, or
+/// nothing where the line holds no monster that loads.
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
-                                  const char *encoding, unsigned servers, bool dump);
+                                  const char *encoding, unsigned servers, bool dump,
+                                  std::optional<long long> *id = nullptr);
 
 /// What the line `entry` makes in `target` cannot hold, or its servers do not
 /// know, of what the entry carries: the iRO name in the classic layout, Mode

@@ -88,7 +88,10 @@ env -u DISPLAY "$program" --convert eathena58 "$dir/clone.txt" >/dev/null 2>"$di
 [ "$status" -eq 1 ] || fail "--convert eathena58 of a monster the later server skips ended with $status"
 grep -qx "$dir/clone.txt:1: ID: eAthena 2011 skips this monster: it reads IDs 1001 to 4000, not 3001 to 3999 (player clones)." "$dir/lost" ||
     fail "--convert eathena58 said: $(cat "$dir/lost")"
-echo "--convert: a later file back to itself, into the classic layout with its losses said, a change of meaning said"
+env -u DISPLAY "$program" --check --server=eathena "$dir/clone.txt" "$dir/clone.txt" >"$dir/found" || true
+grep -qx "$dir/clone.txt:1: ID: ID 3500 is at $dir/clone.txt:1 already: the servers keep this monster, the later one." "$dir/found" ||
+    fail "--check of one ID twice said: $(cat "$dir/found")"
+echo "--convert: a later file back to itself, into the classic layout with its losses said, a change of meaning said; an ID twice checked"
 
 # As a terminal program: a closed or full standard output is a said failure
 # (status 2), a reader that went away a quiet one; a closed standard error
