@@ -201,39 +201,45 @@ LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCou
         return result;
     }
 
-    // Parse into a copy so that a refusal leaves the editor exactly as it was.
-    MonsterEntry loaded = entry;
-    loaded.carried = {};
-    loaded.carried.layout = reordered ? guess.layout : Layout::Classic;
+    // The coded fields are read first, into a monster of their own, so that a
+    // refusal leaves the editor exactly as it was; the text fields cannot fail.
+    MonsterEntry coded;
+    coded.carried.layout = reordered ? guess.layout : Layout::Classic;
     if (reordered && otherName != fields[2]) {
-        loaded.carried.otherName = std::string(otherName);
-        loaded.carried.hasOtherName = true;
+        coded.carried.otherName = std::string(otherName);
+        coded.carried.hasOtherName = true;
     }
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const FieldInfo &info = kFields[i];
         std::optional<LoadResult> fault;
         switch (info.kind) {
         case FieldKind::Text:
-            loaded.*info.text = std::string(fields[i]);
             break;
         case FieldKind::Scale:
-            fault = readListPosition(fields[i], info, kScaleList, loaded.Scale);
+            fault = readListPosition(fields[i], info, kScaleList, coded.Scale);
             break;
         case FieldKind::Race:
-            fault = readListPosition(fields[i], info, kRaceList, loaded.Race);
+            fault = readListPosition(fields[i], info, kRaceList, coded.Race);
             break;
         case FieldKind::Element:
-            fault = readElement(fields[i], info, loaded);
+            fault = readElement(fields[i], info, coded);
             break;
         case FieldKind::Mode:
-            fault =
-                readMode(fields[i], info, loaded, formatOf(loaded.carried.layout).hexMode, notes);
+            fault = readMode(fields[i], info, coded, formatOf(coded.carried.layout).hexMode, notes);
             break;
         }
         if (fault)
             return *fault;
     }
-    entry = std::move(loaded);
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        if (kFields[i].kind == FieldKind::Text)
+            (entry.*kFields[i].text).assign(fields[i]);
+    entry.Scale = coded.Scale;
+    entry.Race = coded.Race;
+    entry.Element = coded.Element;
+    entry.ELvl = coded.ELvl;
+    entry.Mode = coded.Mode;
+    entry.carried = std::move(coded.carried);
     LoadResult result;
     result.notes = std::move(notes);
     return result;

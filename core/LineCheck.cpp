@@ -93,7 +93,7 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
         return reports; // the table's definition, or the dump's own comments
     if (const std::string where = misplaced(form, dump); !where.empty())
         reports.push_back({"line", where});
-    MonsterEntry entry = startupEntry();
+    MonsterEntry entry; // every field of it set by a line that loads
     const LoadResult result = LoadEntryIntoEditor(text, entry);
     if (result.status == LoadResult::Status::NoLine ||
         result.status == LoadResult::Status::CommentLine)
@@ -197,7 +197,7 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     const LineForm form = formOf(text);
     const bool statement = form == LineForm::Statement;
     const bool dumps = dump && form == LineForm::Other; // the dump's own line
-    MonsterEntry entry = startupEntry();
+    MonsterEntry entry; // every field of it set by a line that loads
     const LoadResult result = dumps ? LoadResult{} : LoadEntryIntoEditor(text, entry);
     if (dumps || result.status == LoadResult::Status::CommentLine) {
         // Kept in place as a comment; a comment already is one in the text form.

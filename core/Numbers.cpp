@@ -79,6 +79,8 @@ bool isPlainInteger(std::string_view text)
 std::vector<std::string_view> splitFields(std::string_view line, std::size_t limit)
 {
     std::vector<std::string_view> fields;
+    // A monster's line has at most 58 fields: room for them at once.
+    fields.reserve(std::min<std::size_t>(limit, 64));
     for (std::size_t start = 0;;) {
         const std::size_t comma =
             fields.size() + 1 < limit ? line.find(',', start) : std::string_view::npos;
