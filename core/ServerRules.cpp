@@ -477,7 +477,8 @@ private:
 
 std::vector<Finding> Judge::findings() const
 {
-    // Of a server that skips the monster, that alone is said.
+    // Of a server that skips the monster, that alone is said, besides what
+    // its table does.
     unsigned skipping = 0;
     for (const Told &told : m_told)
         if (told.deed.skips)
@@ -494,7 +495,9 @@ std::vector<Finding> Judge::findings() const
     std::vector<Finding> findings;
     for (const std::size_t field : order)
         for (const Told &told : m_told) {
-            const unsigned servers = told.deed.skips ? told.servers : told.servers & ~skipping;
+            // (A table stores the row, clamped or not, before any server reads it.)
+            const unsigned servers =
+                told.deed.skips || told.deed.tables ? told.servers : told.servers & ~skipping;
             if (told.field != field || servers == 0)
                 continue;
             const bool several = (servers & (servers - 1)) != 0;

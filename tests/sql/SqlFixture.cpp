@@ -143,10 +143,21 @@ int main(int argc, char **argv)
     // The same monsters in the later layout's table, its columns in its order.
     std::ofstream later(out + "/expected-later.tsv", std::ios::binary);
     std::ofstream laterStatements(out + "/later.sql", std::ios::binary);
+    int unwarned = 0;
+    /// True when `findings` say that `server`'s table does not hold `field`'s value.
+    const auto warnedOfTable = [](const std::vector<Finding> &findings, Server server,
+                                  const char *field) {
+        return std::any_of(findings.begin(), findings.end(), [&](const Finding &f) {
+            return f.field == field && (f.servers & unsigned(server)) &&
+                   (f.message.find("table holds") != std::string::npos ||
+                    f.message.find("tables hold") != std::string::npos);
+        });
+    };
     for (const auto &[id, entry] : monsters) {
         MonsterEntry inLater = entry;
         inLater.carried.layout = Layout::LaterEathena;
         laterStatements << BuildSqlEntry(inLater) << '\n';
+        const std::vector<Finding> findings = sqlFindings(inLater, namesAsHeld(inLater));
         std::string row;
         const LayoutFormat &format = formatOf(Layout::LaterEathena);
         for (const int classic : std::vector<int>(format.order, format.order + format.fieldCount)) {
@@ -154,17 +165,22 @@ int main(int argc, char **argv)
             if (classic == kOtherName) {
                 value = entry.JName;
             } else {
-                appendFieldValue(value, kFields[std::size_t(classic)], entry);
+                const FieldInfo &field = kFields[std::size_t(classic)];
+                appendFieldValue(value, field, entry);
                 bool clamped = false;
-                const ColumnRange range = columnRange(Server::EAthena, std::size_t(classic));
+                const ColumnRange range = columnRange(Server::EAthena2011, std::size_t(classic));
                 if (!range.text)
                     value = storedAsNumber(value, range, clamped);
+                if (clamped && !warnedOfTable(findings, Server::EAthena2011, field.name)) {
+                    (void)std::fprintf(stderr, "%s: %s of ID %ld is clamped but not warned\n",
+                                       nameOf(Server::EAthena2011), field.name, id);
+                    ++unwarned;
+                }
             }
             row += (row.empty() ? "" : "\t") + hex(value);
         }
         later << row << '\n';
     }
-    int unwarned = 0;
     for (const auto &[id, entry] : monsters) {
         statements << BuildSqlEntry(entry) << '\n';
         const std::vector<Finding> findings = sqlFindings(entry, namesAsHeld(entry));
@@ -178,14 +194,7 @@ int main(int argc, char **argv)
                 bool clamped = false;
                 if (!range.text)
                     value = storedAsNumber(value, range, clamped);
-                const auto bit = unsigned(server);
-                const bool warned =
-                    std::any_of(findings.begin(), findings.end(), [&](const Finding &f) {
-                        return f.field == kFields[i].name && (f.servers & bit) &&
-                               (f.message.find("table holds") != std::string::npos ||
-                                f.message.find("tables hold") != std::string::npos);
-                    });
-                if (clamped && !warned) {
+                if (clamped && !warnedOfTable(findings, server, kFields[i].name)) {
                     (void)std::fprintf(stderr, "%s: %s of ID %ld is clamped but not warned\n",
                                        nameOf(server), kFields[i].name, id);
                     ++unwarned;
