@@ -4,7 +4,7 @@
 # and only those that are missing. Uses sudo when not run as root.
 set -eu
 
-packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libuchardet-dev fonts-liberation $*"
+packages="cmake make g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libuchardet-dev libyaml-dev fonts-liberation $*"
 
 missing=""
 for package in $packages; do

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+#include "Yaml.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grimlark {
+
+/// One monster of rAthena's YAML database: an item of its Body, the lines it
+/// spans (from 1: its "- Id:" line to the line before the next item or the
+/// end of the Body) and the keys that name it.
+struct YamlMonster {
+    std::size_t item;                ///< its place in the Body
+    std::size_t firstLine, lastLine; ///< counted from 1
+    std::string id, aegisName, name; ///< as written; empty where not given
+};
+
+/// rAthena's YAML monster database (db/*/mob_db.yml) as its server takes the
+/// file's frame: a map of a Header (`Type: MOB_DB`, `Version:` 1 to 5; a later
+/// version it refuses), a Body (the monsters, a list) and an optional Footer.
+struct RathenaMobDb {
+    enum class Fault { None, NotYaml, NotAMap, NoHeader, OtherType, LaterVersion, NoBody };
+    Fault fault = Fault::None;
+    YamlDocument document;
+    std::string type;      ///< the Header's Type
+    long long version = 0; ///< the Header's Version
+    bool clear = false;    ///< `Clear: true`: the database is emptied first
+    std::vector<YamlMonster> monsters;
+
+    /// The refusal in words, with its line and column; empty where read.
+    std::string message() const;
+    /// The Body's items (monster.item indexes them).
+    const YamlNode *body() const { return document.root.find("Body"); }
+};
+
+/// The newest Header version rAthena reads: a file of a later one it refuses
+/// whole; an older one it reads with a warning.
+constexpr long long kRathenaMobDbVersion = 5;
+
+/// Reads `bytes` as rAthena's monster database, or says why it is none.
+RathenaMobDb readRathenaMobDb(std::string_view bytes);
+
+} // namespace grimlark

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+// Arbitrary bytes as rAthena's YAML monster database: libyaml's reading and the
+// frame around it end without a fault, in bounded time (nesting is bounded),
+// and what they list holds together: a refusal says why, and each monster's
+// lines stand in order within the text (two of a flow list may share one).
+
+#include "core/LineReader.h"
+#include "core/RathenaMobDb.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+using namespace grimlark;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    const RathenaMobDb db = readRathenaMobDb(text);
+    if (db.message().empty() != (db.fault == RathenaMobDb::Fault::None))
+        std::abort();
+    const std::size_t lines = std::max<std::size_t>(
+        countLines(text), db.monsters.empty() ? 0 : db.monsters.back().firstLine);
+    std::size_t before = 1;
+    for (const YamlMonster &monster : db.monsters) {
+        if (monster.firstLine < before || monster.lastLine < monster.firstLine ||
+            monster.lastLine > lines)
+            std::abort();
+        before = monster.firstLine;
+    }
+    return 0;
+}
