@@ -27,6 +27,29 @@ ModeFlags modeFlagsFor(int mode)
     return flags;
 }
 
+ModeFlags modeBoxesOf(const LayoutFormat &format, long long mode, long long &rest)
+{
+    ModeFlags boxes{};
+    long long shown = 0;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const long long bits = format.modeBits[i];
+        boxes[i] = (mode & bits) == bits;
+        if (boxes[i])
+            shown |= bits;
+    }
+    rest = mode & ~shown;
+    return boxes;
+}
+
+long long modeNumberOf(const LayoutFormat &format, const ModeFlags &boxes, long long rest)
+{
+    long long mode = rest;
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        if (boxes[i])
+            mode |= format.modeBits[i];
+    return mode;
+}
+
 std::string elementCode(ListPosition level, ListPosition element)
 {
     std::string code;

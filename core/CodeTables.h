@@ -78,6 +78,12 @@ std::int16_t modeSum(const ModeFlags &flags);
 /// The flags for a Mode value (0 to 4095): those whose weights make it up.
 ModeFlags modeFlagsFor(int mode);
 
+/// The Mode boxes that `mode` ticks in `format` (each whose bits are all
+/// there) and, in `rest`, its bits that no ticked box stands for.
+ModeFlags modeBoxesOf(const LayoutFormat &format, long long mode, long long &rest);
+/// The Mode number of the ticked `boxes` in `format`, with the bits `rest`.
+long long modeNumberOf(const LayoutFormat &format, const ModeFlags &boxes, long long rest);
+
 /// The element code text: the level digit ("2", "4", "6", "8" or none) then the element position.
 std::string elementCode(ListPosition level, ListPosition element);
 

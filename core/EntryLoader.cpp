@@ -18,7 +18,6 @@ namespace {
 
 using Status = LoadResult::Status;
 
-constexpr long kModeMax = 4095;            ///< every box ticked
 constexpr long long kModeMost = 0xFFFFFFF; ///< past it, no flag of any layout
 
 LoadResult refuse(Status status, const FieldInfo &field, std::string_view value)
@@ -115,8 +114,9 @@ std::optional<LoadResult> readMode(std::string_view text, const FieldInfo &field
             return refuse(Status::OutOfRange, field, text);
         mode = static_cast<long>(exact);
     }
-    entry.Mode = modeFlagsFor(static_cast<int>(mode & kModeMax));
-    entry.carried.modeAbove = static_cast<int>(mode & ~kModeMax);
+    long long rest = 0;
+    entry.Mode = modeBoxesOf(formatOf(entry.carried.layout), mode, rest);
+    entry.carried.modeAbove = static_cast<int>(rest);
     return std::nullopt;
 }
 
@@ -182,7 +182,11 @@ LoadResult loadFields(std::vector<std::string_view> fields, std::size_t fieldCou
                            fieldCount == format.fieldCount && fields.size() == format.fieldCount;
     std::string_view otherName;
     if (reordered) {
+        // A value the layout has no field for keeps the editor's start-up one.
         std::vector<std::string_view> classic(kFieldCount);
+        for (std::size_t i = 0; i < kFieldCount; ++i)
+            if (!holdsField(format, i) && kFields[i].startup)
+                classic[i] = kFields[i].startup;
         for (std::size_t i = 0; i < format.fieldCount; ++i)
             (format.order[i] == kOtherName ? otherName : classic[std::size_t(format.order[i])]) =
                 fields[i];

@@ -36,7 +36,11 @@ std::optional<std::string> readsBackOtherwise(const MonsterEntry &written, std::
     // Compared as the fields are written: a hexadecimal Mode and its decimal
     // form are one Mode.
     std::string otherwise, mine, theirs;
-    for (const FieldInfo &field : kFields) {
+    const LayoutFormat &format = formatOf(written.carried.layout);
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const FieldInfo &field = kFields[i];
+        if (!holdsField(format, i))
+            continue; // said as a loss where it mattered
         mine.clear();
         theirs.clear();
         appendFieldValue(mine, field, written);
@@ -44,7 +48,7 @@ std::optional<std::string> readsBackOtherwise(const MonsterEntry &written, std::
         if (field.kind == FieldKind::Mode ? modeValue(written) != modeValue(back) : mine != theirs)
             otherwise += (otherwise.empty() ? "" : ", ") + std::string(field.name);
     }
-    if (written.carried.layout == Layout::LaterEathena && otherNameOf(written) != otherNameOf(back))
+    if (otherNameField(format) >= 0 && otherNameOf(written) != otherNameOf(back))
         otherwise += std::string(otherwise.empty() ? "" : ", ") + "iRO name";
     if (otherwise.empty())
         return std::nullopt;

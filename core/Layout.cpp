@@ -95,6 +95,13 @@ constexpr int kLaterOrder[kMostFields] = {
     19, 20, 21, 22,         23, 24, 25, 26, 27, 28, 49, 50, 51, 52, 53, 54, 55, 56, 29, 30,
     31, 32, 33, 34,         35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48};
 
+/// rAthena's text layout: the later one without ExpPer (it gives the MVP EXP
+/// itself): 57 fields.
+constexpr int kRAthenaOrder[kFieldCount] = {
+    0,  1,  2,  kOtherName, 3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
+    18, 19, 20, 21,         22, 23, 24, 25, 26, 27, 28, 49, 51, 52, 53, 54, 55, 56, 29,
+    30, 31, 32, 33,         34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48};
+
 constexpr auto classicOrder()
 {
     std::array<int, kFieldCount> order{};
@@ -104,10 +111,13 @@ constexpr auto classicOrder()
 }
 constexpr std::array<int, kFieldCount> kClassicOrder = classicOrder();
 
-/// True when `order` holds every classic value once and `others` iRO names.
-constexpr bool isWhole(const int *order, std::size_t count, int others)
+/// True when `order` holds every classic value once, but `absent` (none
+/// where it is negative), and `others` iRO names.
+constexpr bool isWhole(const int *order, std::size_t count, int others, int absent = -2)
 {
     int seen[kFieldCount] = {};
+    if (absent >= 0)
+        seen[absent] = 1;
     for (std::size_t i = 0; i < count; ++i) {
         if (order[i] == kOtherName)
             --others;
@@ -126,10 +136,28 @@ static_assert(isWhole(kLaterOrder, kMostFields, 1) &&
                   kFields[std::size_t(kLaterOrder[kMode])].column == std::string_view("Mode"),
               "the later layout: every classic value once, MVPs before drops");
 
-/// The highest Mode flag each layout's servers know: the classic ones twelve,
-/// the later ones three more.
+static_assert(isWhole(kRAthenaOrder, kFieldCount, 1, int(fieldIndex("ExpPer"))) &&
+                  kFields[std::size_t(kRAthenaOrder[30])].column == std::string_view("MEXP") &&
+                  kFields[std::size_t(kRAthenaOrder[37])].column == std::string_view("Drop1id"),
+              "rAthena's layout: every classic value once but ExpPer, MVPs before drops");
+
+/// The Mode flags each layout's servers know: the classic ones twelve, the
+/// later ones three more, rAthena's those of 2016 (up to SkillImmune).
 constexpr int kClassicModeFlags = 0xFFF;
 constexpr int kLaterModeFlags = 0x7FFF;
+constexpr int kRAthenaModeFlags = 0xFFFFFFF;
+
+/// What each Mode box means in a layout's Mode number: the classic bits,
+/// one a box.
+constexpr std::array<int, ModeFlagCount> kClassicModeBits{1,  2,   4,   8,   16,   32,
+                                                          64, 128, 256, 512, 1024, 2048};
+/// rAthena's of 2016 kept eight bits; Boss is its boss class (Detector,
+/// StatusImmune, KnockBackImmune), Plant its four Ignore modes (melee, magic,
+/// ranged, misc), Detector its own bit, Change Target the bit 512 it calls
+/// CastSensorChase. Its bits 32, 64 and 256 mean other things than the
+/// classic boxes (NoRandomWalk, NoCast, unused): no box shows them.
+constexpr std::array<int, ModeFlagCount> kRAthenaModeBits{
+    1, 2, 4, 8, 16, 0x6200000, 0x170000, 128, 0x2000000, 512, 1024, 2048};
 
 } // namespace
 
@@ -140,24 +168,33 @@ const std::vector<LayoutFormat> &layoutFormats()
     static const std::vector<LayoutFormat> rows = {
         {Layout::CommaBlank, nullptr, nullptr, nullptr,
          "classic layout written with \", \" between its fields (a comma and a blank)", nullptr,
-         nullptr, kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isCommaBlank},
+         nullptr, kClassicOrder.data(), kFieldCount, kClassicModeFlags, kClassicModeBits.data(),
+         false, false, isCommaBlank},
         {Layout::TabAligned, nullptr, nullptr, nullptr,
          "tab-aligned layout of files with a \"#ID,...\" header", nullptr, nullptr,
-         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isTabAligned},
+         kClassicOrder.data(), kFieldCount, kClassicModeFlags, kClassicModeBits.data(), false,
+         false, isTabAligned},
         {Layout::JAthena, nullptr, nullptr, nullptr,
          "jAthena layout (55 fields: 8 drops, then Item1,Item2)", nullptr, nullptr,
-         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isJAthena},
+         kClassicOrder.data(), kFieldCount, kClassicModeFlags, kClassicModeBits.data(), false,
+         false, isJAthena},
         {Layout::LaterEathena, "eathena58", "Later eAthena (58 fields)", "mnuLayoutLater",
          "later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,LV,...)",
          "Written in the later eAthena layout (58 fields: ID,Sprite_Name,kROName,iROName,LV,...).",
          "For the later eAthena layout's table (58 columns: ID,Sprite,kName,iName,LV,...).",
-         kLaterOrder, kMostFields, kLaterModeFlags, true, true, isLaterEathena},
-        {Layout::RAthena, nullptr, nullptr, nullptr,
-         "rAthena layout (57 fields: ID,Sprite_Name,kROName,iROName,LV,...)", nullptr, nullptr,
-         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, false, isRAthena},
+         kLaterOrder, kMostFields, kLaterModeFlags, kClassicModeBits.data(), true, true,
+         isLaterEathena},
+        {Layout::RAthena, "rathena", "rAthena (57 fields)", "mnuLayoutRAthena",
+         "rAthena layout (57 fields: ID,Sprite_Name,kROName,iROName,LV,...)",
+         "Written in rAthena's text layout (57 fields: ID,Sprite_Name,kROName,iROName,LV,..., no "
+         "ExpPer; its Modes of 2016).",
+         "In the rAthena layout's order (57 columns: ID,Sprite,kName,iName,LV,..., no ExpPer).",
+         kRAthenaOrder, kFieldCount, kRAthenaModeFlags, kRAthenaModeBits.data(), true, true,
+         isRAthena},
         {Layout::Classic, "classic", "Classic (57 fields)", "mnuLayoutClassic",
          "classic layout (57 fields: ID,Name,JName,LV,HP,...)", nullptr, nullptr,
-         kClassicOrder.data(), kFieldCount, kClassicModeFlags, false, true, nullptr},
+         kClassicOrder.data(), kFieldCount, kClassicModeFlags, kClassicModeBits.data(), false, true,
+         nullptr},
     };
     return rows;
 }
@@ -175,6 +212,12 @@ const LayoutFormat *formatNamed(std::string_view name)
         if (row.name && name == row.name)
             return &row;
     return nullptr;
+}
+
+bool holdsField(const LayoutFormat &format, std::size_t classic)
+{
+    return std::find(format.order, format.order + format.fieldCount, int(classic)) !=
+           format.order + format.fieldCount;
 }
 
 int otherNameField(const LayoutFormat &format)

@@ -59,6 +59,10 @@ struct LayoutFormat {
     /// The Mode flags its servers know, and whether they take a hexadecimal
     /// Mode ("0x3195": strtol with base 0).
     int knownModeFlags;
+    /// For each Mode box, the bits it stands for in this layout's Mode number
+    /// (one a box, ModeFlagCount): one classic bit, or what a later server
+    /// calls the same behaviour.
+    const int *modeBits;
     bool hexMode;
     /// Whether a line of it is loaded (the others are refused, named).
     bool read;
@@ -85,6 +89,10 @@ inline const char *shortName(Layout layout)
 {
     return formatOf(layout).name;
 }
+
+/// True when a line of `format` holds the classic field `classic` (rAthena's
+/// holds no ExpPer).
+bool holdsField(const LayoutFormat &format, std::size_t classic);
 
 /// Where a layout's fields hold the iRO name, or -1 where it has none.
 int otherNameField(const LayoutFormat &format);

@@ -124,8 +124,30 @@ std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target)
         losses.push_back({"iRO name", "The iRO name " + quoteValue(entry.carried.otherName) +
                                           " has no place in the " + formatOf(target).name +
                                           " layout."});
-    const int known = formatOf(target).knownModeFlags;
-    if (const int unknown = modeValue(entry) & ~known) {
+    const LayoutFormat &from = formatOf(entry.carried.layout);
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        std::string value;
+        appendFieldValue(value, kFields[i], entry);
+        if (!holdsField(formatOf(target), i) && kFields[i].startup && value != kFields[i].startup)
+            losses.push_back({kFields[i].name, "The " + std::string(kFields[i].name) + " " +
+                                                   quoteValue(value) + " has no place in the " +
+                                                   formatOf(target).name + " layout."});
+    }
+    const LayoutFormat &to = formatOf(target);
+    // The boxes carry their meaning across; bits no box shows are written as
+    // they stand, which another layout's servers may read as something else.
+    if (entry.carried.modeAbove != 0 && from.modeBits != to.modeBits) {
+        char flags[160];
+        (void)std::snprintf(flags, sizeof flags,
+                            "Mode flags 0x%X of the %s layout are written as they stand, and "
+                            "mean other things in the %s layout.",
+                            static_cast<unsigned>(entry.carried.modeAbove),
+                            from.name ? from.name : "classic", to.name);
+        losses.push_back({"Mode", flags});
+    }
+    const int known = to.knownModeFlags;
+    if (const int unknown = int(modeNumberOf(to, entry.Mode, entry.carried.modeAbove)) & ~known;
+        unknown != 0 && from.modeBits == to.modeBits) {
         char flags[96];
         (void)std::snprintf(flags, sizeof flags,
                             "Mode flags 0x%X are not known to the servers of the %s layout.",

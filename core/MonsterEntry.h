@@ -54,7 +54,8 @@ struct MonsterEntry {
         Layout layout = Layout::Classic; ///< the layout it is written in
         std::string otherName;           ///< the later layout's iROName (kROName is JName)
         bool hasOtherName = false;       ///< false: the other name is JName again
-        int modeAbove = 0;               ///< Mode flags above the twelve boxes (4096 and up)
+        int modeAbove = 0;               ///< Mode bits no ticked box stands for, as the
+                                         ///< layout means them (4096 and up, classically)
         std::string modeText;            ///< a Mode the later servers read otherwise than as
                                          ///< decimal, as written ("0x3195", "0131"), kept as
                                          ///< long as the Mode keeps its value

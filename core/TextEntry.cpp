@@ -34,7 +34,8 @@ void appendFieldValue(std::string &out, const FieldInfo &field, const MonsterEnt
 
 int modeValue(const MonsterEntry &entry)
 {
-    return modeSum(entry.Mode) + entry.carried.modeAbove;
+    return static_cast<int>(
+        modeNumberOf(formatOf(entry.carried.layout), entry.Mode, entry.carried.modeAbove));
 }
 
 std::string modeText(const MonsterEntry &entry)

@@ -4,7 +4,6 @@
 
 #include <yaml.h>
 
-
 namespace grimlark {
 
 namespace {
@@ -16,9 +15,8 @@ public:
     {
         m_ready = yaml_parser_initialize(&m_parser) != 0;
         if (m_ready)
-            yaml_parser_set_input_string(&m_parser,
-                                         reinterpret_cast<const unsigned char *>(bytes.data()),
-                                         bytes.size());
+            yaml_parser_set_input_string(
+                &m_parser, reinterpret_cast<const unsigned char *>(bytes.data()), bytes.size());
     }
     ~Parser()
     {

@@ -330,9 +330,53 @@ std::vector<std::string> threeNames(int count, const std::string &mode)
 INSTANTIATE_TEST_SUITE_P(
     Family, OtherLayouts,
     testing::Values(
-        LayoutRow{"rAthena", joined(threeNames(57, "0")), "rAthena layout"},
         LayoutRow{"jAthena", joined(std::vector<std::string>(55, "1")), "jAthena layout"},
         LayoutRow{"tabAligned", joined(std::vector<std::string>(57, "\t1")), "tab-aligned"}),
+    [](const auto &test) { return std::string(test.param.name); });
+
+struct RAthenaRow {
+    const char *name;
+    const char *mode;
+    std::vector<ModeFlag> boxes; ///< ticked by meaning
+    int rest;                    ///< the bits no box shows
+};
+[[maybe_unused]] void PrintTo(const RAthenaRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class RAthenaLines : public testing::TestWithParam<RAthenaRow> {};
+
+// rAthena's own layout loads, its Mode ticking the boxes by what its bits
+// mean, and is written back byte for byte; into the classic layout the boxes
+// keep their meaning.
+TEST_P(RAthenaLines, LoadByMeaningAndComeBackWhole)
+{
+    const std::string line = joined(threeNames(57, GetParam().mode));
+    MonsterEntry entry = startupEntry();
+    const LoadResult result = LoadEntryIntoEditor(line, entry);
+    ASSERT_TRUE(result.loaded()) << result.message();
+    EXPECT_EQ(entry.carried.layout, Layout::RAthena);
+    EXPECT_EQ(entry.Name, "TREASURE_BOX1");
+    EXPECT_EQ(entry.Lvl, "98");
+    EXPECT_EQ(entry.EXPPer, "0"); // rAthena has none: the start-up value
+    for (int flag = 0; flag < ModeFlagCount; ++flag)
+        EXPECT_EQ(entry.Mode[std::size_t(flag)],
+                  std::count(GetParam().boxes.begin(), GetParam().boxes.end(), flag) == 1)
+            << kModeFlags[std::size_t(flag)].caption;
+    EXPECT_EQ(entry.carried.modeAbove, GetParam().rest);
+    EXPECT_EQ(BuildTextEntry(entry), line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, RAthenaLines,
+    testing::Values(RAthenaRow{"keptBits", "0x881", {CanMove, CanAttack, Angry}, 0},
+                    RAthenaRow{"bossClass", "0x6200081", {CanMove, Boss, CanAttack, Detector}, 0},
+                    RAthenaRow{"guardianIsNoBoss", "0x4200000", {}, 0x4200000},
+                    RAthenaRow{"plantsIgnore", "0x170000", {Plant}, 0},
+                    RAthenaRow{"otherMeanings", "0x160", {}, 0x160},
+                    RAthenaRow{"castSensorChase", "0x200", {ChangeTarget}, 0},
+                    RAthenaRow{"octal", "0131", {CanMove, Assist, CastSensor}, 64}),
     [](const auto &test) { return std::string(test.param.name); });
 
 struct RoundTripRow {

@@ -64,23 +64,22 @@ INSTANTIATE_TEST_SUITE_P(
 // Footer; scalars keep whether they were quoted.
 TEST(RathenaMobDb, ListsEachMonsterWithItsLines)
 {
-    const std::string text = kHeader +
-                             "\n"
-                             "Body:\n"                  // 5
-                             "  - Id: 1001\n"           // 6
-                             "    AegisName: SCORPION\n" // 7
-                             "    Name: Scorpion\n"
-                             "    Ai: 02\n"
-                             "#  - Id: 1002\n" // 10
-                             "#    AegisName: PORING\n"
-                             "  - Id: 1004\n" // 12
-                             "    AegisName: HORNET\n"
-                             "    Name: \"Hornet\"\n"
-                             "    Ai: \"02\"\n"
-                             "\n"
-                             "Footer:\n" // 17
-                             "  Imports:\n"
-                             "    - Path: db/import/mob_db.yml\n";
+    const std::string text = kHeader + "\n"
+                                       "Body:\n"                   // 5
+                                       "  - Id: 1001\n"            // 6
+                                       "    AegisName: SCORPION\n" // 7
+                                       "    Name: Scorpion\n"
+                                       "    Ai: 02\n"
+                                       "#  - Id: 1002\n" // 10
+                                       "#    AegisName: PORING\n"
+                                       "  - Id: 1004\n" // 12
+                                       "    AegisName: HORNET\n"
+                                       "    Name: \"Hornet\"\n"
+                                       "    Ai: \"02\"\n"
+                                       "\n"
+                                       "Footer:\n" // 17
+                                       "  Imports:\n"
+                                       "    - Path: db/import/mob_db.yml\n";
     const RathenaMobDb db = readRathenaMobDb(text);
     ASSERT_EQ(db.fault, RathenaMobDb::Fault::None) << db.message();
     EXPECT_EQ(db.version, 5);

@@ -476,7 +476,8 @@ void EditorTest::settingsReadBackAreChecked()
     } rows[] = {
         {QStringLiteral("eathena58"), QStringLiteral("GB18030 (GBK)"),
          grimlark::Layout::LaterEathena, "GB18030 (GBK)"},
-        {QStringLiteral("rathena"), QStringLiteral("UTF-8"), grimlark::Layout::Classic, nullptr},
+        {QStringLiteral("rathena"), QStringLiteral("UTF-8"), grimlark::Layout::RAthena, nullptr},
+        {QStringLiteral("eathena57"), QStringLiteral("UTF-8"), grimlark::Layout::Classic, nullptr},
         {QVariant(), QStringLiteral("gb18030"), grimlark::Layout::Classic, nullptr},
         {42, QStringList{QStringLiteral("GB18030")}, grimlark::Layout::Classic, nullptr},
     };
