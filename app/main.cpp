@@ -211,17 +211,36 @@ bool isTerminalCommand(const QStringList &arguments)
 
 /// `withQtOptions`: Qt's own window options are known, as QApplication takes
 /// them later.
+/// `names` as a sentence says them: "a, b or c".
+QString spokenList(const QStringList &names)
+{
+    QString said;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        said += (i == 0                  ? QString()
+                 : i + 1 == names.size() ? QStringLiteral(" or ")
+                                         : QStringLiteral(", ")) +
+                names[i];
+    return said;
+}
+
 /// The names --server takes, from the servers' table: "freya, eathena or eathena2011".
 QString serverOptions()
 {
-    QString names;
-    const std::size_t count = std::size(grimlark::kServers);
-    for (std::size_t i = 0; i < count; ++i)
-        names += (i == 0           ? QString()
-                  : i + 1 == count ? QStringLiteral(" or ")
-                                   : QStringLiteral(", ")) +
-                 QString::fromLatin1(grimlark::kServers[i].option);
-    return names;
+    QStringList names;
+    for (const grimlark::ServerProfile &profile : grimlark::kServers)
+        names << QString::fromLatin1(profile.option);
+    return spokenList(names);
+}
+
+/// The layouts --convert writes, from the layouts' table.
+QString layoutOptions()
+{
+    QStringList names;
+    for (const grimlark::LayoutFormat &format : grimlark::layoutFormats())
+        if (format.name)
+            names << QString::fromLatin1(format.name);
+    names.sort();
+    return spokenList(names);
 }
 
 void addOptions(QCommandLineParser &options, bool withQtOptions)
@@ -243,10 +262,11 @@ void addOptions(QCommandLineParser &options, bool withQtOptions)
         QStringLiteral("name")));
     options.addOption(QCommandLineOption(
         QStringLiteral("convert"),
-        QStringLiteral("Write every line of the files in another layout (classic or eathena58) "
-                       "on standard output, without a window; what cannot be converted on "
-                       "standard error. Status 0: nothing lost; 1: something; 2: a file could "
-                       "not be read."),
+        QStringLiteral("Write every line of the files in another layout (%1) "
+                       "on standard output, without a window; what cannot be converted, and "
+                       "what the target's servers store otherwise, on standard error. Status 0: "
+                       "nothing lost or changed; 1: something; 2: a file could not be read.")
+            .arg(layoutOptions()),
         QStringLiteral("layout")));
     options.addOption(QCommandLineOption(
         QStringLiteral("sql"), QStringLiteral("With --convert, write SQL statements for the "
@@ -355,7 +375,7 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         const QString name = options.value(QStringLiteral("convert"));
         const grimlark::LayoutFormat *target = grimlark::formatNamed(name.toStdString());
         if (!target) {
-            complain(QStringLiteral("--convert takes classic or eathena58, not \"%1\".").arg(name));
+            complain(QStringLiteral("--convert takes %1, not \"%2\".").arg(layoutOptions(), name));
             return kUsageError;
         }
         if (files.isEmpty() || options.isSet(QStringLiteral("check"))) {
