@@ -8,6 +8,7 @@
 #include "TextEntry.h"
 #include "Utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
@@ -142,6 +143,7 @@ Column columnOf(Server server, std::size_t field)
     case Server::EAthena:
         return kColumns[field].eathena;
     case Server::EAthena2011:
+    case Server::RAthena: // its table is not known: never asked
         break;
     }
     return kColumns[field].later;
@@ -464,7 +466,8 @@ private:
                           " to " + std::to_string(profile.lastId);
         if (profile.firstSkipped <= profile.lastSkipped)
             ids += ", not " + std::to_string(profile.firstSkipped) + " to " +
-                   std::to_string(profile.lastSkipped) + " (" + profile.skippedAre + ")";
+                   std::to_string(profile.lastSkipped) +
+                   (*profile.skippedAre ? std::string(" (") + profile.skippedAre + ")" : "");
         tell(kID, profile.server, {"skips", "skip", ids + ".", false, true});
     }
 
@@ -562,6 +565,18 @@ void readsAsEathena(FieldRead &read)
     }
 }
 
+/// An element code without a level 1 to 4 (a one-digit code, -1): the
+/// later readers refuse the monster.
+void elementNeedsLevel(FieldRead &read)
+{
+    const long long level = read.value / 20;
+    if (read.field == kElement && (level < 1 || level > 4))
+        read.tell(
+            {"skips", "skip",
+             " this monster: its element " + quoteValue(read.text()) + " has no level 1 to 4.",
+             false, true});
+}
+
 void readsAsEathena2011(FieldRead &read)
 {
     // Its own files hold 0 for 1 (SP, the stats, Level, HP): stored as 1, and
@@ -569,12 +584,7 @@ void readsAsEathena2011(FieldRead &read)
     const std::size_t f = read.field;
     const long long v = read.value;
     if (f == kElement) {
-        const long long level = v / 20;
-        if (level < 1 || level > 4)
-            read.tell(
-                {"skips", "skip",
-                 " this monster: its element " + quoteValue(read.text()) + " has no level 1 to 4.",
-                 false, true});
+        elementNeedsLevel(read);
     } else if (f == kDEF || f == kMDEF) {
         narrowed(read, 8, true);
     } else if (f == kLV || f == kATK1 || f == kATK2 || f == kRange1 || f == kSpeed ||
@@ -597,6 +607,25 @@ void readsAsEathena2011(FieldRead &read)
         if (v < 1 && read.valueOf(f - 1) != 0)
             read.tell({"stores", "store", " rate 1 (0.01 %) for a rate under 1."});
         rateOver(read);
+    }
+}
+
+void readsAsRathena(FieldRead &read)
+{
+    // Its chase range is read 2 more, as its own files expect: not warned.
+    constexpr long long kMostDelay = 4000, kMostMotion = 2000;
+    const long long v = read.value;
+    if (read.field == kElement) {
+        elementNeedsLevel(read);
+    } else if (read.field == kAMotion && v > kMostMotion) {
+        read.tell({"stores", "store", " " + thousands(kMostMotion) + ", its most."});
+    } else if (read.field == kADelay) {
+        const long long motion = std::min(read.valueOf(kAMotion), kMostMotion);
+        if (std::min(v, kMostDelay) < motion)
+            read.tell({"raises", "raise",
+                       " an attack delay under aMotion to aMotion, " + thousands(motion) + "."});
+        else if (v > kMostDelay)
+            read.tell({"stores", "store", " " + thousands(kMostDelay) + ", its most."});
     }
 }
 
@@ -721,6 +750,8 @@ std::vector<Finding> sqlFindings(const MonsterEntry &entry, const NameBytes &nam
             continue;
         const ReadNumber number = readAsServer(judge.value(i));
         judge.eachServer([&](const ServerProfile &profile) {
+            if (!profile.tableKnown)
+                return;
             const Range range = rangeOf(columnOf(profile.server, i));
             if (number.value >= range.low && number.value <= range.high)
                 return;

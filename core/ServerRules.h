@@ -12,7 +12,7 @@
 namespace grimlark {
 
 /// The servers whose reading of a line is the judge of what it means.
-enum class Server : unsigned { Freya = 1, EAthena = 2, EAthena2011 = 4 };
+enum class Server : unsigned { Freya = 1, EAthena = 2, EAthena2011 = 4, RAthena = 8 };
 
 class FieldRead;
 /// A server's own rules for one number field (ServerRules.cpp): what it does
@@ -21,6 +21,7 @@ using ReadRule = void (*)(FieldRead &read);
 void readsAsFreya(FieldRead &read);
 void readsAsEathena(FieldRead &read);
 void readsAsEathena2011(FieldRead &read);
+void readsAsRathena(FieldRead &read);
 
 /// A server, one row each: its names and the facts of its reader that its
 /// findings are made of. Adding a server is adding a row and its rule.
@@ -43,15 +44,19 @@ struct ServerProfile {
     /// True when it cuts a line at the first "//" anywhere, inside a name too.
     bool cutsAtSlashes;
     std::size_t sqlRowBuffer; ///< the bytes its SQL reader builds a row into (0: any)
+    bool tableKnown;          ///< its SQL table's columns are known (columnRange)
     ReadRule reads;           ///< its rules of its own, for the number fields
 };
 inline constexpr ServerProfile kServers[] = {
     {Server::Freya, "Freya", "freya", Layout::Classic, 1001, 1999, 0, -1, "", 24, 1024, false,
-     false, 1024, readsAsFreya},
+     false, 1024, true, readsAsFreya},
     {Server::EAthena, "eAthena", "eathena", Layout::Classic, 1001, 10000, 4001, 4049, "player jobs",
-     23, 1020, false, false, 0, readsAsEathena},
+     23, 1020, false, false, 0, true, readsAsEathena},
     {Server::EAthena2011, "eAthena 2011", "eathena2011", Layout::LaterEathena, 1001, 4000, 3001,
-     3999, "player clones", 23, 1024, true, true, 1024, readsAsEathena2011},
+     3999, "player clones", 23, 1024, true, true, 1024, true, readsAsEathena2011},
+    // rAthena's reader of its text layout (2016 to 2021).
+    {Server::RAthena, "rAthena", "rathena", Layout::RAthena, 1001, 31998, 3999, 20020, "", 23, 0,
+     false, true, 0, false, readsAsRathena},
 };
 
 constexpr unsigned everyServer()

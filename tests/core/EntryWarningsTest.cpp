@@ -18,7 +18,8 @@ using namespace grimlark::test; // the fixtures and the field positions
 namespace {
 
 constexpr unsigned kFreya = unsigned(Server::Freya), kEathena = unsigned(Server::EAthena),
-                   kLater = unsigned(Server::EAthena2011), kClassic = kFreya | kEathena;
+                   kLater = unsigned(Server::EAthena2011), kRAthena = unsigned(Server::RAthena),
+                   kClassic = kFreya | kEathena;
 
 /// A field a finding names and the servers it names.
 struct Named {
@@ -252,6 +253,44 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Display Name", kLater}, {"iRO name", kLater}, {"line", kLater}}}),
     [](const auto &test) { return std::string(test.param.name); });
 
+/// The Poring in rAthena's layout, changed by `change`.
+template <typename Change> void inRAthena(MonsterEntry &entry, Change change)
+{
+    entry.carried.layout = Layout::RAthena;
+    change(entry);
+}
+
+// rAthena's layout is judged by rAthena's reader: its clamps of the delay and
+// the motion, its element that needs a level; no table.
+INSTANTIATE_TEST_SUITE_P(
+    RAthena, Findings,
+    testing::Values(
+        FindingRow{"asMeant", [](MonsterEntry &e) { inRAthena(e, [](MonsterEntry &) {}); }, {}, {}},
+        FindingRow{"motionPast2000",
+                   [](MonsterEntry &e) {
+                       inRAthena(e, [](MonsterEntry &m) {
+                           m.aMotion = "2500";
+                           m.ADelay = "3000";
+                       });
+                   },
+                   {{"aMotion", kRAthena}},
+                   {{"aMotion", kRAthena}}},
+        FindingRow{
+            "delayPast4000",
+            [](MonsterEntry &e) { inRAthena(e, [](MonsterEntry &m) { m.ADelay = "5000"; }); },
+            {{"Atk Delay", kRAthena}},
+            {{"Atk Delay", kRAthena}}},
+        FindingRow{
+            "noElementLevel",
+            [](MonsterEntry &e) { inRAthena(e, [](MonsterEntry &m) { m.ELvl = kNoSelection; }); },
+            {{"Element", kRAthena}},
+            {{"Element", kRAthena}}},
+        FindingRow{"pastItsTable",
+                   [](MonsterEntry &e) { inRAthena(e, [](MonsterEntry &m) { m.STR = "70000"; }); },
+                   {},
+                   {}}),
+    [](const auto &test) { return std::string(test.param.name); });
+
 // Grimlark's own warnings, besides the servers' findings.
 TEST(Warnings, SayWhatTheLineItselfGetsWrong)
 {
@@ -322,7 +361,7 @@ TEST(ServerProfiles, JudgeAtTheirEdges)
         EXPECT_TRUE(finds(entry, profile.server, "DB Name"));
     }
     EXPECT_EQ(serverNamed("FREYA"), &profileOf(Server::Freya));
-    EXPECT_EQ(serverNamed("rathena"), nullptr);
+    EXPECT_EQ(serverNamed("hercules"), nullptr);
 }
 
 } // namespace
