@@ -27,36 +27,36 @@ void readsAsRathena(FieldRead &read);
 /// findings are made of. Adding a server is adding a row and its rule.
 struct ServerProfile {
     Server server;
+    Layout layout;             ///< the layout its text reader and its table hold
     const char *name;          ///< as the user knows it: "Freya"
     const char *option;        ///< as `--server` takes it: "freya"
-    Layout layout;             ///< the layout its text reader and its table hold
     long long firstId, lastId; ///< the IDs it reads
-    /// Within them, the IDs it skips, and what they are; none where
-    /// `firstSkipped` > `lastSkipped`.
+    /// Within them, the IDs it skips, and what they are (may be ""); none
+    /// where `firstSkipped` > `lastSkipped`.
     long long firstSkipped, lastSkipped;
     const char *skippedAre;
     std::size_t nameBytes; ///< the bytes of a name it keeps
     /// The bytes a text line is read into, its end mark among them (0: any
-    /// line); `cutLineLost`: a longer line's pieces are both refused, rather
-    /// than the rest read as another line.
-    std::size_t lineBuffer;
+    /// line), and those its SQL reader builds a row into (0: any).
+    std::size_t lineBuffer, sqlRowBuffer;
+    ReadRule reads; ///< its rules of its own, for the number fields
+    /// A longer line's pieces are both refused, rather than the rest read as
+    /// another line.
     bool cutLineLost;
-    /// True when it cuts a line at the first "//" anywhere, inside a name too.
+    /// It cuts a line at the first "//" anywhere, inside a name too.
     bool cutsAtSlashes;
-    std::size_t sqlRowBuffer; ///< the bytes its SQL reader builds a row into (0: any)
-    bool tableKnown;          ///< its SQL table's columns are known (columnRange)
-    ReadRule reads;           ///< its rules of its own, for the number fields
+    bool tableKnown; ///< its SQL table's columns are known (columnRange)
 };
 inline constexpr ServerProfile kServers[] = {
-    {Server::Freya, "Freya", "freya", Layout::Classic, 1001, 1999, 0, -1, "", 24, 1024, false,
-     false, 1024, true, readsAsFreya},
-    {Server::EAthena, "eAthena", "eathena", Layout::Classic, 1001, 10000, 4001, 4049, "player jobs",
-     23, 1020, false, false, 0, true, readsAsEathena},
-    {Server::EAthena2011, "eAthena 2011", "eathena2011", Layout::LaterEathena, 1001, 4000, 3001,
-     3999, "player clones", 23, 1024, true, true, 1024, true, readsAsEathena2011},
+    {Server::Freya, Layout::Classic, "Freya", "freya", 1001, 1999, 0, -1, "", 24, 1024, 1024,
+     readsAsFreya, false, false, true},
+    {Server::EAthena, Layout::Classic, "eAthena", "eathena", 1001, 10000, 4001, 4049, "player jobs",
+     23, 1020, 0, readsAsEathena, false, false, true},
+    {Server::EAthena2011, Layout::LaterEathena, "eAthena 2011", "eathena2011", 1001, 4000, 3001,
+     3999, "player clones", 23, 1024, 1024, readsAsEathena2011, true, true, true},
     // rAthena's reader of its text layout (2016 to 2021).
-    {Server::RAthena, "rAthena", "rathena", Layout::RAthena, 1001, 31998, 3999, 20020, "", 23, 0,
-     false, true, 0, false, readsAsRathena},
+    {Server::RAthena, Layout::RAthena, "rAthena", "rathena", 1001, 31998, 3999, 20020, "", 23, 0, 0,
+     readsAsRathena, false, true, false},
 };
 
 constexpr unsigned everyServer()

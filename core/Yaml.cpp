@@ -55,6 +55,30 @@ void fail(YamlDocument &document, std::string problem, const yaml_mark_t &mark)
     document.column = mark.column + 1;
 }
 
+/// libyaml's event is a C union, told apart by its type: read only here.
+// NOLINTBEGIN(cppcoreguidelines-pro-type-union-access)
+const yaml_char_t *anchorOf(const yaml_event_t &event)
+{
+    switch (event.type) {
+    case YAML_SCALAR_EVENT:
+        return event.data.scalar.anchor;
+    case YAML_SEQUENCE_START_EVENT:
+        return event.data.sequence_start.anchor;
+    case YAML_MAPPING_START_EVENT:
+        return event.data.mapping_start.anchor;
+    default:
+        return nullptr;
+    }
+}
+
+void readScalar(const yaml_event_t &event, YamlNode &node)
+{
+    node.text.assign(reinterpret_cast<const char *>(event.data.scalar.value),
+                     event.data.scalar.length);
+    node.plain = event.data.scalar.style == YAML_PLAIN_SCALAR_STYLE;
+}
+// NOLINTEND(cppcoreguidelines-pro-type-union-access)
+
 } // namespace
 
 const YamlNode *YamlNode::find(std::string_view key) const
@@ -106,19 +130,16 @@ YamlDocument readYaml(std::string_view bytes, std::size_t deepest)
             fail(document, "an alias (*name), which no database of the family uses", at);
             return document;
         case YAML_SCALAR_EVENT:
-            if (event->data.scalar.anchor) {
+            if (anchorOf(*event)) {
                 fail(document, "an anchor (&name), which no database of the family uses", at);
                 return document;
             }
             node.kind = YamlNode::Kind::Scalar;
-            node.text.assign(reinterpret_cast<const char *>(event->data.scalar.value),
-                             event->data.scalar.length);
-            node.plain = event->data.scalar.style == YAML_PLAIN_SCALAR_STYLE;
+            readScalar(*event, node);
             break;
         case YAML_SEQUENCE_START_EVENT:
         case YAML_MAPPING_START_EVENT:
-            if ((event->type == YAML_SEQUENCE_START_EVENT ? event->data.sequence_start.anchor
-                                                          : event->data.mapping_start.anchor)) {
+            if (anchorOf(*event)) {
                 fail(document, "an anchor (&name), which no database of the family uses", at);
                 return document;
             }
