@@ -298,14 +298,12 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
     if (trimmed(line).substr(0, 2) == "//")
         return refuse(Status::CommentLine);
     std::vector<std::string> notes;
-    std::size_t last = std::string_view::npos; // the comma before the last field
-    for (std::size_t commas = 0, from = 0; commas + 1 < kFieldCount; ++commas) {
-        last = line.find(',', from);
-        if (last == std::string_view::npos)
-            break;
-        from = last + 1;
-    }
-    if (last != std::string_view::npos) {
+    // Cut no further than the most fields a layout has: a huge line is refused
+    // for its count, which the commas alone tell.
+    std::vector<std::string_view> fields = splitFields(line, kMostFields + 1);
+    if (fields.size() >= kFieldCount) {
+        // From the comma before the 57th field on ("//" there ends the line).
+        const auto last = std::size_t(fields[kFieldCount - 1].data() - line.data()) - 1;
         const std::size_t comment = line.find("//", last);
         if (comment != std::string_view::npos) {
             notes.push_back("The comment after the last number, " +
@@ -314,11 +312,9 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
             line = line.substr(0, comment);
             while (!line.empty() && isBlank(line.back()))
                 line.remove_suffix(1);
+            fields = splitFields(line, kMostFields + 1);
         }
     }
-    // Cut no further than the most fields a layout has: a huge line is refused
-    // for its count, which the commas alone tell.
-    const std::vector<std::string_view> fields = splitFields(line, kMostFields + 1);
     const std::size_t count = fields.size() <= kMostFields
                                   ? fields.size()
                                   : std::size_t(std::count(line.begin(), line.end(), ',')) + 1;
