@@ -181,11 +181,20 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Display Name", kFreya}, {"Display Name", kEathena}, {"line", kFreya}}}),
     [](const auto &test) { return std::string(test.param.name); });
 
-/// The Poring in the later layout, changed by `change`.
+/// The Poring in `layout`, changed by `change`.
+template <typename Change> void in(Layout layout, MonsterEntry &entry, Change change)
+{
+    entry.carried.layout = layout;
+    change(entry);
+}
+/// In the later layout, and in rAthena's.
 template <typename Change> void later(MonsterEntry &entry, Change change)
 {
-    entry.carried.layout = Layout::LaterEathena;
-    change(entry);
+    in(Layout::LaterEathena, entry, change);
+}
+template <typename Change> void inRAthena(MonsterEntry &entry, Change change)
+{
+    in(Layout::RAthena, entry, change);
 }
 
 // The later layout is judged by the later server alone.
@@ -252,13 +261,6 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"line", kLater}},
                    {{"Display Name", kLater}, {"iRO name", kLater}, {"line", kLater}}}),
     [](const auto &test) { return std::string(test.param.name); });
-
-/// The Poring in rAthena's layout, changed by `change`.
-template <typename Change> void inRAthena(MonsterEntry &entry, Change change)
-{
-    entry.carried.layout = Layout::RAthena;
-    change(entry);
-}
 
 // rAthena's layout is judged by rAthena's reader: its clamps of the delay and
 // the motion, its element that needs a level; no table.
