@@ -197,15 +197,22 @@ std::vector<LineReport> changesOfMeaning(const std::vector<Finding> &before, uns
         if (changed)
             changes.push_back({finding.field, finding.message});
     }
-    // What the line's servers stored otherwise, and the target's as written.
+    // What every server of the line's that stored the monster (or, for a
+    // skip, every one) stored otherwise, and the target's store as written.
+    // (Where a target server skips the monster, that skip is the change.)
     const unsigned targetServers = serversOf(target);
-    if ((targetServers & ~sourceServers) == 0)
+    if ((targetServers & ~sourceServers) == 0 ||
+        std::any_of(after.begin(), after.end(), [](const Finding &is) { return is.skips; }))
         return changes;
-    for (const Finding &was : before)
+    for (const Finding &was : before) {
+        const unsigned all = was.skips ? sourceServers : stored;
+        if (all == 0 || (was.servers & all) != all)
+            continue;
         if (std::none_of(after.begin(), after.end(),
                          [&was](const Finding &is) { return is.field == was.field; }))
             changes.push_back({was.field, was.message + " The servers of the " + shortName(target) +
                                               " layout store it as written."});
+    }
     return changes;
 }
 

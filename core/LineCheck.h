@@ -88,8 +88,9 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
 /// `sourceServers` stored from the line read, whose findings were `before`
 /// (a finding of a server that read the line too, which it did not make of
 /// it; a finding of another server, on a field that one of the line's own
-/// servers stored as written); and the findings `before` on a field the
-/// target's servers store as written.
+/// servers stored as written); and the findings `before`, of every server
+/// of the line's that stored the monster, on a field the target's servers
+/// store as written.
 std::vector<LineReport> changesOfMeaning(const std::vector<Finding> &before, unsigned sourceServers,
                                          const std::vector<Finding> &after, Layout target);
 
