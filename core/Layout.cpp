@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <string_view>
 
 namespace grimlark {
@@ -216,8 +217,19 @@ const LayoutFormat *formatNamed(std::string_view name)
 
 bool holdsField(const LayoutFormat &format, std::size_t classic)
 {
-    return std::find(format.order, format.order + format.fieldCount, int(classic)) !=
-           format.order + format.fieldCount;
+    // Asked for every field of every line converted: told once a layout.
+    static const auto held = [] {
+        std::vector<std::bitset<kFieldCount>> rows;
+        for (const LayoutFormat &row : layoutFormats()) {
+            if (rows.size() <= std::size_t(row.layout))
+                rows.resize(std::size_t(row.layout) + 1);
+            for (std::size_t i = 0; i < row.fieldCount; ++i)
+                if (row.order[i] != kOtherName)
+                    rows[std::size_t(row.layout)].set(std::size_t(row.order[i]));
+        }
+        return rows;
+    }();
+    return held[std::size_t(format.layout)].test(classic);
 }
 
 int otherNameField(const LayoutFormat &format)
