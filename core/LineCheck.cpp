@@ -125,15 +125,17 @@ std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target)
                                           " has no place in the " + formatOf(target).name +
                                           " layout."});
     const LayoutFormat &from = formatOf(entry.carried.layout);
+    const LayoutFormat &to = formatOf(target);
     for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (holdsField(to, i) || !kFields[i].startup)
+            continue; // only a field the target has no place for is looked at
         std::string value;
         appendFieldValue(value, kFields[i], entry);
-        if (!holdsField(formatOf(target), i) && kFields[i].startup && value != kFields[i].startup)
+        if (value != kFields[i].startup)
             losses.push_back({kFields[i].name, "The " + std::string(kFields[i].name) + " " +
                                                    quoteValue(value) + " has no place in the " +
-                                                   formatOf(target).name + " layout."});
+                                                   to.name + " layout."});
     }
-    const LayoutFormat &to = formatOf(target);
     // The boxes carry their meaning across; bits no box shows are written as
     // they stand, which another layout's servers may read as something else.
     if (entry.carried.modeAbove != 0 && from.modeBits != to.modeBits) {
