@@ -99,6 +99,45 @@ DatabaseFile::withRowsApart(DatabaseFile file,
     return apart;
 }
 
+DatabaseFile DatabaseFile::withSpans(DatabaseFile file,
+                                     const std::vector<std::pair<std::size_t, std::size_t>> &spans)
+{
+    if (spans.empty() || !file.m_places.empty())
+        return file;
+    // The bytes stay as they are: a record of several lines is the stretch
+    // from its first line's start to the next record's.
+    std::vector<std::uint32_t> starts;
+    std::vector<bool> utf8;
+    std::vector<Place> places;
+    starts.reserve(file.m_starts.size());
+    auto span = spans.begin();
+    for (std::size_t i = 0; i < file.m_starts.size(); ++i) {
+        std::size_t last = i;
+        if (span != spans.end() && span->first == i) {
+            last = std::min(std::max(span->second, i), file.m_starts.size() - 1);
+            ++span;
+        }
+        bool isUtf8 = true;
+        for (std::size_t j = i; j <= last; ++j)
+            isUtf8 = isUtf8 && file.m_utf8[j];
+        starts.push_back(file.m_starts[i]);
+        utf8.push_back(isUtf8);
+        places.push_back({static_cast<std::uint32_t>(i), file.m_starts[i], 0});
+        i = last;
+    }
+    file.m_starts = std::move(starts);
+    file.m_utf8 = std::move(utf8);
+    file.m_widest = 0;
+    for (std::size_t i = 0; i < file.m_starts.size(); ++i) {
+        places[i].end = static_cast<std::uint32_t>(places[i].begin + file.line(i).size());
+        file.m_widest = std::max(file.m_widest, file.line(i).size());
+    }
+    file.m_places = std::move(places);
+    return file;
+}
+
+const char *const kRathenaYamlForm = "rAthena's YAML database (Header:, Body:)";
+
 const char *otherFormOf(const DatabaseFile &file)
 {
     bool header = false, body = false, group = false;
@@ -129,7 +168,7 @@ const char *otherFormOf(const DatabaseFile &file)
         }
     }
     if (header && body)
-        return "rAthena's YAML database (Header:, Body:)";
+        return kRathenaYamlForm;
     if (group)
         return "a libconfig database (a list of groups, as Hercules writes it)";
     return nullptr;

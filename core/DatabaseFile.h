@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace grimlark {
@@ -53,6 +54,14 @@ public:
     static DatabaseFile
     withRowsApart(DatabaseFile file,
                   const std::function<std::vector<RecordCut>(std::string_view)> &split);
+
+    /// `file` with the lines of each span (first and last line, from 0, in
+    /// order, apart) as one record of several lines, which keeps its line
+    /// ends but the last; every other line a record of its own.
+    static DatabaseFile withSpans(DatabaseFile file,
+                                  const std::vector<std::pair<std::size_t, std::size_t>> &spans);
+    /// The file's bytes as read.
+    std::string_view bytes() const { return m_bytes; }
 
 private:
     std::string m_bytes;
@@ -101,6 +110,8 @@ inline const LegacyEncoding *namesEncodingOf(const DatabaseFile &file,
 /// that holds no line of the text layouts is refused as a whole, not line by
 /// line.
 const char *otherFormOf(const DatabaseFile &file);
+/// What otherFormOf says of rAthena's YAML database, which is read.
+extern const char *const kRathenaYamlForm;
 
 /// True when `bytes` more could be had now. Code that cannot fail half-way
 /// once begun (a list laying out its rows, a window showing a huge field: Qt's

@@ -5,6 +5,7 @@
 #include "CodeTables.h"
 #include "FieldTable.h"
 #include "Numbers.h"
+#include "RathenaYamlEntry.h"
 #include "Utf8.h"
 
 #include <algorithm>
@@ -159,6 +160,8 @@ std::string LoadResult::message() const
                    "layout). The line was not loaded.";
         return "The " + field + " value " + quoted +
                " is not one of the list's positions. The line was not loaded.";
+    case Status::NotAnEntry:
+        return value + " The entry was not loaded.";
     case Status::BadElement:
         return "The Element value " + quoted +
                " is not an element code (an element digit, after a level 2, 4, 6 or 8 if"
@@ -267,6 +270,8 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
 {
     if (line.empty())
         return refuse(Status::NoLine);
+    if (isYamlEntry(line))
+        return loadYamlEntry(line, entry);
     // A statement's values may hold "//" (the text-entry comment mark) as data.
     if (isSqlStatement(line)) {
         const SqlRow row = parseSqlRow(line);

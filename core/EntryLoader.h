@@ -26,6 +26,7 @@ struct LoadResult {
         NotWholeNumber, ///< `field` is a number but has a fraction
         OutOfRange,     ///< `field` is a whole number outside its list or range
         BadElement,     ///< the element code does not start and end with a digit
+        NotAnEntry,     ///< a YAML entry that cannot be read as a monster; `value` says why
     };
 
     Status status = Status::Loaded;

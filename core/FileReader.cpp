@@ -235,7 +235,7 @@ ReadResult readFile(const std::string &nativePath, std::string &bytes, const Rea
 bool failedWhileReading(const ReadResult &result)
 {
     return result.status == ReadStatus::ReadFailed || result.status == ReadStatus::Changed ||
-           result.status == ReadStatus::OtherForm;
+           result.status == ReadStatus::OtherForm || result.status == ReadStatus::BadDatabase;
 }
 
 std::string describe(const ReadResult &result)
@@ -266,6 +266,8 @@ std::string describe(const ReadResult &result)
     case ReadStatus::OtherForm:
         return std::string("it is ") + (result.form ? result.form : "a database of another form") +
                ", which Grimlark does not read yet";
+    case ReadStatus::BadDatabase:
+        return result.detail;
     case ReadStatus::Unsupported:
 #ifdef _WIN32
         return "it is UTF-16 text; save it as UTF-8 or ANSI text and open it again";

@@ -19,6 +19,7 @@ enum class ReadStatus {
     Unsupported, ///< read, but in a form that is not text of one byte a character (UTF-16)
     Cancelled,   ///< the progress callback asked to stop
     OtherForm,   ///< read, but a database of a form Grimlark does not read (`form` says which)
+    BadDatabase, ///< read, a database of a form Grimlark reads, but refused whole (`detail`)
 };
 
 /// How a read ended, with the system's error number where there was one.
@@ -26,6 +27,7 @@ struct ReadResult {
     ReadStatus status = ReadStatus::Done;
     int systemError = 0;        ///< errno (or the Windows error mapped to one); 0 if none
     const char *form = nullptr; ///< OtherForm: what the file is, in words
+    std::string detail{};       ///< BadDatabase: why, as a clause with its line and column
 };
 
 /// The largest file that is read: line positions are kept in 32 bits.

@@ -192,6 +192,14 @@ const std::vector<LayoutFormat> &layoutFormats()
          "In the rAthena layout's order (57 columns: ID,Sprite,kName,iName,LV,..., no ExpPer).",
          kRAthenaOrder, kFieldCount, kRAthenaModeFlags, kRAthenaModeBits.data(), true, true,
          isRAthena},
+        // Its entries are read and written by keys (RathenaYamlEntry); in
+        // the classic order its values are rAthena's text layout's.
+        {Layout::RathenaYaml, "rathena-yaml", "rAthena YAML", "mnuLayoutRathenaYaml",
+         "rAthena's YAML database (Header:, Body:)",
+         "Written as an entry of rAthena's YAML database (db/*/mob_db.yml), for its Body.",
+         "In the rAthena layout's order (57 columns: ID,Sprite,kName,iName,LV,..., no ExpPer).",
+         kRAthenaOrder, kFieldCount, kRAthenaModeFlags, kRAthenaModeBits.data(), false, true,
+         nullptr},
         {Layout::Classic, "classic", "Classic (57 fields)", "mnuLayoutClassic",
          "classic layout (57 fields: ID,Name,JName,LV,HP,...)", nullptr, nullptr,
          kClassicOrder.data(), kFieldCount, kClassicModeFlags, kClassicModeBits.data(), false, true,

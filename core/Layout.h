@@ -16,6 +16,7 @@ enum class Layout {
     JAthena,      ///< 55 fields: 8 drops, then Item1,Item2
     LaterEathena, ///< 58 fields: ID,Sprite_Name,kROName,iROName,LV,...
     RAthena,      ///< 57 fields in rAthena's order: ID,Sprite_Name,kROName,iROName,LV,...
+    RathenaYaml,  ///< an entry of rAthena's YAML database (- Id: 1001, AegisName: ...)
 };
 
 /// What a line's shape says of its layout. `certain` is false where the shape

@@ -16,7 +16,8 @@ bool MonsterEntry::operator==(const MonsterEntry &other) const
     return Scale == other.Scale && Race == other.Race && Element == other.Element &&
            ELvl == other.ELvl && Mode == other.Mode && a.layout == b.layout &&
            a.hasOtherName == b.hasOtherName && a.otherName == b.otherName &&
-           a.modeAbove == b.modeAbove && a.modeText == b.modeText && a.elementText == b.elementText;
+           a.modeAbove == b.modeAbove && a.modeText == b.modeText &&
+           a.elementText == b.elementText && a.yaml == b.yaml;
 }
 
 MonsterEntry startupEntry()

@@ -6,9 +6,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace grimlark {
+
+struct YamlEntryText;
 
 /// Index of each mode flag; the order is the order in which the weights are summed.
 enum ModeFlag : int {
@@ -62,6 +65,9 @@ struct MonsterEntry {
         std::string elementText;         ///< an element code as written where the program
                                          ///< writes it otherwise ("93", "05"), kept as long
                                          ///< as the lists keep their meaning
+        /// A YAML entry as its file wrote it: what no box holds, and the
+        /// bytes of what is left unchanged.
+        std::shared_ptr<const YamlEntryText> yaml;
     } carried;
 
     bool operator==(const MonsterEntry &other) const;

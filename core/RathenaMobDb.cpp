@@ -30,19 +30,19 @@ std::string RathenaMobDb::message() const
     case Fault::None:
         return {};
     case Fault::NotYaml:
-        return "It is not YAML: " + document.problem + at(document.line, document.column) + ".";
+        return "it is not YAML: " + document.problem + at(document.line, document.column);
     case Fault::NotAMap:
-        return "It is YAML, but not a map of Header and Body" + at(root.line, root.column) + ".";
+        return "it is YAML, but not a map of Header and Body" + at(root.line, root.column);
     case Fault::NoHeader:
-        return "It has no Header with a Type and a Version" + at(root.line, root.column) + ".";
+        return "it has no Header with a Type and a Version" + at(root.line, root.column);
     case Fault::OtherType:
-        return "Its Header names a database of type \"" + type + "\", not MOB_DB.";
+        return "its Header names a database of type \"" + type + "\", not MOB_DB";
     case Fault::LaterVersion:
-        return "Its Header says version " + std::to_string(version) +
+        return "its Header says version " + std::to_string(version) +
                ", which rAthena does not read (" + std::to_string(kRathenaMobDbVersion) +
-               " at most).";
+               " at most)";
     case Fault::NoBody:
-        return "Its Body is not a list of monsters.";
+        return "its Body is not a list of monsters";
     }
     return {};
 }
@@ -100,7 +100,11 @@ RathenaMobDb readRathenaMobDb(std::string_view bytes)
         const YamlNode &item = body->children[i];
         const std::size_t next =
             i + 1 < body->children.size() ? body->children[i + 1].line - 1 : end;
-        db.monsters.push_back({i, item.line, std::max(item.line, next), scalarOf(item, "Id"),
+        // To its last value: the comments after it (a monster commented out)
+        // are the file's, not the monster's.
+        const std::size_t last =
+            std::min(std::max(item.line, next), std::max(item.line, item.endLine));
+        db.monsters.push_back({i, item.line, last, scalarOf(item, "Id"),
                                scalarOf(item, "AegisName"), scalarOf(item, "Name")});
     }
     return db;

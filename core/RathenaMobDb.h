@@ -12,8 +12,8 @@
 namespace grimlark {
 
 /// One monster of rAthena's YAML database: an item of its Body, the lines it
-/// spans (from 1: its "- Id:" line to the line before the next item or the
-/// end of the Body) and the keys that name it.
+/// spans (from 1: its "- Id:" line to the line of its last value) and the
+/// keys that name it.
 struct YamlMonster {
     std::size_t item;                ///< its place in the Body
     std::size_t firstLine, lastLine; ///< counted from 1
@@ -32,7 +32,8 @@ struct RathenaMobDb {
     bool clear = false;    ///< `Clear: true`: the database is emptied first
     std::vector<YamlMonster> monsters;
 
-    /// The refusal in words, with its line and column; empty where read.
+    /// The refusal as a clause ("it is not YAML: ... (line 3, column 1)");
+    /// empty where read.
     std::string message() const;
     /// The Body's items (monster.item indexes them).
     const YamlNode *body() const { return document.root.find("Body"); }

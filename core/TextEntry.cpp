@@ -4,6 +4,7 @@
 
 #include "CodeTables.h"
 #include "FieldTable.h"
+#include "RathenaYamlEntry.h"
 #include "Utf8.h"
 
 #include <cstdio>
@@ -69,6 +70,8 @@ std::string otherNameOf(const MonsterEntry &entry)
 
 std::string alsoInThisLine(const MonsterEntry &entry)
 {
+    if (entry.carried.layout == Layout::RathenaYaml)
+        return alsoInThisEntry(entry);
     std::string carried;
     if (entry.carried.hasOtherName)
         carried = "iRO name " + quoteValue(entry.carried.otherName);
@@ -83,6 +86,8 @@ std::string alsoInThisLine(const MonsterEntry &entry)
 
 std::string BuildTextEntry(const MonsterEntry &entry)
 {
+    if (entry.carried.layout == Layout::RathenaYaml)
+        return writeYamlEntry(entry);
     std::string line;
     line.reserve(256);
     const LayoutFormat &format = formatOf(entry.carried.layout);

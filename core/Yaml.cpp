@@ -4,6 +4,8 @@
 
 #include <yaml.h>
 
+#include <algorithm>
+
 namespace grimlark {
 
 namespace {
@@ -136,6 +138,10 @@ YamlDocument readYaml(std::string_view bytes, std::size_t deepest)
             }
             node.kind = YamlNode::Kind::Scalar;
             readScalar(*event, node);
+            // A block scalar ends at the start of the line after it.
+            node.endLine = event->end_mark.column == 0 && event->end_mark.line > at.line
+                               ? event->end_mark.line
+                               : event->end_mark.line + 1;
             break;
         case YAML_SEQUENCE_START_EVENT:
         case YAML_MAPPING_START_EVENT:
@@ -156,6 +162,9 @@ YamlDocument readYaml(std::string_view bytes, std::size_t deepest)
         case YAML_MAPPING_END_EVENT:
             node = std::move(open.back());
             open.pop_back();
+            node.endLine = node.children.empty() ? node.line : node.children.back().endLine;
+            for (const YamlNode &child : node.children)
+                node.endLine = std::max(node.endLine, child.endLine);
             break;
         case YAML_STREAM_START_EVENT:
         case YAML_DOCUMENT_START_EVENT:

@@ -20,6 +20,8 @@ struct YamlNode {
     /// order written (a key may stand twice: the reader decides).
     std::vector<YamlNode> children;
     std::size_t line = 0, column = 0; ///< where it starts, counted from 1
+    /// The last line its text reaches (a collection: its last child's).
+    std::size_t endLine = 0;
 
     /// A mapping's value for `key` (its first), or null.
     const YamlNode *find(std::string_view key) const;

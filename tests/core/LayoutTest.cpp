@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
 #include "core/Layout.h"
+#include "core/EntryLoader.h"
 #include "core/Numbers.h"
 #include "core/TextEntry.h"
 #include "tests/common/Fixtures.h"
@@ -96,7 +97,13 @@ TEST(LayoutFormats, EachRowIsWhole)
         EXPECT_TRUE(format.menuLabel && format.menuName);
         MonsterEntry entry = startupEntry();
         entry.carried.layout = format.layout;
-        const LayoutGuess guess = detectLayout(splitFields(BuildTextEntry(entry)));
+        const std::string written = BuildTextEntry(entry);
+        MonsterEntry back;
+        ASSERT_TRUE(LoadEntryIntoEditor(written, back).loaded()) << written;
+        EXPECT_EQ(back.carried.layout, format.layout);
+        if (format.layout == Layout::RathenaYaml) // an entry of keys, not a line of fields
+            continue;
+        const LayoutGuess guess = detectLayout(splitFields(written));
         EXPECT_EQ(guess.layout, format.layout);
         EXPECT_TRUE(guess.certain);
     }

@@ -59,9 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                  RathenaMobDb::Fault::NotYaml}),
     [](const auto &test) { return std::string(test.param.name); });
 
-// Each monster is an item of the Body, spanning its lines up to the next one
-// (a commented-out entry between them is no monster), the last one up to the
-// Footer; scalars keep whether they were quoted.
+// Each monster is an item of the Body, spanning its lines up to its last
+// value (a commented-out entry after it is no monster, nor part of one);
+// scalars keep whether they were quoted.
 TEST(RathenaMobDb, ListsEachMonsterWithItsLines)
 {
     const std::string text = kHeader + "\n"
@@ -87,10 +87,10 @@ TEST(RathenaMobDb, ListsEachMonsterWithItsLines)
     EXPECT_EQ(db.monsters[0].id, "1001");
     EXPECT_EQ(db.monsters[0].aegisName, "SCORPION");
     EXPECT_EQ(db.monsters[0].firstLine, 6U);
-    EXPECT_EQ(db.monsters[0].lastLine, 11U);
+    EXPECT_EQ(db.monsters[0].lastLine, 9U);
     EXPECT_EQ(db.monsters[1].name, "Hornet");
     EXPECT_EQ(db.monsters[1].firstLine, 12U);
-    EXPECT_EQ(db.monsters[1].lastLine, 16U);
+    EXPECT_EQ(db.monsters[1].lastLine, 15U);
     const YamlNode *first = db.body()->children[0].find("Ai");
     const YamlNode *second = db.body()->children[1].find("Ai");
     ASSERT_TRUE(first && second);

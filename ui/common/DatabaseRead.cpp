@@ -4,6 +4,7 @@
 
 #include "Text.h"
 #include "core/LineCheck.h"
+#include "core/RathenaMobDb.h"
 #include "core/SqlDump.h"
 
 namespace grimlark::ui {
@@ -25,9 +26,25 @@ ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,
         return database;
     }
     if (const char *form = otherFormOf(database.file)) {
-        database.result = {ReadStatus::OtherForm, 0, form};
-        database.file = DatabaseFile();
-        return database;
+        if (form != kRathenaYamlForm) {
+            database.result = {ReadStatus::OtherForm, 0, form};
+            database.file = DatabaseFile();
+            return database;
+        }
+        // rAthena's YAML database: a record a monster, of its lines.
+        const RathenaMobDb db = readRathenaMobDb(database.file.bytes());
+        if (db.fault != RathenaMobDb::Fault::None) {
+            database.result = {ReadStatus::BadDatabase, 0, nullptr,
+                               std::string("it is rAthena's YAML monster database, but ") +
+                                   db.message()};
+            database.file = DatabaseFile();
+            return database;
+        }
+        std::vector<std::pair<std::size_t, std::size_t>> spans;
+        for (const YamlMonster &monster : db.monsters)
+            spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
+        database.file = DatabaseFile::withSpans(std::move(database.file), spans);
+        database.yaml = true;
     }
     database.encoding = &chooseEncoding(database.file, preferredEncoding(), decodesStrictly);
     FileForm form;

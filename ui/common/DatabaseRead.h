@@ -18,6 +18,7 @@ struct ReadDatabase {
     DatabaseFile file;
     const LegacyEncoding *encoding = nullptr; ///< for its lines that are not UTF-8
     bool dump = false; ///< its statements are the monsters (more of them than text lines)
+    bool yaml = false; ///< rAthena's YAML database: a record a monster, of several lines
 
     /// The encoding its names are in: null where every line is UTF-8.
     const LegacyEncoding *namesEncoding() const { return namesEncodingOf(file, encoding); }

@@ -5,6 +5,7 @@
 #include "core/EntryLoader.h"
 #include "core/LineCheck.h"
 #include "core/Numbers.h"
+#include "core/RathenaYamlEntry.h"
 #include "core/SqlDump.h"
 #include "core/Utf8.h"
 #include "ui/common/Text.h"
@@ -82,6 +83,7 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
         const std::string_view words = trimmed(head);
         const char *what = words.empty()                     ? "a blank line"
                            : words.substr(0, 2) == "//"      ? "a comment, which the servers skip"
+                           : isYamlEntry(head)               ? describe(Layout::RathenaYaml)
                            : formOf(head) == LineForm::Other ? "no monster line"
                                                              : describe(layoutOfLine(head));
         // The rich text wraps only where a line may break: after each comma,
@@ -100,7 +102,9 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
                 run = 0;
             }
         }
-        const QString wrapped = breakable.toHtmlEscaped();
+        // A record of several lines (a YAML entry) keeps them.
+        const QString wrapped =
+            breakable.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>"));
         return QStringLiteral("<p><b>%1</b>, line %2: %3</p><p>%4</p>")
             .arg(file->name.toHtmlEscaped())
             .arg(file->lines.sourceLine(std::size_t(row)) + 1)
@@ -111,7 +115,11 @@ QVariant DatabaseListModel::data(const QModelIndex &index, int role) const
         while (shown.size() < line.size() && !shown.empty() &&
                (static_cast<unsigned char>(line[shown.size()]) & 0xC0) == 0x80)
             shown.remove_suffix(1);
-    return text(*file, std::size_t(row), shown);
+    QString shownText = text(*file, std::size_t(row), shown);
+    // A record of several lines is shown on one: its keys one after another.
+    if (shown.find('\n') != std::string_view::npos)
+        shownText = shownText.simplified();
+    return shownText;
 }
 
 bool DatabaseListModel::addFile(DatabaseFile file, const LegacyEncoding &encoding,

@@ -1,0 +1,961 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#include "RathenaYamlEntry.h"
+
+#include "CodeTables.h"
+#include "FieldTable.h"
+#include "Numbers.h"
+#include "Utf8.h"
+#include "Yaml.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <iterator>
+#include <memory>
+
+namespace grimlark {
+
+namespace {
+
+using Status = LoadResult::Status;
+
+bool sameWord(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [&lower](char x, char y) { return lower(x) == lower(y); });
+}
+
+// ---------------------------------------------------------------------------
+// rAthena's constants: what its YAML names, and the bits of a Mode number.
+
+constexpr std::string_view kRaceNames[] = {
+    "Formless", "Undead", "Brute", "Plant",  "Insect",       "Fish",
+    "Demon",    "Demihuman", "Angel", "Dragon", "Player_Human", "Player_Doram"};
+
+struct Named {
+    std::string_view name;
+    long long bits;
+};
+
+/// Its Ai values, and the order its converter tries them in (the first whose
+/// bits a Mode number has all of names it; 06 is none).
+constexpr Named kAis[] = {
+    {"01", 0x81},    {"02", 0x83},    {"03", 0x1089},          {"04", 0x3885},
+    {"05", 0x2085},  {"06", 0},       {"07", 0x108B},          {"08", 0x7085},
+    {"09", 0x3095},  {"10", 0x84},    {"11", 0x84},            {"12", 0x2085},
+    {"13", 0x308D},  {"17", 0x91},    {"19", 0x3095},          {"20", 0x3295},
+    {"21", 0x3695},  {"24", 0xA1},    {"25", 0x1},             {"26", 0xB695},
+    {"27", 0x8084},  {"Abr_Passive", 0x21}, {"Abr_Offensive", 0xA5}};
+constexpr std::string_view kAiOrder[] = {"26", "27", "08", "04", "21", "20", "09", "13", "05",
+                                         "07", "03", "24", "17", "10", "02", "01", "25"};
+
+/// Its Classes, in the order a Mode number is told to be one, with the bits
+/// each adds as the monster loads (a Boss detects, is immune to status and
+/// knock-back).
+constexpr Named kClasses[] = {{"Battlefield", 0xC000000},
+                              {"Boss", 0x6200000},
+                              {"Guardian", 0x4000000},
+                              {"Event", 0x1000000},
+                              {"Normal", 0}};
+
+/// The names under Modes, in the order its files list them (by name).
+constexpr Named kModeNames[] = {
+    {"Aggressive", 0x4},          {"Angry", 0x800},
+    {"Assist", 0x8},              {"CanAttack", 0x80},
+    {"CanMove", 0x1},             {"CastSensorChase", 0x200},
+    {"CastSensorIdle", 0x10},     {"ChangeChase", 0x400},
+    {"ChangeTargetChase", 0x2000}, {"ChangeTargetMelee", 0x1000},
+    {"Detector", 0x2000000},      {"FixedItemDrop", 0x1000000},
+    {"IgnoreMagic", 0x20000},     {"IgnoreMelee", 0x10000},
+    {"IgnoreMisc", 0x100000},     {"IgnoreRanged", 0x40000},
+    {"KnockBackImmune", 0x200000}, {"Looter", 0x2},
+    {"Mvp", 0x80000},             {"NoCast", 0x40},
+    {"NoRandomWalk", 0x20},       {"RandomTarget", 0x8000},
+    {"SkillImmune", 0x8000000},   {"StatusImmune", 0x4000000},
+    {"TargetWeak", 0x4000},       {"TeleportBlock", 0x400000}};
+
+template <std::size_t N>
+const Named *named(const Named (&table)[N], std::string_view name)
+{
+    for (const Named &row : table)
+        if (sameWord(row.name, name))
+            return &row;
+    return nullptr;
+}
+
+template <std::size_t N>
+std::optional<int> positionNamed(const std::string_view (&names)[N], std::string_view name)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (sameWord(names[i], name))
+            return int(i);
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+// The keys of a monster, in the order rAthena's files write them.
+
+enum class Value {
+    Id,
+    Text,
+    Number,
+    OtherName,
+    Size,
+    Race,
+    Element,
+    ElementLevel,
+    Ai,
+    Class,
+    Modes,
+    MvpDrops,
+    Drops,
+    Carried
+};
+
+struct EntryKey {
+    const char *name;
+    Value value;
+    std::string MonsterEntry::*text = nullptr;
+    /// What rAthena takes where the key is absent; its files leave it out.
+    const char *fallback = "";
+    /// A value its files leave out besides ("0" for a delay, which it raises).
+    const char *alsoLeftOut = nullptr;
+    bool always = false; ///< written at its default all the same
+};
+
+const EntryKey kKeys[] = {
+    {"Id", Value::Id, &MonsterEntry::ID, "", nullptr, true},
+    {"AegisName", Value::Text, &MonsterEntry::Name, "", nullptr, true},
+    {"Name", Value::Text, &MonsterEntry::JName, "", nullptr, true},
+    {"JapaneseName", Value::OtherName},
+    {"Level", Value::Number, &MonsterEntry::Lvl, "1", nullptr, true},
+    {"Hp", Value::Number, &MonsterEntry::HP, "1"},
+    {"Sp", Value::Number, &MonsterEntry::SP, "1"},
+    {"BaseExp", Value::Number, &MonsterEntry::EXP, "0"},
+    {"JobExp", Value::Number, &MonsterEntry::JEXP, "0"},
+    {"MvpExp", Value::Number, &MonsterEntry::MEXP, "0"},
+    {"Attack", Value::Number, &MonsterEntry::ATK1, "0"},
+    {"Attack2", Value::Number, &MonsterEntry::ATK2, "0"},
+    {"Defense", Value::Number, &MonsterEntry::DEF, "0"},
+    {"MagicDefense", Value::Number, &MonsterEntry::MDEF, "0"},
+    {"Resistance", Value::Carried},
+    {"MagicResistance", Value::Carried},
+    {"Str", Value::Number, &MonsterEntry::STR, "1"},
+    {"Agi", Value::Number, &MonsterEntry::AGI, "1"},
+    {"Vit", Value::Number, &MonsterEntry::VIT, "1"},
+    {"Int", Value::Number, &MonsterEntry::INT, "1"},
+    {"Dex", Value::Number, &MonsterEntry::DEX, "1"},
+    {"Luk", Value::Number, &MonsterEntry::LUK, "1"},
+    {"AttackRange", Value::Number, &MonsterEntry::Range1, "0"},
+    {"SkillRange", Value::Number, &MonsterEntry::Range2, "0"},
+    {"ChaseRange", Value::Number, &MonsterEntry::Range3, "0"},
+    {"Size", Value::Size, nullptr, "", nullptr, true},
+    {"Race", Value::Race, nullptr, "", nullptr, true},
+    {"RaceGroups", Value::Carried},
+    {"Element", Value::Element, nullptr, "", nullptr, true},
+    {"ElementLevel", Value::ElementLevel, nullptr, "", nullptr, true},
+    {"WalkSpeed", Value::Number, &MonsterEntry::Speed, "150", "0"},
+    {"AttackDelay", Value::Number, &MonsterEntry::ADelay, "100", "0"},
+    {"AttackMotion", Value::Number, &MonsterEntry::aMotion, "100", "0"},
+    {"ClientAttackMotion", Value::Carried},
+    {"DamageMotion", Value::Number, &MonsterEntry::DMotion, "0"},
+    {"DamageTaken", Value::Carried},
+    {"GroupId", Value::Carried},
+    {"Title", Value::Carried},
+    {"Ai", Value::Ai},
+    {"Class", Value::Class},
+    {"Modes", Value::Modes},
+    {"MvpDrops", Value::MvpDrops},
+    {"Drops", Value::Drops},
+};
+
+/// The keys of a drop, in the order rAthena's files write them.
+const std::vector<std::string_view> kDropKeys = {"Item", "Rate", "StealProtected",
+                                                 "RandomOptionGroup", "Index"};
+
+std::vector<std::string_view> entryKeyNames()
+{
+    std::vector<std::string_view> names;
+    for (const EntryKey &key : kKeys)
+        names.emplace_back(key.name);
+    return names;
+}
+
+const EntryKey *keyNamed(std::string_view name, bool anyCase = false)
+{
+    for (const EntryKey &key : kKeys)
+        if (anyCase ? sameWord(key.name, name) : name == key.name)
+            return &key;
+    return nullptr;
+}
+
+struct DropSlot {
+    std::string MonsterEntry::*item;
+    std::string MonsterEntry::*rate;
+};
+/// Drops in order fill Drop 1 to 9 and the card box; MvpDrops the MVP boxes.
+constexpr DropSlot kDropSlots[] = {
+    {&MonsterEntry::DropID1, &MonsterEntry::Drop1Per},
+    {&MonsterEntry::DropID2, &MonsterEntry::Drop2Per},
+    {&MonsterEntry::DropID3, &MonsterEntry::Drop3Per},
+    {&MonsterEntry::DropID4, &MonsterEntry::Drop4Per},
+    {&MonsterEntry::DropID5, &MonsterEntry::Drop5Per},
+    {&MonsterEntry::DropID6, &MonsterEntry::Drop6Per},
+    {&MonsterEntry::DropID7, &MonsterEntry::Drop7Per},
+    {&MonsterEntry::DropID8, &MonsterEntry::Drop8Per},
+    {&MonsterEntry::DropID9, &MonsterEntry::Drop9Per},
+    {&MonsterEntry::DropCardID, &MonsterEntry::DropCardPer}};
+constexpr DropSlot kMvpSlots[] = {{&MonsterEntry::MVP1ID, &MonsterEntry::MVP1Per},
+                                  {&MonsterEntry::MVP2ID, &MonsterEntry::MVP2Per},
+                                  {&MonsterEntry::MVP3ID, &MonsterEntry::MVP3Per}};
+/// The text layouts protected their last three drops from stealing; YAML
+/// says so of each drop (as rAthena's own converter wrote them).
+constexpr std::size_t kFirstProtected = 7;
+
+struct DropList {
+    const DropSlot *slots;
+    std::size_t count;
+    bool mvp;
+};
+constexpr DropList kDrops{kDropSlots, std::size(kDropSlots), false};
+constexpr DropList kMvpDrops{kMvpSlots, std::size(kMvpSlots), true};
+
+bool hasDrop(const MonsterEntry &entry, const DropSlot &slot)
+{
+    const std::string_view item = trimmed(entry.*slot.item);
+    return !item.empty() && item != "0";
+}
+
+const char *fieldName(std::string MonsterEntry::*text)
+{
+    for (const FieldInfo &field : kFields)
+        if (field.text == text)
+            return field.name;
+    return "";
+}
+
+// ---------------------------------------------------------------------------
+// Writing.
+
+/// `text` as a YAML scalar: plain where YAML reads it back as the same text
+/// (rAthena's files write every value so), otherwise in double quotes.
+std::string scalar(std::string_view text)
+{
+    const auto plainSafe = [text] {
+        if (text.empty() || text.front() == ' ' || text.back() == ' ' || text.back() == ':')
+            return false;
+        const char first = text.front();
+        const bool spaced = text.size() == 1 || text[1] == ' ';
+        if (std::string_view("?:,[]{}#&*!|>'\"%@`").find(first) != std::string_view::npos ||
+            (first == '-' && spaced))
+            return false;
+        if (text.find(": ") != std::string_view::npos || text.find(" #") != std::string_view::npos)
+            return false;
+        for (const char c : text)
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                return false;
+        for (const char *word : {"true", "false", "null", "~", "yes", "no", "on", "off"})
+            if (sameWord(text, word))
+                return false;
+        return true;
+    };
+    if (plainSafe())
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            char escape[8];
+            (void)std::snprintf(escape, sizeof escape, "\\x%02X", unsigned(c));
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+/// One key as the writer makes it: from the key to its value's last line end
+/// (empty where there is no value), and whether rAthena's style leaves it
+/// out where the entry does not have it already (a default).
+struct Rendered {
+    std::string_view key;
+    std::string text;
+    bool leftOut = false;
+};
+
+/// A map's keys written: those the source has, in its order and bytes,
+/// unless their value changed; the others the writer makes where the key
+/// order puts them. `order` is the order of every key the map may have.
+std::string writeMap(const YamlMapText *source, const std::vector<Rendered> &rendered,
+                     const std::vector<std::string_view> &order, std::string_view lead,
+                     std::string_view indent, std::string_view lineEnd)
+{
+    struct Part {
+        std::size_t order;
+        std::string text, trailer;
+    };
+    std::vector<Part> parts;
+    std::vector<bool> done(rendered.size());
+    const auto renderedOf = [&rendered](std::string_view key) {
+        return std::find_if(rendered.begin(), rendered.end(),
+                            [key](const Rendered &r) { return r.key == key; });
+    };
+    const auto orderOf = [&order](std::string_view key) {
+        return std::size_t(std::find(order.begin(), order.end(), key) - order.begin());
+    };
+    if (source) {
+        std::size_t last = 0;
+        for (const YamlKeyText &key : source->keys) {
+            const std::size_t at = orderOf(key.key);
+            last = at < order.size() ? at : last;
+            std::string text = key.text;
+            const auto made = renderedOf(key.key);
+            if (made != rendered.end() && key.loaded &&
+                !done[std::size_t(made - rendered.begin())]) {
+                done[std::size_t(made - rendered.begin())] = true;
+                if (made->text != *key.loaded)
+                    text = made->text;
+            }
+            parts.push_back({last, std::move(text), key.trailer});
+        }
+    }
+    for (std::size_t i = 0; i < rendered.size(); ++i) {
+        if (done[i] || rendered[i].text.empty() || rendered[i].leftOut)
+            continue;
+        const std::size_t at = orderOf(rendered[i].key);
+        auto place = std::find_if(parts.begin(), parts.end(),
+                                  [at](const Part &part) { return part.order > at; });
+        parts.insert(place, {at, rendered[i].text, {}});
+    }
+    std::string out;
+    bool first = true;
+    for (const Part &part : parts) {
+        if (!out.empty() && out.back() != '\n')
+            out += lineEnd;
+        if (!part.text.empty()) {
+            out.append(first ? (source ? std::string_view(source->lead) : lead)
+                             : (source ? std::string_view(source->indent) : indent));
+            out += part.text;
+            first = false;
+        }
+        if (!part.trailer.empty() && out.back() != '\n')
+            out += lineEnd;
+        out += part.trailer;
+    }
+    return out;
+}
+
+std::string keyLine(std::string_view key, std::string_view value, std::string_view lineEnd)
+{
+    return std::string(key) + ": " + scalar(value) + std::string(lineEnd);
+}
+
+/// The drops of `list` written as rAthena's list, each drop in its own bytes
+/// where unchanged; empty where there is none.
+std::string writeDrops(const MonsterEntry &entry, const DropList &list,
+                       const std::vector<std::optional<YamlMapText>> &sources,
+                       std::string_view indent, std::string_view lineEnd)
+{
+    std::string items;
+    const std::string lead = std::string(indent) + "  - ";
+    const std::string inner = std::string(indent) + "    ";
+    for (std::size_t i = 0; i < std::max(list.count, sources.size()); ++i) {
+        const YamlMapText *source = i < sources.size() && sources[i] ? &*sources[i] : nullptr;
+        std::vector<Rendered> keys;
+        if (i < list.count) {
+            const DropSlot &slot = list.slots[i];
+            if (!hasDrop(entry, slot))
+                continue;
+            keys.push_back({"Item", keyLine("Item", entry.*slot.item, lineEnd)});
+            keys.push_back({"Rate", keyLine("Rate", entry.*slot.rate, lineEnd)});
+            if (!source && !list.mvp && i >= kFirstProtected)
+                keys.push_back({"StealProtected", "StealProtected: true" + std::string(lineEnd)});
+        } else if (!source) {
+            continue;
+        }
+        if (!items.empty() && items.back() != '\n')
+            items += lineEnd;
+        items += writeMap(source, keys, kDropKeys, lead, inner, lineEnd);
+    }
+    if (items.empty())
+        return {};
+    return std::string(list.mvp ? "MvpDrops:" : "Drops:") + std::string(lineEnd) + items;
+}
+
+long long modeNumber(const MonsterEntry &entry)
+{
+    return modeNumberOf(formatOf(Layout::RathenaYaml), entry.Mode, entry.carried.modeAbove);
+}
+
+/// Every key the writer makes of `entry`, in rAthena's order; those it
+/// leaves out empty.
+std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText *source,
+                                  std::string_view indent, std::string_view lineEnd)
+{
+    static const std::vector<std::optional<YamlMapText>> none;
+    const YamlMode mode = source ? yamlModeKeeping(modeNumber(entry), source->ai,
+                                                   source->monsterClass)
+                                 : yamlModeOf(modeNumber(entry));
+    std::vector<Rendered> keys;
+    for (const EntryKey &key : kKeys) {
+        std::string value;
+        // At rAthena's default: left out of an entry that does not have the
+        // key (rAthena's own files write a few keys at their defaults all
+        // the same, where a monster is new).
+        bool atDefault = false;
+        switch (key.value) {
+        case Value::Id:
+        case Value::Text:
+        case Value::Number:
+            value = entry.*key.text;
+            atDefault = value == key.fallback || (key.alsoLeftOut && value == key.alsoLeftOut);
+            break;
+        case Value::OtherName:
+            value = entry.carried.otherName;
+            atDefault = !entry.carried.hasOtherName;
+            break;
+        case Value::Size:
+            if (entry.Scale >= 0 && entry.Scale < kScaleList.size())
+                value = std::string(kScaleEntries[entry.Scale]);
+            atDefault = entry.Scale == 0;
+            break;
+        case Value::Race:
+            if (entry.Race >= 0 && std::size_t(entry.Race) < std::size(kRaceNames))
+                value = std::string(kRaceNames[entry.Race]);
+            atDefault = entry.Race == 0;
+            break;
+        case Value::Element:
+            if (entry.Element >= 0 && entry.Element < kElementList.size())
+                value = std::string(kElementEntries[entry.Element]);
+            atDefault = entry.Element == 0;
+            break;
+        case Value::ElementLevel:
+            if (entry.ELvl >= 0 && entry.ELvl < kElementLevelList.size())
+                value = std::to_string(entry.ELvl + 1);
+            atDefault = value == "1";
+            break;
+        case Value::Ai:
+            value = mode.ai;
+            atDefault = sameWord(value, "06");
+            break;
+        case Value::Class:
+            value = mode.monsterClass;
+            atDefault = sameWord(value, "Normal");
+            break;
+        case Value::Modes: {
+            std::string text;
+            std::vector<std::pair<std::string, bool>> said;
+            for (const std::string &name : mode.modes)
+                said.emplace_back(name, true);
+            for (const std::string &name : mode.cleared)
+                said.emplace_back(name, false);
+            std::sort(said.begin(), said.end());
+            for (const auto &[name, on] : said)
+                text += std::string(indent) + "  " + name + (on ? ": true" : ": false") +
+                        std::string(lineEnd);
+            keys.push_back({key.name, text.empty() ? text : "Modes:" + std::string(lineEnd) + text});
+            continue;
+        }
+        case Value::MvpDrops:
+        case Value::Drops: {
+            const bool mvp = key.value == Value::MvpDrops;
+            keys.push_back({key.name, writeDrops(entry, mvp ? kMvpDrops : kDrops,
+                                                 source ? (mvp ? source->mvpDrops : source->drops)
+                                                        : none,
+                                                 indent, lineEnd)});
+            continue;
+        }
+        case Value::Carried:
+            continue;
+        }
+        const bool leftOut = atDefault && (source || !key.always);
+        keys.push_back(
+            {key.name, value.empty() ? std::string() : keyLine(key.name, value, lineEnd), leftOut});
+    }
+    return keys;
+}
+
+// ---------------------------------------------------------------------------
+// Reading.
+
+/// The text's lines: where each begins.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : m_text(text)
+    {
+        m_starts.push_back(0);
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (text[i] == '\n' && i + 1 < text.size())
+                m_starts.push_back(i + 1);
+    }
+    std::size_t count() const { return m_starts.size(); }
+    /// Where line `line` (from 1) begins, or the text's end past the last.
+    std::size_t start(std::size_t line) const
+    {
+        return line >= 1 && line <= m_starts.size() ? m_starts[line - 1] : m_text.size();
+    }
+    /// The byte at `column` (from 1, in characters) of `line`.
+    std::size_t at(std::size_t line, std::size_t column) const
+    {
+        std::size_t offset = start(line);
+        for (std::size_t c = 1; c < column && offset < m_text.size(); ++c) {
+            ++offset;
+            while (offset < m_text.size() && (static_cast<unsigned char>(m_text[offset]) & 0xC0) == 0x80)
+                ++offset;
+        }
+        return offset;
+    }
+
+private:
+    std::string_view m_text;
+    std::vector<std::size_t> m_starts;
+};
+
+/// The keys of `map` cut from `text` line by line, from `begin` (where its
+/// lead starts) to the end of line `last`; nothing where its keys do not
+/// stand each on a line of its own, one under the other (a flow map), when
+/// it is written anew.
+std::optional<YamlMapText> cutMap(std::string_view text, const Lines &lines, const YamlNode &map,
+                                  std::size_t begin, std::size_t last)
+{
+    if (map.kind != YamlNode::Kind::Mapping || map.children.empty())
+        return std::nullopt;
+    YamlMapText cut;
+    const std::size_t keys = map.children.size() / 2;
+    for (std::size_t i = 0; i < keys; ++i) {
+        const YamlNode &key = map.children[2 * i];
+        const YamlNode &value = map.children[2 * i + 1];
+        const std::size_t from = lines.at(key.line, key.column);
+        const std::size_t nextLine = i + 1 < keys ? map.children[2 * i + 2].line : last + 1;
+        const std::size_t contentEnd = std::max(key.line, value.endLine);
+        if (key.kind != YamlNode::Kind::Scalar || from < begin || contentEnd >= nextLine ||
+            key.line > last)
+            return std::nullopt;
+        const std::string_view before =
+            text.substr(i == 0 ? begin : lines.start(key.line), from - (i == 0 ? begin : lines.start(key.line)));
+        if (i == 0)
+            cut.lead = std::string(before);
+        else if (i == 1)
+            cut.indent = std::string(before);
+        else if (before != cut.indent)
+            return std::nullopt;
+        const std::size_t end = lines.start(contentEnd + 1);
+        const std::size_t stop = lines.start(nextLine);
+        cut.keys.push_back({key.text, std::string(text.substr(from, end - from)),
+                            std::string(text.substr(end, stop - end)), {}});
+    }
+    if (keys == 1) {
+        cut.indent = cut.lead;
+        for (char &c : cut.indent)
+            c = c == '\t' ? c : ' ';
+    }
+    if (cut.indent.find_first_not_of(" \t") != std::string::npos)
+        return std::nullopt;
+    return cut;
+}
+
+LoadResult refuseEntry(std::string why)
+{
+    LoadResult result;
+    result.status = Status::NotAnEntry;
+    result.value = std::move(why);
+    return result;
+}
+
+LoadResult refuseValue(Status status, std::string field, std::string_view value)
+{
+    LoadResult result;
+    result.status = status;
+    result.field = std::move(field);
+    result.value = std::string(value);
+    return result;
+}
+
+/// A boolean as rAthena reads one: true or false, in any case.
+std::optional<bool> readBool(const YamlNode &node)
+{
+    if (node.kind != YamlNode::Kind::Scalar)
+        return std::nullopt;
+    if (sameWord(node.text, "true"))
+        return true;
+    if (sameWord(node.text, "false"))
+        return false;
+    return std::nullopt;
+}
+
+/// The monster as rAthena makes one before reading its keys.
+MonsterEntry yamlDefaults()
+{
+    MonsterEntry entry;
+    for (const EntryKey &key : kKeys)
+        if (key.text)
+            entry.*key.text = key.fallback;
+    for (const DropList *list : {&kDrops, &kMvpDrops})
+        for (std::size_t i = 0; i < list->count; ++i)
+            entry.*list->slots[i].item = entry.*list->slots[i].rate = "0";
+    // No key gives it: it keeps the editor's start-up value, as a line of
+    // rAthena's text layout, which has no field for it either, does.
+    entry.EXPPer = kFields[fieldIndex("ExpPer")].startup;
+    entry.Scale = entry.Race = entry.Element = entry.ELvl = 0;
+    entry.carried.layout = Layout::RathenaYaml;
+    return entry;
+}
+
+std::string at(const YamlNode &node)
+{
+    return " (line " + std::to_string(node.line) + ", column " + std::to_string(node.column) + ")";
+}
+
+} // namespace
+
+bool isYamlEntry(std::string_view text)
+{
+    // rAthena's entries begin with their Id; an entry of several lines that
+    // begins with another key is one all the same, where a text line is one
+    // line.
+    const std::string_view start = trimmed(text);
+    return start.substr(0, 5) == "- Id:" || start.substr(0, 3) == "Id:" ||
+           (start.substr(0, 2) == "- " && start.find('\n') != std::string_view::npos);
+}
+
+YamlMode yamlModeOf(long long mode)
+{
+    YamlMode said;
+    for (const Named &row : kClasses) {
+        if (row.bits != 0 && (mode & row.bits) == row.bits) {
+            said.monsterClass = std::string(row.name);
+            mode &= ~row.bits;
+            break;
+        }
+    }
+    if (said.monsterClass.empty())
+        said.monsterClass = "Normal";
+    said.ai = "06";
+    for (const std::string_view ai : kAiOrder) {
+        const long long bits = named(kAis, ai)->bits;
+        if ((mode & bits) == bits) {
+            said.ai = std::string(ai);
+            mode &= ~bits;
+            break;
+        }
+    }
+    for (const Named &row : kModeNames)
+        if (mode & row.bits)
+            said.modes.emplace_back(row.name);
+    return said;
+}
+
+YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass)
+{
+    YamlMode said;
+    const long long kept = classBits(monsterClass).value_or(0);
+    if ((mode & kept) == kept) {
+        said.monsterClass = std::string(monsterClass);
+        mode &= ~kept;
+    } else {
+        said = yamlModeOf(mode & (0xC000000 | 0x6200000 | 0x4000000 | 0x1000000));
+        mode &= ~classBits(said.monsterClass).value_or(0);
+    }
+    said.ai = std::string(ai);
+    said.modes.clear();
+    const long long bits = aiBits(ai).value_or(0);
+    for (const Named &row : kModeNames) {
+        if ((mode & row.bits) && !(bits & row.bits))
+            said.modes.emplace_back(row.name);
+        else if (!(mode & row.bits) && (bits & row.bits))
+            said.cleared.emplace_back(row.name);
+    }
+    return said;
+}
+
+std::optional<long long> aiBits(std::string_view ai)
+{
+    const Named *row = named(kAis, ai);
+    return row ? std::optional<long long>(row->bits) : std::nullopt;
+}
+
+std::optional<long long> classBits(std::string_view monsterClass)
+{
+    const Named *row = named(kClasses, monsterClass);
+    return row ? std::optional<long long>(row->bits) : std::nullopt;
+}
+
+std::optional<long long> modeBitNamed(std::string_view name)
+{
+    const Named *row = named(kModeNames, name);
+    return row ? std::optional<long long>(row->bits) : std::nullopt;
+}
+
+LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
+{
+    const YamlDocument document = readYaml(text, 16);
+    if (!document.read)
+        return refuseEntry("This entry is not YAML: " + document.problem + " (line " +
+                           std::to_string(document.line) + ", column " +
+                           std::to_string(document.column) + ").");
+    const YamlNode *map = &document.root;
+    if (map->kind == YamlNode::Kind::Sequence && map->children.size() == 1)
+        map = &map->children.front();
+    if (map->kind != YamlNode::Kind::Mapping)
+        return refuseEntry("This is not a monster entry of rAthena's YAML database (a map of "
+                           "Id, AegisName, Name, ...).");
+
+    MonsterEntry coded = yamlDefaults();
+    std::vector<std::string> notes;
+    std::vector<const EntryKey *> seen;
+    const YamlNode *ai = nullptr, *monsterClass = nullptr, *modes = nullptr;
+    const YamlNode *dropLists[2] = {nullptr, nullptr};
+    for (std::size_t i = 0; i + 1 < map->children.size(); i += 2) {
+        const YamlNode &keyNode = map->children[i];
+        const YamlNode &value = map->children[i + 1];
+        const std::string &name = keyNode.text;
+        const EntryKey *key = keyNode.kind == YamlNode::Kind::Scalar ? keyNamed(name) : nullptr;
+        if (!key) {
+            const EntryKey *near = keyNamed(name, true);
+            notes.push_back(near ? "rAthena ignores the key " + quoteValue(name) +
+                                       ": key names are case-sensitive, and this one is " +
+                                       quoteValue(near->name) + "."
+                                 : "rAthena ignores the key " + quoteValue(name) +
+                                       ", which it does not know.");
+            continue;
+        }
+        if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
+            notes.push_back("The key " + quoteValue(name) +
+                            " stands twice; rAthena reads the first.");
+            continue;
+        }
+        seen.push_back(key);
+        const bool isScalar = value.kind == YamlNode::Kind::Scalar;
+        switch (key->value) {
+        case Value::Id:
+        case Value::Number:
+        case Value::ElementLevel: {
+            const std::string field = key->text ? fieldName(key->text) : key->name;
+            if (!isScalar)
+                return refuseValue(Status::NotANumber, field, "(a list or map)");
+            const WholeNumber number = parseWholeNumber(value.text);
+            if (!number.value)
+                return refuseValue(number.hasFraction ? Status::NotWholeNumber
+                                                      : Status::NotANumber,
+                                   field, value.text);
+            if (key->text) {
+                coded.*key->text = value.text;
+            } else if (*number.value >= 1 && *number.value <= 4) {
+                coded.ELvl = ListPosition(*number.value - 1);
+            } else {
+                notes.push_back("rAthena reads ElementLevel " + quoteValue(value.text) +
+                                " as 1: an element's level is 1 to 4.");
+            }
+            break;
+        }
+        case Value::Text:
+        case Value::OtherName:
+            if (!isScalar)
+                return refuseEntry("Its " + name + " is not a text" + at(value) + ".");
+            if (key->text)
+                coded.*key->text = value.text;
+            else
+                coded.carried.otherName = value.text, coded.carried.hasOtherName = true;
+            break;
+        case Value::Size:
+        case Value::Race:
+        case Value::Element: {
+            std::optional<int> position;
+            if (isScalar)
+                position = key->value == Value::Size     ? positionNamed(kScaleEntries, value.text)
+                           : key->value == Value::Race ? positionNamed(kRaceNames, value.text)
+                                                       : positionNamed(kElementEntries, value.text);
+            const char *fallback = key->value == Value::Size   ? "Small"
+                                   : key->value == Value::Race ? "Formless"
+                                                               : "Neutral";
+            if (!position)
+                notes.push_back("rAthena reads " + name + " " + quoteValue(value.text) + " as " +
+                                fallback + ": it knows no such " + name + ".");
+            const auto at = ListPosition(position.value_or(0));
+            (key->value == Value::Size ? coded.Scale
+                                       : key->value == Value::Race ? coded.Race : coded.Element) = at;
+            break;
+        }
+        case Value::Ai:
+            ai = &value;
+            break;
+        case Value::Class:
+            monsterClass = &value;
+            break;
+        case Value::Modes:
+            modes = &value;
+            break;
+        case Value::MvpDrops:
+        case Value::Drops: {
+            const bool mvp = key->value == Value::MvpDrops;
+            dropLists[mvp ? 1 : 0] = &value;
+            const DropList &list = mvp ? kMvpDrops : kDrops;
+            if (value.kind != YamlNode::Kind::Sequence)
+                return refuseEntry("Its " + name + " is not a list of drops" + at(value) + ".");
+            for (std::size_t d = 0; d < value.children.size(); ++d) {
+                const YamlNode &drop = value.children[d];
+                const YamlNode *item = drop.find("Item");
+                const YamlNode *rate = drop.find("Rate");
+                if (!item || !rate || item->kind != YamlNode::Kind::Scalar ||
+                    rate->kind != YamlNode::Kind::Scalar)
+                    return refuseEntry("A drop of its " + name +
+                                       " has no Item and Rate, which rAthena needs" + at(drop) +
+                                       ".");
+                if (d >= list.count) {
+                    if (d == list.count)
+                        notes.push_back("rAthena reads " + std::to_string(list.count) + " " +
+                                        name + " at most; the rest are carried, not read.");
+                    continue;
+                }
+                coded.*list.slots[d].item = item->text;
+                coded.*list.slots[d].rate = rate->text;
+            }
+            break;
+        }
+        case Value::Carried:
+            break;
+        }
+    }
+    if (!map->find("Id"))
+        return refuseEntry("This entry has no Id, which rAthena needs for every monster.");
+
+    // The Mode number as rAthena makes it: the Ai's, the Modes set and
+    // cleared in the order given, then what the Class adds.
+    long long mode = 0;
+    if (ai) {
+        const std::optional<long long> bits =
+            ai->kind == YamlNode::Kind::Scalar ? aiBits(ai->text) : std::nullopt;
+        if (!bits)
+            notes.push_back("rAthena reads Ai " + quoteValue(ai->text) +
+                            " as 06: it knows no such Ai.");
+        mode = bits.value_or(0);
+    }
+    if (modes && modes->kind != YamlNode::Kind::Mapping)
+        return refuseEntry("Its Modes is not a map of modes to true or false" + at(*modes) + ".");
+    for (std::size_t i = 0; modes && i + 1 < modes->children.size(); i += 2) {
+        const YamlNode &name = modes->children[i];
+        const std::optional<bool> on = readBool(modes->children[i + 1]);
+        if (!on)
+            return refuseEntry("Its mode " + quoteValue(name.text) +
+                               " is neither true nor false, which rAthena refuses" +
+                               at(modes->children[i + 1]) + ".");
+        const std::optional<long long> bit = modeBitNamed(name.text);
+        if (!bit) {
+            notes.push_back("rAthena ignores the mode " + quoteValue(name.text) +
+                            ", which it does not know.");
+            continue;
+        }
+        mode = *on ? mode | *bit : mode & ~*bit;
+    }
+    if (monsterClass) {
+        const std::optional<long long> bits = monsterClass->kind == YamlNode::Kind::Scalar
+                                                  ? classBits(monsterClass->text)
+                                                  : std::nullopt;
+        if (!bits)
+            notes.push_back("rAthena reads Class " + quoteValue(monsterClass->text) +
+                            " as Normal: it knows no such Class.");
+        mode |= bits.value_or(0);
+    }
+    long long rest = 0;
+    coded.Mode = modeBoxesOf(formatOf(Layout::RathenaYaml), mode, rest);
+    coded.carried.modeAbove = int(rest);
+
+    // The entry as written, so that what is left as it was is written back
+    // in its own bytes.
+    const Lines lines(text);
+    std::optional<YamlMapText> cut = cutMap(text, lines, *map, 0, lines.count());
+    if (cut) {
+        auto source = std::make_shared<YamlEntryText>();
+        source->lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+        source->entry = std::move(*cut);
+        if (ai && ai->kind == YamlNode::Kind::Scalar)
+            source->ai = ai->text;
+        if (monsterClass && monsterClass->kind == YamlNode::Kind::Scalar)
+            source->monsterClass = monsterClass->text;
+        for (std::size_t l = 0; l < 2; ++l) {
+            const YamlNode *list = dropLists[l];
+            auto &sources = l ? source->mvpDrops : source->drops;
+            for (std::size_t d = 0; list && d < list->children.size(); ++d) {
+                const YamlNode &drop = list->children[d];
+                const std::size_t last = d + 1 < list->children.size()
+                                             ? list->children[d + 1].line - 1
+                                             : list->endLine;
+                std::optional<YamlMapText> dropCut =
+                    cutMap(text, lines, drop, lines.start(drop.line), last);
+                const DropList &slots = l ? kMvpDrops : kDrops;
+                if (dropCut && d < slots.count)
+                    for (YamlKeyText &key : dropCut->keys)
+                        if (key.key == "Item" || key.key == "Rate")
+                            key.loaded = keyLine(key.key,
+                                                 coded.*(key.key == "Item" ? slots.slots[d].item
+                                                                           : slots.slots[d].rate),
+                                                 source->lineEnd);
+                sources.push_back(std::move(dropCut));
+            }
+        }
+        const std::vector<Rendered> made =
+            renderEntry(coded, source.get(), source->entry.indent, source->lineEnd);
+        for (YamlKeyText &key : source->entry.keys)
+            for (const Rendered &r : made)
+                if (r.key == key.key)
+                    key.loaded = r.text;
+        coded.carried.yaml = std::move(source);
+    }
+    entry = std::move(coded);
+    LoadResult result;
+    result.notes = std::move(notes);
+    return result;
+}
+
+std::string writeYamlEntry(const MonsterEntry &entry)
+{
+    const YamlEntryText *source = entry.carried.yaml.get();
+    const std::string_view lineEnd = source ? std::string_view(source->lineEnd) : "\n";
+    const std::string_view indent = source ? std::string_view(source->entry.indent) : "    ";
+    std::string out = writeMap(source ? &source->entry : nullptr,
+                               renderEntry(entry, source, indent, lineEnd), entryKeyNames(),
+                               "  - ", indent, lineEnd);
+    if (out.size() >= lineEnd.size() &&
+        std::string_view(out).substr(out.size() - lineEnd.size()) == lineEnd)
+        out.resize(out.size() - lineEnd.size());
+    return out;
+}
+
+std::string alsoInThisEntry(const MonsterEntry &entry)
+{
+    std::string carried;
+    const auto add = [&carried](const std::string &what) {
+        carried += (carried.empty() ? "" : "; ") + what;
+    };
+    if (entry.carried.hasOtherName)
+        add("JapaneseName " + quoteValue(entry.carried.otherName));
+    std::string modes;
+    for (const Named &row : kModeNames)
+        if (entry.carried.modeAbove & row.bits)
+            modes += (modes.empty() ? "" : ", ") + std::string(row.name);
+    if (!modes.empty())
+        add("modes no box shows: " + modes);
+    if (const YamlEntryText *source = entry.carried.yaml.get()) {
+        for (const YamlKeyText &key : source->entry.keys)
+            if (const EntryKey *known = keyNamed(key.key); known && known->value == Value::Carried)
+                add(key.key);
+        std::vector<std::string_view> dropKeys;
+        for (const auto *list : {&source->drops, &source->mvpDrops})
+            for (const std::optional<YamlMapText> &drop : *list)
+                for (const YamlKeyText &key : drop ? drop->keys : std::vector<YamlKeyText>())
+                    if (key.key != "Item" && key.key != "Rate" &&
+                        std::find(dropKeys.begin(), dropKeys.end(), key.key) == dropKeys.end())
+                        dropKeys.emplace_back(key.key);
+        for (const std::string_view key : dropKeys)
+            add("a drop's " + std::string(key));
+    }
+    return carried.empty() ? carried : "Also in this entry: " + carried + ".";
+}
+
+} // namespace grimlark

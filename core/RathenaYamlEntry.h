@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+#include "EntryLoader.h"
+#include "MonsterEntry.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace grimlark {
+
+/// One key of a YAML map as the file wrote it, so that an unchanged value is
+/// written back in its own bytes.
+struct YamlKeyText {
+    std::string key;
+    std::string text;    ///< from the key to the end of its value's last line, line end included
+    std::string trailer; ///< the comment and blank lines after it: kept, whatever the value becomes
+    /// What the writer makes of the key from the monster as loaded; nothing for
+    /// a key the writer does not make (written back as it stands).
+    std::optional<std::string> loaded;
+};
+
+/// A YAML map as written: what stands before its first key ("  - "), the
+/// indent of its other keys, its keys in order.
+struct YamlMapText {
+    std::string lead, indent;
+    std::vector<YamlKeyText> keys;
+};
+
+/// A monster of rAthena's YAML database as the file wrote it: its map, the
+/// map of each drop by slot (those past the slots kept whole), its line end.
+struct YamlEntryText {
+    YamlMapText entry;
+    std::vector<std::optional<YamlMapText>> drops, mvpDrops;
+    std::string lineEnd = "\n";
+    /// Its Ai and Class as written (their defaults where it gives none): a
+    /// changed Mode keeps them while it can, and says the rest under Modes.
+    std::string ai = "06", monsterClass = "Normal";
+};
+
+/// True when `text` looks like a YAML monster entry ("- Id: 1001", or
+/// "Id: 1001" on a line of its own) rather than a line of a text layout.
+bool isYamlEntry(std::string_view text);
+
+/// Loads a monster entry of rAthena's YAML database (its lines, as the file
+/// holds them) into `entry`, all or nothing, as rAthena reads it: the keys
+/// to their boxes, the Mode number from Ai, Modes and Class, what no box
+/// holds carried with the monster and written back as it stands. What
+/// rAthena ignores or reads otherwise (an unknown key, a key in the wrong
+/// case, an unknown constant) is said in the notes.
+LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry);
+
+/// The entry's YAML lines, without a line end after the last: a monster
+/// loaded from YAML and left as it was comes back byte for byte; a changed
+/// one changes the keys whose values changed; any other one is written in
+/// rAthena's own style (its key order, the defaults left out).
+std::string writeYamlEntry(const MonsterEntry &entry);
+
+/// What the entry carries that no box shows ("Also in this entry: Class
+/// Guardian; RaceGroups; ..."), or empty.
+std::string alsoInThisEntry(const MonsterEntry &entry);
+
+/// The Mode number as rAthena's YAML says it: its Class, its Ai and the
+/// Modes set besides (names), as rAthena's own converter tells them apart.
+struct YamlMode {
+    std::string ai, monsterClass;
+    std::vector<std::string> modes, cleared; ///< those true, those false
+};
+YamlMode yamlModeOf(long long mode);
+/// The Mode number said with the Ai `ai` and, while the number has all its
+/// bits, the Class `monsterClass`: what the Ai sets that the number lacks
+/// cleared under Modes, the rest set.
+YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass);
+/// The Mode number of an Ai (case-insensitive), or nothing for an unknown one.
+std::optional<long long> aiBits(std::string_view ai);
+/// The bits a Class adds as rAthena loads the monster, or nothing.
+std::optional<long long> classBits(std::string_view monsterClass);
+/// The bit of a name under Modes, or nothing.
+std::optional<long long> modeBitNamed(std::string_view name);
+
+} // namespace grimlark

@@ -1,0 +1,295 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#include "core/CodeTables.h"
+#include "core/EntryLoader.h"
+#include "core/Layout.h"
+#include "core/RathenaYamlEntry.h"
+#include "core/TextEntry.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+using namespace grimlark;
+
+namespace {
+
+const std::string kPoring = "  - Id: 1002\n"
+                            "    AegisName: PORING\n"
+                            "    Name: Poring\n";
+
+long long modeOf(const MonsterEntry &entry)
+{
+    return modeNumberOf(formatOf(Layout::RathenaYaml), entry.Mode, entry.carried.modeAbove);
+}
+
+bool anyNoteHas(const LoadResult &result, const std::string &words)
+{
+    for (const std::string &note : result.notes)
+        if (note.find(words) != std::string::npos)
+            return true;
+    return false;
+}
+
+struct ReadRow {
+    const char *name;
+    std::string keys; ///< after kPoring's
+    std::function<void(const MonsterEntry &, const LoadResult &)> check;
+};
+[[maybe_unused]] void PrintTo(const ReadRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class Reads : public testing::TestWithParam<ReadRow> {};
+
+// What rAthena takes from an entry is what its boxes hold, its defaults
+// where a key is absent; what it ignores or reads otherwise is said; and
+// whatever was read, the entry is written back as it stood.
+TEST_P(Reads, AsRathenaDoes)
+{
+    const std::string text = kPoring + GetParam().keys;
+    MonsterEntry entry;
+    const LoadResult result = LoadEntryIntoEditor(text, entry);
+    ASSERT_TRUE(result.loaded()) << result.message();
+    EXPECT_EQ(entry.carried.layout, Layout::RathenaYaml);
+    GetParam().check(entry, result);
+    EXPECT_EQ(BuildTextEntry(entry), text.substr(0, text.size() - 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Reads,
+    testing::Values(
+        ReadRow{"Defaults", "",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_TRUE(r.notes.empty());
+                    EXPECT_EQ(e.Name, "PORING");
+                    EXPECT_EQ(e.JName, "Poring");
+                    EXPECT_EQ(e.Lvl, "1");
+                    EXPECT_EQ(e.HP, "1");
+                    EXPECT_EQ(e.STR, "1");
+                    EXPECT_EQ(e.Speed, "150");
+                    EXPECT_EQ(e.ADelay, "100");
+                    EXPECT_EQ(e.Range3, "0");
+                    EXPECT_EQ(e.DropID1, "0");
+                    EXPECT_EQ(e.Scale, 0);
+                    EXPECT_EQ(e.ELvl, 0);
+                    EXPECT_EQ(modeOf(e), 0);
+                }},
+        ReadRow{"WrongCaseKey", "    HP: 50\n",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_EQ(e.HP, "1");
+                    EXPECT_TRUE(anyNoteHas(r, "\"Hp\"")) << r.notes.size();
+                }},
+        ReadRow{"UnknownKey", "    Colour: pink\n",
+                [](const MonsterEntry &, const LoadResult &r) {
+                    EXPECT_TRUE(anyNoteHas(r, "\"Colour\", which it does not know"));
+                }},
+        ReadRow{"AiTwoStaysText", "    Ai: 02\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(modeOf(e), 0x83);
+                    EXPECT_TRUE(e.Mode[CanMove] && e.Mode[Looter] && e.Mode[CanAttack]);
+                }},
+        ReadRow{"UnknownConstants", "    Size: Tiny\n    Ai: 2\n",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_EQ(e.Scale, 0);
+                    EXPECT_EQ(modeOf(e), 0);
+                    EXPECT_TRUE(anyNoteHas(r, "as Small"));
+                    EXPECT_TRUE(anyNoteHas(r, "as 06"));
+                }},
+        ReadRow{"ConstantsAnyCase", "    Race: demihuman\n    Element: DARK\n    ElementLevel: 3\n",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_TRUE(r.notes.empty());
+                    EXPECT_EQ(e.Race, 7);
+                    EXPECT_EQ(e.Element, 7);
+                    EXPECT_EQ(e.ELvl, 2);
+                }},
+        ReadRow{"ModesClearAfterAi", "    Ai: 21\n    Modes:\n      CanMove: false\n      Mvp: true\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(modeOf(e), (0x3695 & ~1) | 0x80000);
+                    EXPECT_FALSE(e.Mode[CanMove]);
+                }},
+        ReadRow{"ClassBossIsTheBossBox", "    Class: Boss\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_TRUE(e.Mode[Boss] && e.Mode[Detector]);
+                    EXPECT_EQ(e.carried.modeAbove, 0);
+                }},
+        ReadRow{"CarriedKeys",
+                "    JapaneseName: Poring JP\n    DamageTaken: 50\n    RaceGroups:\n"
+                "      Goblin: true\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(e.carried.otherName, "Poring JP");
+                    const std::string also = alsoInThisLine(e);
+                    EXPECT_NE(also.find("DamageTaken"), std::string::npos) << also;
+                    EXPECT_NE(also.find("RaceGroups"), std::string::npos) << also;
+                }},
+        ReadRow{"ElevenDrops",
+                [] {
+                    std::string drops = "    Drops:\n";
+                    for (int i = 1; i <= 11; ++i)
+                        drops += "      - Item: Item" + std::to_string(i) + "\n        Rate: " +
+                                 std::to_string(i) + "\n";
+                    return drops;
+                }(),
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_EQ(e.DropID1, "Item1");
+                    EXPECT_EQ(e.DropCardID, "Item10");
+                    EXPECT_EQ(e.DropCardPer, "10");
+                    EXPECT_TRUE(anyNoteHas(r, "10 Drops at most"));
+                }},
+        ReadRow{"CommentsWithin",
+                "    Level: 3 # low\n    # Hp: 9\n    Drops:\n      - Item: Jellopy\n"
+                "        # a comment in a drop\n        Rate: 7000\n        Index: 0\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(e.Lvl, "3");
+                    EXPECT_EQ(e.HP, "1");
+                    EXPECT_EQ(e.Drop1Per, "7000");
+                }}),
+    [](const auto &test) { return std::string(test.param.name); });
+
+struct RefusedRow {
+    const char *name;
+    std::string text;
+    LoadResult::Status status;
+};
+[[maybe_unused]] void PrintTo(const RefusedRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+class Refused : public testing::TestWithParam<RefusedRow> {};
+
+// An entry rAthena rejects, or that is no entry, is refused, the editor kept.
+TEST_P(Refused, KeepTheEditor)
+{
+    MonsterEntry entry = startupEntry();
+    const LoadResult result = LoadEntryIntoEditor(GetParam().text, entry);
+    EXPECT_EQ(result.status, GetParam().status) << result.message();
+    EXPECT_FALSE(result.message().empty());
+    EXPECT_EQ(entry, startupEntry());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Refused,
+    testing::Values(RefusedRow{"NotYaml", "- Id: [1001\n", LoadResult::Status::NotAnEntry},
+                    RefusedRow{"NoId", "- AegisName: PORING\n  Name: Poring",
+                               LoadResult::Status::NotAnEntry},
+                    RefusedRow{"LevelText", kPoring + "    Level: high\n",
+                               LoadResult::Status::NotANumber},
+                    RefusedRow{"ModeNotBoolean", kPoring + "    Modes:\n      Looter: yes\n",
+                               LoadResult::Status::NotAnEntry},
+                    RefusedRow{"DropWithoutRate", kPoring + "    Drops:\n      - Item: Apple\n",
+                               LoadResult::Status::NotAnEntry}),
+    [](const auto &test) { return std::string(test.param.name); });
+
+// Every Ai value is told back from its Mode number: those that share their
+// bits with another (11, 12, 19) as the one rAthena's converter tries first.
+TEST(YamlMode, EachAiFromItsBits)
+{
+    const std::pair<const char *, const char *> ais[] = {
+        {"01", "01"}, {"02", "02"}, {"03", "03"}, {"04", "04"}, {"05", "05"}, {"06", "06"},
+        {"07", "07"}, {"08", "08"}, {"09", "09"}, {"10", "10"}, {"11", "10"}, {"12", "05"},
+        {"13", "13"}, {"17", "17"}, {"19", "09"}, {"20", "20"}, {"21", "21"}, {"24", "24"},
+        {"25", "25"}, {"26", "26"}, {"27", "27"}};
+    for (const auto &[ai, told] : ais) {
+        SCOPED_TRACE(ai);
+        const long long bits = aiBits(ai).value();
+        const YamlMode mode = yamlModeOf(bits);
+        EXPECT_EQ(mode.ai, told);
+        EXPECT_EQ(mode.monsterClass, "Normal");
+        EXPECT_TRUE(mode.modes.empty());
+        EXPECT_EQ(aiBits(mode.ai), bits);
+    }
+    // Class first, then the Ai, the rest under Modes.
+    const YamlMode boss = yamlModeOf(0x6200000 | 0x3695 | 0x80000);
+    EXPECT_EQ(boss.monsterClass, "Boss");
+    EXPECT_EQ(boss.ai, "21");
+    EXPECT_EQ(boss.modes, std::vector<std::string>{"Mvp"});
+    EXPECT_EQ(yamlModeOf(0xC000000).monsterClass, "Battlefield");
+    EXPECT_EQ(yamlModeOf(0x4200000).monsterClass, "Guardian");
+}
+
+// A changed value changes its own line; a key added goes where rAthena's
+// order puts it; the rest, comments and line ends too, stays as it was.
+TEST(YamlEntry, ChangesOnlyWhatChanged)
+{
+    const std::string text = "  - Id: 1002\r\n"
+                             "    AegisName: PORING\r\n"
+                             "    Name: Poring\r\n"
+                             "    Level: 1 # the first\r\n"
+                             "    Ai: 02\r\n"
+                             "    Drops:\r\n"
+                             "      - Item: Jellopy\r\n"
+                             "        Rate: 7000\r\n"
+                             "      - Item: Apple\r\n"
+                             "        Rate: 1000\r\n"
+                             "        Index: 1";
+    MonsterEntry entry;
+    ASSERT_TRUE(LoadEntryIntoEditor(text, entry).loaded());
+    entry.HP = "50";
+    entry.Drop2Per = "900";
+    entry.Mode[Looter] = false;
+    entry.DropID3 = "Poring_Card";
+    entry.Drop3Per = "1";
+    EXPECT_EQ(BuildTextEntry(entry), "  - Id: 1002\r\n"
+                                     "    AegisName: PORING\r\n"
+                                     "    Name: Poring\r\n"
+                                     "    Level: 1 # the first\r\n"
+                                     "    Hp: 50\r\n"
+                                     "    Ai: 02\r\n"
+                                     "    Modes:\r\n"
+                                     "      Looter: false\r\n"
+                                     "    Drops:\r\n"
+                                     "      - Item: Jellopy\r\n"
+                                     "        Rate: 7000\r\n"
+                                     "      - Item: Apple\r\n"
+                                     "        Rate: 900\r\n"
+                                     "        Index: 1\r\n"
+                                     "      - Item: Poring_Card\r\n"
+                                     "        Rate: 1");
+}
+
+// A monster of another layout is written in rAthena's style: its key
+// order, its defaults left out, the last three drops protected from theft
+// as the text layouts protected them, names quoted where YAML needs it.
+TEST(YamlEntry, ComposedInRathenasStyle)
+{
+    MonsterEntry entry = startupEntry();
+    entry.carried.layout = Layout::RathenaYaml;
+    entry.ID = "1002";
+    entry.Name = "PORING";
+    entry.JName = "Poring: the pink";
+    entry.HP = "1";
+    entry.SP = "1";
+    entry.EXP = entry.JEXP = entry.MEXP = "0";
+    entry.Scale = 1;
+    entry.Race = 3;
+    entry.Element = 1;
+    entry.ELvl = 0;
+    entry.ADelay = "0";
+    entry.Mode = modeFlagsFor(0x81);
+    entry.DropID8 = "Poring_Card";
+    entry.Drop8Per = "1";
+    const std::string written = BuildTextEntry(entry);
+    EXPECT_EQ(written.substr(0, written.find("    Level:")), "  - Id: 1002\n"
+                                                               "    AegisName: PORING\n"
+                                                               "    Name: \"Poring: the pink\"\n");
+    EXPECT_EQ(written.find("    Hp:"), std::string::npos);
+    EXPECT_EQ(written.find("    AttackDelay:"), std::string::npos);
+    EXPECT_NE(written.find("    Size: Medium\n    Race: Plant\n    Element: Water\n"
+                           "    ElementLevel: 1\n"),
+              std::string::npos)
+        << written;
+    EXPECT_NE(written.find("    Ai: 01\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("    Drops:\n      - Item: Poring_Card\n        Rate: 1\n"
+                           "        StealProtected: true"),
+              std::string::npos)
+        << written;
+    MonsterEntry back;
+    ASSERT_TRUE(LoadEntryIntoEditor(written, back).loaded());
+    EXPECT_EQ(back.JName, "Poring: the pink");
+    EXPECT_EQ(BuildTextEntry(back), written);
+}
+
+} // namespace
