@@ -5,6 +5,7 @@
 
 #include "core/EntryLoader.h"
 #include "core/LineCheck.h"
+#include "core/RathenaMobDb.h"
 #include "core/Utf8.h"
 #include "ui/common/DatabaseRead.h"
 #include "ui/common/FileNames.h"
@@ -30,7 +31,7 @@ struct FileLine {
     std::string_view text;   ///< as UTF-8
     std::string_view bytes;  ///< as the file holds it
     const char *namesIn;     ///< the file's encoding, for its names
-    bool dump;               ///< the file is an SQL dump: its statements are the monsters
+    FileKind kind;           ///< text lines, an SQL dump or a YAML database
 };
 
 /// A standard stream written by the commands: the first failure is kept, and
@@ -114,7 +115,10 @@ int eachLine(const QStringList &paths, Stream &err,
             try {
                 const std::string_view bytes = read.file.line(i);
                 const std::string text = read.text(i);
-                if (!handle({shown, read.file.sourceLine(i) + 1, text, bytes, namesIn, read.dump}))
+                const FileKind kind = read.yaml   ? FileKind::Yaml
+                                      : read.dump ? FileKind::Dump
+                                                  : FileKind::Text;
+                if (!handle({shown, read.file.sourceLine(i) + 1, text, bytes, namesIn, kind}))
                     return 2;
             } catch (const std::bad_alloc &) {
                 (void)err.put("grimlark: " + shown + ":" +
@@ -146,7 +150,7 @@ int checkFiles(const QStringList &paths, unsigned servers)
     const int status = eachLine(paths, err, [&](const FileLine &line) {
         std::optional<long long> id;
         std::vector<LineReport> reports =
-            checkLine(line.text, line.bytes, line.namesIn, servers, line.dump, &id);
+            checkLine(line.text, line.bytes, line.namesIn, servers, line.kind, &id);
         if (id) {
             const std::string here = line.file + ":" + std::to_string(line.number);
             const auto [at, first] = firstAt.emplace(*id, here);
@@ -171,9 +175,16 @@ int convertFiles(const QStringList &paths, Layout target, bool sql)
 {
     Stream out(stdout, Stream::Carries::Bytes), err(stderr, Stream::Carries::Text);
     bool lost = false;
+    bool framed = false;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
+        // rAthena reads a YAML database only within its frame: a file of
+        // another form is given one.
+        if (!framed && !sql && target == Layout::RathenaYaml && line.kind != FileKind::Yaml &&
+            !out.put(std::string(kRathenaYamlFrame)))
+            return false;
+        framed = true;
         const ConvertedLine converted =
-            convertLine(line.text, line.bytes, target, sql, line.dump, line.namesIn);
+            convertLine(line.text, line.bytes, target, sql, line.kind, line.namesIn);
         for (const LineReport &report : converted.lost) {
             lost = true;
             // A loss that cannot be said still ends the run with 2 (finish),

@@ -85,7 +85,7 @@ template <typename PerLine> void eachLineOfTheFile(benchmark::State &state, PerL
 void CheckFile_BothServers_Core(benchmark::State &state)
 {
     eachLineOfTheFile(state, [](std::string_view line) {
-        return checkLine(line, line, "UTF-8", kEveryServer, false).size();
+        return checkLine(line, line, "UTF-8", kEveryServer, FileKind::Text).size();
     });
 }
 BENCHMARK(CheckFile_BothServers_Core)->Unit(benchmark::kMillisecond);
@@ -95,7 +95,7 @@ BENCHMARK(CheckFile_BothServers_Core)->Unit(benchmark::kMillisecond);
 void ConvertFile_ToLaterLayout_Core(benchmark::State &state)
 {
     eachLineOfTheFile(state, [](std::string_view line) {
-        return convertLine(line, line, Layout::LaterEathena, false, false).bytes.size();
+        return convertLine(line, line, Layout::LaterEathena, false, FileKind::Text).bytes.size();
     });
 }
 BENCHMARK(ConvertFile_ToLaterLayout_Core)->Unit(benchmark::kMillisecond);

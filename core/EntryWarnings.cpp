@@ -6,6 +6,7 @@
 #include "EntryLoader.h"
 #include "FieldTable.h"
 #include "Numbers.h"
+#include "RathenaYamlEntry.h"
 #include "SqlEntry.h"
 #include "TextEntry.h"
 
@@ -27,8 +28,12 @@ std::vector<const CodeList *> unselectedLists(const MonsterEntry &entry)
     return unselected;
 }
 
-std::optional<std::string> readsBackOtherwise(const MonsterEntry &written, std::string_view row)
+std::optional<std::string> readsBackOtherwise(const MonsterEntry &entry, std::string_view row)
 {
+    // A YAML entry's drops are a list: the boxes' empty ones do not stand in it.
+    MonsterEntry written = entry;
+    if (written.carried.layout == Layout::RathenaYaml)
+        compactDrops(written);
     MonsterEntry back = startupEntry();
     const LoadResult result = LoadEntryIntoEditor(row, back);
     if (!result.loaded())

@@ -6,6 +6,7 @@
 #include "EntryLoader.h"
 #include "EntryWarnings.h"
 #include "Numbers.h"
+#include "RathenaYamlEntry.h"
 #include "ServerRules.h"
 #include "SqlDump.h"
 #include "SqlEntry.h"
@@ -22,8 +23,12 @@ namespace {
 
 /// The names as the file holds them: the statement's values, or the line's
 /// fields (no byte of a legacy encoding's characters is a comma).
-NameBytes namesOf(std::string_view bytes, bool statement, Layout layout, const char *encoding)
+NameBytes namesOf(std::string_view bytes, bool statement, const MonsterEntry &entry,
+                  const char *encoding)
 {
+    const Layout layout = entry.carried.layout;
+    if (layout == Layout::RathenaYaml) // keys, not fields, in UTF-8: the entry's names
+        return namesAsHeld(entry);
     NameBytes names;
     names.encoding = encoding;
     std::vector<std::string> values;
@@ -46,8 +51,9 @@ NameBytes namesOf(std::string_view bytes, bool statement, Layout layout, const c
 
 /// What is said of a monster line in a file of the other form; empty where
 /// it stands in its own.
-std::string misplaced(LineForm form, bool dump)
+std::string misplaced(LineForm form, FileKind kind)
 {
+    const bool dump = kind == FileKind::Dump;
     if (form == LineForm::Statement && !dump)
         return "An SQL statement in a text database file: the servers read no statement "
                "from one, and skip it.";
@@ -63,7 +69,8 @@ LineForm formOf(std::string_view line)
     if (isSqlStatement(line))
         return LineForm::Statement;
     const std::string_view text = trimmed(line);
-    return !text.empty() && isDigit(text.front()) ? LineForm::Text : LineForm::Other;
+    return (!text.empty() && isDigit(text.front())) || isYamlEntry(text) ? LineForm::Text
+                                                                         : LineForm::Other;
 }
 
 void FileForm::add(std::string_view line)
@@ -81,7 +88,7 @@ void FileForm::add(std::string_view line)
 }
 
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
-                                  const char *encoding, unsigned servers, bool dump,
+                                  const char *encoding, unsigned servers, FileKind kind,
                                   std::optional<long long> *id)
 {
     if (id)
@@ -89,9 +96,9 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
     std::vector<LineReport> reports;
     const LineForm form = formOf(text);
     const bool statement = form == LineForm::Statement;
-    if (dump && form == LineForm::Other)
-        return reports; // the table's definition, or the dump's own comments
-    if (const std::string where = misplaced(form, dump); !where.empty())
+    if (kind != FileKind::Text && form == LineForm::Other)
+        return reports; // the table's definition, or the file's own comments and frame
+    if (const std::string where = misplaced(form, kind); !where.empty())
         reports.push_back({"line", where});
     MonsterEntry entry; // every field of it set by a line that loads
     const LoadResult result = LoadEntryIntoEditor(text, entry);
@@ -109,7 +116,7 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
     for (const CodeList *list : unselectedLists(entry))
         reports.push_back({list->caption, "-1 is no " + std::string(list->caption) +
                                               ", which the servers do not read as one."});
-    const NameBytes names = namesOf(bytes, statement, entry.carried.layout, encoding);
+    const NameBytes names = namesOf(bytes, statement, entry, encoding);
     for (const Finding &finding :
          statement ? sqlFindings(entry, names) : textFindings(entry, names))
         if (finding.servers & servers)
@@ -147,6 +154,8 @@ std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target)
                             from.name ? from.name : "classic", to.name);
         losses.push_back({"Mode", flags});
     }
+    for (std::string &lost : yamlLosses(entry, target))
+        losses.push_back({"line", std::move(lost)});
     const int known = to.knownModeFlags;
     if (const int unknown = int(modeNumberOf(to, entry.Mode, entry.carried.modeAbove)) & ~known;
         unknown != 0 && from.modeBits == to.modeBits) {
@@ -219,24 +228,30 @@ std::vector<LineReport> changesOfMeaning(const std::vector<Finding> &before, uns
 }
 
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
-                          bool dump, const char *encoding)
+                          FileKind kind, const char *encoding)
 {
     ConvertedLine converted;
-    const std::string comment = sql ? "-- " : "//";
+    const bool toYaml = !sql && target == Layout::RathenaYaml;
+    const std::string comment = sql ? "-- " : toYaml ? "#" : "//";
     if (trimmed(bytes).empty())
         return converted;
     const LineForm form = formOf(text);
     const bool statement = form == LineForm::Statement;
-    const bool dumps = dump && form == LineForm::Other; // the dump's own line
-    MonsterEntry entry; // every field of it set by a line that loads
-    const LoadResult result = dumps ? LoadResult{} : LoadEntryIntoEditor(text, entry);
-    if (dumps || result.status == LoadResult::Status::CommentLine) {
-        // Kept in place as a comment; a comment already is one in the text form.
-        const bool isComment = trimmed(bytes).substr(0, 2) == "//";
-        converted.bytes = sql || !isComment ? comment + std::string(bytes) : std::string(bytes);
+    const bool owns = kind != FileKind::Text && form == LineForm::Other; // the file's own line
+    if (owns && kind == FileKind::Yaml && toYaml) { // its frame and comments stay as they are
+        converted.bytes = std::string(bytes);
         return converted;
     }
-    if (const std::string where = misplaced(form, dump); !where.empty())
+    MonsterEntry entry; // every field of it set by a line that loads
+    const LoadResult result = owns ? LoadResult{} : LoadEntryIntoEditor(text, entry);
+    if (owns || result.status == LoadResult::Status::CommentLine) {
+        // Kept in place as a comment; a comment already is one in the text form.
+        const bool isComment = trimmed(bytes).substr(0, 2) == "//";
+        converted.bytes =
+            sql || toYaml || !isComment ? comment + std::string(bytes) : std::string(bytes);
+        return converted;
+    }
+    if (const std::string where = misplaced(form, kind); !where.empty())
         converted.lost.push_back({"line", where});
     if (!result.loaded()) {
         converted.bytes = comment + std::string(bytes);
@@ -248,11 +263,11 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     for (LineReport &lost : carriedLosses(entry, target))
         converted.lost.push_back(std::move(lost));
     // The names in the file's own bytes, the rest as the editor writes it.
-    const NameBytes names = namesOf(bytes, statement, entry.carried.layout, encoding);
+    const NameBytes names = namesOf(bytes, statement, entry, encoding);
     const unsigned sourceServers = serversOf(entry.carried.layout);
     const std::vector<Finding> before =
         statement ? sqlFindings(entry, names) : textFindings(entry, names);
-    entry.carried.layout = target;
+    moveIntoLayout(entry, target);
     const MonsterEntry written = withNames(entry, names);
     converted.bytes = sql ? BuildSqlEntry(entry, &names) : BuildTextEntry(written);
     for (LineReport &change :

@@ -41,6 +41,10 @@ private:
     std::size_t m_statements = 0, m_texts = 0;
 };
 
+/// What a file is as a whole: text lines, an SQL dump (its statements are
+/// the monsters), or rAthena's YAML database (its entries are).
+enum class FileKind { Text, Dump, Yaml };
+
 /// What `grimlark --check` says of one line of a database file: nothing for a
 /// blank or comment line (or, in an SQL dump, a line that is neither a
 /// statement nor a text line); the refusal when the editor would not load it;
@@ -53,7 +57,7 @@ private:
 /// `id`, where given, is set to the monster's ID as the servers read it, or
 /// nothing where the line holds no monster that loads.
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
-                                  const char *encoding, unsigned servers, bool dump,
+                                  const char *encoding, unsigned servers, FileKind kind,
                                   std::optional<long long> *id = nullptr);
 
 /// What the line `entry` makes in `target` cannot hold, or its servers do not
@@ -81,7 +85,7 @@ struct ConvertedLine {
 /// line's own servers did: a skipped monster, a wrapped number, a raised
 /// delay, a cut name, a clamped column. `encoding` names the names' bytes.
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
-                          bool dump, const char *encoding = "UTF-8");
+                          FileKind kind, const char *encoding = "UTF-8");
 
 /// What changes meaning in a conversion into `target`: of the findings
 /// `after` (of the line written), those that change what the servers

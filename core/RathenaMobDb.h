@@ -43,6 +43,9 @@ struct RathenaMobDb {
 /// whole; an older one it reads with a warning.
 constexpr long long kRathenaMobDbVersion = 5;
 
+/// The frame of a monster database of rAthena's, up to its monsters.
+constexpr const char *kRathenaYamlFrame = "Header:\n  Type: MOB_DB\n  Version: 5\n\nBody:\n";
+
 /// Reads `bytes` as rAthena's monster database, or says why it is none.
 RathenaMobDb readRathenaMobDb(std::string_view bytes);
 

@@ -5,6 +5,7 @@
 #include "CodeTables.h"
 #include "FieldTable.h"
 #include "Numbers.h"
+#include "TextEntry.h"
 #include "Utf8.h"
 #include "Yaml.h"
 
@@ -31,9 +32,9 @@ bool sameWord(std::string_view a, std::string_view b)
 // ---------------------------------------------------------------------------
 // rAthena's constants: what its YAML names, and the bits of a Mode number.
 
-constexpr std::string_view kRaceNames[] = {
-    "Formless", "Undead", "Brute", "Plant",  "Insect",       "Fish",
-    "Demon",    "Demihuman", "Angel", "Dragon", "Player_Human", "Player_Doram"};
+constexpr std::string_view kRaceNames[] = {"Formless", "Undead", "Brute",        "Plant",
+                                           "Insect",   "Fish",   "Demon",        "Demihuman",
+                                           "Angel",    "Dragon", "Player_Human", "Player_Doram"};
 
 struct Named {
     std::string_view name;
@@ -43,12 +44,11 @@ struct Named {
 /// Its Ai values, and the order its converter tries them in (the first whose
 /// bits a Mode number has all of names it; 06 is none).
 constexpr Named kAis[] = {
-    {"01", 0x81},    {"02", 0x83},    {"03", 0x1089},          {"04", 0x3885},
-    {"05", 0x2085},  {"06", 0},       {"07", 0x108B},          {"08", 0x7085},
-    {"09", 0x3095},  {"10", 0x84},    {"11", 0x84},            {"12", 0x2085},
-    {"13", 0x308D},  {"17", 0x91},    {"19", 0x3095},          {"20", 0x3295},
-    {"21", 0x3695},  {"24", 0xA1},    {"25", 0x1},             {"26", 0xB695},
-    {"27", 0x8084},  {"Abr_Passive", 0x21}, {"Abr_Offensive", 0xA5}};
+    {"01", 0x81},   {"02", 0x83},          {"03", 0x1089},         {"04", 0x3885}, {"05", 0x2085},
+    {"06", 0},      {"07", 0x108B},        {"08", 0x7085},         {"09", 0x3095}, {"10", 0x84},
+    {"11", 0x84},   {"12", 0x2085},        {"13", 0x308D},         {"17", 0x91},   {"19", 0x3095},
+    {"20", 0x3295}, {"21", 0x3695},        {"24", 0xA1},           {"25", 0x1},    {"26", 0xB695},
+    {"27", 0x8084}, {"Abr_Passive", 0x21}, {"Abr_Offensive", 0xA5}};
 constexpr std::string_view kAiOrder[] = {"26", "27", "08", "04", "21", "20", "09", "13", "05",
                                          "07", "03", "24", "17", "10", "02", "01", "25"};
 
@@ -62,23 +62,34 @@ constexpr Named kClasses[] = {{"Battlefield", 0xC000000},
                               {"Normal", 0}};
 
 /// The names under Modes, in the order its files list them (by name).
-constexpr Named kModeNames[] = {
-    {"Aggressive", 0x4},          {"Angry", 0x800},
-    {"Assist", 0x8},              {"CanAttack", 0x80},
-    {"CanMove", 0x1},             {"CastSensorChase", 0x200},
-    {"CastSensorIdle", 0x10},     {"ChangeChase", 0x400},
-    {"ChangeTargetChase", 0x2000}, {"ChangeTargetMelee", 0x1000},
-    {"Detector", 0x2000000},      {"FixedItemDrop", 0x1000000},
-    {"IgnoreMagic", 0x20000},     {"IgnoreMelee", 0x10000},
-    {"IgnoreMisc", 0x100000},     {"IgnoreRanged", 0x40000},
-    {"KnockBackImmune", 0x200000}, {"Looter", 0x2},
-    {"Mvp", 0x80000},             {"NoCast", 0x40},
-    {"NoRandomWalk", 0x20},       {"RandomTarget", 0x8000},
-    {"SkillImmune", 0x8000000},   {"StatusImmune", 0x4000000},
-    {"TargetWeak", 0x4000},       {"TeleportBlock", 0x400000}};
+constexpr Named kModeNames[] = {{"Aggressive", 0x4},
+                                {"Angry", 0x800},
+                                {"Assist", 0x8},
+                                {"CanAttack", 0x80},
+                                {"CanMove", 0x1},
+                                {"CastSensorChase", 0x200},
+                                {"CastSensorIdle", 0x10},
+                                {"ChangeChase", 0x400},
+                                {"ChangeTargetChase", 0x2000},
+                                {"ChangeTargetMelee", 0x1000},
+                                {"Detector", 0x2000000},
+                                {"FixedItemDrop", 0x1000000},
+                                {"IgnoreMagic", 0x20000},
+                                {"IgnoreMelee", 0x10000},
+                                {"IgnoreMisc", 0x100000},
+                                {"IgnoreRanged", 0x40000},
+                                {"KnockBackImmune", 0x200000},
+                                {"Looter", 0x2},
+                                {"Mvp", 0x80000},
+                                {"NoCast", 0x40},
+                                {"NoRandomWalk", 0x20},
+                                {"RandomTarget", 0x8000},
+                                {"SkillImmune", 0x8000000},
+                                {"StatusImmune", 0x4000000},
+                                {"TargetWeak", 0x4000},
+                                {"TeleportBlock", 0x400000}};
 
-template <std::size_t N>
-const Named *named(const Named (&table)[N], std::string_view name)
+template <std::size_t N> const Named *named(const Named (&table)[N], std::string_view name)
 {
     for (const Named &row : table)
         if (sameWord(row.name, name))
@@ -197,17 +208,16 @@ struct DropSlot {
     std::string MonsterEntry::*rate;
 };
 /// Drops in order fill Drop 1 to 9 and the card box; MvpDrops the MVP boxes.
-constexpr DropSlot kDropSlots[] = {
-    {&MonsterEntry::DropID1, &MonsterEntry::Drop1Per},
-    {&MonsterEntry::DropID2, &MonsterEntry::Drop2Per},
-    {&MonsterEntry::DropID3, &MonsterEntry::Drop3Per},
-    {&MonsterEntry::DropID4, &MonsterEntry::Drop4Per},
-    {&MonsterEntry::DropID5, &MonsterEntry::Drop5Per},
-    {&MonsterEntry::DropID6, &MonsterEntry::Drop6Per},
-    {&MonsterEntry::DropID7, &MonsterEntry::Drop7Per},
-    {&MonsterEntry::DropID8, &MonsterEntry::Drop8Per},
-    {&MonsterEntry::DropID9, &MonsterEntry::Drop9Per},
-    {&MonsterEntry::DropCardID, &MonsterEntry::DropCardPer}};
+constexpr DropSlot kDropSlots[] = {{&MonsterEntry::DropID1, &MonsterEntry::Drop1Per},
+                                   {&MonsterEntry::DropID2, &MonsterEntry::Drop2Per},
+                                   {&MonsterEntry::DropID3, &MonsterEntry::Drop3Per},
+                                   {&MonsterEntry::DropID4, &MonsterEntry::Drop4Per},
+                                   {&MonsterEntry::DropID5, &MonsterEntry::Drop5Per},
+                                   {&MonsterEntry::DropID6, &MonsterEntry::Drop6Per},
+                                   {&MonsterEntry::DropID7, &MonsterEntry::Drop7Per},
+                                   {&MonsterEntry::DropID8, &MonsterEntry::Drop8Per},
+                                   {&MonsterEntry::DropID9, &MonsterEntry::Drop9Per},
+                                   {&MonsterEntry::DropCardID, &MonsterEntry::DropCardPer}};
 constexpr DropSlot kMvpSlots[] = {{&MonsterEntry::MVP1ID, &MonsterEntry::MVP1Per},
                                   {&MonsterEntry::MVP2ID, &MonsterEntry::MVP2Per},
                                   {&MonsterEntry::MVP3ID, &MonsterEntry::MVP3Per}};
@@ -399,9 +409,9 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
                                   std::string_view indent, std::string_view lineEnd)
 {
     static const std::vector<std::optional<YamlMapText>> none;
-    const YamlMode mode = source ? yamlModeKeeping(modeNumber(entry), source->ai,
-                                                   source->monsterClass)
-                                 : yamlModeOf(modeNumber(entry));
+    const YamlMode mode = source
+                              ? yamlModeKeeping(modeNumber(entry), source->ai, source->monsterClass)
+                              : yamlModeOf(modeNumber(entry));
     std::vector<Rendered> keys;
     for (const EntryKey &key : kKeys) {
         std::string value;
@@ -459,16 +469,17 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
             for (const auto &[name, on] : said)
                 text += std::string(indent) + "  " + name + (on ? ": true" : ": false") +
                         std::string(lineEnd);
-            keys.push_back({key.name, text.empty() ? text : "Modes:" + std::string(lineEnd) + text});
+            keys.push_back(
+                {key.name, text.empty() ? text : "Modes:" + std::string(lineEnd) + text});
             continue;
         }
         case Value::MvpDrops:
         case Value::Drops: {
             const bool mvp = key.value == Value::MvpDrops;
-            keys.push_back({key.name, writeDrops(entry, mvp ? kMvpDrops : kDrops,
-                                                 source ? (mvp ? source->mvpDrops : source->drops)
-                                                        : none,
-                                                 indent, lineEnd)});
+            keys.push_back(
+                {key.name, writeDrops(entry, mvp ? kMvpDrops : kDrops,
+                                      source ? (mvp ? source->mvpDrops : source->drops) : none,
+                                      indent, lineEnd)});
             continue;
         }
         case Value::Carried:
@@ -506,7 +517,8 @@ public:
         std::size_t offset = start(line);
         for (std::size_t c = 1; c < column && offset < m_text.size(); ++c) {
             ++offset;
-            while (offset < m_text.size() && (static_cast<unsigned char>(m_text[offset]) & 0xC0) == 0x80)
+            while (offset < m_text.size() &&
+                   (static_cast<unsigned char>(m_text[offset]) & 0xC0) == 0x80)
                 ++offset;
         }
         return offset;
@@ -538,7 +550,8 @@ std::optional<YamlMapText> cutMap(std::string_view text, const Lines &lines, con
             key.line > last)
             return std::nullopt;
         const std::string_view before =
-            text.substr(i == 0 ? begin : lines.start(key.line), from - (i == 0 ? begin : lines.start(key.line)));
+            text.substr(i == 0 ? begin : lines.start(key.line),
+                        from - (i == 0 ? begin : lines.start(key.line)));
         if (i == 0)
             cut.lead = std::string(before);
         else if (i == 1)
@@ -547,8 +560,10 @@ std::optional<YamlMapText> cutMap(std::string_view text, const Lines &lines, con
             return std::nullopt;
         const std::size_t end = lines.start(contentEnd + 1);
         const std::size_t stop = lines.start(nextLine);
-        cut.keys.push_back({key.text, std::string(text.substr(from, end - from)),
-                            std::string(text.substr(end, stop - end)), {}});
+        cut.keys.push_back({key.text,
+                            std::string(text.substr(from, end - from)),
+                            std::string(text.substr(end, stop - end)),
+                            {}});
     }
     if (keys == 1) {
         cut.indent = cut.lead;
@@ -741,8 +756,7 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
                 return refuseValue(Status::NotANumber, field, "(a list or map)");
             const WholeNumber number = parseWholeNumber(value.text);
             if (!number.value)
-                return refuseValue(number.hasFraction ? Status::NotWholeNumber
-                                                      : Status::NotANumber,
+                return refuseValue(number.hasFraction ? Status::NotWholeNumber : Status::NotANumber,
                                    field, value.text);
             if (key->text) {
                 coded.*key->text = value.text;
@@ -768,7 +782,7 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
         case Value::Element: {
             std::optional<int> position;
             if (isScalar)
-                position = key->value == Value::Size     ? positionNamed(kScaleEntries, value.text)
+                position = key->value == Value::Size   ? positionNamed(kScaleEntries, value.text)
                            : key->value == Value::Race ? positionNamed(kRaceNames, value.text)
                                                        : positionNamed(kElementEntries, value.text);
             const char *fallback = key->value == Value::Size   ? "Small"
@@ -778,8 +792,9 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
                 notes.push_back("rAthena reads " + name + " " + quoteValue(value.text) + " as " +
                                 fallback + ": it knows no such " + name + ".");
             const auto at = ListPosition(position.value_or(0));
-            (key->value == Value::Size ? coded.Scale
-                                       : key->value == Value::Race ? coded.Race : coded.Element) = at;
+            (key->value == Value::Size   ? coded.Scale
+             : key->value == Value::Race ? coded.Race
+                                         : coded.Element) = at;
             break;
         }
         case Value::Ai:
@@ -809,8 +824,8 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
                                        ".");
                 if (d >= list.count) {
                     if (d == list.count)
-                        notes.push_back("rAthena reads " + std::to_string(list.count) + " " +
-                                        name + " at most; the rest are carried, not read.");
+                        notes.push_back("rAthena reads " + std::to_string(list.count) + " " + name +
+                                        " at most; the rest are carried, not read.");
                     continue;
                 }
                 coded.*list.slots[d].item = item->text;
@@ -883,9 +898,8 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
             auto &sources = l ? source->mvpDrops : source->drops;
             for (std::size_t d = 0; list && d < list->children.size(); ++d) {
                 const YamlNode &drop = list->children[d];
-                const std::size_t last = d + 1 < list->children.size()
-                                             ? list->children[d + 1].line - 1
-                                             : list->endLine;
+                const std::size_t last =
+                    d + 1 < list->children.size() ? list->children[d + 1].line - 1 : list->endLine;
                 std::optional<YamlMapText> dropCut =
                     cutMap(text, lines, drop, lines.start(drop.line), last);
                 const DropList &slots = l ? kMvpDrops : kDrops;
@@ -918,13 +932,97 @@ std::string writeYamlEntry(const MonsterEntry &entry)
     const YamlEntryText *source = entry.carried.yaml.get();
     const std::string_view lineEnd = source ? std::string_view(source->lineEnd) : "\n";
     const std::string_view indent = source ? std::string_view(source->entry.indent) : "    ";
-    std::string out = writeMap(source ? &source->entry : nullptr,
-                               renderEntry(entry, source, indent, lineEnd), entryKeyNames(),
-                               "  - ", indent, lineEnd);
+    std::string out =
+        writeMap(source ? &source->entry : nullptr, renderEntry(entry, source, indent, lineEnd),
+                 entryKeyNames(), "  - ", indent, lineEnd);
     if (out.size() >= lineEnd.size() &&
         std::string_view(out).substr(out.size() - lineEnd.size()) == lineEnd)
         out.resize(out.size() - lineEnd.size());
     return out;
+}
+
+void compactDrops(MonsterEntry &entry)
+{
+    for (const DropList *list : {&kDrops, &kMvpDrops}) {
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < list->count; ++i) {
+            if (!hasDrop(entry, list->slots[i]))
+                continue;
+            if (i != next) {
+                entry.*list->slots[next].item = std::move(entry.*list->slots[i].item);
+                entry.*list->slots[next].rate = std::move(entry.*list->slots[i].rate);
+            }
+            ++next;
+        }
+        for (; next < list->count; ++next)
+            entry.*list->slots[next].item = entry.*list->slots[next].rate = "0";
+    }
+}
+
+void moveIntoLayout(MonsterEntry &entry, Layout target)
+{
+    const Layout from = entry.carried.layout;
+    const bool threeNames = otherNameField(formatOf(from)) >= 0 && from != Layout::RathenaYaml;
+    const bool toThree = otherNameField(formatOf(target)) >= 0 && target != Layout::RathenaYaml;
+    MonsterEntry::Carried &carried = entry.carried;
+    if ((threeNames && target == Layout::RathenaYaml) || (from == Layout::RathenaYaml && toThree)) {
+        // kRO and iRO trade places: YAML's Name is the iRO one.
+        std::string other = otherNameOf(entry);
+        carried.otherName = entry.JName;
+        carried.hasOtherName = other != entry.JName;
+        entry.JName = std::move(other);
+    }
+    const int *classic = formatOf(Layout::Classic).modeBits;
+    const int *to = formatOf(target).modeBits;
+    if (formatOf(from).modeBits == classic && to != classic && to[Boss] != classic[Boss]) {
+        constexpr ListPosition kInsect = 4, kDemon = 6;
+        if (entry.Race == kInsect || entry.Race == kDemon)
+            entry.Mode[Detector] = true;
+        const WholeNumber mvpExp = parseWholeNumber(entry.MEXP);
+        if (mvpExp.value && *mvpExp.value > 0)
+            carried.modeAbove |= int(*modeBitNamed("Mvp"));
+    }
+    carried.layout = target;
+}
+
+std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
+{
+    std::vector<std::string> lost;
+    if (target == Layout::RathenaYaml) {
+        long long named = 0;
+        for (const Named &row : kModeNames)
+            named |= row.bits;
+        for (const Named &row : kClasses)
+            named |= row.bits;
+        if (const long long unnamed = modeNumber(entry) & ~named; unnamed != 0) {
+            char flags[120];
+            (void)std::snprintf(flags, sizeof flags,
+                                "Mode flags 0x%llX have no name in rAthena's YAML, and are left "
+                                "out.",
+                                unnamed);
+            lost.emplace_back(flags);
+        }
+        return lost;
+    }
+    if (const YamlEntryText *source = entry.carried.yaml.get();
+        source && entry.carried.layout == Layout::RathenaYaml) {
+        std::string keys;
+        for (const YamlKeyText &key : source->entry.keys)
+            if (const EntryKey *known = keyNamed(key.key); known && known->value == Value::Carried)
+                keys += (keys.empty() ? "" : ", ") + key.key;
+        if (!keys.empty())
+            lost.push_back("The YAML keys " + keys + " have no place in the " +
+                           std::string(shortName(target)) + " layout.");
+    }
+    for (const DropList *list : {&kDrops, &kMvpDrops})
+        for (std::size_t i = 0; i < list->count; ++i)
+            if (const std::string &item = entry.*list->slots[i].item;
+                hasDrop(entry, list->slots[i]) && !parseWholeNumber(item).value)
+                lost.push_back("The " + std::string(fieldName(list->slots[i].item)) + " " +
+                               quoteValue(item) +
+                               " names an item: without an item database it cannot be written "
+                               "as the item's ID.");
+    return lost;
 }
 
 std::string alsoInThisEntry(const MonsterEntry &entry)

@@ -59,6 +59,23 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry);
 /// rAthena's own style (its key order, the defaults left out).
 std::string writeYamlEntry(const MonsterEntry &entry);
 
+/// Makes `entry` a monster of `target`, as it means the same there: YAML's
+/// Name is the English (iRO) name and its JapaneseName the kRO name, where
+/// the layouts of three names have them the other way round; a classic
+/// monster going to rAthena's Modes of 2016 gains Detector where it is an
+/// Insect or a Demon (the classic servers let those detect) and Mvp where it
+/// gives MVP experience.
+void moveIntoLayout(MonsterEntry &entry, Layout target);
+
+/// What a conversion of `entry` into `target` loses of its YAML: the keys
+/// no text layout holds, the Mode bits YAML has no name for, a drop named
+/// by its item where a number must stand. One sentence each.
+std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target);
+
+/// The drops as a YAML entry holds them: a list, so those of the boxes in
+/// order, the empty boxes after them.
+void compactDrops(MonsterEntry &entry);
+
 /// What the entry carries that no box shows ("Also in this entry: Class
 /// Guardian; RaceGroups; ..."), or empty.
 std::string alsoInThisEntry(const MonsterEntry &entry);

@@ -76,9 +76,10 @@ class OwnForm : public testing::TestWithParam<JudgedRow> {};
 TEST_P(OwnForm, EachLineIsJudgedAsWhatItIs)
 {
     const JudgedRow &row = GetParam();
-    const std::vector<LineReport> reports = checkLine(row.line, row.line, "UTF-8", 3, row.dump);
-    const ConvertedLine converted =
-        convertLine(row.line, row.line, Layout::Classic, false, row.dump);
+    const std::vector<LineReport> reports =
+        checkLine(row.line, row.line, "UTF-8", 3, row.dump ? FileKind::Dump : FileKind::Text);
+    const ConvertedLine converted = convertLine(row.line, row.line, Layout::Classic, false,
+                                                row.dump ? FileKind::Dump : FileKind::Text);
     if (*row.said == '\0') {
         EXPECT_TRUE(reports.empty()) << reports.front().message;
         EXPECT_TRUE(converted.lost.empty());
@@ -157,7 +158,8 @@ TEST_P(RoundTrip, WhatIsWrittenLoadsBackOrIsSaid)
     ASSERT_TRUE(LoadEntryIntoEditor(row.line, original).loaded()) << row.line;
     for (const Layout target : {Layout::Classic, Layout::LaterEathena}) {
         for (const bool sql : {false, true}) {
-            const ConvertedLine converted = convertLine(row.line, row.line, target, sql, false);
+            const ConvertedLine converted =
+                convertLine(row.line, row.line, target, sql, FileKind::Text);
             bool said = false;
             for (const LineReport &lost : converted.lost)
                 said = said || lost.message.rfind("Grimlark ", 0) == 0;
@@ -198,7 +200,8 @@ class Changes : public testing::TestWithParam<ChangeRow> {};
 TEST_P(Changes, OfMeaningAreSaid)
 {
     const ChangeRow &row = GetParam();
-    const ConvertedLine converted = convertLine(row.line, row.line, row.target, row.sql, false);
+    const ConvertedLine converted =
+        convertLine(row.line, row.line, row.target, row.sql, FileKind::Text);
     std::vector<std::string> fields;
     for (const LineReport &report : converted.lost)
         fields.push_back(report.field);

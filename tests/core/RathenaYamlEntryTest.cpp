@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
+#include "core/RathenaYamlEntry.h"
 #include "core/CodeTables.h"
 #include "core/EntryLoader.h"
 #include "core/Layout.h"
-#include "core/RathenaYamlEntry.h"
 #include "core/TextEntry.h"
 
 #include <gtest/gtest.h>
@@ -61,92 +61,93 @@ TEST_P(Reads, AsRathenaDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Reads,
-    testing::Values(
-        ReadRow{"Defaults", "",
-                [](const MonsterEntry &e, const LoadResult &r) {
-                    EXPECT_TRUE(r.notes.empty());
-                    EXPECT_EQ(e.Name, "PORING");
-                    EXPECT_EQ(e.JName, "Poring");
-                    EXPECT_EQ(e.Lvl, "1");
-                    EXPECT_EQ(e.HP, "1");
-                    EXPECT_EQ(e.STR, "1");
-                    EXPECT_EQ(e.Speed, "150");
-                    EXPECT_EQ(e.ADelay, "100");
-                    EXPECT_EQ(e.Range3, "0");
-                    EXPECT_EQ(e.DropID1, "0");
-                    EXPECT_EQ(e.Scale, 0);
-                    EXPECT_EQ(e.ELvl, 0);
-                    EXPECT_EQ(modeOf(e), 0);
-                }},
-        ReadRow{"WrongCaseKey", "    HP: 50\n",
-                [](const MonsterEntry &e, const LoadResult &r) {
-                    EXPECT_EQ(e.HP, "1");
-                    EXPECT_TRUE(anyNoteHas(r, "\"Hp\"")) << r.notes.size();
-                }},
-        ReadRow{"UnknownKey", "    Colour: pink\n",
-                [](const MonsterEntry &, const LoadResult &r) {
-                    EXPECT_TRUE(anyNoteHas(r, "\"Colour\", which it does not know"));
-                }},
-        ReadRow{"AiTwoStaysText", "    Ai: 02\n",
-                [](const MonsterEntry &e, const LoadResult &) {
-                    EXPECT_EQ(modeOf(e), 0x83);
-                    EXPECT_TRUE(e.Mode[CanMove] && e.Mode[Looter] && e.Mode[CanAttack]);
-                }},
-        ReadRow{"UnknownConstants", "    Size: Tiny\n    Ai: 2\n",
-                [](const MonsterEntry &e, const LoadResult &r) {
-                    EXPECT_EQ(e.Scale, 0);
-                    EXPECT_EQ(modeOf(e), 0);
-                    EXPECT_TRUE(anyNoteHas(r, "as Small"));
-                    EXPECT_TRUE(anyNoteHas(r, "as 06"));
-                }},
-        ReadRow{"ConstantsAnyCase", "    Race: demihuman\n    Element: DARK\n    ElementLevel: 3\n",
-                [](const MonsterEntry &e, const LoadResult &r) {
-                    EXPECT_TRUE(r.notes.empty());
-                    EXPECT_EQ(e.Race, 7);
-                    EXPECT_EQ(e.Element, 7);
-                    EXPECT_EQ(e.ELvl, 2);
-                }},
-        ReadRow{"ModesClearAfterAi", "    Ai: 21\n    Modes:\n      CanMove: false\n      Mvp: true\n",
-                [](const MonsterEntry &e, const LoadResult &) {
-                    EXPECT_EQ(modeOf(e), (0x3695 & ~1) | 0x80000);
-                    EXPECT_FALSE(e.Mode[CanMove]);
-                }},
-        ReadRow{"ClassBossIsTheBossBox", "    Class: Boss\n",
-                [](const MonsterEntry &e, const LoadResult &) {
-                    EXPECT_TRUE(e.Mode[Boss] && e.Mode[Detector]);
-                    EXPECT_EQ(e.carried.modeAbove, 0);
-                }},
-        ReadRow{"CarriedKeys",
-                "    JapaneseName: Poring JP\n    DamageTaken: 50\n    RaceGroups:\n"
-                "      Goblin: true\n",
-                [](const MonsterEntry &e, const LoadResult &) {
-                    EXPECT_EQ(e.carried.otherName, "Poring JP");
-                    const std::string also = alsoInThisLine(e);
-                    EXPECT_NE(also.find("DamageTaken"), std::string::npos) << also;
-                    EXPECT_NE(also.find("RaceGroups"), std::string::npos) << also;
-                }},
-        ReadRow{"ElevenDrops",
-                [] {
-                    std::string drops = "    Drops:\n";
-                    for (int i = 1; i <= 11; ++i)
-                        drops += "      - Item: Item" + std::to_string(i) + "\n        Rate: " +
-                                 std::to_string(i) + "\n";
-                    return drops;
-                }(),
-                [](const MonsterEntry &e, const LoadResult &r) {
-                    EXPECT_EQ(e.DropID1, "Item1");
-                    EXPECT_EQ(e.DropCardID, "Item10");
-                    EXPECT_EQ(e.DropCardPer, "10");
-                    EXPECT_TRUE(anyNoteHas(r, "10 Drops at most"));
-                }},
-        ReadRow{"CommentsWithin",
-                "    Level: 3 # low\n    # Hp: 9\n    Drops:\n      - Item: Jellopy\n"
-                "        # a comment in a drop\n        Rate: 7000\n        Index: 0\n",
-                [](const MonsterEntry &e, const LoadResult &) {
-                    EXPECT_EQ(e.Lvl, "3");
-                    EXPECT_EQ(e.HP, "1");
-                    EXPECT_EQ(e.Drop1Per, "7000");
-                }}),
+    testing::Values(ReadRow{"Defaults", "",
+                            [](const MonsterEntry &e, const LoadResult &r) {
+                                EXPECT_TRUE(r.notes.empty());
+                                EXPECT_EQ(e.Name, "PORING");
+                                EXPECT_EQ(e.JName, "Poring");
+                                EXPECT_EQ(e.Lvl, "1");
+                                EXPECT_EQ(e.HP, "1");
+                                EXPECT_EQ(e.STR, "1");
+                                EXPECT_EQ(e.Speed, "150");
+                                EXPECT_EQ(e.ADelay, "100");
+                                EXPECT_EQ(e.Range3, "0");
+                                EXPECT_EQ(e.DropID1, "0");
+                                EXPECT_EQ(e.Scale, 0);
+                                EXPECT_EQ(e.ELvl, 0);
+                                EXPECT_EQ(modeOf(e), 0);
+                            }},
+                    ReadRow{"WrongCaseKey", "    HP: 50\n",
+                            [](const MonsterEntry &e, const LoadResult &r) {
+                                EXPECT_EQ(e.HP, "1");
+                                EXPECT_TRUE(anyNoteHas(r, "\"Hp\"")) << r.notes.size();
+                            }},
+                    ReadRow{"UnknownKey", "    Colour: pink\n",
+                            [](const MonsterEntry &, const LoadResult &r) {
+                                EXPECT_TRUE(anyNoteHas(r, "\"Colour\", which it does not know"));
+                            }},
+                    ReadRow{"AiTwoStaysText", "    Ai: 02\n",
+                            [](const MonsterEntry &e, const LoadResult &) {
+                                EXPECT_EQ(modeOf(e), 0x83);
+                                EXPECT_TRUE(e.Mode[CanMove] && e.Mode[Looter] && e.Mode[CanAttack]);
+                            }},
+                    ReadRow{"UnknownConstants", "    Size: Tiny\n    Ai: 2\n",
+                            [](const MonsterEntry &e, const LoadResult &r) {
+                                EXPECT_EQ(e.Scale, 0);
+                                EXPECT_EQ(modeOf(e), 0);
+                                EXPECT_TRUE(anyNoteHas(r, "as Small"));
+                                EXPECT_TRUE(anyNoteHas(r, "as 06"));
+                            }},
+                    ReadRow{"ConstantsAnyCase",
+                            "    Race: demihuman\n    Element: DARK\n    ElementLevel: 3\n",
+                            [](const MonsterEntry &e, const LoadResult &r) {
+                                EXPECT_TRUE(r.notes.empty());
+                                EXPECT_EQ(e.Race, 7);
+                                EXPECT_EQ(e.Element, 7);
+                                EXPECT_EQ(e.ELvl, 2);
+                            }},
+                    ReadRow{"ModesClearAfterAi",
+                            "    Ai: 21\n    Modes:\n      CanMove: false\n      Mvp: true\n",
+                            [](const MonsterEntry &e, const LoadResult &) {
+                                EXPECT_EQ(modeOf(e), (0x3695 & ~1) | 0x80000);
+                                EXPECT_FALSE(e.Mode[CanMove]);
+                            }},
+                    ReadRow{"ClassBossIsTheBossBox", "    Class: Boss\n",
+                            [](const MonsterEntry &e, const LoadResult &) {
+                                EXPECT_TRUE(e.Mode[Boss] && e.Mode[Detector]);
+                                EXPECT_EQ(e.carried.modeAbove, 0);
+                            }},
+                    ReadRow{"CarriedKeys",
+                            "    JapaneseName: Poring JP\n    DamageTaken: 50\n    RaceGroups:\n"
+                            "      Goblin: true\n",
+                            [](const MonsterEntry &e, const LoadResult &) {
+                                EXPECT_EQ(e.carried.otherName, "Poring JP");
+                                const std::string also = alsoInThisLine(e);
+                                EXPECT_NE(also.find("DamageTaken"), std::string::npos) << also;
+                                EXPECT_NE(also.find("RaceGroups"), std::string::npos) << also;
+                            }},
+                    ReadRow{"ElevenDrops",
+                            [] {
+                                std::string drops = "    Drops:\n";
+                                for (int i = 1; i <= 11; ++i)
+                                    drops += "      - Item: Item" + std::to_string(i) +
+                                             "\n        Rate: " + std::to_string(i) + "\n";
+                                return drops;
+                            }(),
+                            [](const MonsterEntry &e, const LoadResult &r) {
+                                EXPECT_EQ(e.DropID1, "Item1");
+                                EXPECT_EQ(e.DropCardID, "Item10");
+                                EXPECT_EQ(e.DropCardPer, "10");
+                                EXPECT_TRUE(anyNoteHas(r, "10 Drops at most"));
+                            }},
+                    ReadRow{"CommentsWithin",
+                            "    Level: 3 # low\n    # Hp: 9\n    Drops:\n      - Item: Jellopy\n"
+                            "        # a comment in a drop\n        Rate: 7000\n        Index: 0\n",
+                            [](const MonsterEntry &e, const LoadResult &) {
+                                EXPECT_EQ(e.Lvl, "3");
+                                EXPECT_EQ(e.HP, "1");
+                                EXPECT_EQ(e.Drop1Per, "7000");
+                            }}),
     [](const auto &test) { return std::string(test.param.name); });
 
 struct RefusedRow {
@@ -172,15 +173,14 @@ TEST_P(Refused, KeepTheEditor)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Refused,
-    testing::Values(RefusedRow{"NotYaml", "- Id: [1001\n", LoadResult::Status::NotAnEntry},
-                    RefusedRow{"NoId", "- AegisName: PORING\n  Name: Poring",
-                               LoadResult::Status::NotAnEntry},
-                    RefusedRow{"LevelText", kPoring + "    Level: high\n",
-                               LoadResult::Status::NotANumber},
-                    RefusedRow{"ModeNotBoolean", kPoring + "    Modes:\n      Looter: yes\n",
-                               LoadResult::Status::NotAnEntry},
-                    RefusedRow{"DropWithoutRate", kPoring + "    Drops:\n      - Item: Apple\n",
-                               LoadResult::Status::NotAnEntry}),
+    testing::Values(
+        RefusedRow{"NotYaml", "- Id: [1001\n", LoadResult::Status::NotAnEntry},
+        RefusedRow{"NoId", "- AegisName: PORING\n  Name: Poring", LoadResult::Status::NotAnEntry},
+        RefusedRow{"LevelText", kPoring + "    Level: high\n", LoadResult::Status::NotANumber},
+        RefusedRow{"ModeNotBoolean", kPoring + "    Modes:\n      Looter: yes\n",
+                   LoadResult::Status::NotAnEntry},
+        RefusedRow{"DropWithoutRate", kPoring + "    Drops:\n      - Item: Apple\n",
+                   LoadResult::Status::NotAnEntry}),
     [](const auto &test) { return std::string(test.param.name); });
 
 // Every Ai value is told back from its Mode number: those that share their
@@ -273,8 +273,8 @@ TEST(YamlEntry, ComposedInRathenasStyle)
     entry.Drop8Per = "1";
     const std::string written = BuildTextEntry(entry);
     EXPECT_EQ(written.substr(0, written.find("    Level:")), "  - Id: 1002\n"
-                                                               "    AegisName: PORING\n"
-                                                               "    Name: \"Poring: the pink\"\n");
+                                                             "    AegisName: PORING\n"
+                                                             "    Name: \"Poring: the pink\"\n");
     EXPECT_EQ(written.find("    Hp:"), std::string::npos);
     EXPECT_EQ(written.find("    AttackDelay:"), std::string::npos);
     EXPECT_NE(written.find("    Size: Medium\n    Race: Plant\n    Element: Water\n"

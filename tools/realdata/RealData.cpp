@@ -51,6 +51,7 @@ const char *kindOf(LoadResult::Status status)
     case LoadResult::Status::NotWholeNumber:
     case LoadResult::Status::OutOfRange:
     case LoadResult::Status::BadElement:
+    case LoadResult::Status::NotAnEntry:
         return "bad code";
     }
     return "?";
@@ -88,7 +89,7 @@ int main(int argc, char **argv)
         // table's definition); a statement comes back exactly when its values do.
         for (const std::string &text : lines) {
             const bool statement = isSqlStatement(text);
-            if (read.dump && formOf(text) == LineForm::Other)
+            if ((read.dump || read.yaml) && formOf(text) == LineForm::Other)
                 continue;
             MonsterEntry entry = startupEntry();
             const LoadResult result = LoadEntryIntoEditor(text, entry);

@@ -35,7 +35,7 @@ ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,
         const RathenaMobDb db = readRathenaMobDb(database.file.bytes());
         if (db.fault != RathenaMobDb::Fault::None) {
             database.result = {ReadStatus::BadDatabase, 0, nullptr,
-                               std::string("it is rAthena's YAML monster database, but ") +
+                               std::string("it is a YAML database of rAthena's, but ") +
                                    db.message()};
             database.file = DatabaseFile();
             return database;
