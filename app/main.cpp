@@ -228,7 +228,8 @@ QString serverOptions()
 {
     QStringList names;
     for (const grimlark::ServerProfile &profile : grimlark::kServers)
-        names << QString::fromLatin1(profile.option);
+        if (!names.contains(QString::fromLatin1(profile.option)))
+            names << QString::fromLatin1(profile.option);
     return spokenList(names);
 }
 
@@ -390,10 +391,10 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     }
     if (options.isSet(QStringLiteral("check"))) {
         unsigned servers = grimlark::kEveryServer;
-        const grimlark::ServerProfile *server =
-            grimlark::serverNamed(options.value(QStringLiteral("server")).toStdString());
-        if (server)
-            servers = unsigned(server->server);
+        const unsigned named =
+            grimlark::serversNamed(options.value(QStringLiteral("server")).toStdString());
+        if (named != 0)
+            servers = named;
         else if (options.isSet(QStringLiteral("server"))) {
             complain(QStringLiteral("--server is %1, not \"%2\".")
                          .arg(serverOptions(), options.value(QStringLiteral("server"))));

@@ -12,6 +12,7 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <limits>
 
 namespace grimlark {
 
@@ -143,7 +144,8 @@ Column columnOf(Server server, std::size_t field)
     case Server::EAthena:
         return kColumns[field].eathena;
     case Server::EAthena2011:
-    case Server::RAthena: // its table is not known: never asked
+    case Server::RAthena: // its tables are not known: never asked
+    case Server::RAthenaYaml:
         break;
     }
     return kColumns[field].later;
@@ -238,6 +240,8 @@ public:
     /// beside its rate).
     long long valueOf(std::size_t other) const { return readAsServer(m_values[other]).value; }
     const std::string &text() const { return m_values[field]; }
+    /// Another field as written.
+    const std::string &textOf(std::size_t other) const { return m_values[other]; }
     void tell(Deed deed) { deeds.push_back(std::move(deed)); }
 
 private:
@@ -374,6 +378,8 @@ public:
             if (isNameField(kFields[i]))
                 continue;
             const ReadNumber number = readAsServer(m_values[i]);
+            if (readsTyped(i))
+                continue;
             if (kFields[i].kind == FieldKind::Text && !number.asMeant) {
                 tell(i, m_servers,
                      {"reads", "read",
@@ -429,6 +435,35 @@ public:
     std::vector<Finding> findings() const;
 
 private:
+    /// For a server that reads typed values: what it rejects a text for (a
+    /// number field that is none), and its drops' items, which are names; the
+    /// field is then done with. False for the other servers.
+    bool readsTyped(std::size_t i)
+    {
+        bool done = false;
+        eachServer([&](const ServerProfile &profile) {
+            if (!profile.typedNumbers)
+                return;
+            done = true;
+            const bool item = (i >= kFirstDrop && i <= kCardRate && !isDropRate(i)) ||
+                              (i >= kFirstMvp && i <= kLastMvp && !isMvpRate(i));
+            if (item || kFields[i].kind != FieldKind::Text) {
+                done = kFields[i].kind == FieldKind::Text;
+                return;
+            }
+            const WholeNumber number = parseWholeNumber(m_values[i]);
+            if (!number.value)
+                tell(i, profile.server,
+                     {"skips", "skip",
+                      " this monster: " + quoteValue(m_values[i]) +
+                          " is no whole number, which its reader takes here.",
+                      false, true});
+            else
+                readNumber(i, *number.value, false);
+        });
+        return done;
+    }
+
     void readName(std::size_t field, const std::string &bytes)
     {
         const bool utf8 = std::string_view(m_names.encoding) == "UTF-8";
@@ -629,6 +664,63 @@ void readsAsRathena(FieldRead &read)
     }
 }
 
+void readsAsRathenaYaml(FieldRead &read)
+{
+    // Each value is read as its key's type; one that does not fit rejects the
+    // monster. HP and SP of 0 are raised to 1 as it loads: not warned.
+    const std::size_t f = read.field;
+    const long long v = read.value;
+    const auto fits = [&read, v](long long most) {
+        if (v >= 0 && v <= most)
+            return true;
+        read.tell({"skips", "skip",
+                   " this monster: it reads this key as a number from 0 to " + thousands(most) +
+                       ", and rejects the monster for any other.",
+                   false, true});
+        return false;
+    };
+    const auto clamp = [&read, v](long long low, long long high, bool warns = false) {
+        if (v < low || v > high)
+            read.tell({"stores", "store",
+                       " " + thousands(v < low ? low : high) + (warns ? ", with a warning" : "") +
+                           ": it takes " + thousands(low) + " to " + thousands(high) + " here."});
+    };
+    constexpr long long kMost16 = 65535, kMost32 = 4294967295;
+    if (f == kDEF || f == kMDEF) {
+        clamp(-128, 127, true); // pre-renewal's range; renewal's is -32,768 to 32,767
+    } else if (f == kHP || f == kSP) {
+        fits(kMost32);
+    } else if (f == kEXP || f == kJEXP || f == kMEXP) {
+        fits(std::numeric_limits<long long>::max());
+    } else if (isDropRate(f) || isMvpRate(f)) {
+        const std::string item(trimmed(read.textOf(f - 1)));
+        if (!item.empty() && item != "0" && (v < 1 || v > kMostRate))
+            read.tell({"skips", "skip",
+                       " this monster: a drop's Rate is 1 to 10,000, and it rejects the monster "
+                       "for any other.",
+                       false, true});
+    } else if (f == kSpeed) {
+        if (fits(kMost16))
+            clamp(20, 1000, true);
+    } else if (f == kAMotion) {
+        if (fits(kMost16))
+            clamp(1, 8000);
+    } else if (f == kADelay) {
+        if (!fits(kMost16))
+            return;
+        const long long motion = std::clamp(read.valueOf(kAMotion), 1LL, 8000LL);
+        if (std::clamp(v, 100LL, 8000LL) < motion)
+            read.tell({"raises", "raise",
+                       " an attack delay under AttackMotion to AttackMotion, " + thousands(motion) +
+                           "."});
+        else
+            clamp(100, 8000);
+    } else if (f == kLV || f == kATK1 || f == kATK2 || f == kRange1 || f == kRange2 ||
+               f == kRange3 || f == kDMotion || (f >= kSTR && f <= kLUK)) {
+        fits(kMost16);
+    }
+}
+
 unsigned serversOf(Layout layout)
 {
     unsigned servers = 0;
@@ -660,17 +752,18 @@ const ServerProfile &profileOf(Server server)
     return kServers[0];
 }
 
-const ServerProfile *serverNamed(std::string_view option)
+unsigned serversNamed(std::string_view option)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    unsigned servers = 0;
     for (const ServerProfile &profile : kServers) {
         const std::string_view name = profile.option;
         if (name.size() == option.size() &&
             std::equal(name.begin(), name.end(), option.begin(),
                        [&lower](char a, char b) { return a == lower(b); }))
-            return &profile;
+            servers |= unsigned(profile.server);
     }
-    return nullptr;
+    return servers;
 }
 
 ColumnRange columnRange(Server server, std::size_t field)

@@ -12,7 +12,13 @@
 namespace grimlark {
 
 /// The servers whose reading of a line is the judge of what it means.
-enum class Server : unsigned { Freya = 1, EAthena = 2, EAthena2011 = 4, RAthena = 8 };
+enum class Server : unsigned {
+    Freya = 1,
+    EAthena = 2,
+    EAthena2011 = 4,
+    RAthena = 8,
+    RAthenaYaml = 16 ///< rAthena's reader of its YAML database (since 2021)
+};
 
 class FieldRead;
 /// A server's own rules for one number field (ServerRules.cpp): what it does
@@ -22,6 +28,7 @@ void readsAsFreya(FieldRead &read);
 void readsAsEathena(FieldRead &read);
 void readsAsEathena2011(FieldRead &read);
 void readsAsRathena(FieldRead &read);
+void readsAsRathenaYaml(FieldRead &read);
 
 /// A server, one row each: its names and the facts of its reader that its
 /// findings are made of. Adding a server is adding a row and its rule.
@@ -46,17 +53,25 @@ struct ServerProfile {
     /// It cuts a line at the first "//" anywhere, inside a name too.
     bool cutsAtSlashes;
     bool tableKnown; ///< its SQL table's columns are known (columnRange)
+    /// It reads each number as its type (YAML's typed values): a text that
+    /// is no whole number rejects the monster, where the text readers take
+    /// its leading digits; its drops name their items.
+    bool typedNumbers;
 };
 inline constexpr ServerProfile kServers[] = {
     {Server::Freya, Layout::Classic, "Freya", "freya", 1001, 1999, 0, -1, "", 24, 1024, 1024,
-     readsAsFreya, false, false, true},
+     readsAsFreya, false, false, true, false},
     {Server::EAthena, Layout::Classic, "eAthena", "eathena", 1001, 10000, 4001, 4049, "player jobs",
-     23, 1020, 0, readsAsEathena, false, false, true},
+     23, 1020, 0, readsAsEathena, false, false, true, false},
     {Server::EAthena2011, Layout::LaterEathena, "eAthena 2011", "eathena2011", 1001, 4000, 3001,
-     3999, "player clones", 23, 1024, 1024, readsAsEathena2011, true, true, true},
-    // rAthena's reader of its text layout (2016 to 2021).
+     3999, "player clones", 23, 1024, 1024, readsAsEathena2011, true, true, true, false},
+    // rAthena's reader of its text layout (2016 to 2021), and of its YAML
+    // (since 2021): one server, which `--server=rathena` names whole. Its
+    // YAML reader cuts a name past 24 characters to 24.
     {Server::RAthena, Layout::RAthena, "rAthena", "rathena", 1001, 31998, 3999, 20020, "", 23, 0, 0,
-     readsAsRathena, false, true, false},
+     readsAsRathena, false, true, false, false},
+    {Server::RAthenaYaml, Layout::RathenaYaml, "rAthena", "rathena", 1001, 31998, 3999, 20020, "",
+     24, 0, 0, readsAsRathenaYaml, false, false, false, true},
 };
 
 constexpr unsigned everyServer()
@@ -71,8 +86,9 @@ inline constexpr unsigned kEveryServer = everyServer();
 
 /// The row of `server`.
 const ServerProfile &profileOf(Server server);
-/// The server `--server` names so (in any letter case), or null.
-const ServerProfile *serverNamed(std::string_view option);
+/// The servers `--server` names so (in any letter case; Server bits), or
+/// none.
+unsigned serversNamed(std::string_view option);
 
 /// The server's name as the user knows it.
 inline const char *nameOf(Server server)

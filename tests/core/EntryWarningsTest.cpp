@@ -343,7 +343,7 @@ TEST(ServerProfiles, JudgeAtTheirEdges)
     };
     for (const ServerProfile &profile : kServers) {
         SCOPED_TRACE(profile.name);
-        EXPECT_EQ(serverNamed(profile.option), &profile);
+        EXPECT_NE(serversNamed(profile.option) & unsigned(profile.server), 0U);
         MonsterEntry entry = poring();
         entry.carried.layout = profile.layout;
         const bool skips = profile.firstSkipped <= profile.lastSkipped;
@@ -362,8 +362,10 @@ TEST(ServerProfiles, JudgeAtTheirEdges)
         entry.Name += 'N';
         EXPECT_TRUE(finds(entry, profile.server, "DB Name"));
     }
-    EXPECT_EQ(serverNamed("FREYA"), &profileOf(Server::Freya));
-    EXPECT_EQ(serverNamed("hercules"), nullptr);
+    EXPECT_EQ(serversNamed("FREYA"), unsigned(Server::Freya));
+    // One server, both of its readers.
+    EXPECT_EQ(serversNamed("rathena"), unsigned(Server::RAthena) | unsigned(Server::RAthenaYaml));
+    EXPECT_EQ(serversNamed("hercules"), 0U);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "core/CodeTables.h"
 #include "core/EntryLoader.h"
 #include "core/Layout.h"
+#include "core/ServerRules.h"
 #include "core/TextEntry.h"
 
 #include <gtest/gtest.h>
@@ -291,5 +292,71 @@ TEST(YamlEntry, ComposedInRathenasStyle)
     EXPECT_EQ(back.JName, "Poring: the pink");
     EXPECT_EQ(BuildTextEntry(back), written);
 }
+
+} // namespace
+
+namespace {
+
+struct JudgedRow {
+    const char *name;
+    std::function<void(MonsterEntry &)> change;
+    const char *field;
+    const char *words; ///< in the finding
+    bool skips;
+};
+[[maybe_unused]] void PrintTo(const JudgedRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+class Judged : public testing::TestWithParam<JudgedRow> {};
+
+// rAthena's YAML reader as judge: a value outside its key's type rejects
+// the monster, a range it clamps is said, a drop's Rate outside 1 to 10000
+// rejects it, and a drop's item, a name, is not read as a number.
+TEST_P(Judged, AsRathenasYamlReader)
+{
+    MonsterEntry entry;
+    ASSERT_TRUE(LoadEntryIntoEditor(kPoring + "    Drops:\n      - Item: Jellopy\n        Rate: "
+                                              "7000\n",
+                                    entry)
+                    .loaded());
+    const std::vector<Finding> before = textFindings(entry, namesAsHeld(entry));
+    EXPECT_TRUE(before.empty()) << before.front().message;
+    GetParam().change(entry);
+    bool found = false;
+    for (const Finding &finding : textFindings(entry, namesAsHeld(entry))) {
+        EXPECT_EQ(finding.servers, unsigned(Server::RAthenaYaml));
+        if (finding.field == GetParam().field &&
+            finding.message.find(GetParam().words) != std::string::npos) {
+            found = true;
+            EXPECT_EQ(finding.skips, GetParam().skips) << finding.message;
+        }
+    }
+    EXPECT_TRUE(found);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Judged,
+    testing::Values(JudgedRow{"DefenseClamped", [](MonsterEntry &e) { e.DEF = "200"; }, "DEF",
+                              "stores 127", false},
+                    JudgedRow{"LevelNotANumber", [](MonsterEntry &e) { e.Lvl = "9a"; }, "Level",
+                              "is no whole number", true},
+                    JudgedRow{"LevelPastItsType", [](MonsterEntry &e) { e.Lvl = "70000"; }, "Level",
+                              "0 to 65,535", true},
+                    JudgedRow{"RateZero", [](MonsterEntry &e) { e.Drop1Per = "0"; }, "Drop 1 Rate",
+                              "1 to 10,000", true},
+                    JudgedRow{"WalkSpeedClamped", [](MonsterEntry &e) { e.Speed = "5"; },
+                              "Movement", "stores 20, with a warning", false},
+                    JudgedRow{"DelayRaised",
+                              [](MonsterEntry &e) {
+                                  e.ADelay = "200";
+                                  e.aMotion = "500";
+                              },
+                              "Atk Delay", "to AttackMotion, 500", false},
+                    JudgedRow{"IdOutOfRange", [](MonsterEntry &e) { e.ID = "4000"; }, "ID",
+                              "3999 to 20020", true},
+                    JudgedRow{"NameOver24", [](MonsterEntry &e) { e.JName = std::string(25, 'P'); },
+                              "Display Name", "keeps 24 bytes", false}),
+    [](const auto &test) { return std::string(test.param.name); });
 
 } // namespace
