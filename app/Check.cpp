@@ -9,6 +9,7 @@
 #include "core/Utf8.h"
 #include "ui/common/DatabaseRead.h"
 #include "ui/common/FileNames.h"
+#include "ui/common/ItemFiles.h"
 #include "ui/common/Text.h"
 
 #include <algorithm>
@@ -26,6 +27,7 @@ namespace {
 
 /// One line of a file as the browser reads it.
 struct FileLine {
+    const QString &path;     ///< the file's path, as named
     const std::string &file; ///< the file's name as shown
     std::size_t number;      ///< counted from 1
     std::string_view text;   ///< as UTF-8
@@ -118,7 +120,7 @@ int eachLine(const QStringList &paths, Stream &err,
                 const FileKind kind = read.yaml   ? FileKind::Yaml
                                       : read.dump ? FileKind::Dump
                                                   : FileKind::Text;
-                if (!handle({shown, read.file.sourceLine(i) + 1, text, bytes, namesIn, kind}))
+                if (!handle({path, shown, read.file.sourceLine(i) + 1, text, bytes, namesIn, kind}))
                     return 2;
             } catch (const std::bad_alloc &) {
                 (void)err.put("grimlark: " + shown + ":" +
@@ -171,12 +173,30 @@ int checkFiles(const QStringList &paths, unsigned servers)
     return finish(std::max(status, found ? 1 : 0), out, err);
 }
 
-int convertFiles(const QStringList &paths, Layout target, bool sql)
+int convertFiles(const QStringList &paths, Layout target, bool sql, const QStringList &itemFiles)
 {
     Stream out(stdout, Stream::Carries::Bytes), err(stderr, Stream::Carries::Text);
     bool lost = false;
     bool framed = false;
+    const auto readItems = [&err, &lost](const QStringList &files) {
+        ui::ReadItems read = ui::readItemFiles(files);
+        for (const QString &problem : std::as_const(read.problems)) {
+            lost = true;
+            (void)err.put("grimlark: items of " + ui::toUtf8(problem) + "\n");
+        }
+        return read;
+    };
+    const ui::ReadItems targetItems = readItems(itemFiles);
+    // The items of the file's own server, read anew for each file.
+    const QString *itemsOf = nullptr;
+    ui::ReadItems sourceItems;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
+        if (itemsOf != &line.path) {
+            itemsOf = &line.path;
+            sourceItems = readItems(ui::itemFilesBeside(line.path, line.kind == FileKind::Yaml));
+        }
+        const ConvertItems items{sourceItems.items.empty() ? nullptr : &sourceItems.items,
+                                 targetItems.items.empty() ? nullptr : &targetItems.items};
         // rAthena reads a YAML database only within its frame: a file of
         // another form is given one.
         if (!framed && !sql && target == Layout::RathenaYaml && line.kind != FileKind::Yaml &&
@@ -184,7 +204,7 @@ int convertFiles(const QStringList &paths, Layout target, bool sql)
             return false;
         framed = true;
         const ConvertedLine converted =
-            convertLine(line.text, line.bytes, target, sql, line.kind, line.namesIn);
+            convertLine(line.text, line.bytes, target, sql, line.kind, line.namesIn, items);
         for (const LineReport &report : converted.lost) {
             lost = true;
             // A loss that cannot be said still ends the run with 2 (finish),

@@ -23,6 +23,9 @@ int checkFiles(const QStringList &paths, unsigned servers);
 /// lost, on standard error as "FILE:LINE: FIELD: message". Returns 0 when
 /// nothing was lost, 1 when something was, 2 when a file could not be read or
 /// the output could not be written.
-int convertFiles(const QStringList &paths, Layout target, bool sql);
+/// Drops go through the item databases beside each file (the server's own:
+/// its names to IDs) and those of `itemFiles` (the target's: IDs to names).
+int convertFiles(const QStringList &paths, Layout target, bool sql,
+                 const QStringList &itemFiles = {});
 
 } // namespace grimlark::app

@@ -244,6 +244,27 @@ QString layoutOptions()
     return spokenList(names);
 }
 
+/// `--items a b c -- file` as `--items=a --items=b --items=c -- file`: the
+/// item files are named one after another, up to the next option.
+QStringList withItemsApart(const QStringList &arguments)
+{
+    QStringList apart;
+    bool items = false;
+    for (const QString &argument : arguments) {
+        if (argument == QLatin1String("--items")) {
+            items = true;
+            continue;
+        }
+        if (items && !argument.startsWith(QLatin1Char('-'))) {
+            apart << QStringLiteral("--items=") + argument;
+            continue;
+        }
+        items = false;
+        apart << argument;
+    }
+    return apart;
+}
+
 void addOptions(QCommandLineParser &options, bool withQtOptions)
 {
     options.setApplicationDescription(
@@ -272,6 +293,12 @@ void addOptions(QCommandLineParser &options, bool withQtOptions)
     options.addOption(QCommandLineOption(
         QStringLiteral("sql"), QStringLiteral("With --convert, write SQL statements for the "
                                               "layout's table instead of text lines.")));
+    options.addOption(QCommandLineOption(
+        QStringLiteral("items"),
+        QStringLiteral("With --convert, the target server's item databases (one or more files, "
+                       "ended by --): its drops' IDs to names and back. The source's are read "
+                       "from beside each file."),
+        QStringLiteral("file")));
     options.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("Database files to open at start-up, in order, as File > Open does."),
@@ -338,7 +365,7 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
     const QStringList arguments = grimlark::ui::argumentsOf(argc, argv); // names' own bytes
 #endif
     addOptions(options, !isTerminalCommand(arguments));
-    if (!options.parse(arguments)) {
+    if (!options.parse(withItemsApart(arguments))) {
 #ifdef GRIMLARK_WINDOWED
         // A windowed program has no console to write to: the usage shows in a
         // box, as --help does.
@@ -368,10 +395,11 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         complain(QStringLiteral("--server goes with --check."));
         return kUsageError;
     }
-    if (options.isSet(QStringLiteral("sql")) && !options.isSet(QStringLiteral("convert"))) {
-        complain(QStringLiteral("--sql goes with --convert."));
-        return kUsageError;
-    }
+    for (const char *option : {"sql", "items"})
+        if (options.isSet(QLatin1String(option)) && !options.isSet(QStringLiteral("convert"))) {
+            complain(QStringLiteral("--%1 goes with --convert.").arg(QLatin1String(option)));
+            return kUsageError;
+        }
     if (options.isSet(QStringLiteral("convert"))) {
         const QString name = options.value(QStringLiteral("convert"));
         const grimlark::LayoutFormat *target = grimlark::formatNamed(name.toStdString());
@@ -387,7 +415,8 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         (void)attachConsole();
         grimlark::ui::endOnTerminationSignals();
         return grimlark::app::convertFiles(files, target->layout,
-                                           options.isSet(QStringLiteral("sql")));
+                                           options.isSet(QStringLiteral("sql")),
+                                           options.values(QStringLiteral("items")));
     }
     if (options.isSet(QStringLiteral("check"))) {
         unsigned servers = grimlark::kEveryServer;

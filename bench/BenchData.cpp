@@ -45,6 +45,45 @@ std::string databaseFile(int lines)
     return path;
 }
 
+std::string yamlDatabaseFile(int monsters)
+{
+    static std::map<int, std::string> made;
+    if (auto found = made.find(monsters); found != made.end())
+        return found->second;
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("grimlark-bench-" + std::to_string(monsters) + ".yml"))
+                                 .string();
+    std::ofstream out(path, std::ios::binary);
+    std::mt19937 random(static_cast<std::mt19937::result_type>(monsters));
+    auto number = [&random](int low, int high) {
+        return std::to_string(std::uniform_int_distribution<int>(low, high)(random));
+    };
+    out << "# Monster Database\n\nHeader:\n  Type: MOB_DB\n  Version: 5\n\nBody:\n";
+    const char *keys[] = {"Level",   "Hp",           "BaseExp",    "JobExp",    "Attack", "Attack2",
+                          "Defense", "MagicDefense", "Agi",        "Vit",       "Int",    "Dex",
+                          "Luk",     "AttackRange",  "SkillRange", "ChaseRange"};
+    for (int i = 0; i < monsters; ++i) {
+        out << "  - Id: " << 1001 + i << "\n    AegisName: MONSTER_" << i << "\n    Name: Monster "
+            << i << "\n";
+        for (const char *key : keys)
+            out << "    " << key << ": " << number(1, 20000) << "\n";
+        out << "    Size: Medium\n    Race: Demon\n    Element: Dark\n    ElementLevel: 2\n"
+               "    WalkSpeed: 200\n    AttackDelay: "
+            << number(500, 2000) << "\n    AttackMotion: 500\n    DamageMotion: 480\n"
+            << "    Ai: 21\n";
+        if (i % 5 == 0)
+            out << "    Class: Boss\n    Modes:\n      Mvp: true\n";
+        out << "    Drops:\n";
+        for (int d = 0; d < 8; ++d)
+            out << "      - Item: Item_" << number(1, 9000)
+                << "\n        Rate: " << number(1, 10000) << "\n";
+        if (i % 20 == 0)
+            out << "#  - Id: " << 90000 + i << "\n#    AegisName: LEFT_OUT\n";
+    }
+    made[monsters] = path;
+    return path;
+}
+
 std::string readAll(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

@@ -11,6 +11,11 @@ namespace grimlark::bench {
 /// endings. Written once per size into the temporary folder; returns its path.
 std::string databaseFile(int lines);
 
+/// rAthena's YAML monster database of `monsters` monsters, shaped like its
+/// renewal file (about 870 bytes a monster: some thirty keys, drops, Modes,
+/// comments between them). Written once per size; returns its path.
+std::string yamlDatabaseFile(int monsters);
+
 /// The file's bytes.
 std::string readAll(const std::string &path);
 

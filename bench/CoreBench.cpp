@@ -12,10 +12,12 @@
 #include "core/FileReader.h"
 #include "core/LineCheck.h"
 #include "core/LineReader.h"
+#include "core/RathenaMobDb.h"
 #include "core/ServerRules.h"
 #include "core/TextEntry.h"
 
 #include <benchmark/benchmark.h>
+#include <yaml.h>
 
 #include <fstream>
 #include <string>
@@ -171,5 +173,79 @@ void ReadLines_Baseline_GetlineKeepingLines(benchmark::State &state)
     }
 }
 BENCHMARK(ReadLines_Baseline_GetlineKeepingLines)->Unit(benchmark::kMillisecond);
+
+// rAthena's YAML database opened as the browser opens it (read, parsed by
+// libyaml into nodes, its frame checked, a record a monster), against
+// libyaml's bare parse of the same bytes, event by event: within 2 times.
+constexpr int kYamlMonsters = 2675; // rAthena's renewal database
+
+void OpenYamlDatabase_Core(benchmark::State &state)
+{
+    const std::string path = bench::yamlDatabaseFile(kYamlMonsters);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        DatabaseFile file;
+        readDatabaseFile(path, file);
+        const RathenaMobDb db = readRathenaMobDb(file.bytes());
+        std::vector<std::pair<std::size_t, std::size_t>> spans;
+        for (const YamlMonster &monster : db.monsters)
+            spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
+        file = DatabaseFile::withSpans(std::move(file), spans);
+        benchmark::DoNotOptimize(file.lines());
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(OpenYamlDatabase_Core)->Unit(benchmark::kMillisecond);
+
+void ParseYaml_Baseline_Libyaml(benchmark::State &state)
+{
+    const std::string path = bench::yamlDatabaseFile(kYamlMonsters);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        const std::string text = bench::readAll(path);
+        yaml_parser_t parser;
+        yaml_parser_initialize(&parser);
+        yaml_parser_set_input_string(&parser, reinterpret_cast<const unsigned char *>(text.data()),
+                                     text.size());
+        std::size_t events = 0;
+        yaml_event_t event;
+        while (yaml_parser_parse(&parser, &event) != 0) {
+            const bool end = event.type == YAML_STREAM_END_EVENT;
+            yaml_event_delete(&event);
+            ++events;
+            if (end)
+                break;
+        }
+        yaml_parser_delete(&parser);
+        benchmark::DoNotOptimize(events);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(ParseYaml_Baseline_Libyaml)->Unit(benchmark::kMillisecond);
+
+// Every monster of it loaded into an entry and written back, as a click in
+// the browser and Generate do, one after another.
+void LoadAndWriteYamlEntries_Core(benchmark::State &state)
+{
+    const std::string path = bench::yamlDatabaseFile(kYamlMonsters);
+    DatabaseFile file;
+    readDatabaseFile(path, file);
+    const RathenaMobDb db = readRathenaMobDb(file.bytes());
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    for (const YamlMonster &monster : db.monsters)
+        spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
+    file = DatabaseFile::withSpans(std::move(file), spans);
+    for (auto _ : state) {
+        std::size_t made = 0;
+        for (std::size_t i = 0; i < file.lines(); ++i) {
+            MonsterEntry entry;
+            if (LoadEntryIntoEditor(file.line(i), entry).loaded())
+                made += BuildTextEntry(entry).size();
+        }
+        benchmark::DoNotOptimize(made);
+    }
+    state.SetItemsProcessed(state.iterations() * kYamlMonsters);
+}
+BENCHMARK(LoadAndWriteYamlEntries_Core)->Unit(benchmark::kMillisecond);
 
 } // namespace

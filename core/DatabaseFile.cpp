@@ -143,8 +143,9 @@ const char *otherFormOf(const DatabaseFile &file)
     bool header = false, body = false, group = false;
     for (std::size_t i = 0; i < file.lines(); ++i) {
         const std::string_view line = file.line(i);
-        // A line of the text layouts or a dump's row has tens of commas.
-        if (std::count(line.begin(), line.end(), ',') >= 20)
+        // A line of the text layouts or a dump's row has tens of commas (a
+        // YAML comment may, too).
+        if (line.substr(0, 1) != "#" && std::count(line.begin(), line.end(), ',') >= 20)
             return nullptr;
         const std::string_view key = line.substr(0, line.find_first_of(" \t#"));
         header = header || key == "Header:";

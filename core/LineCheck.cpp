@@ -228,7 +228,7 @@ std::vector<LineReport> changesOfMeaning(const std::vector<Finding> &before, uns
 }
 
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
-                          FileKind kind, const char *encoding)
+                          FileKind kind, const char *encoding, const ConvertItems &items)
 {
     ConvertedLine converted;
     const bool toYaml = !sql && target == Layout::RathenaYaml;
@@ -260,19 +260,28 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     }
     for (const std::string &note : result.notes)
         converted.lost.push_back({"line", note});
-    for (LineReport &lost : carriedLosses(entry, target))
-        converted.lost.push_back(std::move(lost));
     // The names in the file's own bytes, the rest as the editor writes it.
     const NameBytes names = namesOf(bytes, statement, entry, encoding);
     const unsigned sourceServers = serversOf(entry.carried.layout);
     const std::vector<Finding> before =
         statement ? sqlFindings(entry, names) : textFindings(entry, names);
+    // A name is found among the items of the server that wrote it, an ID's
+    // item among the target's, each in the other where it is not.
+    const bool fromYaml = entry.carried.layout == Layout::RathenaYaml;
+    if (fromYaml != (target == Layout::RathenaYaml))
+        translateDrops(entry, target, fromYaml ? items.source : items.target,
+                       fromYaml ? items.target : items.source);
+    for (LineReport &lost : carriedLosses(entry, target))
+        converted.lost.push_back(std::move(lost));
     moveIntoLayout(entry, target);
-    const MonsterEntry written = withNames(entry, names);
-    converted.bytes = sql ? BuildSqlEntry(entry, &names) : BuildTextEntry(written);
-    for (LineReport &change :
-         changesOfMeaning(before, sourceServers,
-                          sql ? sqlFindings(entry, names) : textFindings(entry, names), target))
+    // YAML holds its names in UTF-8, and by keys: as the entry holds them.
+    const NameBytes writtenNames =
+        fromYaml || target == Layout::RathenaYaml ? namesAsHeld(entry) : names;
+    const MonsterEntry written = withNames(entry, writtenNames);
+    converted.bytes = sql ? BuildSqlEntry(entry, &writtenNames) : BuildTextEntry(written);
+    for (LineReport &change : changesOfMeaning(
+             before, sourceServers,
+             sql ? sqlFindings(entry, writtenNames) : textFindings(entry, writtenNames), target))
         converted.lost.push_back(std::move(change));
     // Written all the same, but never silently: what the line written would
     // not load back as.

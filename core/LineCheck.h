@@ -14,6 +14,8 @@
 
 namespace grimlark {
 
+class ItemDatabase;
+
 /// One thing found in a line of a database file: the field it is about (its
 /// unique name, or "line") and what was found.
 struct LineReport {
@@ -84,8 +86,14 @@ struct ConvertedLine {
 /// target's servers (or, with `sql`, their tables) store otherwise than the
 /// line's own servers did: a skipped monster, a wrapped number, a raised
 /// delay, a cut name, a clamped column. `encoding` names the names' bytes.
+/// The item databases a conversion turns drops through (either may be null):
+/// the one of the file's own server, and the target's.
+struct ConvertItems {
+    const ItemDatabase *source = nullptr, *target = nullptr;
+};
 ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout target, bool sql,
-                          FileKind kind, const char *encoding = "UTF-8");
+                          FileKind kind, const char *encoding = "UTF-8",
+                          const ConvertItems &items = {});
 
 /// What changes meaning in a conversion into `target`: of the findings
 /// `after` (of the line written), those that change what the servers

@@ -4,6 +4,7 @@
 
 #include "CodeTables.h"
 #include "FieldTable.h"
+#include "ItemDatabase.h"
 #include "Numbers.h"
 #include "TextEntry.h"
 #include "Utf8.h"
@@ -290,6 +291,12 @@ std::string scalar(std::string_view text)
     return quoted + '"';
 }
 
+/// True when `text` ends a line as YAML reads one (a lone CR ends one too).
+bool endsLine(std::string_view text)
+{
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
 /// One key as the writer makes it: from the key to its value's last line end
 /// (empty where there is no value), and whether rAthena's style leaves it
 /// out where the entry does not have it already (a default).
@@ -346,7 +353,7 @@ std::string writeMap(const YamlMapText *source, const std::vector<Rendered> &ren
     std::string out;
     bool first = true;
     for (const Part &part : parts) {
-        if (!out.empty() && out.back() != '\n')
+        if (!out.empty() && !endsLine(out))
             out += lineEnd;
         if (!part.text.empty()) {
             out.append(first ? (source ? std::string_view(source->lead) : lead)
@@ -354,7 +361,7 @@ std::string writeMap(const YamlMapText *source, const std::vector<Rendered> &ren
             out += part.text;
             first = false;
         }
-        if (!part.trailer.empty() && out.back() != '\n')
+        if (!part.trailer.empty() && !endsLine(out))
             out += lineEnd;
         out += part.trailer;
     }
@@ -389,7 +396,7 @@ std::string writeDrops(const MonsterEntry &entry, const DropList &list,
         } else if (!source) {
             continue;
         }
-        if (!items.empty() && items.back() != '\n')
+        if (!items.empty() && !endsLine(items))
             items += lineEnd;
         items += writeMap(source, keys, kDropKeys, lead, inner, lineEnd);
     }
@@ -495,15 +502,26 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
 // ---------------------------------------------------------------------------
 // Reading.
 
-/// The text's lines: where each begins.
+/// The text's lines as libyaml counts them (whose lines its marks name):
+/// broken at LF, CR LF, a lone CR, and U+0085, U+2028 and U+2029.
 class Lines {
 public:
     explicit Lines(std::string_view text) : m_text(text)
     {
         m_starts.push_back(0);
-        for (std::size_t i = 0; i < text.size(); ++i)
-            if (text[i] == '\n' && i + 1 < text.size())
-                m_starts.push_back(i + 1);
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            std::size_t next = 0;
+            if (text[i] == '\n' || (text[i] == '\r' && text.substr(i + 1, 1) != "\n"))
+                next = i + 1;
+            else if (text.substr(i, 2) == "\xC2\x85")
+                next = i + 2;
+            else if (text.substr(i, 3) == "\xE2\x80\xA8" || text.substr(i, 3) == "\xE2\x80\xA9")
+                next = i + 3;
+            if (next != 0 && next < text.size())
+                m_starts.push_back(next);
+            if (next != 0)
+                i = next - 1;
+        }
     }
     std::size_t count() const { return m_starts.size(); }
     /// Where line `line` (from 1) begins, or the text's end past the last.
@@ -628,6 +646,21 @@ std::string at(const YamlNode &node)
 }
 
 } // namespace
+
+std::string_view withoutTrailingBlankLines(std::string_view text)
+{
+    for (;;) {
+        const std::size_t last = text.find_last_of('\n');
+        if (last == std::string_view::npos)
+            return text;
+        const std::string_view tail = text.substr(last + 1);
+        if (tail.find_first_not_of(" \t\r") != std::string_view::npos)
+            return text;
+        text = text.substr(0, last);
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+    }
+}
 
 bool isYamlEntry(std::string_view text)
 {
@@ -935,9 +968,7 @@ std::string writeYamlEntry(const MonsterEntry &entry)
     std::string out =
         writeMap(source ? &source->entry : nullptr, renderEntry(entry, source, indent, lineEnd),
                  entryKeyNames(), "  - ", indent, lineEnd);
-    if (out.size() >= lineEnd.size() &&
-        std::string_view(out).substr(out.size() - lineEnd.size()) == lineEnd)
-        out.resize(out.size() - lineEnd.size());
+    out.resize(withoutTrailingBlankLines(out).size());
     return out;
 }
 
@@ -985,10 +1016,39 @@ void moveIntoLayout(MonsterEntry &entry, Layout target)
     carried.layout = target;
 }
 
+void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *first,
+                    const ItemDatabase *then)
+{
+    const bool toNames = target == Layout::RathenaYaml;
+    for (const DropList *list : {&kDrops, &kMvpDrops})
+        for (std::size_t i = 0; i < list->count; ++i) {
+            std::string &text = entry.*list->slots[i].item;
+            if (!hasDrop(entry, list->slots[i]))
+                continue;
+            const WholeNumber id = parseWholeNumber(text);
+            const Item *item = nullptr;
+            for (const ItemDatabase *items : {first, then})
+                if (!item && items)
+                    item = id.value ? items->byId(*id.value) : items->named(text);
+            if (!item || (toNames ? !id.value : id.value.has_value()))
+                continue;
+            text = toNames ? item->aegisName : std::to_string(item->id);
+        }
+}
+
 std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
 {
     std::vector<std::string> lost;
     if (target == Layout::RathenaYaml) {
+        for (const DropList *list : {&kDrops, &kMvpDrops})
+            for (std::size_t i = 0; i < list->count; ++i)
+                if (const std::string &item = entry.*list->slots[i].item;
+                    hasDrop(entry, list->slots[i]) && parseWholeNumber(item).value)
+                    lost.push_back("The " + std::string(fieldName(list->slots[i].item)) + " " +
+                                   quoteValue(item) +
+                                   " is an item's ID, where rAthena's YAML names the item: "
+                                   "without an item database that has it (--items), it stays "
+                                   "a number, and rAthena skips the drop.");
         long long named = 0;
         for (const Named &row : kModeNames)
             named |= row.bits;
@@ -1020,8 +1080,8 @@ std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
                 hasDrop(entry, list->slots[i]) && !parseWholeNumber(item).value)
                 lost.push_back("The " + std::string(fieldName(list->slots[i].item)) + " " +
                                quoteValue(item) +
-                               " names an item: without an item database it cannot be written "
-                               "as the item's ID.");
+                               " names an item: without an item database that has it, it "
+                               "cannot be written as the item's ID.");
     return lost;
 }
 

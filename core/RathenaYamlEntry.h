@@ -12,6 +12,8 @@
 
 namespace grimlark {
 
+class ItemDatabase;
+
 /// One key of a YAML map as the file wrote it, so that an unchanged value is
 /// written back in its own bytes.
 struct YamlKeyText {
@@ -53,7 +55,12 @@ bool isYamlEntry(std::string_view text);
 /// case, an unknown constant) is said in the notes.
 LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry);
 
-/// The entry's YAML lines, without a line end after the last: a monster
+/// `text` without the line ends and blank lines after its last line with
+/// something on it: an entry's end, as a file's records end.
+std::string_view withoutTrailingBlankLines(std::string_view text);
+
+/// The entry's YAML lines, without a line end after the last (see
+/// withoutTrailingBlankLines): a monster
 /// loaded from YAML and left as it was comes back byte for byte; a changed
 /// one changes the keys whose values changed; any other one is written in
 /// rAthena's own style (its key order, the defaults left out).
@@ -66,6 +73,13 @@ std::string writeYamlEntry(const MonsterEntry &entry);
 /// Insect or a Demon (the classic servers let those detect) and Mvp where it
 /// gives MVP experience.
 void moveIntoLayout(MonsterEntry &entry, Layout target);
+
+/// Turns the drops' items into what `target` names them by: an AegisName in
+/// rAthena's YAML, an ID in the text layouts; the item is looked for in
+/// `first`, then in `then` (either may be null). A drop whose item is found
+/// in neither is left as it stands.
+void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *first,
+                    const ItemDatabase *then);
 
 /// What a conversion of `entry` into `target` loses of its YAML: the keys
 /// no text layout holds, the Mode bits YAML has no name for, a drop named

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#include "ItemDatabase.h"
+
+#include "LineReader.h"
+#include "Numbers.h"
+#include "Yaml.h"
+
+#include <algorithm>
+
+namespace grimlark {
+
+namespace {
+
+std::string lowered(std::string_view text)
+{
+    std::string lower(text);
+    for (char &c : lower)
+        c = c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+    return lower;
+}
+
+std::string scalarOf(const YamlNode &map, std::string_view key)
+{
+    const YamlNode *value = map.find(key);
+    return value && value->kind == YamlNode::Kind::Scalar ? value->text : std::string();
+}
+
+/// rAthena's YAML item database: its Body's items.
+ItemFileRead readYamlItems(std::string_view bytes, ItemDatabase &items)
+{
+    ItemFileRead read;
+    const YamlDocument document = readYaml(bytes);
+    if (!document.read) {
+        read.problem = "it is not YAML: " + document.problem + " (line " +
+                       std::to_string(document.line) + ")";
+        return read;
+    }
+    const YamlNode *header = document.root.find("Header");
+    if (!header || scalarOf(*header, "Type") != "ITEM_DB") {
+        read.problem = "its Header does not say Type: ITEM_DB";
+        return read;
+    }
+    read.read = true;
+    const YamlNode *body = document.root.find("Body");
+    if (!body || body->kind != YamlNode::Kind::Sequence)
+        return read; // an import file with no item of its own
+    for (const YamlNode &item : body->children) {
+        const WholeNumber id = parseWholeNumber(scalarOf(item, "Id"));
+        if (id.value && items.add({*id.value, scalarOf(item, "AegisName"), scalarOf(item, "Name")}))
+            ++read.items;
+    }
+    return read;
+}
+
+/// eAthena's and Freya's text item database: ID,AegisName,Name,... a line.
+ItemFileRead readTextItems(std::string_view bytes, ItemDatabase &items)
+{
+    constexpr std::size_t kFieldsNeeded = 19;
+    constexpr long long kLastId = 19999;
+    ItemFileRead read;
+    read.read = true;
+    splitLines(bytes, [&](std::string_view line) {
+        if (trimmed(line).substr(0, 2) == "//")
+            return;
+        const std::vector<std::string_view> fields = splitFields(line, kFieldsNeeded + 1);
+        if (fields.size() < kFieldsNeeded)
+            return;
+        const WholeNumber id = parseWholeNumber(fields[0]);
+        if (id.value && *id.value >= 1 && *id.value <= kLastId &&
+            items.add({*id.value, std::string(fields[1]), std::string(fields[2])}))
+            ++read.items;
+    });
+    if (read.items == 0) {
+        read.read = false;
+        read.problem = "it holds no item line (ID,AegisName,Name,... of 19 fields or more)";
+    }
+    return read;
+}
+
+} // namespace
+
+bool ItemDatabase::add(Item item)
+{
+    const std::string aegis = lowered(item.aegisName);
+    if (const auto held = m_aegis.find(aegis); held != m_aegis.end() && held->second != item.id)
+        return false;
+    if (const auto old = m_items.find(item.id); old != m_items.end()) {
+        m_aegis.erase(lowered(old->second.aegisName));
+        if (const auto name = m_names.find(lowered(old->second.name));
+            name != m_names.end() && name->second == item.id)
+            m_names.erase(name);
+    }
+    m_aegis[aegis] = item.id;
+    m_names.emplace(lowered(item.name), item.id); // the first of a name is found
+    const long long id = item.id;
+    m_items[id] = std::move(item);
+    return true;
+}
+
+const Item *ItemDatabase::byId(long long id) const
+{
+    const auto found = m_items.find(id);
+    return found == m_items.end() ? nullptr : &found->second;
+}
+
+const Item *ItemDatabase::byAegisName(std::string_view name) const
+{
+    const auto found = m_aegis.find(lowered(name));
+    return found == m_aegis.end() ? nullptr : byId(found->second);
+}
+
+const Item *ItemDatabase::byName(std::string_view name) const
+{
+    const auto found = m_names.find(lowered(name));
+    return found == m_names.end() ? nullptr : byId(found->second);
+}
+
+const Item *ItemDatabase::named(std::string_view text) const
+{
+    const std::string_view name = trimmed(text);
+    if (const WholeNumber id = parseWholeNumber(name); id.value)
+        return byId(*id.value);
+    if (const Item *item = byAegisName(name))
+        return item;
+    return byName(name);
+}
+
+std::vector<const Item *> ItemDatabase::beginningWith(std::string_view typed,
+                                                      std::size_t most) const
+{
+    const std::string start = lowered(trimmed(typed));
+    std::vector<const Item *> found;
+    if (start.empty())
+        return found;
+    for (const auto &[id, item] : m_items)
+        if (lowered(item.aegisName).compare(0, start.size(), start) == 0 ||
+            lowered(item.name).compare(0, start.size(), start) == 0)
+            found.push_back(&item);
+    std::sort(found.begin(), found.end(),
+              [](const Item *a, const Item *b) { return a->id < b->id; });
+    if (found.size() > most)
+        found.resize(most);
+    return found;
+}
+
+ItemFileRead readItemFile(std::string_view bytes, ItemDatabase &items)
+{
+    // YAML has its Header; a text item database's lines begin with an ID or "//".
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\n', at), bytes.size());
+        const std::string_view line = trimmed(bytes.substr(at, end - at));
+        if (line.substr(0, 7) == "Header:")
+            return readYamlItems(bytes, items);
+        if (!line.empty() && line.front() != '#')
+            break;
+        at = end + 1;
+    }
+    return readTextItems(bytes, items);
+}
+
+} // namespace grimlark

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+// Arbitrary bytes as one monster entry of rAthena's YAML database: loading
+// ends without a fault, and what loads holds together. An entry read with its
+// bytes comes back as those bytes; the entry written loads again, as the same
+// monster, and is written the same again.
+
+#include "core/EntryLoader.h"
+#include "core/RathenaYamlEntry.h"
+#include "core/TextEntry.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+using namespace grimlark;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    MonsterEntry entry;
+    if (!loadYamlEntry(text, entry).loaded())
+        return 0;
+    const std::string written = writeYamlEntry(entry);
+    if (entry.carried.yaml && written != withoutTrailingBlankLines(text))
+        std::abort();
+    MonsterEntry back;
+    if (!loadYamlEntry(written, back).loaded())
+        std::abort();
+    MonsterEntry fresh = entry, freshBack = back;
+    fresh.carried.yaml = freshBack.carried.yaml = nullptr;
+    if (fresh != freshBack || writeYamlEntry(back) != written)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#pragma once
+
+#include "core/ItemDatabase.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace grimlark::ui {
+
+/// The item databases a server reads beside its monster database at `path`:
+/// rAthena's `item_db*.yml` in the same folder and `../import/item_db.yml`
+/// beside a YAML one; eAthena's and Freya's `item_db.txt` and `item_db2.txt`
+/// beside a text one. Only those that exist, in the order the server reads
+/// them (a later one overrides).
+QStringList itemFilesBeside(const QString &path, bool yaml);
+
+/// Items read from files, and what could not be read of them.
+struct ReadItems {
+    ItemDatabase items;
+    QStringList problems; ///< "FILE: why", one a file not read
+};
+
+/// Reads each of `paths` into one database, later files overriding earlier
+/// ones; a file that cannot be read is said and passed over.
+ReadItems readItemFiles(const QStringList &paths);
+
+} // namespace grimlark::ui
