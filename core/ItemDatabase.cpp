@@ -32,8 +32,8 @@ ItemFileRead readYamlItems(std::string_view bytes, ItemDatabase &items)
     ItemFileRead read;
     const YamlDocument document = readYaml(bytes);
     if (!document.read) {
-        read.problem = "it is not YAML: " + document.problem + " (line " +
-                       std::to_string(document.line) + ")";
+        read.problem =
+            "it is not YAML: " + document.problem + " (line " + std::to_string(document.line) + ")";
         return read;
     }
     const YamlNode *header = document.root.find("Header");

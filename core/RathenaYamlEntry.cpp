@@ -291,10 +291,15 @@ std::string scalar(std::string_view text)
     return quoted + '"';
 }
 
-/// True when `text` ends a line as YAML reads one (a lone CR ends one too).
+/// True when `text` ends a line as YAML reads one (a lone CR, U+0085,
+/// U+2028 and U+2029 end one too).
 bool endsLine(std::string_view text)
 {
-    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+    const auto endsWith = [text](std::string_view end) {
+        return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+    };
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r' || endsWith("\xC2\x85") ||
+                             endsWith("\xE2\x80\xA8") || endsWith("\xE2\x80\xA9"));
 }
 
 /// One key as the writer makes it: from the key to its value's last line end

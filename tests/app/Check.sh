@@ -149,6 +149,20 @@ if ! grep -qa __asan_init "$program"; then
     done
     rm -f "$dir/line.txt"
 fi
+# rAthena's YAML database, with its item database beside it as the server
+# keeps them: converted to YAML it comes back byte for byte; to the text
+# layout its drops become the items' IDs, and YAML's keys without a place
+# are said.
+mkdir -p "$dir/db/pre-re"
+printf 'Header:\n  Type: ITEM_DB\n  Version: 3\nBody:\n  - Id: 909\n    AegisName: Jellopy\n    Name: Jellopy\n' >"$dir/db/pre-re/item_db_etc.yml"
+printf '# monsters\nHeader:\n  Type: MOB_DB\n  Version: 5\n\nBody:\n  - Id: 1002\n    AegisName: PORING\n    Name: Poring\n    Ai: 02\n    Drops:\n      - Item: jellopy\n        Rate: 7000\n    DamageTaken: 50\n' >"$dir/db/pre-re/mob_db.yml"
+"$program" --convert rathena-yaml "$dir/db/pre-re/mob_db.yml" >"$dir/same.yml" || fail "a YAML file into YAML ended with status $?"
+cmp -s "$dir/db/pre-re/mob_db.yml" "$dir/same.yml" || fail "a YAML file into YAML changed: $(diff "$dir/db/pre-re/mob_db.yml" "$dir/same.yml")"
+status=0
+"$program" --convert rathena "$dir/db/pre-re/mob_db.yml" >"$dir/text.txt" 2>"$dir/lost" || status=$?
+[ "$status" -eq 1 ] || fail "YAML into text ended with status $status"
+grep -q '^1002,PORING,Poring,Poring,1,1,1,0,0,0,0,0,0,0,1,1,1,1,1,1,0,0,0,0,20,131,150,100,100,0,0,0,0,0,0,0,0,909,7000,' "$dir/text.txt" || fail "YAML into text wrote: $(grep 1002 "$dir/text.txt")"
+grep -q 'mob_db.yml:7: line: The YAML keys DamageTaken have no place' "$dir/lost" || fail "YAML into text said: $(cat "$dir/lost")"
 # A file name of control characters is quoted, each named: it forges no line.
 hostile="$dir/$(printf 'a\nb.txt:9: ID: forged\033[2J')"
 cp "$f" "$hostile"

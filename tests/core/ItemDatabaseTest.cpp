@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
-#include "core/EntryLoader.h"
 #include "core/ItemDatabase.h"
+#include "core/EntryLoader.h"
 #include "core/RathenaYamlEntry.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +12,14 @@ using namespace grimlark;
 
 namespace {
 
-const std::string kYamlItems = "# items\n"
-                               "Header:\n  Type: ITEM_DB\n  Version: 3\n\n"
-                               "Body:\n"
-                               "  - Id: 904\n    AegisName: Scorpion's_Tail\n    Name: Scorpion Tail\n"
-                               "  - Id: 909\n    AegisName: Jellopy\n    Name: Jellopy\n"
-                               "    Script: |\n      bonus bStr,1;\n"
-                               "  - Id: 910\n    AegisName: JELLOPY\n    Name: Copy\n";
+const std::string kYamlItems =
+    "# items\n"
+    "Header:\n  Type: ITEM_DB\n  Version: 3\n\n"
+    "Body:\n"
+    "  - Id: 904\n    AegisName: Scorpion's_Tail\n    Name: Scorpion Tail\n"
+    "  - Id: 909\n    AegisName: Jellopy\n    Name: Jellopy\n"
+    "    Script: |\n      bonus bStr,1;\n"
+    "  - Id: 910\n    AegisName: JELLOPY\n    Name: Copy\n";
 const std::string kTextItems = "// ID,Name,Name,Type,...\r\n"
                                "0,DEFAULT,Default,0,,10,10,,,,,0xFFFFFFFF,7,2,,,,,,{},{},{}\r\n"
                                "512,Apple,Apple,0,15,,20,,,,,0xFFFFFFFF,7,2,,,,,,{ itemheal 16,0; }"
@@ -55,8 +56,8 @@ TEST(ItemDatabase, FindsADropsItem)
     ItemDatabase items;
     ASSERT_TRUE(readItemFile(kYamlItems, items).read);
     const std::pair<const char *, long long> cases[] = {
-        {"909", 909},  {" 904 ", 904},          {"jellopy", 909}, {"SCORPION'S_TAIL", 904},
-        {"Scorpion Tail", 904}, {"Jelly", 0}, {"911", 0},         {"", 0}};
+        {"909", 909},           {" 904 ", 904}, {"jellopy", 909}, {"SCORPION'S_TAIL", 904},
+        {"Scorpion Tail", 904}, {"Jelly", 0},   {"911", 0},       {"", 0}};
     for (const auto &[text, id] : cases) {
         const Item *item = items.named(text);
         EXPECT_EQ(item ? item->id : 0, id) << text;

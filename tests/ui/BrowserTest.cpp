@@ -103,6 +103,7 @@ private slots:
     void eachFileStandsApartAndReloadsInPlace();
     void theLoadedLineIsNoOtherMonster();
     void aDumpListsEachRowOfAStatement();
+    void aYamlDatabaseListsEachMonster();
     void closeAfterReloadDuringAReadStaysClosed();
     void toolTipsSayWhatALineIsAndWrap();
     void doubleClickOrEnterLoadsTheRow();
@@ -781,6 +782,31 @@ void BrowserTest::aDumpListsEachRowOfAStatement()
     QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(session.editor, "txtID")->text(), QStringLiteral("1003"));
     QVERIFY(existingBrowser()->whereIsId(QStringLiteral("1004")).endsWith(QLatin1String("line 2")));
+}
+
+// rAthena's YAML database lists a row a monster, its frame apart; a
+// monster loads into the boxes and generates back as it was written.
+void BrowserTest::aYamlDatabaseListsEachMonster()
+{
+    UiSession session;
+    const QByteArray poring = "  - Id: 1002\n"
+                              "    AegisName: PORING\n"
+                              "    Name: Poring # the pink one\n"
+                              "    Ai: 02\n"
+                              "    Drops:\n"
+                              "      - Item: Jellopy\n"
+                              "        Rate: 7000";
+    session.open(session.writeFile("mob_db.yml", "Header:\n  Type: MOB_DB\n  Version: 5\nBody:\n" +
+                                                     poring + "\n  - Id: 1003\n    Name: X\n"));
+    QCOMPARE(existingBrowser()->model()->rowCount(), 6);
+    select(existingBrowser(), 4);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    QVERIFY(session.platform.messages.isEmpty());
+    QCOMPARE(control<QLineEdit>(session.editor, "txtName")->text(), QStringLiteral("PORING"));
+    QVERIFY(control<QCheckBox>(session.editor, "chkLooter")->isChecked());
+    QCOMPARE(session.generateTextEntry().toUtf8(), poring);
+    QVERIFY(
+        existingBrowser()->whereIsId(QStringLiteral("1003")).endsWith(QLatin1String("line 12")));
 }
 
 // The line the monster was loaded from is not "already in an open file";

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace grimlark::ui {
@@ -325,6 +326,25 @@ ListedLine DatabaseListModel::lineAt(int row) const
     return {file->id, std::size_t(row)};
 }
 
+namespace {
+/// The AegisName of a YAML entry of ID `id` (its first line "- Id: 1002"),
+/// or nothing where `record` is no such entry.
+std::optional<std::string> yamlEntryOf(std::string_view record, const std::string &id)
+{
+    const std::string_view head = trimmed(record);
+    const std::string wanted = "- Id: " + id;
+    if (head.substr(0, wanted.size()) != wanted ||
+        (head.size() > wanted.size() &&
+         std::string_view(" \r\n").find(head[wanted.size()]) == std::string_view::npos))
+        return std::nullopt;
+    const std::size_t key = record.find("AegisName:");
+    if (key == std::string_view::npos)
+        return std::string();
+    const std::string_view rest = record.substr(key + 10);
+    return std::string(trimmed(rest.substr(0, rest.find_first_of("\r\n"))));
+}
+} // namespace
+
 QString DatabaseListModel::whereIsId(const QString &id, ListedLine besides) const
 {
     if (id.isEmpty())
@@ -340,12 +360,17 @@ QString DatabaseListModel::whereIsId(const QString &id, ListedLine besides) cons
             const std::string_view line = file->lines.line(row);
             std::string statementName; // a dump's line: its values, as the server reads them
             if (line.substr(0, wanted.size()) != wanted) {
-                if (line.find(inStatement) == std::string_view::npos || !isSqlStatement(line))
+                if (const std::optional<std::string> aegis = yamlEntryOf(line, idBytes)) {
+                    statementName = aegis->substr(0, kQuotedBytes);
+                } else if (line.find(inStatement) == std::string_view::npos ||
+                           !isSqlStatement(line)) {
                     continue;
-                const SqlRow values = parseSqlRow(line);
-                if (values.values.size() < 2 || values.values[0] != idBytes)
-                    continue;
-                statementName = values.values[1].substr(0, kQuotedBytes);
+                } else {
+                    const SqlRow values = parseSqlRow(line);
+                    if (values.values.size() < 2 || values.values[0] != idBytes)
+                        continue;
+                    statementName = values.values[1].substr(0, kQuotedBytes);
+                }
             }
             // The name as every message quotes a value: at most 40 characters
             // (a name of 300,000 words would make the warning a screen tall).
