@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <iterator>
 #include <memory>
@@ -110,7 +111,7 @@ std::optional<int> positionNamed(const std::string_view (&names)[N], std::string
 // ---------------------------------------------------------------------------
 // The keys of a monster, in the order rAthena's files write them.
 
-enum class Value {
+enum class Value : std::uint8_t {
     Id,
     Text,
     Number,
@@ -128,52 +129,52 @@ enum class Value {
 };
 
 struct EntryKey {
-    const char *name;
-    Value value;
+    const char *name = nullptr;
+    Value value = Value::Carried;
+    bool always = false; ///< written at its default all the same
     std::string MonsterEntry::*text = nullptr;
     /// What rAthena takes where the key is absent; its files leave it out.
     const char *fallback = "";
     /// A value its files leave out besides ("0" for a delay, which it raises).
     const char *alsoLeftOut = nullptr;
-    bool always = false; ///< written at its default all the same
 };
 
 const EntryKey kKeys[] = {
-    {"Id", Value::Id, &MonsterEntry::ID, "", nullptr, true},
-    {"AegisName", Value::Text, &MonsterEntry::Name, "", nullptr, true},
-    {"Name", Value::Text, &MonsterEntry::JName, "", nullptr, true},
+    {"Id", Value::Id, true, &MonsterEntry::ID, ""},
+    {"AegisName", Value::Text, true, &MonsterEntry::Name, ""},
+    {"Name", Value::Text, true, &MonsterEntry::JName, ""},
     {"JapaneseName", Value::OtherName},
-    {"Level", Value::Number, &MonsterEntry::Lvl, "1", nullptr, true},
-    {"Hp", Value::Number, &MonsterEntry::HP, "1"},
-    {"Sp", Value::Number, &MonsterEntry::SP, "1"},
-    {"BaseExp", Value::Number, &MonsterEntry::EXP, "0"},
-    {"JobExp", Value::Number, &MonsterEntry::JEXP, "0"},
-    {"MvpExp", Value::Number, &MonsterEntry::MEXP, "0"},
-    {"Attack", Value::Number, &MonsterEntry::ATK1, "0"},
-    {"Attack2", Value::Number, &MonsterEntry::ATK2, "0"},
-    {"Defense", Value::Number, &MonsterEntry::DEF, "0"},
-    {"MagicDefense", Value::Number, &MonsterEntry::MDEF, "0"},
+    {"Level", Value::Number, true, &MonsterEntry::Lvl, "1"},
+    {"Hp", Value::Number, false, &MonsterEntry::HP, "1"},
+    {"Sp", Value::Number, false, &MonsterEntry::SP, "1"},
+    {"BaseExp", Value::Number, false, &MonsterEntry::EXP, "0"},
+    {"JobExp", Value::Number, false, &MonsterEntry::JEXP, "0"},
+    {"MvpExp", Value::Number, false, &MonsterEntry::MEXP, "0"},
+    {"Attack", Value::Number, false, &MonsterEntry::ATK1, "0"},
+    {"Attack2", Value::Number, false, &MonsterEntry::ATK2, "0"},
+    {"Defense", Value::Number, false, &MonsterEntry::DEF, "0"},
+    {"MagicDefense", Value::Number, false, &MonsterEntry::MDEF, "0"},
     {"Resistance", Value::Carried},
     {"MagicResistance", Value::Carried},
-    {"Str", Value::Number, &MonsterEntry::STR, "1"},
-    {"Agi", Value::Number, &MonsterEntry::AGI, "1"},
-    {"Vit", Value::Number, &MonsterEntry::VIT, "1"},
-    {"Int", Value::Number, &MonsterEntry::INT, "1"},
-    {"Dex", Value::Number, &MonsterEntry::DEX, "1"},
-    {"Luk", Value::Number, &MonsterEntry::LUK, "1"},
-    {"AttackRange", Value::Number, &MonsterEntry::Range1, "0"},
-    {"SkillRange", Value::Number, &MonsterEntry::Range2, "0"},
-    {"ChaseRange", Value::Number, &MonsterEntry::Range3, "0"},
-    {"Size", Value::Size, nullptr, "", nullptr, true},
-    {"Race", Value::Race, nullptr, "", nullptr, true},
+    {"Str", Value::Number, false, &MonsterEntry::STR, "1"},
+    {"Agi", Value::Number, false, &MonsterEntry::AGI, "1"},
+    {"Vit", Value::Number, false, &MonsterEntry::VIT, "1"},
+    {"Int", Value::Number, false, &MonsterEntry::INT, "1"},
+    {"Dex", Value::Number, false, &MonsterEntry::DEX, "1"},
+    {"Luk", Value::Number, false, &MonsterEntry::LUK, "1"},
+    {"AttackRange", Value::Number, false, &MonsterEntry::Range1, "0"},
+    {"SkillRange", Value::Number, false, &MonsterEntry::Range2, "0"},
+    {"ChaseRange", Value::Number, false, &MonsterEntry::Range3, "0"},
+    {"Size", Value::Size, true, nullptr, ""},
+    {"Race", Value::Race, true, nullptr, ""},
     {"RaceGroups", Value::Carried},
-    {"Element", Value::Element, nullptr, "", nullptr, true},
-    {"ElementLevel", Value::ElementLevel, nullptr, "", nullptr, true},
-    {"WalkSpeed", Value::Number, &MonsterEntry::Speed, "150", "0"},
-    {"AttackDelay", Value::Number, &MonsterEntry::ADelay, "100", "0"},
-    {"AttackMotion", Value::Number, &MonsterEntry::aMotion, "100", "0"},
+    {"Element", Value::Element, true, nullptr, ""},
+    {"ElementLevel", Value::ElementLevel, true, nullptr, ""},
+    {"WalkSpeed", Value::Number, false, &MonsterEntry::Speed, "150", "0"},
+    {"AttackDelay", Value::Number, false, &MonsterEntry::ADelay, "100", "0"},
+    {"AttackMotion", Value::Number, false, &MonsterEntry::aMotion, "100", "0"},
     {"ClientAttackMotion", Value::Carried},
-    {"DamageMotion", Value::Number, &MonsterEntry::DMotion, "0"},
+    {"DamageMotion", Value::Number, false, &MonsterEntry::DMotion, "0"},
     {"DamageTaken", Value::Carried},
     {"GroupId", Value::Carried},
     {"Title", Value::Carried},
@@ -185,8 +186,12 @@ const EntryKey kKeys[] = {
 };
 
 /// The keys of a drop, in the order rAthena's files write them.
-const std::vector<std::string_view> kDropKeys = {"Item", "Rate", "StealProtected",
-                                                 "RandomOptionGroup", "Index"};
+const std::vector<std::string_view> &dropKeys()
+{
+    static const std::vector<std::string_view> keys = {"Item", "Rate", "StealProtected",
+                                                       "RandomOptionGroup", "Index"};
+    return keys;
+}
 
 std::vector<std::string_view> entryKeyNames()
 {
@@ -403,7 +408,7 @@ std::string writeDrops(const MonsterEntry &entry, const DropList &list,
         }
         if (!items.empty() && !endsLine(items))
             items += lineEnd;
-        items += writeMap(source, keys, kDropKeys, lead, inner, lineEnd);
+        items += writeMap(source, keys, dropKeys(), lead, inner, lineEnd);
     }
     if (items.empty())
         return {};
@@ -826,9 +831,12 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
             const char *fallback = key->value == Value::Size   ? "Small"
                                    : key->value == Value::Race ? "Formless"
                                                                : "Neutral";
-            if (!position)
-                notes.push_back("rAthena reads " + name + " " + quoteValue(value.text) + " as " +
-                                fallback + ": it knows no such " + name + ".");
+            if (!position) {
+                std::string note = "rAthena reads " + name;
+                note += " " + quoteValue(value.text) + " as " + fallback;
+                note += ": it knows no such " + name + ".";
+                notes.push_back(std::move(note));
+            }
             const auto at = ListPosition(position.value_or(0));
             (key->value == Value::Size   ? coded.Scale
              : key->value == Value::Race ? coded.Race
