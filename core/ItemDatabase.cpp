@@ -144,6 +144,17 @@ std::vector<const Item *> ItemDatabase::beginningWith(std::string_view typed,
     return found;
 }
 
+std::vector<const Item *> ItemDatabase::all() const
+{
+    std::vector<const Item *> every;
+    every.reserve(m_items.size());
+    for (const auto &[id, item] : m_items)
+        every.push_back(&item);
+    std::sort(every.begin(), every.end(),
+              [](const Item *a, const Item *b) { return a->id < b->id; });
+    return every;
+}
+
 ItemFileRead readItemFile(std::string_view bytes, ItemDatabase &items)
 {
     // YAML has its Header; a text item database's lines begin with an ID or "//".

@@ -35,6 +35,9 @@ public:
     /// case), by ID.
     std::vector<const Item *> beginningWith(std::string_view typed, std::size_t most) const;
 
+    /// Every item, by ID.
+    std::vector<const Item *> all() const;
+
     std::size_t size() const { return m_items.size(); }
     bool empty() const { return m_items.empty(); }
 

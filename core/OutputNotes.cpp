@@ -4,6 +4,7 @@
 
 #include "Layout.h"
 #include "LineCheck.h"
+#include "RathenaYamlEntry.h"
 #include "TextEntry.h"
 
 #include <algorithm>
@@ -38,12 +39,16 @@ NameBytes namesInEncoding(const MonsterEntry &entry, const LegacyEncoding *encod
 std::vector<std::string> outputNotes(const MonsterEntry &entry, Output form,
                                      const LegacyEncoding *encoding, const EncodeText &encode,
                                      const IdLookup &lookup,
-                                     const std::vector<std::string> &loadNotes)
+                                     const std::vector<std::string> &loadNotes,
+                                     const ItemDatabase *items)
 {
     std::vector<std::string> notes;
     const NameBytes names = namesInEncoding(entry, encoding, encode, notes);
     for (std::string &warning : entryWarnings(entry, lookup, form, &names))
         notes.push_back(std::move(warning));
+    if (items)
+        for (std::string &warning : itemWarnings(entry, *items))
+            notes.push_back(std::move(warning));
     notes.insert(notes.end(), loadNotes.begin(), loadNotes.end());
     // What no box shows, and where the entry goes.
     if (std::string also = alsoInThisLine(entry); !also.empty())

@@ -15,6 +15,8 @@
 
 namespace grimlark {
 
+class ItemDatabase;
+
 /// UTF-8 text in a legacy encoding's bytes, or nothing where the encoding has
 /// no character for some of it. The system's converter does it, so the caller
 /// supplies it.
@@ -35,9 +37,11 @@ NameBytes namesInEncoding(const MonsterEntry &entry, const LegacyEncoding *encod
 /// values were loaded from), what no box shows, where the entry goes, what
 /// its layout cannot hold (carriedLosses), and the encoding to save a line
 /// in where its names are not ASCII.
+/// With `items`, the drops' items it lacks are said too.
 std::vector<std::string> outputNotes(const MonsterEntry &entry, Output form,
                                      const LegacyEncoding *encoding, const EncodeText &encode,
                                      const IdLookup &lookup,
-                                     const std::vector<std::string> &loadNotes);
+                                     const std::vector<std::string> &loadNotes,
+                                     const ItemDatabase *items = nullptr);
 
 } // namespace grimlark

@@ -1049,6 +1049,32 @@ void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *firs
         }
 }
 
+std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatabase &items)
+{
+    std::vector<std::string> warnings;
+    const bool yaml = entry.carried.layout == Layout::RathenaYaml;
+    for (const DropList *list : {&kDrops, &kMvpDrops})
+        for (std::size_t i = 0; i < list->count; ++i) {
+            const std::string &item = entry.*list->slots[i].item;
+            if (!hasDrop(entry, list->slots[i]) || items.named(item))
+                continue;
+            std::string warning = std::string(fieldName(list->slots[i].item)) + ": ";
+            warning += "the item database has no item " + quoteValue(item);
+            warning += yaml ? ": rAthena skips this drop." : ".";
+            warnings.push_back(std::move(warning));
+        }
+    return warnings;
+}
+
+std::string itemTip(std::string_view text, const ItemDatabase &items)
+{
+    const Item *item = items.named(text);
+    if (!item)
+        return {};
+    std::string tip = std::to_string(item->id) + ": " + item->aegisName;
+    return tip + " (" + item->name + ")";
+}
+
 std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
 {
     std::vector<std::string> lost;

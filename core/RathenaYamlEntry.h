@@ -81,6 +81,14 @@ void moveIntoLayout(MonsterEntry &entry, Layout target);
 void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *first,
                     const ItemDatabase *then);
 
+/// What `items` says of the drops' items: an ID or a name it has no item
+/// for (rAthena's YAML reader skips such a drop). One sentence each.
+std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatabase &items);
+
+/// What the item in a drop's box is, for its tool tip ("909: Jellopy
+/// (Jellopy)"), or empty where `items` has none.
+std::string itemTip(std::string_view text, const ItemDatabase &items);
+
 /// What a conversion of `entry` into `target` loses of its YAML: the keys
 /// no text layout holds, the Mode bits YAML has no name for, a drop named
 /// by its item where a number must stand. One sentence each.

@@ -21,6 +21,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -807,6 +808,20 @@ void BrowserTest::aYamlDatabaseListsEachMonster()
     QCOMPARE(session.generateTextEntry().toUtf8(), poring);
     QVERIFY(
         existingBrowser()->whereIsId(QStringLiteral("1003")).endsWith(QLatin1String("line 12")));
+    QVERIFY(control<QLineEdit>(session.editor, "txtDropID1")->toolTip().isEmpty());
+
+    // With its server's item database beside it, read with the file, each
+    // drop box names its item, as plain text.
+    QDir(QFileInfo(session.writeFile("first.txt", {})).absolutePath()).mkpath(QStringLiteral("db"));
+    session.writeFile("db/item_db_etc.yml", "Header:\n  Type: ITEM_DB\n  Version: 3\nBody:\n"
+                                            "  - Id: 909\n    AegisName: Jellopy\n"
+                                            "    Name: Jelly <b>\n");
+    session.open(session.writeFile(
+        "db/mob_db.yml", "Header:\n  Type: MOB_DB\n  Version: 5\nBody:\n" + poring + "\n"));
+    select(existingBrowser(), 4);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtDropID1")->toolTip(),
+             QStringLiteral("<p>909: Jellopy (Jelly &lt;b&gt;)</p>"));
 }
 
 // The line the monster was loaded from is not "already in an open file";

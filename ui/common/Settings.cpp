@@ -17,6 +17,8 @@ constexpr QLatin1StringView kLayoutKey("Generate/layout");
 constexpr QLatin1StringView kNamesKey("Generate/namesIn");
 constexpr QLatin1StringView kLastFileKey("Open/lastFile");
 constexpr QLatin1StringView kRecentKey("Open/recentFiles");
+constexpr QLatin1StringView kItemFilesKey("Items/files");
+constexpr qsizetype kMostItemFiles = 16;
 
 /// What the names setting holds for UTF-8.
 constexpr QLatin1StringView kUtf8("UTF-8");
@@ -70,6 +72,20 @@ QString lastFile()
 void setLastFile(const QString &path)
 {
     write(kLastFileKey, path);
+}
+
+QStringList itemFiles()
+{
+    QStringList files;
+    for (const QString &path : read(kItemFilesKey).toStringList())
+        if (!path.isEmpty() && path.size() < kLongestPath && files.size() < kMostItemFiles)
+            files << path;
+    return files;
+}
+
+void setItemFiles(const QStringList &paths)
+{
+    write(kItemFilesKey, paths);
 }
 
 } // namespace Settings

@@ -32,6 +32,11 @@ void setNamesIn(const LegacyEncoding *encoding);
 QString lastFile();
 void setLastFile(const QString &path);
 
+/// The item databases chosen with File > Item Database..., for monsters
+/// whose file has none beside it: none by default; paths only, a few.
+QStringList itemFiles();
+void setItemFiles(const QStringList &paths);
+
 } // namespace Settings
 
 /// The files opened last, newest first, a few, as File > Recent Files lists

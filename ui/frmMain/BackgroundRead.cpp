@@ -5,6 +5,7 @@
 #include "ui/common/DatabaseRead.h"
 
 #include "ui/common/FileNames.h"
+#include "ui/common/ItemFiles.h"
 #include "ui/common/Platform.h"
 #include "ui/common/Text.h"
 
@@ -33,13 +34,14 @@ struct BackgroundRead::Shared {
     ReadResult result; ///< set by the thread before it tells the owner
     DatabaseFile file;
     const LegacyEncoding *encoding = nullptr;
+    std::shared_ptr<const ItemDatabase> items;
 };
 
 BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
     : QObject(parent), m_shared(std::make_shared<Shared>()), m_path(path)
 {
     m_shared->owner = this;
-    auto work = [shared = m_shared, native = nativePath(path),
+    auto work = [shared = m_shared, path, native = nativePath(path),
                  read = Platform::current().databaseReader()] {
         // The whole read here, not on the window thread: the encoding test
         // decodes every line that is not UTF-8, and the room for the list is
@@ -53,6 +55,12 @@ BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
         if (database.result.status == ReadStatus::Done &&
             !haveRoomFor(database.file.lines() * kViewBytesPerLine))
             database = ReadDatabase{{ReadStatus::TooLarge, ENOMEM}, DatabaseFile(), nullptr, false};
+        // The items its drops name, where its server keeps them beside it.
+        std::shared_ptr<const ItemDatabase> items;
+        if (database.result.status == ReadStatus::Done)
+            if (ReadItems beside = readItemFiles(itemFilesBeside(path, database.yaml));
+                !beside.items.empty())
+                items = std::make_shared<const ItemDatabase>(std::move(beside.items));
         ReadResult result = database.result;
         DatabaseFile file = std::move(database.file);
         const LegacyEncoding *encoding = database.encoding;
@@ -62,6 +70,7 @@ BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
         shared->result = result;
         shared->file = std::move(file);
         shared->encoding = encoding;
+        shared->items = std::move(items);
         BackgroundRead *owner = shared->owner;
         // Posted to the owner: dropped by Qt if the owner is deleted before it runs.
         QMetaObject::invokeMethod(
@@ -99,6 +108,12 @@ const LegacyEncoding *BackgroundRead::encoding() const
 {
     const std::lock_guard<std::mutex> lock(m_shared->mutex);
     return m_shared->encoding;
+}
+
+std::shared_ptr<const ItemDatabase> BackgroundRead::items() const
+{
+    const std::lock_guard<std::mutex> lock(m_shared->mutex);
+    return m_shared->items;
 }
 
 DatabaseFile BackgroundRead::takeFile()

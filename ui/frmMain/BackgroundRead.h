@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DatabaseFile.h"
+#include "core/ItemDatabase.h"
 
 #include <QObject>
 #include <QString>
@@ -35,6 +36,9 @@ public:
     const LegacyEncoding *encoding() const;
     /// The file's lines, moved out; valid once finished() has been emitted.
     DatabaseFile takeFile();
+    /// The items its server reads beside it (itemFilesBeside), or null where
+    /// there are none; valid once finished() has been emitted.
+    std::shared_ptr<const ItemDatabase> items() const;
 
 signals:
     /// The read ended (done, failed); emitted on the window thread.

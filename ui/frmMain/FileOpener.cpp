@@ -100,6 +100,7 @@ void FileOpener::readDone()
     const ReadResult result = m_read->result();
     file->lines = m_read->takeFile();
     file->encoding = m_read->encoding();
+    file->items = m_read->items();
     file->reload = m_reload;
     delete m_read.data();
 

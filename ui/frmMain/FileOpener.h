@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DatabaseFile.h"
+#include "core/ItemDatabase.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -25,6 +26,7 @@ struct OpenedFile {
     DatabaseFile lines;
     const LegacyEncoding *encoding = nullptr; ///< for its lines that are not UTF-8
     bool reload = false; ///< read again because the user asked, not opened anew
+    std::shared_ptr<const ItemDatabase> items; ///< its server's, read beside it; may be null
 };
 
 /// Opening files, the whole story: a queue of the files asked for, each read in

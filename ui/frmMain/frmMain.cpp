@@ -2,7 +2,9 @@
 // Copyright 2026 The Grimlark developers
 #include "frmMain.h"
 
+#include "BackgroundItems.h"
 #include "FileOpener.h"
+#include "ItemBoxes.h"
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/LegacyEncoding.h"
@@ -66,6 +68,14 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     restorePlace(*this, QStringLiteral("editor"));
     CommonDialog1.FileName = Settings::lastFile();
+    m_itemDialog.Filter = QStringLiteral("Item databases (item_db*.yml item_db*.txt)|"
+                                         "item_db*.yml;item_db*.txt|All Files (*.*)|*.*");
+    m_itemBoxes = new ItemBoxes(
+        {m_ui->txtDropID1, m_ui->txtDropID2, m_ui->txtDropID3, m_ui->txtDropID4, m_ui->txtDropID5,
+         m_ui->txtDropID6, m_ui->txtDropID7, m_ui->txtDropID8, m_ui->txtDropID9,
+         m_ui->txtDropCardID, m_ui->txtMVP1ID, m_ui->txtMVP2ID, m_ui->txtMVP3ID},
+        [this] { return m_carried.layout == grimlark::Layout::RathenaYaml; }, this);
+    readChosenItems(Settings::itemFiles(), false);
     applyChosenDefaults();
     m_recent = new RecentFiles(this);
     connect(m_recent, &RecentFiles::changed, this, &frmMain::showRecentFiles);
@@ -120,6 +130,7 @@ void frmMain::connectMenus()
     connect(m_ui->mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
     connect(m_ui->mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
     connect(m_ui->mnuUndoLoad, &QAction::triggered, this, &frmMain::mnuUndoLoad_Click);
+    connect(m_ui->mnuItemDatabase, &QAction::triggered, this, &frmMain::mnuItemDatabase_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(m_ui->mnuTextGen, &QAction::triggered, this, &frmMain::mnuTextGen_Click);
     connect(m_ui->mnuSQLGen, &QAction::triggered, this, &frmMain::mnuSQLGen_Click);
@@ -186,6 +197,48 @@ void frmMain::OpenDatabaseFile()
     Settings::setLastFile(paths.constFirst());
     for (auto path = paths.crbegin(); path != paths.crend(); ++path) // in the order chosen
         OpenDatabasePath(chosenPath(*path));
+}
+
+void frmMain::mnuItemDatabase_Click()
+{
+    const QPointer<frmMain> self = this;
+    const QStringList paths = m_itemDialog.ShowOpen(this);
+    if (paths.isEmpty() || !self)
+        return;
+    Settings::setItemFiles(paths);
+    readChosenItems(paths, true);
+}
+
+void frmMain::readChosenItems(const QStringList &paths, bool tell)
+{
+    delete m_itemsRead.data(); // a read still running is abandoned
+    if (paths.isEmpty())
+        return;
+    m_itemsRead = new BackgroundItems(paths, this);
+    connect(m_itemsRead, &BackgroundItems::finished, this,
+            [this, tell](const std::shared_ptr<const grimlark::ItemDatabase> &items,
+                         const QStringList &problems) {
+                m_itemsRead->deleteLater();
+                m_chosenItems = items;
+                if (!m_itemBoxes->items() || !m_fileItems.count(pathOf(m_loadedFrom)))
+                    m_itemBoxes->setItems(m_chosenItems);
+                if (tell && !problems.isEmpty())
+                    Platform::current().message(
+                        this, QStringLiteral("These item databases could not be read:\n") +
+                                  problems.join(QLatin1Char('\n')));
+            });
+}
+
+QString frmMain::pathOf(ListedLine line)
+{
+    const frmBrowser *browser = m_browser.existing();
+    return browser ? browser->model()->pathOf(line.file) : QString();
+}
+
+void frmMain::useItemsOf(ListedLine source)
+{
+    const auto found = m_fileItems.find(pathOf(source));
+    m_itemBoxes->setItems(found != m_fileItems.end() ? found->second : m_chosenItems);
 }
 
 void frmMain::mnuNew_Click()
@@ -265,6 +318,7 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
                         return;
                     setNamesEncoding(names); // a loaded monster keeps its file's
                     m_loadedFrom = source;
+                    useItemsOf(source);
                 });
         // Asked for: read again without a word.
         connect(browser, &frmBrowser::reloadRequested, this,
@@ -287,6 +341,10 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
         return;
     }
     m_recent->add(file->path);
+    if (file->items)
+        m_fileItems[file->path] = file->items;
+    else
+        m_fileItems.erase(file->path);
     if (reloaded && !file->reload)
         Platform::current().message(
             browser, QStringLiteral("The file \"%1\" was open already: it was read again, in its "
@@ -386,7 +444,8 @@ void frmMain::showGenerated(grimlark::Output form)
         loadNotes.push_back(toUtf8(note));
     QStringList warnings;
     for (const std::string &note :
-         grimlark::outputNotes(readEntry(), form, m_namesEncoding, encodeLegacy, where, loadNotes))
+         grimlark::outputNotes(readEntry(), form, m_namesEncoding, encodeLegacy, where, loadNotes,
+                               m_itemBoxes->items()))
         warnings << fromUtf8(note);
 
     const bool made = !m_output.existing();

@@ -4,13 +4,16 @@
 
 #include "OpenDialog.h"
 #include "core/EntryWarnings.h"
+#include "core/ItemDatabase.h"
 #include "core/MonsterEntry.h"
 #include "ui/common/WindowReference.h"
 #include "ui/frmBrowser/DatabaseListModel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -20,8 +23,10 @@ struct LegacyEncoding;
 
 namespace grimlark::ui {
 
+class BackgroundItems;
 class DropDownList;
 class FileOpener;
+class ItemBoxes;
 class RecentFiles;
 struct OpenedFile;
 class Ui_frmMain;
@@ -84,6 +89,9 @@ public slots:
     /// File > Undo Load: the values the editor held before the last load (or New).
     void mnuUndoLoad_Click();
     void mnuOpen_Click();
+    /// File > Item Database...: the item files to name drops by where a
+    /// monster's file has none beside it; kept between runs.
+    void mnuItemDatabase_Click();
     void mnuExit_Click();
     void mnuTextGen_Click();
     /// Generate > SQL Entry: the monster as a statement for the servers' SQL
@@ -126,6 +134,13 @@ private:
     void listFile(const std::shared_ptr<OpenedFile> &file);
     /// Tells the user that the file at `path` cannot be listed, and why.
     void refuseFile(const QString &path, const QString &reason, bool whileReading);
+    /// Reads the item files chosen (off the window thread); `tell`: says what
+    /// could not be read.
+    void readChosenItems(const QStringList &paths, bool tell);
+    /// The item boxes name the items of the file `source` is in, or those chosen.
+    void useItemsOf(ListedLine source);
+    /// The path of the listed file `line` is in; empty where none is.
+    QString pathOf(ListedLine line);
 
     const std::unique_ptr<Ui_frmMain> m_ui;
     // The windows the editor opens, one of each; its unload closes them.
@@ -150,6 +165,13 @@ private:
     /// its own ID there is no other monster's.
     ListedLine m_loadedFrom;
     std::optional<Snapshot> m_undo;
+    /// The items of each file listed that has its server's beside it, by path;
+    /// those chosen with File > Item Database...; the boxes that name them.
+    std::map<QString, std::shared_ptr<const grimlark::ItemDatabase>> m_fileItems;
+    std::shared_ptr<const grimlark::ItemDatabase> m_chosenItems;
+    QPointer<BackgroundItems> m_itemsRead;
+    OpenDialog m_itemDialog;
+    ItemBoxes *m_itemBoxes;
 };
 
 } // namespace grimlark::ui

@@ -292,6 +292,7 @@ void Ui_frmMain::setupUi(QMainWindow *window)
     mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
     addItem(mnuFile, mnuUndoLoad, "mnuUndoLoad", QStringLiteral("Undo Load"));
     mnuUndoLoad->setEnabled(false);
+    addItem(mnuFile, mnuItemDatabase, "mnuItemDatabase", QStringLiteral("Item Database..."));
     mnuFile->addSeparator();
     addItem(mnuFile, mnuExit, "mnuExit", QStringLiteral("Exit"));
     addMenu(mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));

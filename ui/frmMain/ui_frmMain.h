@@ -90,7 +90,7 @@ public:
     QAction *mnuTextGen = nullptr, *mnuSQLGen = nullptr;
     QMenu *mnuNamesIn = nullptr; ///< the names' encoding: UTF-8, then each legacy one
     QMenu *mnuLayout = nullptr;  ///< the layout lines are written in
-    QAction *mnuNew = nullptr, *mnuUndoLoad = nullptr;
+    QAction *mnuNew = nullptr, *mnuUndoLoad = nullptr, *mnuItemDatabase = nullptr;
     QMenu *mnuRecent = nullptr; ///< the files opened last
     QAction *mnuAbout = nullptr;
 };
