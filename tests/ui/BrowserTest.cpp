@@ -822,6 +822,10 @@ void BrowserTest::aYamlDatabaseListsEachMonster()
     QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(session.editor, "txtDropID1")->toolTip(),
              QStringLiteral("<p>909: Jellopy (Jelly &lt;b&gt;)</p>"));
+    // Into a layout of numbered items, the drops turn into the items' IDs.
+    control<QAction>(session.editor, "mnuLayoutRAthena")->trigger();
+    QCOMPARE(control<QLineEdit>(session.editor, "txtDropID1")->text(), QStringLiteral("909"));
+    QVERIFY(session.generateTextEntry().startsWith(QLatin1String("1002,PORING,Poring,Poring,1,")));
 }
 
 // The line the monster was loaded from is not "already in an open file";

@@ -31,7 +31,8 @@ BackgroundItems::BackgroundItems(const QStringList &paths, QObject *parent)
         if (BackgroundItems *owner = shared->owner)
             // Posted to the owner: dropped by Qt if the owner is deleted before it runs.
             QMetaObject::invokeMethod(
-                owner, [owner, items, problems = read.problems] { emit owner->finished(items, problems); },
+                owner,
+                [owner, items, problems = read.problems] { emit owner->finished(items, problems); },
                 Qt::QueuedConnection);
     };
     try {

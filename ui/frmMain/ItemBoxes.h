@@ -23,8 +23,7 @@ class ItemBoxes : public QObject {
     Q_OBJECT
 public:
     /// `namesWanted` tells whether the monster's layout names its drops' items.
-    ItemBoxes(std::vector<QLineEdit *> boxes, std::function<bool()> namesWanted,
-              QObject *parent);
+    ItemBoxes(std::vector<QLineEdit *> boxes, std::function<bool()> namesWanted, QObject *parent);
 
     /// The items the boxes name (null: none; the tool tips and offers go).
     void setItems(std::shared_ptr<const ItemDatabase> items);

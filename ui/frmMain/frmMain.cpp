@@ -9,6 +9,7 @@
 #include "core/EntryLoader.h"
 #include "core/LegacyEncoding.h"
 #include "core/OutputNotes.h"
+#include "core/RathenaYamlEntry.h"
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/Appearance.h"
@@ -138,6 +139,14 @@ void frmMain::connectMenus()
     for (QAction *choice : m_ui->mnuLayout->actions()) {
         const auto layout = grimlark::Layout(choice->data().toInt());
         connect(choice, &QAction::triggered, this, [this, layout] {
+            // The monster as the layout means it: YAML's names the other way
+            // round, its drops by item name (as far as the items go).
+            grimlark::MonsterEntry entry = readEntry();
+            if (const grimlark::ItemDatabase *items = m_itemBoxes->items())
+                grimlark::translateDrops(entry, layout, items, nullptr);
+            grimlark::moveIntoLayout(entry, layout);
+            if (entry != readEntry())
+                showEntry(entry);
             setLayout(layout);
             Settings::setLayout(grimlark::formatOf(layout));
         });
