@@ -326,12 +326,14 @@ void BrowserTest::dialogRemembersTheLastPath()
     const QString first;
 #endif
     QCOMPARE(session.platform.openStartPaths, (QStringList{first, path, path}));
-    QCOMPARE(session.platform.openFilters.first(),
-             QStringLiteral("Database files (*.txt *.sql);;Text files (*.txt);;All Files (*.*)"));
+    QCOMPARE(
+        session.platform.openFilters.first(),
+        QStringLiteral("Database files (*.txt *.sql *.yml);;Text files (*.txt);;All Files (*.*)"));
     // As the dialogs that match case-sensitively get it.
-    QCOMPARE(grimlark::ui::windowsLikeFilter(session.platform.openFilters.first()),
-             QStringLiteral("Database files (*.[tT][xX][tT] *.[sS][qQ][lL]);;Text files "
-                            "(*.[tT][xX][tT]);;All Files (*)"));
+    QCOMPARE(
+        grimlark::ui::windowsLikeFilter(session.platform.openFilters.first()),
+        QStringLiteral("Database files (*.[tT][xX][tT] *.[sS][qQ][lL] *.[yY][mM][lL]);;Text files "
+                       "(*.[tT][xX][tT]);;All Files (*)"));
 }
 
 void BrowserTest::nonUtf8FileLoadsByteForCharacter()

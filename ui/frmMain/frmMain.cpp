@@ -55,8 +55,8 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     connect(m_opener, &FileOpener::opened, this, &frmMain::listFile);
     connect(m_opener, &FileOpener::refused, this, &frmMain::refuseFile);
     // SQL dumps are database files too.
-    CommonDialog1.Filter = QStringLiteral("Database files (*.txt *.sql)|*.txt;*.sql|Text files "
-                                          "(*.txt)|*.txt|All Files (*.*)|*.*");
+    CommonDialog1.Filter = QStringLiteral("Database files (*.txt *.sql *.yml)|*.txt;*.sql;*.yml|"
+                                          "Text files (*.txt)|*.txt|All Files (*.*)|*.*");
 
     m_ui->setupUi(this);
     paintModeBoxes();
