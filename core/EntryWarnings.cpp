@@ -33,7 +33,7 @@ std::optional<std::string> readsBackOtherwise(const MonsterEntry &entry, std::st
     // A YAML entry's drops are a list: the boxes' empty ones do not stand in it.
     MonsterEntry written = entry;
     if (written.carried.layout == Layout::RathenaYaml)
-        compactDrops(written);
+        asYamlHoldsIt(written);
     MonsterEntry back = startupEntry();
     const LoadResult result = LoadEntryIntoEditor(row, back);
     if (!result.loaded())
@@ -97,8 +97,13 @@ std::vector<std::string> entryWarnings(const MonsterEntry &entry, const IdLookup
             warnings.push_back("line: " + *otherwise);
     }
     if (lookup)
-        if (const std::optional<std::string> where = lookup(entry.ID))
+        if (const std::optional<std::string> where = lookup(entry.ID)) {
             warnings.push_back("ID: The ID is already in an open file: " + *where + ".");
+            // rAthena reads an entry of an ID it has as an override of it.
+            if (entry.carried.layout == Layout::RathenaYaml)
+                if (std::string added = overrideWarning(entry); !added.empty())
+                    warnings.push_back(std::move(added));
+        }
     return warnings;
 }
 

@@ -57,8 +57,9 @@ constexpr std::string_view kAiOrder[] = {"26", "27", "08", "04", "21", "20", "09
 /// Its Classes, in the order a Mode number is told to be one, with the bits
 /// each adds as the monster loads (a Boss detects, is immune to status and
 /// knock-back).
+constexpr long long kBossBits = 0x6200000, kDetectorBit = 0x2000000;
 constexpr Named kClasses[] = {{"Battlefield", 0xC000000},
-                              {"Boss", 0x6200000},
+                              {"Boss", kBossBits},
                               {"Guardian", 0x4000000},
                               {"Event", 0x1000000},
                               {"Normal", 0}};
@@ -133,10 +134,13 @@ struct EntryKey {
     Value value = Value::Carried;
     bool always = false; ///< written at its default all the same
     std::string MonsterEntry::*text = nullptr;
-    /// What rAthena takes where the key is absent; its files leave it out.
+    /// What rAthena takes where the key is absent.
     const char *fallback = "";
-    /// A value its files leave out besides ("0" for a delay, which it raises).
-    const char *alsoLeftOut = nullptr;
+    /// What rAthena's own converter leaves out of a monster it writes anew,
+    /// values apart by "|"; null: the fallback alone. (It writes a speed or
+    /// a delay whenever the text had one, and leaves out a 0, which rAthena
+    /// raises; an HP or SP of 0 or 1 it leaves out, which rAthena stores as 1.)
+    const char *composedLeavesOut = nullptr;
 };
 
 const EntryKey kKeys[] = {
@@ -145,8 +149,8 @@ const EntryKey kKeys[] = {
     {"Name", Value::Text, true, &MonsterEntry::JName, ""},
     {"JapaneseName", Value::OtherName},
     {"Level", Value::Number, true, &MonsterEntry::Lvl, "1"},
-    {"Hp", Value::Number, false, &MonsterEntry::HP, "1"},
-    {"Sp", Value::Number, false, &MonsterEntry::SP, "1"},
+    {"Hp", Value::Number, false, &MonsterEntry::HP, "1", "0|1"},
+    {"Sp", Value::Number, false, &MonsterEntry::SP, "1", "0|1"},
     {"BaseExp", Value::Number, false, &MonsterEntry::EXP, "0"},
     {"JobExp", Value::Number, false, &MonsterEntry::JEXP, "0"},
     {"MvpExp", Value::Number, false, &MonsterEntry::MEXP, "0"},
@@ -191,6 +195,19 @@ const std::vector<std::string_view> &dropKeys()
     static const std::vector<std::string_view> keys = {"Item", "Rate", "StealProtected",
                                                        "RandomOptionGroup", "Index"};
     return keys;
+}
+
+bool composedLeavesOut(const EntryKey &key, std::string_view value)
+{
+    if (!key.composedLeavesOut)
+        return value == key.fallback;
+    std::string_view values = key.composedLeavesOut;
+    for (std::size_t bar = 0; bar != std::string_view::npos; values.remove_prefix(bar + 1)) {
+        bar = values.find('|');
+        if (values.substr(0, bar) == value)
+            return true;
+    }
+    return false;
 }
 
 std::vector<std::string_view> entryKeyNames()
@@ -441,7 +458,7 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
         case Value::Text:
         case Value::Number:
             value = entry.*key.text;
-            atDefault = value == key.fallback || (key.alsoLeftOut && value == key.alsoLeftOut);
+            atDefault = source ? value == key.fallback : composedLeavesOut(key, value);
             break;
         case Value::OtherName:
             value = entry.carried.otherName;
@@ -686,7 +703,12 @@ YamlMode yamlModeOf(long long mode)
 {
     YamlMode said;
     for (const Named &row : kClasses) {
-        if (row.bits != 0 && (mode & row.bits) == row.bits) {
+        // A boss is told by its immunities alone (StatusImmune and
+        // KnockBackImmune), as rAthena's own conversion told its text
+        // layout's bosses, which lacked the Detector bit: its Class gives it
+        // back as the monster loads.
+        const long long told = row.bits == kBossBits ? kBossBits & ~kDetectorBit : row.bits;
+        if (told != 0 && (mode & told) == told) {
             said.monsterClass = std::string(row.name);
             mode &= ~row.bits;
             break;
@@ -985,8 +1007,11 @@ std::string writeYamlEntry(const MonsterEntry &entry)
     return out;
 }
 
-void compactDrops(MonsterEntry &entry)
+void asYamlHoldsIt(MonsterEntry &entry)
 {
+    for (std::string *least : {&entry.HP, &entry.SP})
+        if (*least == "0")
+            *least = "1";
     for (const DropList *list : {&kDrops, &kMvpDrops}) {
         std::size_t next = 0;
         for (std::size_t i = 0; i < list->count; ++i) {
@@ -1047,6 +1072,32 @@ void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *firs
                 continue;
             text = toNames ? item->aegisName : std::to_string(item->id);
         }
+}
+
+std::string overrideWarning(const MonsterEntry &entry)
+{
+    const YamlEntryText *source = entry.carried.yaml.get();
+    std::size_t added = 0;
+    for (const DropList *list : {&kDrops, &kMvpDrops})
+        for (std::size_t i = 0; i < list->count; ++i) {
+            if (!hasDrop(entry, list->slots[i]))
+                continue;
+            const auto &sources = list->mvp ? (source ? &source->mvpDrops : nullptr)
+                                            : (source ? &source->drops : nullptr);
+            const YamlMapText *drop =
+                sources && i < sources->size() && (*sources)[i] ? &*(*sources)[i] : nullptr;
+            const bool indexed =
+                drop && std::any_of(drop->keys.begin(), drop->keys.end(),
+                                    [](const YamlKeyText &key) { return key.key == "Index"; });
+            added += indexed ? 0 : 1;
+        }
+    if (added == 0)
+        return {};
+    return "Drops: rAthena reads this entry as an override of that one, and adds its " +
+           std::to_string(added) +
+           (added == 1 ? " drop without an Index" : " drops without an Index") +
+           " to that entry's (past 10 it skips them) rather than putting them in their place: "
+           "give each drop the Index of the one it replaces (0 for the first).";
 }
 
 std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatabase &items)

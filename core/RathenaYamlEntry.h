@@ -81,6 +81,12 @@ void moveIntoLayout(MonsterEntry &entry, Layout target);
 void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *first,
                     const ItemDatabase *then);
 
+/// Where rAthena reads `entry` as an override of an entry of its ID read
+/// before (an import file's), what its drops do there: without an Index each
+/// is added to that entry's drops (past 10 skipped), not put in place of
+/// one. Empty where every drop gives an Index, or there is none.
+std::string overrideWarning(const MonsterEntry &entry);
+
 /// What `items` says of the drops' items: an ID or a name it has no item
 /// for (rAthena's YAML reader skips such a drop). One sentence each.
 std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatabase &items);
@@ -94,9 +100,10 @@ std::string itemTip(std::string_view text, const ItemDatabase &items);
 /// by its item where a number must stand. One sentence each.
 std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target);
 
-/// The drops as a YAML entry holds them: a list, so those of the boxes in
-/// order, the empty boxes after them.
-void compactDrops(MonsterEntry &entry);
+/// The monster as its YAML entry holds it: the drops a list, so those of the
+/// boxes in order, the empty boxes after them; an HP or SP of 0 as 1, which
+/// rAthena stores for either (and its style leaves out).
+void asYamlHoldsIt(MonsterEntry &entry);
 
 /// What the entry carries that no box shows ("Also in this entry: Class
 /// Guardian; RaceGroups; ..."), or empty.

@@ -3,6 +3,7 @@
 #include "core/RathenaYamlEntry.h"
 #include "core/CodeTables.h"
 #include "core/EntryLoader.h"
+#include "core/EntryWarnings.h"
 #include "core/Layout.h"
 #include "core/ServerRules.h"
 #include "core/TextEntry.h"
@@ -208,7 +209,13 @@ TEST(YamlMode, EachAiFromItsBits)
     EXPECT_EQ(boss.ai, "21");
     EXPECT_EQ(boss.modes, std::vector<std::string>{"Mvp"});
     EXPECT_EQ(yamlModeOf(0xC000000).monsterClass, "Battlefield");
-    EXPECT_EQ(yamlModeOf(0x4200000).monsterClass, "Guardian");
+    EXPECT_EQ(yamlModeOf(0x4000000).monsterClass, "Guardian");
+    // A boss of rAthena's text layout, immune without Detector, is a Boss.
+    const YamlMode immune = yamlModeOf(0x4200000 | 0x170000 | 0x81);
+    EXPECT_EQ(immune.monsterClass, "Boss");
+    EXPECT_EQ(immune.ai, "01");
+    EXPECT_EQ(immune.modes, (std::vector<std::string>{"IgnoreMagic", "IgnoreMelee", "IgnoreMisc",
+                                                      "IgnoreRanged"}));
 }
 
 // A changed value changes its own line; a key added goes where rAthena's
@@ -358,5 +365,32 @@ INSTANTIATE_TEST_SUITE_P(
                     JudgedRow{"NameOver24", [](MonsterEntry &e) { e.JName = std::string(25, 'P'); },
                               "Display Name", "keeps 24 bytes", false}),
     [](const auto &test) { return std::string(test.param.name); });
+
+} // namespace
+
+namespace {
+
+// An entry of an ID an open file holds already is rAthena's override of it:
+// its drops without an Index are added to that entry's, which is said.
+TEST(YamlEntry, OverridesSayWhereDropsGo)
+{
+    const IdLookup elsewhere = [](const std::string &) {
+        return std::optional<std::string>("db/re/mob_db.yml line 40");
+    };
+    const auto warned = [&elsewhere](const std::string &drops) {
+        MonsterEntry entry;
+        EXPECT_TRUE(LoadEntryIntoEditor(kPoring + drops, entry).loaded());
+        for (const std::string &warning : entryWarnings(entry, elsewhere, Output::Text))
+            if (warning.rfind("Drops: rAthena reads this entry as an override", 0) == 0)
+                return warning;
+        return std::string();
+    };
+    EXPECT_NE(warned("    Drops:\n      - Item: Apple\n        Rate: 5\n"
+                     "      - Item: Jellopy\n        Rate: 5\n        Index: 0\n")
+                  .find("adds its 1 drop without an Index"),
+              std::string::npos);
+    EXPECT_EQ(warned("    Drops:\n      - Item: Apple\n        Rate: 5\n        Index: 2\n"), "");
+    EXPECT_EQ(warned(""), "");
+}
 
 } // namespace
