@@ -149,10 +149,18 @@ int checkFiles(const QStringList &paths, unsigned servers)
     // Where each ID stood first, in this file or one named before it: the
     // servers keep the later monster of an ID.
     std::unordered_map<long long, std::string> firstAt;
+    // The items of each file's own server, beside it, read anew for each file.
+    const QString *itemsOf = nullptr;
+    ui::ReadItems items;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
+        if (itemsOf != &line.path) {
+            itemsOf = &line.path;
+            items = ui::readItemFiles(ui::itemFilesBeside(line.path, line.kind == FileKind::Yaml));
+        }
         std::optional<long long> id;
         std::vector<LineReport> reports =
-            checkLine(line.text, line.bytes, line.namesIn, servers, line.kind, &id);
+            checkLine(line.text, line.bytes, line.namesIn, servers, line.kind, &id,
+                      items.items.empty() ? nullptr : &items.items);
         if (id) {
             const std::string here = line.file + ":" + std::to_string(line.number);
             const auto [at, first] = firstAt.emplace(*id, here);

@@ -220,7 +220,7 @@ ReadResult readDatabaseFile(const std::string &nativePath, DatabaseFile &file,
 {
     file = DatabaseFile();
     std::string bytes;
-    const ReadResult read = readFile(nativePath, bytes, progress);
+    ReadResult read = readFile(nativePath, bytes, progress);
     if (read.status != ReadStatus::Done)
         return read;
     if (looksLikeUtf16(bytes))

@@ -28,12 +28,12 @@ std::vector<const CodeList *> unselectedLists(const MonsterEntry &entry)
     return unselected;
 }
 
-std::optional<std::string> readsBackOtherwise(const MonsterEntry &entry, std::string_view row)
+std::optional<std::string> readsBackOtherwise(const MonsterEntry &written, std::string_view row)
 {
     // A YAML entry's drops are a list: the boxes' empty ones do not stand in it.
-    MonsterEntry written = entry;
-    if (written.carried.layout == Layout::RathenaYaml)
-        asYamlHoldsIt(written);
+    MonsterEntry held = written;
+    if (held.carried.layout == Layout::RathenaYaml)
+        asYamlHoldsIt(held);
     MonsterEntry back = startupEntry();
     const LoadResult result = LoadEntryIntoEditor(row, back);
     if (!result.loaded())
@@ -41,19 +41,19 @@ std::optional<std::string> readsBackOtherwise(const MonsterEntry &entry, std::st
     // Compared as the fields are written: a hexadecimal Mode and its decimal
     // form are one Mode.
     std::string otherwise, mine, theirs;
-    const LayoutFormat &format = formatOf(written.carried.layout);
+    const LayoutFormat &format = formatOf(held.carried.layout);
     for (std::size_t i = 0; i < kFields.size(); ++i) {
         const FieldInfo &field = kFields[i];
         if (!holdsField(format, i))
             continue; // said as a loss where it mattered
         mine.clear();
         theirs.clear();
-        appendFieldValue(mine, field, written);
+        appendFieldValue(mine, field, held);
         appendFieldValue(theirs, field, back);
-        if (field.kind == FieldKind::Mode ? modeValue(written) != modeValue(back) : mine != theirs)
+        if (field.kind == FieldKind::Mode ? modeValue(held) != modeValue(back) : mine != theirs)
             otherwise += (otherwise.empty() ? "" : ", ") + std::string(field.name);
     }
-    if (otherNameField(format) >= 0 && otherNameOf(written) != otherNameOf(back))
+    if (otherNameField(format) >= 0 && otherNameOf(held) != otherNameOf(back))
         otherwise += std::string(otherwise.empty() ? "" : ", ") + "iRO name";
     if (otherwise.empty())
         return std::nullopt;

@@ -227,7 +227,7 @@ ReadResult readFile(const std::string &nativePath, std::string &bytes, const Rea
     if (nativePath.empty() || nativePath.find('\0') != std::string::npos)
         return {ReadStatus::NotAFile, ENOENT};
     OpenFile file;
-    if (const ReadResult opened = file.open(nativePath); opened.status != ReadStatus::Done)
+    if (ReadResult opened = file.open(nativePath); opened.status != ReadStatus::Done)
         return opened;
     return readOpened(file, bytes, progress);
 }

@@ -89,7 +89,7 @@ void FileForm::add(std::string_view line)
 
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
                                   const char *encoding, unsigned servers, FileKind kind,
-                                  std::optional<long long> *id)
+                                  std::optional<long long> *id, const ItemDatabase *items)
 {
     if (id)
         id->reset();
@@ -121,6 +121,11 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
          statement ? sqlFindings(entry, names) : textFindings(entry, names))
         if (finding.servers & servers)
             reports.push_back({finding.field, finding.message});
+    if (items)
+        for (const std::string &warning : itemWarnings(entry, *items)) {
+            const std::size_t colon = warning.find(": ");
+            reports.push_back({warning.substr(0, colon), warning.substr(colon + 2)});
+        }
     return reports;
 }
 

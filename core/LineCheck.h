@@ -58,9 +58,12 @@ enum class FileKind { Text, Dump, Yaml };
 /// are the servers' bytes, in `encoding` ("UTF-8", "Shift-JIS (CP932)", ...).
 /// `id`, where given, is set to the monster's ID as the servers read it, or
 /// nothing where the line holds no monster that loads.
+/// With `items` (the server's item database), a drop whose item it lacks is
+/// said too.
 std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
                                   const char *encoding, unsigned servers, FileKind kind,
-                                  std::optional<long long> *id = nullptr);
+                                  std::optional<long long> *id = nullptr,
+                                  const ItemDatabase *items = nullptr);
 
 /// What the line `entry` makes in `target` cannot hold, or its servers do not
 /// know, of what the entry carries: the iRO name in the classic layout, Mode

@@ -672,6 +672,51 @@ std::string at(const YamlNode &node)
     return " (line " + std::to_string(node.line) + ", column " + std::to_string(node.column) + ")";
 }
 
+/// What rAthena does with the drops' Index: a drop without one is added
+/// after those before it (up to `most`); one with an Index below their count
+/// replaces that drop, at their count is added, past it is skipped without a
+/// word, at `most` or more skipped with a warning. Said of the drops it skips,
+/// as for a new monster (an override's entry may hold more drops before).
+void noteIndexes(const YamlNode &drops, std::size_t most, const std::string &name,
+                 std::vector<std::string> &notes)
+{
+    std::size_t held = 0;
+    for (const YamlNode &drop : drops.children) {
+        const YamlNode *index = drop.find("Index");
+        const WholeNumber number = parseWholeNumber(index ? index->text : std::string());
+        if (!index || !number.value || *number.value < 0) {
+            held += !index && held < most ? 1 : 0;
+            continue;
+        }
+        const auto place = std::size_t(*number.value);
+        std::string note =
+            "rAthena skips the drop of " + name + " with Index " + std::to_string(place);
+        if (place >= most)
+            notes.push_back(note + ", with a warning: an Index is below " + std::to_string(most) +
+                            ".");
+        else if (place > held)
+            notes.push_back(
+                note + ", without a word: " +
+                (held == 1 ? std::string("1 drop stands") : std::to_string(held) + " drops stand") +
+                " before it (an entry it overrides may hold more).");
+        else if (place == held)
+            ++held;
+    }
+}
+
+/// A carried key rAthena rejects the monster for outside its range.
+void noteRate(const std::string &name, const YamlNode &value, std::vector<std::string> &notes)
+{
+    const long long most = name == "DamageTaken" ? 100 : name == "GroupId" ? 10000 : 0;
+    if (most == 0)
+        return;
+    const WholeNumber number = parseWholeNumber(value.text);
+    if (value.kind != YamlNode::Kind::Scalar || !number.value || *number.value < 1 ||
+        *number.value > most)
+        notes.push_back("rAthena rejects this monster: its " + name + " is 1 to " +
+                        std::to_string(most) + ", not " + quoteValue(value.text) + ".");
+}
+
 } // namespace
 
 std::string_view withoutTrailingBlankLines(std::string_view text)
@@ -899,9 +944,11 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
                 coded.*list.slots[d].item = item->text;
                 coded.*list.slots[d].rate = rate->text;
             }
+            noteIndexes(value, list.count, name, notes);
             break;
         }
         case Value::Carried:
+            noteRate(name, value, notes);
             break;
         }
     }

@@ -163,6 +163,10 @@ status=0
 [ "$status" -eq 1 ] || fail "YAML into text ended with status $status"
 grep -q '^1002,PORING,Poring,Poring,1,1,1,0,0,0,0,0,0,0,1,1,1,1,1,1,0,0,0,0,20,131,150,100,100,0,0,0,0,0,0,0,0,909,7000,' "$dir/text.txt" || fail "YAML into text wrote: $(grep 1002 "$dir/text.txt")"
 grep -q 'mob_db.yml:7: line: The YAML keys DamageTaken have no place' "$dir/lost" || fail "YAML into text said: $(cat "$dir/lost")"
+# --check names a drop whose item the server's item database lacks.
+sed 's/jellopy/Jellopie/' "$dir/db/pre-re/mob_db.yml" >"$dir/db/pre-re/mob_db2.yml"
+check "$dir/db/pre-re/mob_db2.yml" >"$dir/items" || true
+grep -q 'mob_db2.yml:7: Drop 1 Item ID: the item database has no item "Jellopie": rAthena skips this drop.' "$dir/items" || fail "--check of a YAML file said: $(cat "$dir/items")"
 # A file name of control characters is quoted, each named: it forges no line.
 hostile="$dir/$(printf 'a\nb.txt:9: ID: forged\033[2J')"
 cp "$f" "$hostile"

@@ -63,93 +63,106 @@ TEST_P(Reads, AsRathenaDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Reads,
-    testing::Values(ReadRow{"Defaults", "",
-                            [](const MonsterEntry &e, const LoadResult &r) {
-                                EXPECT_TRUE(r.notes.empty());
-                                EXPECT_EQ(e.Name, "PORING");
-                                EXPECT_EQ(e.JName, "Poring");
-                                EXPECT_EQ(e.Lvl, "1");
-                                EXPECT_EQ(e.HP, "1");
-                                EXPECT_EQ(e.STR, "1");
-                                EXPECT_EQ(e.Speed, "150");
-                                EXPECT_EQ(e.ADelay, "100");
-                                EXPECT_EQ(e.Range3, "0");
-                                EXPECT_EQ(e.DropID1, "0");
-                                EXPECT_EQ(e.Scale, 0);
-                                EXPECT_EQ(e.ELvl, 0);
-                                EXPECT_EQ(modeOf(e), 0);
-                            }},
-                    ReadRow{"WrongCaseKey", "    HP: 50\n",
-                            [](const MonsterEntry &e, const LoadResult &r) {
-                                EXPECT_EQ(e.HP, "1");
-                                EXPECT_TRUE(anyNoteHas(r, "\"Hp\"")) << r.notes.size();
-                            }},
-                    ReadRow{"UnknownKey", "    Colour: pink\n",
-                            [](const MonsterEntry &, const LoadResult &r) {
-                                EXPECT_TRUE(anyNoteHas(r, "\"Colour\", which it does not know"));
-                            }},
-                    ReadRow{"AiTwoStaysText", "    Ai: 02\n",
-                            [](const MonsterEntry &e, const LoadResult &) {
-                                EXPECT_EQ(modeOf(e), 0x83);
-                                EXPECT_TRUE(e.Mode[CanMove] && e.Mode[Looter] && e.Mode[CanAttack]);
-                            }},
-                    ReadRow{"UnknownConstants", "    Size: Tiny\n    Ai: 2\n",
-                            [](const MonsterEntry &e, const LoadResult &r) {
-                                EXPECT_EQ(e.Scale, 0);
-                                EXPECT_EQ(modeOf(e), 0);
-                                EXPECT_TRUE(anyNoteHas(r, "as Small"));
-                                EXPECT_TRUE(anyNoteHas(r, "as 06"));
-                            }},
-                    ReadRow{"ConstantsAnyCase",
-                            "    Race: demihuman\n    Element: DARK\n    ElementLevel: 3\n",
-                            [](const MonsterEntry &e, const LoadResult &r) {
-                                EXPECT_TRUE(r.notes.empty());
-                                EXPECT_EQ(e.Race, 7);
-                                EXPECT_EQ(e.Element, 7);
-                                EXPECT_EQ(e.ELvl, 2);
-                            }},
-                    ReadRow{"ModesClearAfterAi",
-                            "    Ai: 21\n    Modes:\n      CanMove: false\n      Mvp: true\n",
-                            [](const MonsterEntry &e, const LoadResult &) {
-                                EXPECT_EQ(modeOf(e), (0x3695 & ~1) | 0x80000);
-                                EXPECT_FALSE(e.Mode[CanMove]);
-                            }},
-                    ReadRow{"ClassBossIsTheBossBox", "    Class: Boss\n",
-                            [](const MonsterEntry &e, const LoadResult &) {
-                                EXPECT_TRUE(e.Mode[Boss] && e.Mode[Detector]);
-                                EXPECT_EQ(e.carried.modeAbove, 0);
-                            }},
-                    ReadRow{"CarriedKeys",
-                            "    JapaneseName: Poring JP\n    DamageTaken: 50\n    RaceGroups:\n"
-                            "      Goblin: true\n",
-                            [](const MonsterEntry &e, const LoadResult &) {
-                                EXPECT_EQ(e.carried.otherName, "Poring JP");
-                                const std::string also = alsoInThisLine(e);
-                                EXPECT_NE(also.find("DamageTaken"), std::string::npos) << also;
-                                EXPECT_NE(also.find("RaceGroups"), std::string::npos) << also;
-                            }},
-                    ReadRow{"ElevenDrops",
-                            [] {
-                                std::string drops = "    Drops:\n";
-                                for (int i = 1; i <= 11; ++i)
-                                    drops += "      - Item: Item" + std::to_string(i) +
-                                             "\n        Rate: " + std::to_string(i) + "\n";
-                                return drops;
-                            }(),
-                            [](const MonsterEntry &e, const LoadResult &r) {
-                                EXPECT_EQ(e.DropID1, "Item1");
-                                EXPECT_EQ(e.DropCardID, "Item10");
-                                EXPECT_EQ(e.DropCardPer, "10");
-                                EXPECT_TRUE(anyNoteHas(r, "10 Drops at most"));
-                            }},
-                    ReadRow{"CommentsWithin",
-                            "    Level: 3 # low\n    # Hp: 9\n    Drops:\n      - Item: Jellopy\n"
-                            "        # a comment in a drop\n        Rate: 7000\n        Index: 0\n",
-                            [](const MonsterEntry &e, const LoadResult &) {
-                                EXPECT_EQ(e.Lvl, "3");
-                                EXPECT_EQ(e.HP, "1");
-                                EXPECT_EQ(e.Drop1Per, "7000");
-                            }}),
+    testing::Values(
+        ReadRow{"Defaults", "",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_TRUE(r.notes.empty());
+                    EXPECT_EQ(e.Name, "PORING");
+                    EXPECT_EQ(e.JName, "Poring");
+                    EXPECT_EQ(e.Lvl, "1");
+                    EXPECT_EQ(e.HP, "1");
+                    EXPECT_EQ(e.STR, "1");
+                    EXPECT_EQ(e.Speed, "150");
+                    EXPECT_EQ(e.ADelay, "100");
+                    EXPECT_EQ(e.Range3, "0");
+                    EXPECT_EQ(e.DropID1, "0");
+                    EXPECT_EQ(e.Scale, 0);
+                    EXPECT_EQ(e.ELvl, 0);
+                    EXPECT_EQ(modeOf(e), 0);
+                }},
+        ReadRow{"WrongCaseKey", "    HP: 50\n",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_EQ(e.HP, "1");
+                    EXPECT_TRUE(anyNoteHas(r, "\"Hp\"")) << r.notes.size();
+                }},
+        ReadRow{"UnknownKey", "    Colour: pink\n",
+                [](const MonsterEntry &, const LoadResult &r) {
+                    EXPECT_TRUE(anyNoteHas(r, "\"Colour\", which it does not know"));
+                }},
+        ReadRow{"AiTwoStaysText", "    Ai: 02\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(modeOf(e), 0x83);
+                    EXPECT_TRUE(e.Mode[CanMove] && e.Mode[Looter] && e.Mode[CanAttack]);
+                }},
+        ReadRow{"UnknownConstants", "    Size: Tiny\n    Ai: 2\n",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_EQ(e.Scale, 0);
+                    EXPECT_EQ(modeOf(e), 0);
+                    EXPECT_TRUE(anyNoteHas(r, "as Small"));
+                    EXPECT_TRUE(anyNoteHas(r, "as 06"));
+                }},
+        ReadRow{"ConstantsAnyCase", "    Race: demihuman\n    Element: DARK\n    ElementLevel: 3\n",
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_TRUE(r.notes.empty());
+                    EXPECT_EQ(e.Race, 7);
+                    EXPECT_EQ(e.Element, 7);
+                    EXPECT_EQ(e.ELvl, 2);
+                }},
+        ReadRow{"ModesClearAfterAi",
+                "    Ai: 21\n    Modes:\n      CanMove: false\n      Mvp: true\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(modeOf(e), (0x3695 & ~1) | 0x80000);
+                    EXPECT_FALSE(e.Mode[CanMove]);
+                }},
+        ReadRow{"ClassBossIsTheBossBox", "    Class: Boss\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_TRUE(e.Mode[Boss] && e.Mode[Detector]);
+                    EXPECT_EQ(e.carried.modeAbove, 0);
+                }},
+        ReadRow{"CarriedKeys",
+                "    JapaneseName: Poring JP\n    DamageTaken: 50\n    RaceGroups:\n"
+                "      Goblin: true\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(e.carried.otherName, "Poring JP");
+                    const std::string also = alsoInThisLine(e);
+                    EXPECT_NE(also.find("DamageTaken"), std::string::npos) << also;
+                    EXPECT_NE(also.find("RaceGroups"), std::string::npos) << also;
+                }},
+        ReadRow{"ElevenDrops",
+                [] {
+                    std::string drops = "    Drops:\n";
+                    for (int i = 1; i <= 11; ++i)
+                        drops += "      - Item: Item" + std::to_string(i) +
+                                 "\n        Rate: " + std::to_string(i) + "\n";
+                    return drops;
+                }(),
+                [](const MonsterEntry &e, const LoadResult &r) {
+                    EXPECT_EQ(e.DropID1, "Item1");
+                    EXPECT_EQ(e.DropCardID, "Item10");
+                    EXPECT_EQ(e.DropCardPer, "10");
+                    EXPECT_TRUE(anyNoteHas(r, "10 Drops at most"));
+                }},
+        ReadRow{"IndexPastTheDrops",
+                "    Drops:\n      - Item: Apple\n        Rate: 1\n      - Item: Jellopy\n"
+                "        Rate: 2\n        Index: 3\n      - Item: Card\n        Rate: 3\n"
+                "        Index: 10\n",
+                [](const MonsterEntry &, const LoadResult &r) {
+                    EXPECT_TRUE(anyNoteHas(r, "Index 3, without a word: 1 drop stands"));
+                    EXPECT_TRUE(anyNoteHas(r, "Index 10, with a warning"));
+                }},
+        ReadRow{"RatesOfCarriedKeys", "    DamageTaken: 0\n    GroupId: 10000\n",
+                [](const MonsterEntry &, const LoadResult &r) {
+                    EXPECT_TRUE(anyNoteHas(r, "its DamageTaken is 1 to 100, not \"0\""));
+                    EXPECT_FALSE(anyNoteHas(r, "GroupId"));
+                }},
+        ReadRow{"CommentsWithin",
+                "    Level: 3 # low\n    # Hp: 9\n    Drops:\n      - Item: Jellopy\n"
+                "        # a comment in a drop\n        Rate: 7000\n        Index: 0\n",
+                [](const MonsterEntry &e, const LoadResult &) {
+                    EXPECT_EQ(e.Lvl, "3");
+                    EXPECT_EQ(e.HP, "1");
+                    EXPECT_EQ(e.Drop1Per, "7000");
+                }}),
     [](const auto &test) { return std::string(test.param.name); });
 
 struct RefusedRow {
