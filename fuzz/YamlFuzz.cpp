@@ -4,7 +4,10 @@
 // frame around it end without a fault, in bounded time (nesting is bounded),
 // and what they list holds together: a refusal says why, and each monster's
 // lines stand in order within the text (two of a flow list may share one).
+// The same bytes as an item database (YAML, or eAthena's text lines) are read
+// without a fault, and each item read is found again by its ID.
 
+#include "core/ItemDatabase.h"
 #include "core/LineReader.h"
 #include "core/RathenaMobDb.h"
 
@@ -30,5 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
         before = monster.firstLine;
     }
+    ItemDatabase items;
+    const ItemFileRead read = readItemFile(text, items);
+    if (!read.read && read.problem.empty())
+        std::abort();
+    for (const Item *item : items.all())
+        if (items.byId(item->id) != item)
+            std::abort();
     return 0;
 }
