@@ -5,6 +5,7 @@
 #include "core/RathenaYamlEntry.h"
 #include "ui/common/Text.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QLineEdit>
 #include <QStringListModel>
@@ -31,6 +32,10 @@ ItemBoxes::ItemBoxes(std::vector<QLineEdit *> boxes, std::function<bool()> names
                     if (const Item *item = m_items->byAegisName(toUtf8(chosen)))
                         box->setText(QString::number(item->id));
                 });
+        // The boxes are as wide as an ID; the names offered are wider.
+        constexpr int kNameCharacters = 30;
+        completer->popup()->setMinimumWidth(box->fontMetrics().averageCharWidth() *
+                                            kNameCharacters);
         box->setCompleter(completer);
     }
 }
