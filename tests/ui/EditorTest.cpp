@@ -74,6 +74,7 @@ private slots:
     void namesInWarnsWhatItsEncodingCannotHold_data();
     void namesInWarnsWhatItsEncodingCannotHold();
     void settingsThatCannotBeKeptAreSaidOnce();
+    void itemDatabaseChosenNamesTheDrops();
 };
 
 void EditorTest::startsWithTheSampleMonster()
@@ -554,6 +555,26 @@ void EditorTest::settingsThatCannotBeKeptAreSaidOnce()
     QTest::qWait(1);
     QCOMPARE(session.platform.messages.size(), 1);
     editor->close();
+}
+
+// File > Item Database...: the files chosen are read (off the window
+// thread) and kept for the next run; the drop boxes name their items, and
+// Code Output says which drop names none.
+void EditorTest::itemDatabaseChosenNamesTheDrops()
+{
+    UiSession session;
+    session.platform.openAnswers << session.writeFile(
+        "item_db.txt", "// items\n909,Jellopy,Jellopy,3,6,,10,,,,,0xFFFFFFFF,7,2,,,,,,{},{},{}\n");
+    control<QAction>(session.editor, "mnuItemDatabase")->trigger();
+    QCOMPARE(session.platform.settings["Items/files"].toStringList().size(), 1);
+    QLineEdit *drop = control<QLineEdit>(session.editor, "txtDropID1");
+    drop->setText(QStringLiteral("909"));
+    QTRY_COMPARE(drop->toolTip(), QStringLiteral("<p>909: Jellopy (Jellopy)</p>"));
+    control<QLineEdit>(session.editor, "txtDropID2")->setText(QStringLiteral("910"));
+    control<QAction>(session.editor, "mnuTextGen")->trigger();
+    const QString warnings = window<frmOutput>()->findChild<QLabel *>("lblWarnings")->text();
+    QVERIFY2(warnings.contains(QLatin1String("Drop 2 Item ID: the item database has no item")),
+             qPrintable(warnings));
 }
 
 GRIMLARK_UI_TEST_MAIN(EditorTest)
