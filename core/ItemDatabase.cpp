@@ -7,6 +7,8 @@
 #include "Yaml.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace grimlark {
 
@@ -153,6 +155,56 @@ std::vector<const Item *> ItemDatabase::all() const
     std::sort(every.begin(), every.end(),
               [](const Item *a, const Item *b) { return a->id < b->id; });
     return every;
+}
+
+namespace {
+// The platform's own file name as a path: UTF-8 on Windows, bytes elsewhere.
+std::filesystem::path pathOf(const std::string &native)
+{
+#ifdef _WIN32
+    return std::filesystem::u8path(native);
+#else
+    return std::filesystem::path(native);
+#endif
+}
+std::string nativeOf(const std::filesystem::path &path)
+{
+#ifdef _WIN32
+    return path.u8string();
+#else
+    return path.string();
+#endif
+}
+} // namespace
+
+std::vector<std::string> itemFilesBeside(const std::string &nativePath, bool yaml)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = pathOf(nativePath).parent_path();
+    std::vector<std::string> files;
+    const auto add = [&files, &error](const fs::path &file) {
+        if (fs::is_regular_file(file, error))
+            files.push_back(nativeOf(file));
+    };
+    if (!yaml) {
+        add(folder / "item_db.txt");
+        add(folder / "item_db2.txt");
+        return files;
+    }
+    std::vector<fs::path> found;
+    for (fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, error), end;
+         !error && entry != end; entry.increment(error)) {
+        const std::string name = nativeOf(entry->path().filename());
+        if (name.rfind("item_db", 0) == 0 && name.size() >= 11 &&
+            name.compare(name.size() - 4, 4, ".yml") == 0)
+            found.push_back(entry->path());
+    }
+    std::sort(found.begin(), found.end());
+    for (const fs::path &file : found)
+        add(file);
+    add(folder / ".." / "import" / "item_db.yml");
+    return files;
 }
 
 ItemFileRead readItemFile(std::string_view bytes, ItemDatabase &items)

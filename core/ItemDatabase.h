@@ -53,6 +53,15 @@ struct ItemFileRead {
     std::string problem; ///< a clause, with its line where it has one
 };
 
+/// The item databases a server reads beside its monster database at
+/// `nativePath` (the platform's own file name, as readFile takes it):
+/// rAthena's `item_db*.yml` in the same folder, by name, and
+/// `../import/item_db.yml` beside a YAML one; eAthena's and Freya's
+/// `item_db.txt` and `item_db2.txt` beside a text one. Only those that
+/// exist, in the order the server reads them. Touches the disk, so a window
+/// asks on its reading thread (standard C++ alone: no toolkit there).
+std::vector<std::string> itemFilesBeside(const std::string &nativePath, bool yaml);
+
 /// Adds the items of `bytes` to `items`: rAthena's YAML item database
 /// (Header `Type: ITEM_DB`, a Body of Id, AegisName, Name), or eAthena's and
 /// Freya's text one (`ID,AegisName,Name,...` a line: "//" lines skipped, IDs

@@ -26,6 +26,10 @@ constexpr bool isBlank(char c)
 /// `text` without the blanks around it.
 std::string_view trimmed(std::string_view text);
 
+/// True when `a` and `b` are the same text but for the case of ASCII letters
+/// (the constants and keys rAthena looks up so).
+bool equalIgnoringCase(std::string_view a, std::string_view b);
+
 /// The value of a hexadecimal digit, or -1.
 int hexDigit(char c);
 

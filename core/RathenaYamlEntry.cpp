@@ -3,9 +3,11 @@
 #include "RathenaYamlEntry.h"
 
 #include "CodeTables.h"
+#include "DropSlots.h"
 #include "FieldTable.h"
 #include "ItemDatabase.h"
 #include "Numbers.h"
+#include "RathenaModes.h"
 #include "TextEntry.h"
 #include "Utf8.h"
 #include "Yaml.h"
@@ -23,14 +25,6 @@ namespace {
 
 using Status = LoadResult::Status;
 
-bool sameWord(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [&lower](char x, char y) { return lower(x) == lower(y); });
-}
-
 // ---------------------------------------------------------------------------
 // rAthena's constants: what its YAML names, and the bits of a Mode number.
 
@@ -38,73 +32,11 @@ constexpr std::string_view kRaceNames[] = {"Formless", "Undead", "Brute",       
                                            "Insect",   "Fish",   "Demon",        "Demihuman",
                                            "Angel",    "Dragon", "Player_Human", "Player_Doram"};
 
-struct Named {
-    std::string_view name;
-    long long bits;
-};
-
-/// Its Ai values, and the order its converter tries them in (the first whose
-/// bits a Mode number has all of names it; 06 is none).
-constexpr Named kAis[] = {
-    {"01", 0x81},   {"02", 0x83},          {"03", 0x1089},         {"04", 0x3885}, {"05", 0x2085},
-    {"06", 0},      {"07", 0x108B},        {"08", 0x7085},         {"09", 0x3095}, {"10", 0x84},
-    {"11", 0x84},   {"12", 0x2085},        {"13", 0x308D},         {"17", 0x91},   {"19", 0x3095},
-    {"20", 0x3295}, {"21", 0x3695},        {"24", 0xA1},           {"25", 0x1},    {"26", 0xB695},
-    {"27", 0x8084}, {"Abr_Passive", 0x21}, {"Abr_Offensive", 0xA5}};
-constexpr std::string_view kAiOrder[] = {"26", "27", "08", "04", "21", "20", "09", "13", "05",
-                                         "07", "03", "24", "17", "10", "02", "01", "25"};
-
-/// Its Classes, in the order a Mode number is told to be one, with the bits
-/// each adds as the monster loads (a Boss detects, is immune to status and
-/// knock-back).
-constexpr long long kBossBits = 0x6200000, kDetectorBit = 0x2000000;
-constexpr Named kClasses[] = {{"Battlefield", 0xC000000},
-                              {"Boss", kBossBits},
-                              {"Guardian", 0x4000000},
-                              {"Event", 0x1000000},
-                              {"Normal", 0}};
-
-/// The names under Modes, in the order its files list them (by name).
-constexpr Named kModeNames[] = {{"Aggressive", 0x4},
-                                {"Angry", 0x800},
-                                {"Assist", 0x8},
-                                {"CanAttack", 0x80},
-                                {"CanMove", 0x1},
-                                {"CastSensorChase", 0x200},
-                                {"CastSensorIdle", 0x10},
-                                {"ChangeChase", 0x400},
-                                {"ChangeTargetChase", 0x2000},
-                                {"ChangeTargetMelee", 0x1000},
-                                {"Detector", 0x2000000},
-                                {"FixedItemDrop", 0x1000000},
-                                {"IgnoreMagic", 0x20000},
-                                {"IgnoreMelee", 0x10000},
-                                {"IgnoreMisc", 0x100000},
-                                {"IgnoreRanged", 0x40000},
-                                {"KnockBackImmune", 0x200000},
-                                {"Looter", 0x2},
-                                {"Mvp", 0x80000},
-                                {"NoCast", 0x40},
-                                {"NoRandomWalk", 0x20},
-                                {"RandomTarget", 0x8000},
-                                {"SkillImmune", 0x8000000},
-                                {"StatusImmune", 0x4000000},
-                                {"TargetWeak", 0x4000},
-                                {"TeleportBlock", 0x400000}};
-
-template <std::size_t N> const Named *named(const Named (&table)[N], std::string_view name)
-{
-    for (const Named &row : table)
-        if (sameWord(row.name, name))
-            return &row;
-    return nullptr;
-}
-
 template <std::size_t N>
 std::optional<int> positionNamed(const std::string_view (&names)[N], std::string_view name)
 {
     for (std::size_t i = 0; i < N; ++i)
-        if (sameWord(names[i], name))
+        if (equalIgnoringCase(names[i], name))
             return int(i);
     return std::nullopt;
 }
@@ -221,53 +153,9 @@ std::vector<std::string_view> entryKeyNames()
 const EntryKey *keyNamed(std::string_view name, bool anyCase = false)
 {
     for (const EntryKey &key : kKeys)
-        if (anyCase ? sameWord(key.name, name) : name == key.name)
+        if (anyCase ? equalIgnoringCase(key.name, name) : name == key.name)
             return &key;
     return nullptr;
-}
-
-struct DropSlot {
-    std::string MonsterEntry::*item;
-    std::string MonsterEntry::*rate;
-};
-/// Drops in order fill Drop 1 to 9 and the card box; MvpDrops the MVP boxes.
-constexpr DropSlot kDropSlots[] = {{&MonsterEntry::DropID1, &MonsterEntry::Drop1Per},
-                                   {&MonsterEntry::DropID2, &MonsterEntry::Drop2Per},
-                                   {&MonsterEntry::DropID3, &MonsterEntry::Drop3Per},
-                                   {&MonsterEntry::DropID4, &MonsterEntry::Drop4Per},
-                                   {&MonsterEntry::DropID5, &MonsterEntry::Drop5Per},
-                                   {&MonsterEntry::DropID6, &MonsterEntry::Drop6Per},
-                                   {&MonsterEntry::DropID7, &MonsterEntry::Drop7Per},
-                                   {&MonsterEntry::DropID8, &MonsterEntry::Drop8Per},
-                                   {&MonsterEntry::DropID9, &MonsterEntry::Drop9Per},
-                                   {&MonsterEntry::DropCardID, &MonsterEntry::DropCardPer}};
-constexpr DropSlot kMvpSlots[] = {{&MonsterEntry::MVP1ID, &MonsterEntry::MVP1Per},
-                                  {&MonsterEntry::MVP2ID, &MonsterEntry::MVP2Per},
-                                  {&MonsterEntry::MVP3ID, &MonsterEntry::MVP3Per}};
-/// The text layouts protected their last three drops from stealing; YAML
-/// says so of each drop (as rAthena's own converter wrote them).
-constexpr std::size_t kFirstProtected = 7;
-
-struct DropList {
-    const DropSlot *slots;
-    std::size_t count;
-    bool mvp;
-};
-constexpr DropList kDrops{kDropSlots, std::size(kDropSlots), false};
-constexpr DropList kMvpDrops{kMvpSlots, std::size(kMvpSlots), true};
-
-bool hasDrop(const MonsterEntry &entry, const DropSlot &slot)
-{
-    const std::string_view item = trimmed(entry.*slot.item);
-    return !item.empty() && item != "0";
-}
-
-const char *fieldName(std::string MonsterEntry::*text)
-{
-    for (const FieldInfo &field : kFields)
-        if (field.text == text)
-            return field.name;
-    return "";
 }
 
 // ---------------------------------------------------------------------------
@@ -291,7 +179,7 @@ std::string scalar(std::string_view text)
             if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
                 return false;
         for (const char *word : {"true", "false", "null", "~", "yes", "no", "on", "off"})
-            if (sameWord(text, word))
+            if (equalIgnoringCase(text, word))
                 return false;
         return true;
     };
@@ -486,11 +374,11 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
             break;
         case Value::Ai:
             value = mode.ai;
-            atDefault = sameWord(value, "06");
+            atDefault = equalIgnoringCase(value, "06");
             break;
         case Value::Class:
             value = mode.monsterClass;
-            atDefault = sameWord(value, "Normal");
+            atDefault = equalIgnoringCase(value, "Normal");
             break;
         case Value::Modes: {
             std::string text;
@@ -642,9 +530,9 @@ std::optional<bool> readBool(const YamlNode &node)
 {
     if (node.kind != YamlNode::Kind::Scalar)
         return std::nullopt;
-    if (sameWord(node.text, "true"))
+    if (equalIgnoringCase(node.text, "true"))
         return true;
-    if (sameWord(node.text, "false"))
+    if (equalIgnoringCase(node.text, "false"))
         return false;
     return std::nullopt;
 }
@@ -742,79 +630,6 @@ bool isYamlEntry(std::string_view text)
     const std::string_view start = trimmed(text);
     return start.substr(0, 5) == "- Id:" || start.substr(0, 3) == "Id:" ||
            (start.substr(0, 2) == "- " && start.find('\n') != std::string_view::npos);
-}
-
-YamlMode yamlModeOf(long long mode)
-{
-    YamlMode said;
-    for (const Named &row : kClasses) {
-        // A boss is told by its immunities alone (StatusImmune and
-        // KnockBackImmune), as rAthena's own conversion told its text
-        // layout's bosses, which lacked the Detector bit: its Class gives it
-        // back as the monster loads.
-        const long long told = row.bits == kBossBits ? kBossBits & ~kDetectorBit : row.bits;
-        if (told != 0 && (mode & told) == told) {
-            said.monsterClass = std::string(row.name);
-            mode &= ~row.bits;
-            break;
-        }
-    }
-    if (said.monsterClass.empty())
-        said.monsterClass = "Normal";
-    said.ai = "06";
-    for (const std::string_view ai : kAiOrder) {
-        const long long bits = named(kAis, ai)->bits;
-        if ((mode & bits) == bits) {
-            said.ai = std::string(ai);
-            mode &= ~bits;
-            break;
-        }
-    }
-    for (const Named &row : kModeNames)
-        if (mode & row.bits)
-            said.modes.emplace_back(row.name);
-    return said;
-}
-
-YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass)
-{
-    YamlMode said;
-    const long long kept = classBits(monsterClass).value_or(0);
-    if ((mode & kept) == kept) {
-        said.monsterClass = std::string(monsterClass);
-        mode &= ~kept;
-    } else {
-        said = yamlModeOf(mode & (0xC000000 | 0x6200000 | 0x4000000 | 0x1000000));
-        mode &= ~classBits(said.monsterClass).value_or(0);
-    }
-    said.ai = std::string(ai);
-    said.modes.clear();
-    const long long bits = aiBits(ai).value_or(0);
-    for (const Named &row : kModeNames) {
-        if ((mode & row.bits) && !(bits & row.bits))
-            said.modes.emplace_back(row.name);
-        else if (!(mode & row.bits) && (bits & row.bits))
-            said.cleared.emplace_back(row.name);
-    }
-    return said;
-}
-
-std::optional<long long> aiBits(std::string_view ai)
-{
-    const Named *row = named(kAis, ai);
-    return row ? std::optional<long long>(row->bits) : std::nullopt;
-}
-
-std::optional<long long> classBits(std::string_view monsterClass)
-{
-    const Named *row = named(kClasses, monsterClass);
-    return row ? std::optional<long long>(row->bits) : std::nullopt;
-}
-
-std::optional<long long> modeBitNamed(std::string_view name)
-{
-    const Named *row = named(kModeNames, name);
-    return row ? std::optional<long long>(row->bits) : std::nullopt;
 }
 
 LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
@@ -1054,172 +869,13 @@ std::string writeYamlEntry(const MonsterEntry &entry)
     return out;
 }
 
-void asYamlHoldsIt(MonsterEntry &entry)
+std::vector<std::string> carriedKeysOf(const YamlEntryText &source)
 {
-    for (std::string *least : {&entry.HP, &entry.SP})
-        if (*least == "0")
-            *least = "1";
-    for (const DropList *list : {&kDrops, &kMvpDrops}) {
-        std::size_t next = 0;
-        for (std::size_t i = 0; i < list->count; ++i) {
-            if (!hasDrop(entry, list->slots[i]))
-                continue;
-            if (i != next) {
-                entry.*list->slots[next].item = std::move(entry.*list->slots[i].item);
-                entry.*list->slots[next].rate = std::move(entry.*list->slots[i].rate);
-            }
-            ++next;
-        }
-        for (; next < list->count; ++next)
-            entry.*list->slots[next].item = entry.*list->slots[next].rate = "0";
-    }
-}
-
-void moveIntoLayout(MonsterEntry &entry, Layout target)
-{
-    const Layout from = entry.carried.layout;
-    const bool threeNames = otherNameField(formatOf(from)) >= 0 && from != Layout::RathenaYaml;
-    const bool toThree = otherNameField(formatOf(target)) >= 0 && target != Layout::RathenaYaml;
-    MonsterEntry::Carried &carried = entry.carried;
-    if ((threeNames && target == Layout::RathenaYaml) || (from == Layout::RathenaYaml && toThree)) {
-        // kRO and iRO trade places: YAML's Name is the iRO one.
-        std::string other = otherNameOf(entry);
-        carried.otherName = entry.JName;
-        carried.hasOtherName = other != entry.JName;
-        entry.JName = std::move(other);
-    }
-    const int *classic = formatOf(Layout::Classic).modeBits;
-    const int *to = formatOf(target).modeBits;
-    if (formatOf(from).modeBits == classic && to != classic && to[Boss] != classic[Boss]) {
-        constexpr ListPosition kInsect = 4, kDemon = 6;
-        if (entry.Race == kInsect || entry.Race == kDemon)
-            entry.Mode[Detector] = true;
-        const WholeNumber mvpExp = parseWholeNumber(entry.MEXP);
-        if (mvpExp.value && *mvpExp.value > 0)
-            carried.modeAbove |= int(*modeBitNamed("Mvp"));
-    }
-    carried.layout = target;
-}
-
-void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *first,
-                    const ItemDatabase *then)
-{
-    const bool toNames = target == Layout::RathenaYaml;
-    for (const DropList *list : {&kDrops, &kMvpDrops})
-        for (std::size_t i = 0; i < list->count; ++i) {
-            std::string &text = entry.*list->slots[i].item;
-            if (!hasDrop(entry, list->slots[i]))
-                continue;
-            const WholeNumber id = parseWholeNumber(text);
-            const Item *item = nullptr;
-            for (const ItemDatabase *items : {first, then})
-                if (!item && items)
-                    item = id.value ? items->byId(*id.value) : items->named(text);
-            if (!item || (toNames ? !id.value : id.value.has_value()))
-                continue;
-            text = toNames ? item->aegisName : std::to_string(item->id);
-        }
-}
-
-std::string overrideWarning(const MonsterEntry &entry)
-{
-    const YamlEntryText *source = entry.carried.yaml.get();
-    std::size_t added = 0;
-    for (const DropList *list : {&kDrops, &kMvpDrops})
-        for (std::size_t i = 0; i < list->count; ++i) {
-            if (!hasDrop(entry, list->slots[i]))
-                continue;
-            const auto &sources = list->mvp ? (source ? &source->mvpDrops : nullptr)
-                                            : (source ? &source->drops : nullptr);
-            const YamlMapText *drop =
-                sources && i < sources->size() && (*sources)[i] ? &*(*sources)[i] : nullptr;
-            const bool indexed =
-                drop && std::any_of(drop->keys.begin(), drop->keys.end(),
-                                    [](const YamlKeyText &key) { return key.key == "Index"; });
-            added += indexed ? 0 : 1;
-        }
-    if (added == 0)
-        return {};
-    return "Drops: rAthena reads this entry as an override of that one, and adds its " +
-           std::to_string(added) +
-           (added == 1 ? " drop without an Index" : " drops without an Index") +
-           " to that entry's (past 10 it skips them) rather than putting them in their place: "
-           "give each drop the Index of the one it replaces (0 for the first).";
-}
-
-std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatabase &items)
-{
-    std::vector<std::string> warnings;
-    const bool yaml = entry.carried.layout == Layout::RathenaYaml;
-    for (const DropList *list : {&kDrops, &kMvpDrops})
-        for (std::size_t i = 0; i < list->count; ++i) {
-            const std::string &item = entry.*list->slots[i].item;
-            if (!hasDrop(entry, list->slots[i]) || items.named(item))
-                continue;
-            std::string warning = std::string(fieldName(list->slots[i].item)) + ": ";
-            warning += "the item database has no item " + quoteValue(item);
-            warning += yaml ? ": rAthena skips this drop." : ".";
-            warnings.push_back(std::move(warning));
-        }
-    return warnings;
-}
-
-std::string itemTip(std::string_view text, const ItemDatabase &items)
-{
-    const Item *item = items.named(text);
-    if (!item)
-        return {};
-    std::string tip = std::to_string(item->id) + ": " + item->aegisName;
-    return tip + " (" + item->name + ")";
-}
-
-std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
-{
-    std::vector<std::string> lost;
-    if (target == Layout::RathenaYaml) {
-        for (const DropList *list : {&kDrops, &kMvpDrops})
-            for (std::size_t i = 0; i < list->count; ++i)
-                if (const std::string &item = entry.*list->slots[i].item;
-                    hasDrop(entry, list->slots[i]) && parseWholeNumber(item).value)
-                    lost.push_back("The " + std::string(fieldName(list->slots[i].item)) + " " +
-                                   quoteValue(item) +
-                                   " is an item's ID, where rAthena's YAML names the item: "
-                                   "without an item database that has it (--items), it stays "
-                                   "a number, and rAthena skips the drop.");
-        long long named = 0;
-        for (const Named &row : kModeNames)
-            named |= row.bits;
-        for (const Named &row : kClasses)
-            named |= row.bits;
-        if (const long long unnamed = modeNumber(entry) & ~named; unnamed != 0) {
-            char flags[120];
-            (void)std::snprintf(flags, sizeof flags,
-                                "Mode flags 0x%llX have no name in rAthena's YAML, and are left "
-                                "out.",
-                                unnamed);
-            lost.emplace_back(flags);
-        }
-        return lost;
-    }
-    if (const YamlEntryText *source = entry.carried.yaml.get();
-        source && entry.carried.layout == Layout::RathenaYaml) {
-        std::string keys;
-        for (const YamlKeyText &key : source->entry.keys)
-            if (const EntryKey *known = keyNamed(key.key); known && known->value == Value::Carried)
-                keys += (keys.empty() ? "" : ", ") + key.key;
-        if (!keys.empty())
-            lost.push_back("The YAML keys " + keys + " have no place in the " +
-                           std::string(shortName(target)) + " layout.");
-    }
-    for (const DropList *list : {&kDrops, &kMvpDrops})
-        for (std::size_t i = 0; i < list->count; ++i)
-            if (const std::string &item = entry.*list->slots[i].item;
-                hasDrop(entry, list->slots[i]) && !parseWholeNumber(item).value)
-                lost.push_back("The " + std::string(fieldName(list->slots[i].item)) + " " +
-                               quoteValue(item) +
-                               " names an item: without an item database that has it, it "
-                               "cannot be written as the item's ID.");
-    return lost;
+    std::vector<std::string> keys;
+    for (const YamlKeyText &key : source.entry.keys)
+        if (const EntryKey *known = keyNamed(key.key); known && known->value == Value::Carried)
+            keys.push_back(key.key);
+    return keys;
 }
 
 std::string alsoInThisEntry(const MonsterEntry &entry)
@@ -1231,15 +887,13 @@ std::string alsoInThisEntry(const MonsterEntry &entry)
     if (entry.carried.hasOtherName)
         add("JapaneseName " + quoteValue(entry.carried.otherName));
     std::string modes;
-    for (const Named &row : kModeNames)
-        if (entry.carried.modeAbove & row.bits)
-            modes += (modes.empty() ? "" : ", ") + std::string(row.name);
+    for (const std::string &name : modeNamesOf(entry.carried.modeAbove))
+        modes += (modes.empty() ? "" : ", ") + name;
     if (!modes.empty())
         add("modes no box shows: " + modes);
     if (const YamlEntryText *source = entry.carried.yaml.get()) {
-        for (const YamlKeyText &key : source->entry.keys)
-            if (const EntryKey *known = keyNamed(key.key); known && known->value == Value::Carried)
-                add(key.key);
+        for (const std::string &key : carriedKeysOf(*source))
+            add(key);
         std::vector<std::string_view> dropKeys;
         for (const auto *list : {&source->drops, &source->mvpDrops})
             for (const std::optional<YamlMapText> &drop : *list)

@@ -4,6 +4,7 @@
 
 #include "EntryLoader.h"
 #include "MonsterEntry.h"
+#include "RathenaModes.h"
 
 #include <optional>
 #include <string>
@@ -105,26 +106,12 @@ std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target);
 /// rAthena stores for either (and its style leaves out).
 void asYamlHoldsIt(MonsterEntry &entry);
 
+/// The keys of an entry that no box holds and the entry carries as written
+/// (RaceGroups, DamageTaken, ...), in its order.
+std::vector<std::string> carriedKeysOf(const YamlEntryText &source);
+
 /// What the entry carries that no box shows ("Also in this entry: Class
 /// Guardian; RaceGroups; ..."), or empty.
 std::string alsoInThisEntry(const MonsterEntry &entry);
-
-/// The Mode number as rAthena's YAML says it: its Class, its Ai and the
-/// Modes set besides (names), as rAthena's own converter tells them apart.
-struct YamlMode {
-    std::string ai, monsterClass;
-    std::vector<std::string> modes, cleared; ///< those true, those false
-};
-YamlMode yamlModeOf(long long mode);
-/// The Mode number said with the Ai `ai` and, while the number has all its
-/// bits, the Class `monsterClass`: what the Ai sets that the number lacks
-/// cleared under Modes, the rest set.
-YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass);
-/// The Mode number of an Ai (case-insensitive), or nothing for an unknown one.
-std::optional<long long> aiBits(std::string_view ai);
-/// The bits a Class adds as rAthena loads the monster, or nothing.
-std::optional<long long> classBits(std::string_view monsterClass);
-/// The bit of a name under Modes, or nothing.
-std::optional<long long> modeBitNamed(std::string_view name);
 
 } // namespace grimlark

@@ -6,28 +6,15 @@
 #include "Text.h"
 #include "core/FileReader.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace grimlark::ui {
 
 QStringList itemFilesBeside(const QString &path, bool yaml)
 {
-    const QDir folder = QFileInfo(path).absoluteDir();
+    // No QDir or QFileInfo: a reading thread asks, and Qt's file classes
+    // there make it a thread of Qt's, whose end Wine's Windows does not survive.
     QStringList files;
-    const auto add = [&files](const QString &file) {
-        if (QFileInfo(file).isFile())
-            files << file;
-    };
-    if (yaml) {
-        for (const QString &name :
-             folder.entryList({QStringLiteral("item_db*.yml")}, QDir::Files, QDir::Name))
-            add(folder.filePath(name));
-        add(folder.filePath(QStringLiteral("../import/item_db.yml")));
-    } else {
-        add(folder.filePath(QStringLiteral("item_db.txt")));
-        add(folder.filePath(QStringLiteral("item_db2.txt")));
-    }
+    for (const std::string &file : grimlark::itemFilesBeside(nativePath(path), yaml))
+        files << pathFromNative(QByteArray::fromStdString(file));
     return files;
 }
 

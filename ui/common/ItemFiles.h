@@ -9,11 +9,8 @@
 
 namespace grimlark::ui {
 
-/// The item databases a server reads beside its monster database at `path`:
-/// rAthena's `item_db*.yml` in the same folder and `../import/item_db.yml`
-/// beside a YAML one; eAthena's and Freya's `item_db.txt` and `item_db2.txt`
-/// beside a text one. Only those that exist, in the order the server reads
-/// them (a later one overrides).
+/// The item databases a server reads beside its monster database at `path`
+/// (core's itemFilesBeside, the paths as Qt's).
 QStringList itemFilesBeside(const QString &path, bool yaml);
 
 /// Items read from files, and what could not be read of them.
