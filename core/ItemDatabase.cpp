@@ -164,7 +164,7 @@ std::filesystem::path pathOf(const std::string &native)
 #ifdef _WIN32
     return std::filesystem::u8path(native);
 #else
-    return std::filesystem::path(native);
+    return {native};
 #endif
 }
 std::string nativeOf(const std::filesystem::path &path)
