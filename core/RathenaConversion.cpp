@@ -8,6 +8,7 @@
 #include "DropSlots.h"
 #include "ItemDatabase.h"
 #include "Numbers.h"
+#include "RathenaModes.h"
 #include "TextEntry.h"
 #include "Utf8.h"
 

@@ -5,10 +5,8 @@
 #include "CodeTables.h"
 #include "DropSlots.h"
 #include "FieldTable.h"
-#include "ItemDatabase.h"
 #include "Numbers.h"
 #include "RathenaModes.h"
-#include "TextEntry.h"
 #include "Utf8.h"
 #include "Yaml.h"
 

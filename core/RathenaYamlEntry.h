@@ -4,7 +4,6 @@
 
 #include "EntryLoader.h"
 #include "MonsterEntry.h"
-#include "RathenaModes.h"
 
 #include <optional>
 #include <string>

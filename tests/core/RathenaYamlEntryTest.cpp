@@ -5,6 +5,7 @@
 #include "core/EntryLoader.h"
 #include "core/EntryWarnings.h"
 #include "core/Layout.h"
+#include "core/RathenaModes.h"
 #include "core/ServerRules.h"
 #include "core/TextEntry.h"
 

@@ -567,7 +567,7 @@ void EditorTest::itemDatabaseChosenNamesTheDrops()
         "item_db.txt", "// items\n909,Jellopy,Jellopy,3,6,,10,,,,,0xFFFFFFFF,7,2,,,,,,{},{},{}\n");
     control<QAction>(session.editor, "mnuItemDatabase")->trigger();
     QCOMPARE(session.platform.settings["Items/files"].toStringList().size(), 1);
-    QLineEdit *drop = control<QLineEdit>(session.editor, "txtDropID1");
+    auto *drop = control<QLineEdit>(session.editor, "txtDropID1");
     drop->setText(QStringLiteral("909"));
     QTRY_COMPARE(drop->toolTip(), QStringLiteral("<p>909: Jellopy (Jellopy)</p>"));
     control<QLineEdit>(session.editor, "txtDropID2")->setText(QStringLiteral("910"));
