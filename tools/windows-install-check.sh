@@ -217,6 +217,7 @@ if ! { [ "$(value_of HKLM InstallLocation)" = "$folder" ] && [ -f "$(unix_of "$f
     fail "a refused downgrade changed the installed copy"
 fi
 wine reg add "HKLM\\$key" /v DisplayVersion /d "$version" /f >/dev/null 2>&1
+wineserver -w # the refused installer gone before the next one starts
 echo "downgrade: refused silently with status 5, nothing changed"
 
 wine "$installer" /S /AllUsers '/D=C:\Tools\Grimlark'
