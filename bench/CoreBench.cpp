@@ -187,10 +187,7 @@ void OpenYamlDatabase_Core(benchmark::State &state)
         DatabaseFile file;
         readDatabaseFile(path, file);
         const RathenaMobDb db = readRathenaMobDb(file.bytes());
-        std::vector<std::pair<std::size_t, std::size_t>> spans;
-        for (const YamlMonster &monster : db.monsters)
-            spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
-        file = DatabaseFile::withSpans(std::move(file), spans);
+        file = DatabaseFile::withSpans(std::move(file), db.lineSpans());
         benchmark::DoNotOptimize(file.lines());
     }
     state.SetBytesProcessed(state.iterations() * bytes);
@@ -231,10 +228,7 @@ void LoadAndWriteYamlEntries_Core(benchmark::State &state)
     DatabaseFile file;
     readDatabaseFile(path, file);
     const RathenaMobDb db = readRathenaMobDb(file.bytes());
-    std::vector<std::pair<std::size_t, std::size_t>> spans;
-    for (const YamlMonster &monster : db.monsters)
-        spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
-    file = DatabaseFile::withSpans(std::move(file), spans);
+    file = DatabaseFile::withSpans(std::move(file), db.lineSpans());
     for (auto _ : state) {
         std::size_t made = 0;
         for (std::size_t i = 0; i < file.lines(); ++i) {

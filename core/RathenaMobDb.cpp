@@ -47,6 +47,15 @@ std::string RathenaMobDb::message() const
     return {};
 }
 
+std::vector<std::pair<std::size_t, std::size_t>> RathenaMobDb::lineSpans() const
+{
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    spans.reserve(monsters.size());
+    for (const YamlMonster &monster : monsters)
+        spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
+    return spans;
+}
+
 RathenaMobDb readRathenaMobDb(std::string_view bytes)
 {
     RathenaMobDb db;

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace grimlark {
@@ -37,6 +38,9 @@ struct RathenaMobDb {
     std::string message() const;
     /// The Body's items (monster.item indexes them).
     const YamlNode *body() const { return document.root.find("Body"); }
+    /// Each monster's lines, first and last, counted from 0: the records of
+    /// DatabaseFile::withSpans.
+    std::vector<std::pair<std::size_t, std::size_t>> lineSpans() const;
 };
 
 /// The newest Header version rAthena reads: a file of a later one it refuses

@@ -14,7 +14,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <iterator>
 #include <memory>
 
 namespace grimlark {
@@ -29,6 +28,12 @@ using Status = LoadResult::Status;
 constexpr std::string_view kRaceNames[] = {"Formless", "Undead", "Brute",        "Plant",
                                            "Insect",   "Fish",   "Demon",        "Demihuman",
                                            "Angel",    "Dragon", "Player_Human", "Player_Doram"};
+
+/// The name at a list position, or "" for none.
+template <std::size_t N> std::string nameAt(const std::string_view (&names)[N], ListPosition at)
+{
+    return at >= 0 && std::size_t(at) < N ? std::string(names[std::size_t(at)]) : std::string();
+}
 
 template <std::size_t N>
 std::optional<int> positionNamed(const std::string_view (&names)[N], std::string_view name)
@@ -351,18 +356,15 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
             atDefault = !entry.carried.hasOtherName;
             break;
         case Value::Size:
-            if (entry.Scale >= 0 && entry.Scale < kScaleList.size())
-                value = std::string(kScaleEntries[entry.Scale]);
+            value = nameAt(kScaleEntries, entry.Scale);
             atDefault = entry.Scale == 0;
             break;
         case Value::Race:
-            if (entry.Race >= 0 && std::size_t(entry.Race) < std::size(kRaceNames))
-                value = std::string(kRaceNames[entry.Race]);
+            value = nameAt(kRaceNames, entry.Race);
             atDefault = entry.Race == 0;
             break;
         case Value::Element:
-            if (entry.Element >= 0 && entry.Element < kElementList.size())
-                value = std::string(kElementEntries[entry.Element]);
+            value = nameAt(kElementEntries, entry.Element);
             atDefault = entry.Element == 0;
             break;
         case Value::ElementLevel:

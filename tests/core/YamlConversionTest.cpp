@@ -38,10 +38,7 @@ TEST(YamlRecords, AMonsterIsARecordOfItsLines)
     DatabaseFile file(bytes);
     const RathenaMobDb db = readRathenaMobDb(file.bytes());
     ASSERT_EQ(db.monsters.size(), 2U);
-    std::vector<std::pair<std::size_t, std::size_t>> spans;
-    for (const YamlMonster &monster : db.monsters)
-        spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
-    file = DatabaseFile::withSpans(std::move(file), spans);
+    file = DatabaseFile::withSpans(std::move(file), db.lineSpans());
     ASSERT_EQ(file.lines(), 7U);
     EXPECT_EQ(file.line(4), "  - Id: 1001\r\n    Name: A");
     EXPECT_EQ(file.line(5), "#  - Id: 1002");

@@ -40,10 +40,7 @@ ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,
             database.file = DatabaseFile();
             return database;
         }
-        std::vector<std::pair<std::size_t, std::size_t>> spans;
-        for (const YamlMonster &monster : db.monsters)
-            spans.emplace_back(monster.firstLine - 1, monster.lastLine - 1);
-        database.file = DatabaseFile::withSpans(std::move(database.file), spans);
+        database.file = DatabaseFile::withSpans(std::move(database.file), db.lineSpans());
         database.yaml = true;
     }
     database.encoding = &chooseEncoding(database.file, preferredEncoding(), decodesStrictly);
