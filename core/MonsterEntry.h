@@ -68,6 +68,9 @@ struct MonsterEntry {
         /// A YAML entry as its file wrote it: what no box holds, and the
         /// bytes of what is left unchanged.
         std::shared_ptr<const YamlEntryText> yaml;
+        /// Generate gives each drop of a YAML entry the Index of its box, so
+        /// that an override puts it in place of that drop, not after them.
+        bool dropsByIndex = false;
     } carried;
 
     bool operator==(const MonsterEntry &other) const;

@@ -96,6 +96,25 @@ void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *firs
 std::string overrideWarning(const MonsterEntry &entry)
 {
     const YamlEntryText *source = entry.carried.yaml.get();
+    if (source && source->overrides && source->overrides->base) {
+        // Loaded as rAthena resolves it: its drops stand where they land.
+        // What it cannot say is a drop of the entry before taken out.
+        const MonsterEntry &base = *source->overrides->base;
+        std::string kept;
+        for (const DropList *list : {&kDrops, &kMvpDrops})
+            for (std::size_t i = 0; i < list->count; ++i)
+                if (hasDrop(base, list->slots[i]) && !hasDrop(entry, list->slots[i]))
+                    kept += (kept.empty() ? "" : ", ") +
+                            std::string(fieldName(list->slots[i].item)) + " " +
+                            quoteValue(base.*list->slots[i].item);
+        if (kept.empty())
+            return {};
+        return "Drops: an override cannot take a drop out of the monster it changes, so rAthena "
+               "keeps " +
+               kept + " of the entry before it.";
+    }
+    if (entry.carried.dropsByIndex)
+        return {};
     std::size_t added = 0;
     for (const DropList *list : {&kDrops, &kMvpDrops})
         for (std::size_t i = 0; i < list->count; ++i) {
@@ -112,11 +131,12 @@ std::string overrideWarning(const MonsterEntry &entry)
         }
     if (added == 0)
         return {};
-    return "Drops: rAthena reads this entry as an override of that one, and adds its " +
+    return "Drops: in an import file rAthena reads this entry as an override of that one, and "
+           "adds its " +
            std::to_string(added) +
            (added == 1 ? " drop without an Index" : " drops without an Index") +
            " to that entry's (past 10 it skips them) rather than putting them in their place: "
-           "give each drop the Index of the one it replaces (0 for the first).";
+           "Generate > Drops By Index gives each drop the Index of its box.";
 }
 
 std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatabase &items)

@@ -119,4 +119,16 @@ RathenaMobDb readRathenaMobDb(std::string_view bytes)
     return db;
 }
 
+bool readAfterTheMainDatabase(std::string_view path)
+{
+    // Either separator: a Windows path may be written with either.
+    const std::size_t name = path.find_last_of("/\\");
+    if (name == std::string_view::npos)
+        return false;
+    const std::string_view folder = path.substr(0, name);
+    const std::size_t parent = folder.find_last_of("/\\");
+    return equalIgnoringCase(folder.substr(parent == std::string_view::npos ? 0 : parent + 1),
+                             "import");
+}
+
 } // namespace grimlark

@@ -53,4 +53,9 @@ constexpr const char *kRathenaYamlFrame = "Header:\n  Type: MOB_DB\n  Version: 5
 /// Reads `bytes` as rAthena's monster database, or says why it is none.
 RathenaMobDb readRathenaMobDb(std::string_view bytes);
 
+/// True where rAthena reads the file at `path` after its main databases: a
+/// file in a folder named "import" (db/import/mob_db.yml), whose entry of an
+/// Id a main database holds changes that monster rather than being a new one.
+bool readAfterTheMainDatabase(std::string_view path);
+
 } // namespace grimlark

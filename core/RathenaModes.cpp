@@ -108,7 +108,8 @@ YamlMode yamlModeOf(long long mode)
     return said;
 }
 
-YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass)
+YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass,
+                         std::optional<long long> from)
 {
     YamlMode said;
     const long long kept = classBits(monsterClass).value_or(0);
@@ -121,12 +122,13 @@ YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view m
     }
     said.ai = std::string(ai);
     said.modes.clear();
-    const long long bits = aiBits(ai).value_or(0);
+    const long long adds = classBits(said.monsterClass).value_or(0);
+    const long long bits = from ? *from : aiBits(ai).value_or(0);
     for (const Named &row : kModeNames) {
         if ((mode & row.bits) && !(bits & row.bits))
             said.modes.emplace_back(row.name);
-        else if (!(mode & row.bits) && (bits & row.bits))
-            said.cleared.emplace_back(row.name);
+        else if (!(mode & row.bits) && (bits & row.bits) && !(adds & row.bits))
+            said.cleared.emplace_back(row.name); // what the Class adds stays all the same
     }
     return said;
 }

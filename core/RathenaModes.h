@@ -17,9 +17,11 @@ struct YamlMode {
 };
 YamlMode yamlModeOf(long long mode);
 /// The Mode number said with the Ai `ai` and, while the number has all its
-/// bits, the Class `monsterClass`: what the Ai sets that the number lacks
+/// bits, the Class `monsterClass`: what the Ai sets (or `from`, the bits the
+/// Modes change where there is no Ai: an override's) that the number lacks
 /// cleared under Modes, the rest set.
-YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass);
+YamlMode yamlModeKeeping(long long mode, std::string_view ai, std::string_view monsterClass,
+                         std::optional<long long> from = std::nullopt);
 /// The Mode number of an Ai (case-insensitive), or nothing for an unknown one.
 std::optional<long long> aiBits(std::string_view ai);
 /// The bits a Class adds as rAthena loads the monster, or nothing.

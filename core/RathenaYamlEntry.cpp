@@ -311,6 +311,13 @@ std::string writeDrops(const MonsterEntry &entry, const DropList &list,
             keys.push_back({"Rate", keyLine("Rate", entry.*slot.rate, lineEnd)});
             if (!source && !list.mvp && i >= kFirstProtected)
                 keys.push_back({"StealProtected", "StealProtected: true" + std::string(lineEnd)});
+            // Asked for where it goes into an import file: each drop in
+            // place of the one of its box, not added after them.
+            if (entry.carried.dropsByIndex &&
+                (!source ||
+                 std::none_of(source->keys.begin(), source->keys.end(),
+                              [](const YamlKeyText &key) { return key.key == "Index"; })))
+                keys.push_back({"Index", keyLine("Index", std::to_string(i), lineEnd)});
         } else if (!source) {
             continue;
         }
@@ -323,19 +330,75 @@ std::string writeDrops(const MonsterEntry &entry, const DropList &list,
     return std::string(list.mvp ? "MvpDrops:" : "Drops:") + std::string(lineEnd) + items;
 }
 
+/// The drops of `list` as an override writes them: its own drops in its
+/// order, each from the box it came to (left out where that box was
+/// emptied); a box of the entry before that now differs, at its Index; the
+/// boxes filled past them, added. Empty where there is none.
+std::string writeOverrideDrops(const MonsterEntry &entry, const DropList &list,
+                               const std::vector<std::optional<YamlMapText>> &sources,
+                               const YamlOverride &overrides, std::string_view indent,
+                               std::string_view lineEnd)
+{
+    const std::size_t l = list.mvp ? 1 : 0;
+    const std::string lead = std::string(indent) + "  - ";
+    const std::string inner = std::string(indent) + "    ";
+    std::string items;
+    std::vector<bool> own(list.count);
+    const auto add = [&](const YamlMapText *source, std::size_t slot, bool indexed) {
+        std::vector<Rendered> keys;
+        if (slot < list.count) {
+            const DropSlot &box = list.slots[slot];
+            keys.push_back({"Item", keyLine("Item", entry.*box.item, lineEnd)});
+            keys.push_back({"Rate", keyLine("Rate", entry.*box.rate, lineEnd)});
+            if (indexed)
+                keys.push_back({"Index", keyLine("Index", std::to_string(slot), lineEnd)});
+        }
+        if (!items.empty() && !endsLine(items))
+            items += lineEnd;
+        items += writeMap(source, keys, dropKeys(), lead, inner, lineEnd);
+    };
+    for (std::size_t d = 0; d < sources.size(); ++d) {
+        const std::size_t slot =
+            d < overrides.landed[l].size() ? overrides.landed[l][d] : YamlOverride::kSkipped;
+        const YamlMapText *source = sources[d] ? &*sources[d] : nullptr;
+        if (slot < list.count) {
+            own[slot] = true;
+            if (hasDrop(entry, list.slots[slot]))
+                add(source, slot, false);
+        } else if (source) {
+            add(source, slot, false);
+        }
+    }
+    const MonsterEntry &base = *overrides.base;
+    for (std::size_t slot = 0; slot < list.count; ++slot) {
+        const DropSlot &box = list.slots[slot];
+        if (own[slot] || !hasDrop(entry, box))
+            continue;
+        const bool before = slot < overrides.held[l];
+        if (before && entry.*box.item == base.*box.item && entry.*box.rate == base.*box.rate)
+            continue;
+        add(nullptr, slot, before);
+    }
+    if (items.empty())
+        return {};
+    return std::string(list.mvp ? "MvpDrops:" : "Drops:") + std::string(lineEnd) + items;
+}
+
 long long modeNumber(const MonsterEntry &entry)
 {
     return modeNumberOf(formatOf(Layout::RathenaYaml), entry.Mode, entry.carried.modeAbove);
 }
 
-/// Every key the writer makes of `entry`, in rAthena's order; those it
-/// leaves out empty.
-std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText *source,
-                                  std::string_view indent, std::string_view lineEnd)
+/// Every key the writer makes of `entry`, in rAthena's order, as though it
+/// overrode nothing; those it leaves out empty.
+std::vector<Rendered> renderKeys(const MonsterEntry &entry, const YamlEntryText *source,
+                                 std::string_view indent, std::string_view lineEnd)
 {
     static const std::vector<std::optional<YamlMapText>> none;
+    const YamlOverride *overrides = source && source->overrides ? &*source->overrides : nullptr;
     const YamlMode mode = source
-                              ? yamlModeKeeping(modeNumber(entry), source->ai, source->monsterClass)
+                              ? yamlModeKeeping(modeNumber(entry), source->ai, source->monsterClass,
+                                                overrides ? overrides->modeFrom : std::nullopt)
                               : yamlModeOf(modeNumber(entry));
     std::vector<Rendered> keys;
     for (const EntryKey &key : kKeys) {
@@ -398,10 +461,12 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
         case Value::MvpDrops:
         case Value::Drops: {
             const bool mvp = key.value == Value::MvpDrops;
-            keys.push_back(
-                {key.name, writeDrops(entry, mvp ? kMvpDrops : kDrops,
-                                      source ? (mvp ? source->mvpDrops : source->drops) : none,
-                                      indent, lineEnd)});
+            const auto &sources = source ? (mvp ? source->mvpDrops : source->drops) : none;
+            keys.push_back({key.name, overrides
+                                          ? writeOverrideDrops(entry, mvp ? kMvpDrops : kDrops,
+                                                               sources, *overrides, indent, lineEnd)
+                                          : writeDrops(entry, mvp ? kMvpDrops : kDrops, sources,
+                                                       indent, lineEnd)});
             continue;
         }
         case Value::Carried:
@@ -410,6 +475,26 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText
         const bool leftOut = atDefault && (source || !key.always);
         keys.push_back(
             {key.name, value.empty() ? std::string() : keyLine(key.name, value, lineEnd), leftOut});
+    }
+    return keys;
+}
+
+/// Every key the writer makes of `entry`, in rAthena's order; those it
+/// leaves out empty. An override gives what differs from the entry it
+/// changes, whatever rAthena's defaults are.
+std::vector<Rendered> renderEntry(const MonsterEntry &entry, const YamlEntryText *source,
+                                  std::string_view indent, std::string_view lineEnd)
+{
+    std::vector<Rendered> keys = renderKeys(entry, source, indent, lineEnd);
+    if (source && source->overrides && source->overrides->base) {
+        const MonsterEntry &base = *source->overrides->base;
+        const std::vector<Rendered> before =
+            renderKeys(base, base.carried.yaml.get(), indent, lineEnd);
+        for (Rendered &key : keys) {
+            const auto was = std::find_if(before.begin(), before.end(),
+                                          [&key](const Rendered &r) { return r.key == key.key; });
+            key.leftOut = was != before.end() && was->text == key.text;
+        }
     }
     return keys;
 }
@@ -632,28 +717,49 @@ bool isYamlEntry(std::string_view text)
            (start.substr(0, 2) == "- " && start.find('\n') != std::string_view::npos);
 }
 
-LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
+namespace {
+
+/// What an entry's keys say that is read once they are all read: its Ai,
+/// Class and Modes, which make the Mode number together, and its drops.
+struct KeysRead {
+    const YamlNode *ai = nullptr, *monsterClass = nullptr, *modes = nullptr;
+    const YamlNode *dropLists[2] = {nullptr, nullptr}; ///< drops, MVP drops
+};
+
+/// The entry's map: the document's root, or the one item of a list.
+template <typename Document> auto *entryMap(Document &document)
 {
-    const YamlDocument document = readYaml(text, 16);
-    if (!document.read)
-        return refuseEntry("This entry is not YAML: " + document.problem + " (line " +
-                           std::to_string(document.line) + ", column " +
-                           std::to_string(document.column) + ").");
-    const YamlNode *map = &document.root;
+    auto *map = &document.root;
     if (map->kind == YamlNode::Kind::Sequence && map->children.size() == 1)
         map = &map->children.front();
-    if (map->kind != YamlNode::Kind::Mapping)
-        return refuseEntry("This is not a monster entry of rAthena's YAML database (a map of "
-                           "Id, AegisName, Name, ...).");
+    return map->kind == YamlNode::Kind::Mapping ? map : nullptr;
+}
 
-    MonsterEntry coded = yamlDefaults();
-    std::vector<std::string> notes;
+std::optional<LoadResult> notYaml(const YamlDocument &document)
+{
+    if (document.read)
+        return std::nullopt;
+    return refuseEntry("This entry is not YAML: " + document.problem + " (line " +
+                       std::to_string(document.line) + ", column " +
+                       std::to_string(document.column) + ").");
+}
+
+LoadResult notAnEntry()
+{
+    return refuseEntry("This is not a monster entry of rAthena's YAML database (a map of "
+                       "Id, AegisName, Name, ...).");
+}
+
+/// Reads the keys of `map` into `coded` as rAthena reads them, noting what
+/// it ignores or reads otherwise; what rAthena refuses the monster for, where
+/// it does. The drops' Index is noted where `noteIndex`.
+std::optional<LoadResult> readKeys(const YamlNode &map, MonsterEntry &coded, KeysRead &read,
+                                   std::vector<std::string> &notes, bool noteIndex)
+{
     std::vector<const EntryKey *> seen;
-    const YamlNode *ai = nullptr, *monsterClass = nullptr, *modes = nullptr;
-    const YamlNode *dropLists[2] = {nullptr, nullptr};
-    for (std::size_t i = 0; i + 1 < map->children.size(); i += 2) {
-        const YamlNode &keyNode = map->children[i];
-        const YamlNode &value = map->children[i + 1];
+    for (std::size_t i = 0; i + 1 < map.children.size(); i += 2) {
+        const YamlNode &keyNode = map.children[i];
+        const YamlNode &value = map.children[i + 1];
         const std::string &name = keyNode.text;
         const EntryKey *key = keyNode.kind == YamlNode::Kind::Scalar ? keyNamed(name) : nullptr;
         if (!key) {
@@ -726,18 +832,18 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
             break;
         }
         case Value::Ai:
-            ai = &value;
+            read.ai = &value;
             break;
         case Value::Class:
-            monsterClass = &value;
+            read.monsterClass = &value;
             break;
         case Value::Modes:
-            modes = &value;
+            read.modes = &value;
             break;
         case Value::MvpDrops:
         case Value::Drops: {
             const bool mvp = key->value == Value::MvpDrops;
-            dropLists[mvp ? 1 : 0] = &value;
+            read.dropLists[mvp ? 1 : 0] = &value;
             const DropList &list = mvp ? kMvpDrops : kDrops;
             if (value.kind != YamlNode::Kind::Sequence)
                 return refuseEntry("Its " + name + " is not a list of drops" + at(value) + ".");
@@ -751,7 +857,7 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
                                        " has no Item and Rate, which rAthena needs" + at(drop) +
                                        ".");
                 if (d >= list.count) {
-                    if (d == list.count)
+                    if (d == list.count && noteIndex)
                         notes.push_back("rAthena reads " + std::to_string(list.count) + " " + name +
                                         " at most; the rest are carried, not read.");
                     continue;
@@ -759,7 +865,8 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
                 coded.*list.slots[d].item = item->text;
                 coded.*list.slots[d].rate = rate->text;
             }
-            noteIndexes(value, list.count, name, notes);
+            if (noteIndex)
+                noteIndexes(value, list.count, name, notes);
             break;
         }
         case Value::Carried:
@@ -767,13 +874,20 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
             break;
         }
     }
-    if (!map->find("Id"))
+    if (!map.find("Id"))
         return refuseEntry("This entry has no Id, which rAthena needs for every monster.");
+    return std::nullopt;
+}
 
-    // The Mode number as rAthena makes it: the Ai's, the Modes set and
-    // cleared in the order given, then what the Class adds.
-    long long mode = 0;
-    if (ai) {
+/// The Mode number as rAthena makes it: the Ai's bits (`from` where there is
+/// no Ai), the Modes set and cleared in the order given, then what the Class
+/// adds; into the boxes of `coded`. `beforeClass` is the number before the
+/// Class adds to it.
+std::optional<LoadResult> readMode(const KeysRead &read, long long from, MonsterEntry &coded,
+                                   std::vector<std::string> &notes, long long &beforeClass)
+{
+    long long mode = from;
+    if (const YamlNode *ai = read.ai) {
         const std::optional<long long> bits =
             ai->kind == YamlNode::Kind::Scalar ? aiBits(ai->text) : std::nullopt;
         if (!bits)
@@ -781,6 +895,7 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
                             " as 06: it knows no such Ai.");
         mode = bits.value_or(0);
     }
+    const YamlNode *modes = read.modes;
     if (modes && modes->kind != YamlNode::Kind::Mapping)
         return refuseEntry("Its Modes is not a map of modes to true or false" + at(*modes) + ".");
     for (std::size_t i = 0; modes && i + 1 < modes->children.size(); i += 2) {
@@ -798,7 +913,8 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
         }
         mode = *on ? mode | *bit : mode & ~*bit;
     }
-    if (monsterClass) {
+    beforeClass = mode;
+    if (const YamlNode *monsterClass = read.monsterClass) {
         const std::optional<long long> bits = monsterClass->kind == YamlNode::Kind::Scalar
                                                   ? classBits(monsterClass->text)
                                                   : std::nullopt;
@@ -810,51 +926,292 @@ LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
     long long rest = 0;
     coded.Mode = modeBoxesOf(formatOf(Layout::RathenaYaml), mode, rest);
     coded.carried.modeAbove = int(rest);
+    return std::nullopt;
+}
 
-    // The entry as written, so that what is left as it was is written back
-    // in its own bytes.
+/// The entry `map` of `text` as written, so that what is left as it was is
+/// written back in its own bytes; `coded` is the monster loaded, where each
+/// drop of list `l` came to slot `landed(l, d)` (or to none).
+template <typename Landed>
+std::shared_ptr<YamlEntryText> cutEntry(std::string_view text, const YamlNode &map,
+                                        const KeysRead &read, const MonsterEntry &coded,
+                                        Landed landed, std::optional<YamlOverride> overrides)
+{
     const Lines lines(text);
-    std::optional<YamlMapText> cut = cutMap(text, lines, *map, 0, lines.count());
-    if (cut) {
-        auto source = std::make_shared<YamlEntryText>();
-        source->lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-        source->entry = std::move(*cut);
-        if (ai && ai->kind == YamlNode::Kind::Scalar)
-            source->ai = ai->text;
-        if (monsterClass && monsterClass->kind == YamlNode::Kind::Scalar)
-            source->monsterClass = monsterClass->text;
-        for (std::size_t l = 0; l < 2; ++l) {
-            const YamlNode *list = dropLists[l];
-            auto &sources = l ? source->mvpDrops : source->drops;
-            for (std::size_t d = 0; list && d < list->children.size(); ++d) {
-                const YamlNode &drop = list->children[d];
-                const std::size_t last =
-                    d + 1 < list->children.size() ? list->children[d + 1].line - 1 : list->endLine;
-                std::optional<YamlMapText> dropCut =
-                    cutMap(text, lines, drop, lines.start(drop.line), last);
-                const DropList &slots = l ? kMvpDrops : kDrops;
-                if (dropCut && d < slots.count)
-                    for (YamlKeyText &key : dropCut->keys)
-                        if (key.key == "Item" || key.key == "Rate")
-                            key.loaded = keyLine(key.key,
-                                                 coded.*(key.key == "Item" ? slots.slots[d].item
-                                                                           : slots.slots[d].rate),
-                                                 source->lineEnd);
-                sources.push_back(std::move(dropCut));
-            }
+    std::optional<YamlMapText> cut = cutMap(text, lines, map, 0, lines.count());
+    if (!cut)
+        return nullptr;
+    auto source = std::make_shared<YamlEntryText>();
+    source->lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
+    source->entry = std::move(*cut);
+    source->overrides = std::move(overrides);
+    if (read.ai && read.ai->kind == YamlNode::Kind::Scalar)
+        source->ai = read.ai->text;
+    if (read.monsterClass && read.monsterClass->kind == YamlNode::Kind::Scalar)
+        source->monsterClass = read.monsterClass->text;
+    for (std::size_t l = 0; l < 2; ++l) {
+        const YamlNode *list = read.dropLists[l];
+        auto &sources = l ? source->mvpDrops : source->drops;
+        for (std::size_t d = 0; list && d < list->children.size(); ++d) {
+            const YamlNode &drop = list->children[d];
+            const std::size_t last =
+                d + 1 < list->children.size() ? list->children[d + 1].line - 1 : list->endLine;
+            std::optional<YamlMapText> dropCut =
+                cutMap(text, lines, drop, lines.start(drop.line), last);
+            const DropList &slots = l ? kMvpDrops : kDrops;
+            const std::size_t slot = landed(l, d);
+            if (dropCut && slot < slots.count)
+                for (YamlKeyText &key : dropCut->keys)
+                    if (key.key == "Item" || key.key == "Rate")
+                        key.loaded = keyLine(key.key,
+                                             coded.*(key.key == "Item" ? slots.slots[slot].item
+                                                                       : slots.slots[slot].rate),
+                                             source->lineEnd);
+            sources.push_back(std::move(dropCut));
         }
-        const std::vector<Rendered> made =
-            renderEntry(coded, source.get(), source->entry.indent, source->lineEnd);
-        for (YamlKeyText &key : source->entry.keys)
-            for (const Rendered &r : made)
-                if (r.key == key.key)
-                    key.loaded = r.text;
-        coded.carried.yaml = std::move(source);
     }
+    const std::vector<Rendered> made =
+        renderEntry(coded, source.get(), source->entry.indent, source->lineEnd);
+    for (YamlKeyText &key : source->entry.keys)
+        for (const Rendered &r : made)
+            if (r.key == key.key)
+                key.loaded = r.text;
+    return source;
+}
+
+/// A mapping node with `key` and `value` added.
+void addKey(YamlNode &map, YamlNode key, YamlNode value)
+{
+    map.children.push_back(std::move(key));
+    map.children.push_back(std::move(value));
+}
+
+/// The monster rAthena makes of `base` with `over` read over it: the keys
+/// over gives in place of base's; its Modes and RaceGroups set and cleared
+/// after base's (its Modes from its own Ai's bits, where it gives an Ai); its
+/// drops added after base's or put at their Index, up to each list's most.
+/// Where each of over's drops came to is kept in `overrides`. Both maps are
+/// taken apart into it (a node is moved, never copied).
+YamlNode resolved(YamlNode base, YamlNode over, YamlOverride &overrides,
+                  std::vector<std::string> &notes)
+{
+    const auto isDrops = [](std::string_view key) { return key == "Drops" || key == "MvpDrops"; };
+    const auto keyAt = [](const YamlNode &map, std::string_view key) {
+        for (std::size_t i = 0; i + 1 < map.children.size(); i += 2)
+            if (map.children[i].text == key)
+                return i;
+        return map.children.size();
+    };
+    const bool ownAi = over.find("Ai") != nullptr;
+    std::vector<std::string> baseKeys;
+    for (std::size_t i = 0; i + 1 < base.children.size(); i += 2)
+        baseKeys.push_back(base.children[i].text);
+    std::vector<bool> taken(over.children.size());
+    YamlNode merged;
+    merged.kind = YamlNode::Kind::Mapping;
+    for (std::size_t i = 0; i + 1 < base.children.size(); i += 2) {
+        const std::string &key = baseKeys[i / 2];
+        const std::size_t at = keyAt(over, key);
+        YamlNode *given = at < over.children.size() ? &over.children[at + 1] : nullptr;
+        // An Ai of its own sets the Mode anew: the Modes before are gone.
+        if (isDrops(key) || (key == "Modes" && ownAi && !given))
+            continue;
+        YamlNode &before = base.children[i + 1];
+        YamlNode value;
+        if (given && given->kind == YamlNode::Kind::Mapping &&
+            before.kind == YamlNode::Kind::Mapping &&
+            ((key == "Modes" && !ownAi) || key == "RaceGroups")) {
+            value = std::move(before);
+            value.children.insert(value.children.end(),
+                                  std::make_move_iterator(given->children.begin()),
+                                  std::make_move_iterator(given->children.end()));
+        } else {
+            value = std::move(given ? *given : before);
+        }
+        if (given)
+            taken[at] = true;
+        addKey(merged, std::move(base.children[i]), std::move(value));
+    }
+    for (std::size_t i = 0; i + 1 < over.children.size(); i += 2) {
+        const std::string &key = over.children[i].text;
+        if (!taken[i] && !isDrops(key) &&
+            std::find(baseKeys.begin(), baseKeys.end(), key) == baseKeys.end())
+            addKey(merged, std::move(over.children[i]), std::move(over.children[i + 1]));
+    }
+
+    for (std::size_t l = 0; l < 2; ++l) {
+        const std::string name = l ? "MvpDrops" : "Drops";
+        const std::size_t most = (l ? kMvpDrops : kDrops).count;
+        YamlNode list;
+        list.kind = YamlNode::Kind::Sequence;
+        if (const std::size_t at = keyAt(base, name);
+            at < base.children.size() && base.children[at + 1].kind == YamlNode::Kind::Sequence)
+            for (YamlNode &drop : base.children[at + 1].children)
+                if (list.children.size() < most)
+                    list.children.push_back(std::move(drop));
+        const std::size_t at = keyAt(over, name);
+        std::vector<YamlNode> none;
+        std::vector<YamlNode> &given =
+            at < over.children.size() ? over.children[at + 1].children : none;
+        std::size_t skipped = 0;
+        for (YamlNode &drop : given) {
+            const YamlNode *index = drop.find("Index");
+            const WholeNumber number = parseWholeNumber(index ? index->text : std::string());
+            std::size_t slot = list.children.size();
+            if (index)
+                slot = number.value && *number.value >= 0 ? std::size_t(*number.value)
+                                                          : YamlOverride::kSkipped;
+            if (slot >= most || slot > list.children.size()) {
+                if (!index)
+                    ++skipped;
+                else if (slot != YamlOverride::kSkipped)
+                    notes.push_back(
+                        "rAthena skips the drop of " + name + " with Index " +
+                        std::to_string(slot) +
+                        (slot >= most
+                             ? ", with a warning: an Index is below " + std::to_string(most) + "."
+                             : ", without a word: " + std::to_string(list.children.size()) +
+                                   " drops stand before it."));
+                overrides.landed[l].push_back(YamlOverride::kSkipped);
+                continue;
+            }
+            if (slot == list.children.size())
+                list.children.push_back(std::move(drop));
+            else
+                list.children[slot] = std::move(drop);
+            overrides.landed[l].push_back(slot);
+        }
+        if (skipped > 0)
+            notes.push_back("rAthena skips " + std::to_string(skipped) + " of this entry's " +
+                            name + " (\"Maximum of " + std::to_string(most) +
+                            " monster Drops met\"): it adds them to those of the entry it "
+                            "overrides, which then holds " +
+                            std::to_string(most) + ".");
+        overrides.held[l] = list.children.size();
+        if (!list.children.empty()) {
+            YamlNode key;
+            key.text = name;
+            addKey(merged, std::move(key), std::move(list));
+        }
+    }
+    return merged;
+}
+
+} // namespace
+
+LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry)
+{
+    const YamlDocument document = readYaml(text, 16);
+    if (std::optional<LoadResult> refused = notYaml(document))
+        return *refused;
+    const YamlNode *map = entryMap(document);
+    if (!map)
+        return notAnEntry();
+    MonsterEntry coded = yamlDefaults();
+    std::vector<std::string> notes;
+    KeysRead read;
+    long long beforeClass = 0;
+    if (std::optional<LoadResult> refused = readKeys(*map, coded, read, notes, true))
+        return *refused;
+    if (std::optional<LoadResult> refused = readMode(read, 0, coded, notes, beforeClass))
+        return *refused;
+    coded.carried.yaml = cutEntry(
+        text, *map, read, coded, [](std::size_t, std::size_t d) { return d; }, std::nullopt);
     entry = std::move(coded);
     LoadResult result;
     result.notes = std::move(notes);
     return result;
+}
+
+LoadResult loadYamlOverride(std::string_view text, std::string_view base, std::string_view where,
+                            MonsterEntry &entry)
+{
+    const YamlDocument document = readYaml(text, 16);
+    const YamlDocument baseDocument = readYaml(base, 16);
+    const YamlNode *map = document.read ? entryMap(document) : nullptr;
+    const YamlNode *baseMap = baseDocument.read ? entryMap(baseDocument) : nullptr;
+    // The entry's own faults are its own, said as they are for any entry.
+    MonsterEntry alone = yamlDefaults();
+    KeysRead own;
+    std::vector<std::string> notes;
+    long long beforeClass = 0;
+    if (!map || readKeys(*map, alone, own, notes, false) ||
+        readMode(own, 0, alone, notes, beforeClass))
+        return loadYamlEntry(text, entry);
+
+    MonsterEntry first = yamlDefaults();
+    KeysRead baseRead;
+    std::vector<std::string> baseNotes;
+    long long baseMode = 0;
+    if (!baseMap || readKeys(*baseMap, first, baseRead, baseNotes, true) ||
+        readMode(baseRead, 0, first, baseNotes, baseMode)) {
+        LoadResult result = loadYamlEntry(text, entry);
+        if (result.loaded())
+            result.notes.push_back("The entry of its Id read before it (" + std::string(where) +
+                                   ") does not load, so this one is shown as a monster of its "
+                                   "own.");
+        return result;
+    }
+    // Read again, to be taken apart into the monster the two make.
+    YamlDocument apart = readYaml(text, 16), baseApart = readYaml(base, 16);
+    YamlOverride overrides;
+    const YamlNode merged =
+        resolved(std::move(*entryMap(baseApart)), std::move(*entryMap(apart)), overrides, notes);
+    MonsterEntry coded = yamlDefaults();
+    KeysRead read;
+    std::vector<std::string> mergedNotes; // the base's are its own file's
+    if (std::optional<LoadResult> refused = readKeys(merged, coded, read, mergedNotes, false))
+        return *refused;
+    if (std::optional<LoadResult> refused = readMode(read, 0, coded, mergedNotes, beforeClass))
+        return *refused;
+    // Without an Ai of its own, its Modes change the Mode of the entry before.
+    if (!own.ai)
+        overrides.modeFrom = baseMode;
+    // rAthena gives a new monster its Name as its JapaneseName, once: a Name
+    // the override changes leaves it as it was.
+    if (!first.carried.hasOtherName)
+        first.carried.otherName = first.JName, first.carried.hasOtherName = true;
+    if (!map->find("JapaneseName"))
+        coded.carried.otherName = first.carried.otherName, coded.carried.hasOtherName = true;
+    first.carried.yaml = cutEntry(
+        base, *baseMap, baseRead, first, [](std::size_t, std::size_t d) { return d; },
+        std::nullopt);
+    overrides.base = std::make_shared<const MonsterEntry>(first);
+    overrides.where = std::string(where);
+    // The override's own text, with its drops where rAthena put them, and
+    // its Ai and Class where it gives them (those before, where it does not).
+    KeysRead written = own;
+    written.ai = read.ai;
+    written.monsterClass = read.monsterClass;
+    const std::array<std::vector<std::size_t>, 2> landed = overrides.landed;
+    coded.carried.yaml = cutEntry(
+        text, *map, written, coded,
+        [&landed](std::size_t l, std::size_t d) {
+            return d < landed[l].size() ? landed[l][d] : YamlOverride::kSkipped;
+        },
+        std::move(overrides));
+    notes.insert(notes.begin(),
+                 "This entry changes the monster of its Id read before it (" + std::string(where) +
+                     "): shown as rAthena makes it, that entry with this one's keys over it and "
+                     "its drops added after that entry's, or put at their Index. Generate writes "
+                     "this entry's keys, and the others where they differ from that entry's.");
+    entry = std::move(coded);
+    LoadResult result;
+    result.notes = std::move(notes);
+    return result;
+}
+
+std::string yamlEntryId(std::string_view text)
+{
+    std::string_view head = trimmed(text);
+    if (head.substr(0, 2) == "- ")
+        head.remove_prefix(2);
+    if (head.substr(0, 3) != "Id:")
+        return {};
+    head = trimmed(head.substr(3, head.find_first_of("\r\n#") - 3));
+    return head.empty() || head.find_first_not_of("0123456789") != std::string_view::npos
+               ? std::string()
+               : std::string(head);
 }
 
 std::string writeYamlEntry(const MonsterEntry &entry)

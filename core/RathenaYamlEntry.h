@@ -5,6 +5,8 @@
 #include "EntryLoader.h"
 #include "MonsterEntry.h"
 
+#include <array>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +34,22 @@ struct YamlMapText {
     std::vector<YamlKeyText> keys;
 };
 
+/// Where an entry overrides one of its Id that rAthena reads before it (an
+/// import file's): that entry, and what of this one's lands where.
+struct YamlOverride {
+    std::shared_ptr<const MonsterEntry> base; ///< its JapaneseName given, as rAthena holds it
+    std::string where;                        ///< that entry, in words, for the user
+    /// The Mode bits this entry's Modes are set and cleared from where it
+    /// gives no Ai of its own: that entry's, before its Class adds any.
+    std::optional<long long> modeFrom;
+    /// The slot each of this entry's drops came to, by list (drops, MVP
+    /// drops); kSkipped where rAthena skipped it.
+    std::array<std::vector<std::size_t>, 2> landed;
+    /// How many drops each list held once this entry's were added.
+    std::array<std::size_t, 2> held{};
+    static constexpr std::size_t kSkipped = std::size_t(-1);
+};
+
 /// A monster of rAthena's YAML database as the file wrote it: its map, the
 /// map of each drop by slot (those past the slots kept whole), its line end.
 struct YamlEntryText {
@@ -41,6 +59,8 @@ struct YamlEntryText {
     /// Its Ai and Class as written (their defaults where it gives none): a
     /// changed Mode keeps them while it can, and says the rest under Modes.
     std::string ai = "06", monsterClass = "Normal";
+    /// Set where it is loaded as an override of an entry read before it.
+    std::optional<YamlOverride> overrides;
 };
 
 /// True when `text` looks like a YAML monster entry ("- Id: 1001", or
@@ -54,6 +74,18 @@ bool isYamlEntry(std::string_view text);
 /// rAthena ignores or reads otherwise (an unknown key, a key in the wrong
 /// case, an unknown constant) is said in the notes.
 LoadResult loadYamlEntry(std::string_view text, MonsterEntry &entry);
+
+/// Loads `text`, an entry whose Id an entry rAthena reads before it holds
+/// (`base`, as its file holds it, `where` in words), as rAthena resolves the
+/// two: that entry, this one's keys over it, its drops added after that
+/// one's or put at their Index. Generating it writes this entry's own keys,
+/// and the others only where they differ from that entry's. Where `base`
+/// cannot be read, `text` loads as a monster of its own, and a note says so.
+LoadResult loadYamlOverride(std::string_view text, std::string_view base, std::string_view where,
+                            MonsterEntry &entry);
+
+/// The Id of a YAML entry as written ("- Id: 1002" gives 1002), or empty.
+std::string yamlEntryId(std::string_view text);
 
 /// `text` without the line ends and blank lines after its last line with
 /// something on it: an entry's end, as a file's records end.

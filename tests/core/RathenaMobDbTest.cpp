@@ -106,4 +106,16 @@ TEST(RathenaMobDb, SaysWhereTheTextIsNoYaml)
     EXPECT_NE(db.message().find("(line 6, column"), std::string::npos) << db.message();
 }
 
+// rAthena reads db/import/ after db/re/ or db/pre-re/: an entry there of
+// an Id those hold changes that monster.
+TEST(RathenaMobDb, ImportFilesAreReadAfterTheMainOnes)
+{
+    for (const char *path : {"/srv/rathena/db/import/mob_db.yml",
+                             "C:\\rathena\\db\\Import\\mob_db.yml", "import/mob_db.yml"})
+        EXPECT_TRUE(readAfterTheMainDatabase(path)) << path;
+    for (const char *path :
+         {"/srv/rathena/db/re/mob_db.yml", "/import", "mob_db.yml", "/srv/import/db/mob_db.yml"})
+        EXPECT_FALSE(readAfterTheMainDatabase(path)) << path;
+}
+
 } // namespace

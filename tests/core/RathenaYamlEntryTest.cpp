@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #include "core/RathenaYamlEntry.h"
 #include "core/CodeTables.h"
+#include "core/DropSlots.h"
 #include "core/EntryLoader.h"
 #include "core/EntryWarnings.h"
 #include "core/Layout.h"
@@ -395,7 +396,7 @@ TEST(YamlEntry, OverridesSayWhereDropsGo)
         MonsterEntry entry;
         EXPECT_TRUE(LoadEntryIntoEditor(kPoring + drops, entry).loaded());
         for (const std::string &warning : entryWarnings(entry, elsewhere, Output::Text))
-            if (warning.rfind("Drops: rAthena reads this entry as an override", 0) == 0)
+            if (warning.rfind("Drops: in an import file rAthena reads", 0) == 0)
                 return warning;
         return std::string();
     };
@@ -405,6 +406,171 @@ TEST(YamlEntry, OverridesSayWhereDropsGo)
               std::string::npos);
     EXPECT_EQ(warned("    Drops:\n      - Item: Apple\n        Rate: 5\n        Index: 2\n"), "");
     EXPECT_EQ(warned(""), "");
+}
+
+const std::string kMainPoring = "  - Id: 1002\n"
+                                "    AegisName: PORING\n"
+                                "    Name: Poring\n"
+                                "    Hp: 55\n"
+                                "    Ai: 02\n"
+                                "    Modes:\n"
+                                "      Detector: true\n"
+                                "    Drops:\n"
+                                "      - Item: Jellopy\n"
+                                "        Rate: 7000\n"
+                                "      - Item: Apple\n"
+                                "        Rate: 1000\n";
+
+std::string dropsOf(const MonsterEntry &entry)
+{
+    std::string drops;
+    for (const DropSlot &slot : kDropSlots)
+        if (hasDrop(entry, slot))
+            drops += entry.*slot.item + " " + entry.*slot.rate + ";";
+    return drops;
+}
+
+struct OverrideRow {
+    const char *name;
+    std::string text; ///< the import file's entry
+    std::string drops;
+    std::function<void(const MonsterEntry &, const LoadResult &)> check;
+};
+[[maybe_unused]] void PrintTo(const OverrideRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class Overrides : public testing::TestWithParam<OverrideRow> {};
+
+// An import file's entry of an Id the main database holds is what rAthena
+// makes of the two, and comes back as its own bytes.
+TEST_P(Overrides, LoadAsRathenaResolvesThem)
+{
+    const OverrideRow &row = GetParam();
+    MonsterEntry entry;
+    const LoadResult result = loadYamlOverride(row.text, kMainPoring, "mob_db.yml line 3", entry);
+    ASSERT_TRUE(result.loaded()) << result.message();
+    EXPECT_TRUE(anyNoteHas(result, "mob_db.yml line 3"));
+    EXPECT_EQ(dropsOf(entry), row.drops);
+    if (row.check)
+        row.check(entry, result);
+    EXPECT_EQ(BuildTextEntry(entry), withoutTrailingBlankLines(row.text));
+}
+
+const long long kAi02 = 0x83, kDetector = 0x2000000;
+
+INSTANTIATE_TEST_SUITE_P(
+    YamlEntry, Overrides,
+    testing::Values(
+        OverrideRow{"OneKey", "  - Id: 1002\n    Hp: 99\n", "Jellopy 7000;Apple 1000;",
+                    [](const MonsterEntry &entry, const LoadResult &) {
+                        EXPECT_EQ(entry.HP, "99");
+                        EXPECT_EQ(entry.Name, "PORING");
+                        EXPECT_EQ(modeOf(entry), kAi02 | kDetector);
+                    }},
+        OverrideRow{"DropAdded", "  - Id: 1002\n    Drops:\n      - Item: Knife\n        Rate: 5\n",
+                    "Jellopy 7000;Apple 1000;Knife 5;", nullptr},
+        OverrideRow{"DropAtIndex",
+                    "  - Id: 1002\n    Drops:\n      - Item: Knife\n        Rate: 5\n"
+                    "        Index: 0\n",
+                    "Knife 5;Apple 1000;", nullptr},
+        OverrideRow{"IndexPastTheDrops",
+                    "  - Id: 1002\n    Drops:\n      - Item: Knife\n        Rate: 5\n"
+                    "        Index: 3\n",
+                    "Jellopy 7000;Apple 1000;",
+                    [](const MonsterEntry &, const LoadResult &result) {
+                        EXPECT_TRUE(anyNoteHas(result, "without a word: 2 drops stand"));
+                    }},
+        OverrideRow{"PastTheMost",
+                    "  - Id: 1002\n    Drops:\n" +
+                        [] {
+                            std::string drops;
+                            for (int i = 0; i < 9; ++i)
+                                drops +=
+                                    "      - Item: Knife\n        Rate: " + std::to_string(i + 1) +
+                                    "\n";
+                            return drops;
+                        }(),
+                    "Jellopy 7000;Apple 1000;Knife 1;Knife 2;Knife 3;Knife 4;Knife 5;Knife 6;Knife "
+                    "7;Knife 8;",
+                    [](const MonsterEntry &entry, const LoadResult &result) {
+                        EXPECT_TRUE(anyNoteHas(result, "skips 1 of this entry's Drops"));
+                        EXPECT_EQ(entry.DropCardID, "Knife");
+                        EXPECT_EQ(entry.DropCardPer, "8");
+                    }},
+        OverrideRow{"ModesChangeTheModeBefore", "  - Id: 1002\n    Modes:\n      Looter: false\n",
+                    "Jellopy 7000;Apple 1000;",
+                    [](const MonsterEntry &entry, const LoadResult &) {
+                        EXPECT_EQ(modeOf(entry), (kAi02 & ~0x2) | kDetector);
+                    }},
+        OverrideRow{
+            "AnAiSetsTheModeAnew", "  - Id: 1002\n    Ai: 01\n", "Jellopy 7000;Apple 1000;",
+            [](const MonsterEntry &entry, const LoadResult &) { EXPECT_EQ(modeOf(entry), 0x81); }},
+        OverrideRow{"ANameLeavesTheJapaneseName", "  - Id: 1002\n    Name: Red Poring\n",
+                    "Jellopy 7000;Apple 1000;", [](const MonsterEntry &entry, const LoadResult &) {
+                        EXPECT_EQ(entry.JName, "Red Poring");
+                        EXPECT_EQ(entry.carried.otherName, "Poring");
+                    }}));
+
+struct OverrideEdit {
+    const char *name;
+    std::string text; ///< the import file's entry
+    std::function<void(MonsterEntry &)> edit;
+    std::string written;
+};
+[[maybe_unused]] void PrintTo(const OverrideEdit &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class OverrideEdits : public testing::TestWithParam<OverrideEdit> {};
+
+// What an override is written as says what changed from the entry before:
+// its own keys, and the others where they differ from that entry's.
+TEST_P(OverrideEdits, WriteWhatDiffersFromTheEntryBefore)
+{
+    MonsterEntry entry;
+    ASSERT_TRUE(loadYamlOverride(GetParam().text, kMainPoring, "there", entry).loaded());
+    GetParam().edit(entry);
+    EXPECT_EQ(BuildTextEntry(entry), GetParam().written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    YamlEntry, OverrideEdits,
+    testing::Values(
+        OverrideEdit{"AKeyOfTheEntryBefore", "  - Id: 1002\n    Level: 3\n",
+                     [](MonsterEntry &entry) { entry.HP = "1"; },
+                     "  - Id: 1002\n    Level: 3\n    Hp: 1"},
+        OverrideEdit{"BackAsBefore", "  - Id: 1002\n    Level: 3\n",
+                     [](MonsterEntry &entry) { entry.Lvl = "1"; }, "  - Id: 1002\n    Level: 1"},
+        OverrideEdit{"ADropBeforeAtItsIndex", "  - Id: 1002\n    Level: 3\n",
+                     [](MonsterEntry &entry) { entry.Drop2Per = "500"; },
+                     "  - Id: 1002\n    Level: 3\n    Drops:\n      - Item: Apple\n"
+                     "        Rate: 500\n        Index: 1"},
+        OverrideEdit{"ItsOwnDropInPlace",
+                     "  - Id: 1002\n    Drops:\n      - Item: Knife # sharp\n        Rate: 5\n",
+                     [](MonsterEntry &entry) { entry.Drop3Per = "6"; },
+                     "  - Id: 1002\n    Drops:\n      - Item: Knife # sharp\n        Rate: 6"},
+        OverrideEdit{"AModeOfTheEntryBeforeCleared", "  - Id: 1002\n    Level: 3\n",
+                     [](MonsterEntry &entry) { entry.Mode[Detector] = false; },
+                     "  - Id: 1002\n    Level: 3\n    Modes:\n      Detector: false"}));
+
+// Where a box of the entry before is emptied, rAthena keeps that drop: an
+// override cannot take one out, which is said.
+TEST(YamlEntry, AnOverrideCannotTakeADropOut)
+{
+    MonsterEntry entry;
+    ASSERT_TRUE(
+        loadYamlOverride("  - Id: 1002\n    Level: 3\n", kMainPoring, "there", entry).loaded());
+    EXPECT_EQ(overrideWarning(entry), "");
+    entry.DropID1 = "0";
+    EXPECT_NE(overrideWarning(entry).find("keeps Drop 1 Item ID \"Jellopy\""), std::string::npos);
+    MonsterEntry plain;
+    ASSERT_TRUE(LoadEntryIntoEditor(kMainPoring, plain).loaded());
+    plain.carried.dropsByIndex = true;
+    EXPECT_EQ(overrideWarning(plain), "");
+    EXPECT_NE(BuildTextEntry(plain).find("Rate: 1000\n        Index: 1"), std::string::npos);
 }
 
 } // namespace

@@ -105,6 +105,7 @@ private slots:
     void theLoadedLineIsNoOtherMonster();
     void aDumpListsEachRowOfAStatement();
     void aYamlDatabaseListsEachMonster();
+    void anImportEntryLoadsOverTheMainOne();
     void closeAfterReloadDuringAReadStaysClosed();
     void toolTipsSayWhatALineIsAndWrap();
     void doubleClickOrEnterLoadsTheRow();
@@ -828,6 +829,26 @@ void BrowserTest::aYamlDatabaseListsEachMonster()
     control<QAction>(session.editor, "mnuLayoutRAthena")->trigger();
     QCOMPARE(control<QLineEdit>(session.editor, "txtDropID1")->text(), QStringLiteral("909"));
     QVERIFY(session.generateTextEntry().startsWith(QLatin1String("1002,PORING,Poring,Poring,1,")));
+}
+
+// An import file's entry of an Id the open main database holds loads as
+// rAthena makes it of the two, and is written back as its own keys.
+void BrowserTest::anImportEntryLoadsOverTheMainOne()
+{
+    UiSession session;
+    const QByteArray header = "Header:\n  Type: MOB_DB\n  Version: 5\nBody:\n";
+    const QByteArray poring = "  - Id: 1002\n    Hp: 99";
+    QDir(QFileInfo(session.writeFile("first.txt", {})).absolutePath())
+        .mkpath(QStringLiteral("import"));
+    session.open(session.writeFile("main.yml", header + "  - Id: 1002\n    AegisName: PORING\n"
+                                                        "    Name: Poring\n    Level: 3\n"));
+    session.open(session.writeFile("import/mob_db.yml", header + poring + "\n"));
+    select(existingBrowser(), 4);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtName")->text(), QStringLiteral("PORING"));
+    QCOMPARE(control<QLineEdit>(session.editor, "txtLvl")->text(), QStringLiteral("3"));
+    QCOMPARE(control<QLineEdit>(session.editor, "txtHP")->text(), QStringLiteral("99"));
+    QCOMPARE(session.generateTextEntry().toUtf8(), poring);
 }
 
 // The line the monster was loaded from is not "already in an open file";

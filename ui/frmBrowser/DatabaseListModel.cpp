@@ -5,6 +5,7 @@
 #include "core/EntryLoader.h"
 #include "core/LineCheck.h"
 #include "core/Numbers.h"
+#include "core/RathenaMobDb.h"
 #include "core/RathenaYamlEntry.h"
 #include "core/SqlDump.h"
 #include "core/Utf8.h"
@@ -372,19 +373,53 @@ QString DatabaseListModel::whereIsId(const QString &id, ListedLine besides) cons
                     statementName = values.values[1].substr(0, kQuotedBytes);
                 }
             }
-            // The name as every message quotes a value: at most 40 characters
-            // (a name of 300,000 words would make the warning a screen tall).
             const std::string_view rest = line.substr(std::min(wanted.size(), line.size()));
-            const std::string_view name =
-                statementName.empty() ? rest.substr(0, std::min(rest.find(','), kQuotedBytes))
-                                      : std::string_view(statementName);
-            const QString quoted = fromUtf8(quoteValue(toUtf8(text(*file, row, name))));
-            return QStringLiteral("ID %1 is %2, %3 line %4")
-                .arg(id, quoted, file->name)
-                .arg(file->lines.sourceLine(std::size_t(row)) + 1);
+            return whereIs(*file, row, id,
+                           statementName.empty()
+                               ? rest.substr(0, std::min(rest.find(','), kQuotedBytes))
+                               : std::string_view(statementName));
         }
     }
     return {};
+}
+
+QString DatabaseListModel::whereIs(const ListedFile &file, std::size_t row, const QString &id,
+                                   std::string_view name)
+{
+    // The name as every message quotes a value: at most 40 characters (a
+    // name of 300,000 words would make the warning a screen tall).
+    const QString quoted =
+        fromUtf8(quoteValue(toUtf8(text(file, row, name.substr(0, kQuotedBytes)))));
+    return QStringLiteral("ID %1 is %2, %3 line %4")
+        .arg(id, quoted, file.name)
+        .arg(file.lines.sourceLine(row) + 1);
+}
+
+std::optional<DatabaseListModel::Overridden>
+DatabaseListModel::overriddenBy(ListedLine source) const
+{
+    const auto from =
+        std::find_if(m_files.begin(), m_files.end(),
+                     [&source](const ListedFile &file) { return file.id == source.file; });
+    if (from == m_files.end() || source.line >= from->lines.lines() ||
+        !readAfterTheMainDatabase(toUtf8(from->path)))
+        return std::nullopt;
+    const std::string id = yamlEntryId(from->lines.line(source.line));
+    if (id.empty())
+        return std::nullopt;
+    // The newest file first, as whereIsId looks; within a file, the last
+    // entry of the Id is the one that stands.
+    for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
+        if (readAfterTheMainDatabase(toUtf8(file->path)))
+            continue;
+        for (std::size_t row = file->lines.lines(); row-- > 0;) {
+            const std::string_view line = file->lines.line(row);
+            if (const std::optional<std::string> aegis = yamlEntryOf(line, id))
+                return Overridden{QByteArray(line.data(), qsizetype(line.size())),
+                                  whereIs(*file, row, fromUtf8(id), *aegis)};
+        }
+    }
+    return std::nullopt;
 }
 
 int DatabaseListModel::widestLine() const

@@ -7,6 +7,7 @@
 #include <QAbstractListModel>
 #include <QByteArray>
 
+#include <optional>
 #include <vector>
 
 namespace grimlark::ui {
@@ -69,6 +70,15 @@ public:
     /// 1002 is "PORING", mob_db.txt line 327"), or an empty text; `besides`
     /// (the line the monster was loaded from) is not counted.
     QString whereIsId(const QString &id, ListedLine besides = {}) const;
+    /// The entry rAthena changes with the YAML monster at `source`, where
+    /// that is an import file's: the last monster of its Id in a listed YAML
+    /// file read before (one not in an import folder), its bytes and where
+    /// it stands in words (as whereIsId says it).
+    struct Overridden {
+        QByteArray entry;
+        QString where;
+    };
+    std::optional<Overridden> overriddenBy(ListedLine source) const;
     /// The file and line of `row` (file -1 for none).
     ListedLine lineAt(int row) const;
     /// The length in characters of the longest line as shown (at most 4096).
@@ -114,6 +124,9 @@ private:
     /// True when line `row` of `file` holds `text` (`utf8`, its UTF-8).
     bool lineHolds(const ListedFile &file, std::size_t row, const QString &text,
                    std::string_view utf8, Qt::CaseSensitivity matchCase) const;
+    /// Where line `row` of `file`, the monster `id` named `name`, stands, in words.
+    static QString whereIs(const ListedFile &file, std::size_t row, const QString &id,
+                           std::string_view name);
     /// Line `row` of `file` as text.
     static QString text(const ListedFile &file, std::size_t row, std::string_view bytes);
 

@@ -136,6 +136,8 @@ void frmMain::connectMenus()
     connect(m_ui->mnuTextGen, &QAction::triggered, this, &frmMain::mnuTextGen_Click);
     connect(m_ui->mnuSQLGen, &QAction::triggered, this, &frmMain::mnuSQLGen_Click);
     connect(m_ui->mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(m_ui->mnuDropsByIndex, &QAction::toggled, this,
+            [this](bool byIndex) { m_carried.dropsByIndex = byIndex; });
     for (QAction *choice : m_ui->mnuLayout->actions()) {
         const auto layout = grimlark::Layout(choice->data().toInt());
         connect(choice, &QAction::triggered, this, [this, layout] {
@@ -184,6 +186,7 @@ void frmMain::showEntry(const grimlark::MonsterEntry &entry)
 {
     m_ui->showEntry(entry);
     m_carried = entry.carried;
+    m_carried.dropsByIndex = m_ui->mnuDropsByIndex->isChecked(); // a choice of writing, kept
     setLayout(entry.carried.layout);
 }
 
@@ -323,7 +326,7 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
         connect(browser, &frmBrowser::loadRequested, this,
                 [this, browser](const QByteArray &line, const grimlark::LegacyEncoding *names,
                                 ListedLine source) {
-                    if (!loadLine(line, browser))
+                    if (!loadLine(line, browser, browser->model()->overriddenBy(source)))
                         return;
                     setNamesEncoding(names); // a loaded monster keeps its file's
                     m_loadedFrom = source;
@@ -364,7 +367,8 @@ void frmMain::listFile(const std::shared_ptr<OpenedFile> &file)
     bringToFront(*browser);
 }
 
-bool frmMain::loadLine(const QByteArray &line, QWidget *asker)
+bool frmMain::loadLine(const QByteArray &line, QWidget *asker,
+                       const std::optional<DatabaseListModel::Overridden> &overrides)
 {
     // A line's text is held many times over on its way into the boxes and,
     // once generated, into "Code Output" (UTF-16, the boxes' own copies and
@@ -377,8 +381,15 @@ bool frmMain::loadLine(const QByteArray &line, QWidget *asker)
         if (!grimlark::haveRoomFor(std::size_t(line.size()) * kCopiesOnTheWay))
             throw std::bad_alloc();
         grimlark::MonsterEntry entry = readEntry();
-        const grimlark::LoadResult result = grimlark::LoadEntryIntoEditor(
-            std::string_view(line.constData(), std::size_t(line.size())), entry);
+        const std::string_view text(line.constData(), std::size_t(line.size()));
+        // An import file's entry, as rAthena makes it of the main one's.
+        const grimlark::LoadResult result =
+            overrides
+                ? grimlark::loadYamlOverride(text,
+                                             std::string_view(overrides->entry.constData(),
+                                                              std::size_t(overrides->entry.size())),
+                                             toUtf8(overrides->where), entry)
+                : grimlark::LoadEntryIntoEditor(text, entry);
         if (result.loaded()) {
             QStringList notes;
             for (const std::string &note : result.notes)
@@ -416,6 +427,7 @@ void frmMain::mnuTextGen_Click()
 void frmMain::setLayout(grimlark::Layout layout)
 {
     m_carried.layout = layout;
+    m_ui->mnuDropsByIndex->setEnabled(layout == grimlark::Layout::RathenaYaml);
     if (m_ui->mnuLayout)
         for (QAction *choice : m_ui->mnuLayout->actions())
             choice->setChecked(choice->data().toInt() == int(layout));

@@ -75,7 +75,9 @@ public:
     bool isReading() const;
     /// Loads a database line (UTF-8) into the controls, all or nothing, or tells
     /// the user why it cannot be, in a message over `asker`; true when loaded.
-    bool loadLine(const QByteArray &line, QWidget *asker);
+    /// Loads `line` into the boxes, as an override of `overrides` where given.
+    bool loadLine(const QByteArray &line, QWidget *asker,
+                  const std::optional<DatabaseListModel::Overridden> &overrides);
 
     /// The last generated line or statement; empty until the first Generate.
     QString strGen;

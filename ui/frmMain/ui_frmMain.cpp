@@ -332,6 +332,10 @@ void Ui_frmMain::setupUi(QMainWindow *window)
         layoutGroup->addAction(choice);
     }
     layoutGroup->actions().constFirst()->setChecked(true);
+    // For an import file of rAthena's: each drop in place of the main
+    // entry's drop of its box, where it would otherwise be added after them.
+    addItem(mnuGenerate, mnuDropsByIndex, "mnuDropsByIndex", QStringLiteral("Drops By Index"));
+    mnuDropsByIndex->setCheckable(true);
     // The bytes the names are written in, for the server's file or table: a
     // loaded monster takes its file's, a choice here is kept for the next run.
     mnuGenerate->addSeparator();

@@ -88,8 +88,9 @@ public:
     QMenu *mnuFile = nullptr, *mnuGenerate = nullptr, *mnuHelp = nullptr;
     QAction *mnuOpen = nullptr, *mnuExit = nullptr;
     QAction *mnuTextGen = nullptr, *mnuSQLGen = nullptr;
-    QMenu *mnuNamesIn = nullptr; ///< the names' encoding: UTF-8, then each legacy one
-    QMenu *mnuLayout = nullptr;  ///< the layout lines are written in
+    QMenu *mnuNamesIn = nullptr;        ///< the names' encoding: UTF-8, then each legacy one
+    QMenu *mnuLayout = nullptr;         ///< the layout lines are written in
+    QAction *mnuDropsByIndex = nullptr; ///< a YAML entry's drops each with its box's Index
     QAction *mnuNew = nullptr, *mnuUndoLoad = nullptr, *mnuItemDatabase = nullptr;
     QMenu *mnuRecent = nullptr; ///< the files opened last
     QAction *mnuAbout = nullptr;
