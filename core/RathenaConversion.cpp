@@ -122,11 +122,11 @@ std::string overrideWarning(const MonsterEntry &entry)
                 continue;
             const auto &sources = list->mvp ? (source ? &source->mvpDrops : nullptr)
                                             : (source ? &source->drops : nullptr);
-            const YamlMapText *drop =
+            const MapText *drop =
                 sources && i < sources->size() && (*sources)[i] ? &*(*sources)[i] : nullptr;
             const bool indexed =
                 drop && std::any_of(drop->keys.begin(), drop->keys.end(),
-                                    [](const YamlKeyText &key) { return key.key == "Index"; });
+                                    [](const KeyText &key) { return key.key == "Index"; });
             added += indexed ? 0 : 1;
         }
     if (added == 0)

@@ -204,88 +204,6 @@ std::string scalar(std::string_view text)
     return quoted + '"';
 }
 
-/// True when `text` ends a line as YAML reads one (a lone CR, U+0085,
-/// U+2028 and U+2029 end one too).
-bool endsLine(std::string_view text)
-{
-    const auto endsWith = [text](std::string_view end) {
-        return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-    };
-    return !text.empty() && (text.back() == '\n' || text.back() == '\r' || endsWith("\xC2\x85") ||
-                             endsWith("\xE2\x80\xA8") || endsWith("\xE2\x80\xA9"));
-}
-
-/// One key as the writer makes it: from the key to its value's last line end
-/// (empty where there is no value), and whether rAthena's style leaves it
-/// out where the entry does not have it already (a default).
-struct Rendered {
-    std::string_view key;
-    std::string text;
-    bool leftOut = false;
-};
-
-/// A map's keys written: those the source has, in its order and bytes,
-/// unless their value changed; the others the writer makes where the key
-/// order puts them. `order` is the order of every key the map may have.
-std::string writeMap(const YamlMapText *source, const std::vector<Rendered> &rendered,
-                     const std::vector<std::string_view> &order, std::string_view lead,
-                     std::string_view indent, std::string_view lineEnd)
-{
-    struct Part {
-        std::size_t order;
-        std::string text, trailer;
-    };
-    std::vector<Part> parts;
-    std::vector<bool> done(rendered.size());
-    const auto renderedOf = [&rendered](std::string_view key) {
-        return std::find_if(rendered.begin(), rendered.end(),
-                            [key](const Rendered &r) { return r.key == key; });
-    };
-    const auto orderOf = [&order](std::string_view key) {
-        return std::size_t(std::find(order.begin(), order.end(), key) - order.begin());
-    };
-    if (source) {
-        std::size_t last = 0;
-        for (const YamlKeyText &key : source->keys) {
-            const std::size_t at = orderOf(key.key);
-            last = at < order.size() ? at : last;
-            std::string text = key.text;
-            const auto made = renderedOf(key.key);
-            if (made != rendered.end() && key.loaded &&
-                !done[std::size_t(made - rendered.begin())]) {
-                done[std::size_t(made - rendered.begin())] = true;
-                if (made->text != *key.loaded)
-                    text = made->text;
-            }
-            parts.push_back({last, std::move(text), key.trailer});
-        }
-    }
-    for (std::size_t i = 0; i < rendered.size(); ++i) {
-        if (done[i] || rendered[i].text.empty() || rendered[i].leftOut)
-            continue;
-        const std::size_t at = orderOf(rendered[i].key);
-        auto place = std::find_if(parts.begin(), parts.end(),
-                                  [at](const Part &part) { return part.order > at; });
-        parts.insert(place, {at, rendered[i].text, {}});
-    }
-    std::string out;
-    bool first = true;
-    for (const Part &part : parts) {
-        if (!out.empty() && !endsLine(out))
-            out += lineEnd;
-        if (!part.text.empty()) {
-            out.append(first ? (source ? std::string_view(source->lead) : lead)
-                             : (source ? std::string_view(source->indent) : indent));
-            out += part.text;
-            first = false;
-        }
-        if (!part.trailer.empty() && !endsLine(out))
-            out += lineEnd;
-        out += part.trailer;
-    }
-    return out;
-}
-
 std::string keyLine(std::string_view key, std::string_view value, std::string_view lineEnd)
 {
     return std::string(key) + ": " + scalar(value) + std::string(lineEnd);
@@ -294,14 +212,14 @@ std::string keyLine(std::string_view key, std::string_view value, std::string_vi
 /// The drops of `list` written as rAthena's list, each drop in its own bytes
 /// where unchanged; empty where there is none.
 std::string writeDrops(const MonsterEntry &entry, const DropList &list,
-                       const std::vector<std::optional<YamlMapText>> &sources,
-                       std::string_view indent, std::string_view lineEnd)
+                       const std::vector<std::optional<MapText>> &sources, std::string_view indent,
+                       std::string_view lineEnd)
 {
     std::string items;
     const std::string lead = std::string(indent) + "  - ";
     const std::string inner = std::string(indent) + "    ";
     for (std::size_t i = 0; i < std::max(list.count, sources.size()); ++i) {
-        const YamlMapText *source = i < sources.size() && sources[i] ? &*sources[i] : nullptr;
+        const MapText *source = i < sources.size() && sources[i] ? &*sources[i] : nullptr;
         std::vector<Rendered> keys;
         if (i < list.count) {
             const DropSlot &slot = list.slots[i];
@@ -314,9 +232,8 @@ std::string writeDrops(const MonsterEntry &entry, const DropList &list,
             // Asked for where it goes into an import file: each drop in
             // place of the one of its box, not added after them.
             if (entry.carried.dropsByIndex &&
-                (!source ||
-                 std::none_of(source->keys.begin(), source->keys.end(),
-                              [](const YamlKeyText &key) { return key.key == "Index"; })))
+                (!source || std::none_of(source->keys.begin(), source->keys.end(),
+                                         [](const KeyText &key) { return key.key == "Index"; })))
                 keys.push_back({"Index", keyLine("Index", std::to_string(i), lineEnd)});
         } else if (!source) {
             continue;
@@ -335,7 +252,7 @@ std::string writeDrops(const MonsterEntry &entry, const DropList &list,
 /// emptied); a box of the entry before that now differs, at its Index; the
 /// boxes filled past them, added. Empty where there is none.
 std::string writeOverrideDrops(const MonsterEntry &entry, const DropList &list,
-                               const std::vector<std::optional<YamlMapText>> &sources,
+                               const std::vector<std::optional<MapText>> &sources,
                                const YamlOverride &overrides, std::string_view indent,
                                std::string_view lineEnd)
 {
@@ -344,7 +261,7 @@ std::string writeOverrideDrops(const MonsterEntry &entry, const DropList &list,
     const std::string inner = std::string(indent) + "    ";
     std::string items;
     std::vector<bool> own(list.count);
-    const auto add = [&](const YamlMapText *source, std::size_t slot, bool indexed) {
+    const auto add = [&](const MapText *source, std::size_t slot, bool indexed) {
         std::vector<Rendered> keys;
         if (slot < list.count) {
             const DropSlot &box = list.slots[slot];
@@ -360,7 +277,7 @@ std::string writeOverrideDrops(const MonsterEntry &entry, const DropList &list,
     for (std::size_t d = 0; d < sources.size(); ++d) {
         const std::size_t slot =
             d < overrides.landed[l].size() ? overrides.landed[l][d] : YamlOverride::kSkipped;
-        const YamlMapText *source = sources[d] ? &*sources[d] : nullptr;
+        const MapText *source = sources[d] ? &*sources[d] : nullptr;
         if (slot < list.count) {
             own[slot] = true;
             if (hasDrop(entry, list.slots[slot]))
@@ -394,7 +311,7 @@ long long modeNumber(const MonsterEntry &entry)
 std::vector<Rendered> renderKeys(const MonsterEntry &entry, const YamlEntryText *source,
                                  std::string_view indent, std::string_view lineEnd)
 {
-    static const std::vector<std::optional<YamlMapText>> none;
+    static const std::vector<std::optional<MapText>> none;
     const YamlOverride *overrides = source && source->overrides ? &*source->overrides : nullptr;
     const YamlMode mode = source
                               ? yamlModeKeeping(modeNumber(entry), source->ai, source->monsterClass,
@@ -551,12 +468,12 @@ private:
 /// lead starts) to the end of line `last`; nothing where its keys do not
 /// stand each on a line of its own, one under the other (a flow map), when
 /// it is written anew.
-std::optional<YamlMapText> cutMap(std::string_view text, const Lines &lines, const YamlNode &map,
-                                  std::size_t begin, std::size_t last)
+std::optional<MapText> cutMap(std::string_view text, const Lines &lines, const YamlNode &map,
+                              std::size_t begin, std::size_t last)
 {
     if (map.kind != YamlNode::Kind::Mapping || map.children.empty())
         return std::nullopt;
-    YamlMapText cut;
+    MapText cut;
     const std::size_t keys = map.children.size() / 2;
     for (std::size_t i = 0; i < keys; ++i) {
         const YamlNode &key = map.children[2 * i];
@@ -938,7 +855,7 @@ std::shared_ptr<YamlEntryText> cutEntry(std::string_view text, const YamlNode &m
                                         Landed landed, std::optional<YamlOverride> overrides)
 {
     const Lines lines(text);
-    std::optional<YamlMapText> cut = cutMap(text, lines, map, 0, lines.count());
+    std::optional<MapText> cut = cutMap(text, lines, map, 0, lines.count());
     if (!cut)
         return nullptr;
     auto source = std::make_shared<YamlEntryText>();
@@ -956,12 +873,12 @@ std::shared_ptr<YamlEntryText> cutEntry(std::string_view text, const YamlNode &m
             const YamlNode &drop = list->children[d];
             const std::size_t last =
                 d + 1 < list->children.size() ? list->children[d + 1].line - 1 : list->endLine;
-            std::optional<YamlMapText> dropCut =
+            std::optional<MapText> dropCut =
                 cutMap(text, lines, drop, lines.start(drop.line), last);
             const DropList &slots = l ? kMvpDrops : kDrops;
             const std::size_t slot = landed(l, d);
             if (dropCut && slot < slots.count)
-                for (YamlKeyText &key : dropCut->keys)
+                for (KeyText &key : dropCut->keys)
                     if (key.key == "Item" || key.key == "Rate")
                         key.loaded = keyLine(key.key,
                                              coded.*(key.key == "Item" ? slots.slots[slot].item
@@ -972,7 +889,7 @@ std::shared_ptr<YamlEntryText> cutEntry(std::string_view text, const YamlNode &m
     }
     const std::vector<Rendered> made =
         renderEntry(coded, source.get(), source->entry.indent, source->lineEnd);
-    for (YamlKeyText &key : source->entry.keys)
+    for (KeyText &key : source->entry.keys)
         for (const Rendered &r : made)
             if (r.key == key.key)
                 key.loaded = r.text;
@@ -1229,7 +1146,7 @@ std::string writeYamlEntry(const MonsterEntry &entry)
 std::vector<std::string> carriedKeysOf(const YamlEntryText &source)
 {
     std::vector<std::string> keys;
-    for (const YamlKeyText &key : source.entry.keys)
+    for (const KeyText &key : source.entry.keys)
         if (const EntryKey *known = keyNamed(key.key); known && known->value == Value::Carried)
             keys.push_back(key.key);
     return keys;
@@ -1253,8 +1170,8 @@ std::string alsoInThisEntry(const MonsterEntry &entry)
             add(key);
         std::vector<std::string_view> dropKeys;
         for (const auto *list : {&source->drops, &source->mvpDrops})
-            for (const std::optional<YamlMapText> &drop : *list)
-                for (const YamlKeyText &key : drop ? drop->keys : std::vector<YamlKeyText>())
+            for (const std::optional<MapText> &drop : *list)
+                for (const KeyText &key : drop ? drop->keys : std::vector<KeyText>())
                     if (key.key != "Item" && key.key != "Rate" &&
                         std::find(dropKeys.begin(), dropKeys.end(), key.key) == dropKeys.end())
                         dropKeys.emplace_back(key.key);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "EntryLoader.h"
+#include "KeyedText.h"
 #include "MonsterEntry.h"
 
 #include <array>
@@ -15,24 +16,6 @@
 namespace grimlark {
 
 class ItemDatabase;
-
-/// One key of a YAML map as the file wrote it, so that an unchanged value is
-/// written back in its own bytes.
-struct YamlKeyText {
-    std::string key;
-    std::string text;    ///< from the key to the end of its value's last line, line end included
-    std::string trailer; ///< the comment and blank lines after it: kept, whatever the value becomes
-    /// What the writer makes of the key from the monster as loaded; nothing for
-    /// a key the writer does not make (written back as it stands).
-    std::optional<std::string> loaded;
-};
-
-/// A YAML map as written: what stands before its first key ("  - "), the
-/// indent of its other keys, its keys in order.
-struct YamlMapText {
-    std::string lead, indent;
-    std::vector<YamlKeyText> keys;
-};
 
 /// Where an entry overrides one of its Id that rAthena reads before it (an
 /// import file's): that entry, and what of this one's lands where.
@@ -53,8 +36,8 @@ struct YamlOverride {
 /// A monster of rAthena's YAML database as the file wrote it: its map, the
 /// map of each drop by slot (those past the slots kept whole), its line end.
 struct YamlEntryText {
-    YamlMapText entry;
-    std::vector<std::optional<YamlMapText>> drops, mvpDrops;
+    MapText entry;
+    std::vector<std::optional<MapText>> drops, mvpDrops;
     std::string lineEnd = "\n";
     /// Its Ai and Class as written (their defaults where it gives none): a
     /// changed Mode keeps them while it can, and says the rest under Modes.
