@@ -4,6 +4,7 @@
 #include "Console.h"
 
 #include "core/EntryLoader.h"
+#include "core/HerculesEntry.h"
 #include "core/LineCheck.h"
 #include "core/RathenaMobDb.h"
 #include "core/Utf8.h"
@@ -117,10 +118,8 @@ int eachLine(const QStringList &paths, Stream &err,
             try {
                 const std::string_view bytes = read.file.line(i);
                 const std::string text = read.text(i);
-                const FileKind kind = read.yaml   ? FileKind::Yaml
-                                      : read.dump ? FileKind::Dump
-                                                  : FileKind::Text;
-                if (!handle({path, shown, read.file.sourceLine(i) + 1, text, bytes, namesIn, kind}))
+                if (!handle({path, shown, read.file.sourceLine(i) + 1, text, bytes, namesIn,
+                             read.kind}))
                     return 2;
             } catch (const std::bad_alloc &) {
                 (void)err.put("grimlark: " + shown + ":" +
@@ -155,7 +154,7 @@ int checkFiles(const QStringList &paths, unsigned servers)
     const int status = eachLine(paths, err, [&](const FileLine &line) {
         if (itemsOf != &line.path) {
             itemsOf = &line.path;
-            items = ui::readItemFiles(ui::itemFilesBeside(line.path, line.kind == FileKind::Yaml));
+            items = ui::readItemFiles(ui::itemFilesBeside(line.path, line.kind));
         }
         std::optional<long long> id;
         std::vector<LineReport> reports =
@@ -185,7 +184,7 @@ int convertFiles(const QStringList &paths, Layout target, bool sql, const QStrin
 {
     Stream out(stdout, Stream::Carries::Bytes), err(stderr, Stream::Carries::Text);
     bool lost = false;
-    bool framed = false;
+    bool framed = false, closeFrame = false;
     const auto readItems = [&err, &lost](const QStringList &files) {
         ui::ReadItems read = ui::readItemFiles(files);
         for (const QString &problem : std::as_const(read.problems)) {
@@ -201,15 +200,21 @@ int convertFiles(const QStringList &paths, Layout target, bool sql, const QStrin
     const int status = eachLine(paths, err, [&](const FileLine &line) {
         if (itemsOf != &line.path) {
             itemsOf = &line.path;
-            sourceItems = readItems(ui::itemFilesBeside(line.path, line.kind == FileKind::Yaml));
+            sourceItems = readItems(ui::itemFilesBeside(line.path, line.kind));
         }
         const ConvertItems items{sourceItems.items.empty() ? nullptr : &sourceItems.items,
                                  targetItems.items.empty() ? nullptr : &targetItems.items};
-        // rAthena reads a YAML database only within its frame: a file of
-        // another form is given one.
+        // rAthena and Hercules read their databases only within their
+        // frames: a file of another form is given one (Hercules' is closed
+        // after the last line).
         if (!framed && !sql && target == Layout::RathenaYaml && line.kind != FileKind::Yaml &&
             !out.put(std::string(kRathenaYamlFrame)))
             return false;
+        if (!framed && !sql && target == Layout::Hercules && line.kind != FileKind::Config) {
+            if (!out.put(std::string(kHerculesFrameStart)))
+                return false;
+            closeFrame = true;
+        }
         framed = true;
         const ConvertedLine converted =
             convertLine(line.text, line.bytes, target, sql, line.kind, line.namesIn, items);
@@ -221,6 +226,8 @@ int convertFiles(const QStringList &paths, Layout target, bool sql, const QStrin
         }
         return out.put(converted.bytes + "\n");
     });
+    if (closeFrame)
+        (void)out.put(std::string(kHerculesFrameEnd));
     return finish(std::max(status, lost ? 1 : 0), out, err);
 }
 

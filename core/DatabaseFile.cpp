@@ -137,6 +137,7 @@ DatabaseFile DatabaseFile::withSpans(DatabaseFile file,
 }
 
 const char *const kRathenaYamlForm = "rAthena's YAML database (Header:, Body:)";
+const char *const kHerculesForm = "a libconfig database (a list of groups, as Hercules writes it)";
 
 const char *otherFormOf(const DatabaseFile &file)
 {
@@ -171,7 +172,7 @@ const char *otherFormOf(const DatabaseFile &file)
     if (header && body)
         return kRathenaYamlForm;
     if (group)
-        return "a libconfig database (a list of groups, as Hercules writes it)";
+        return kHerculesForm;
     return nullptr;
 }
 

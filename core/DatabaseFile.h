@@ -112,6 +112,8 @@ inline const LegacyEncoding *namesEncodingOf(const DatabaseFile &file,
 const char *otherFormOf(const DatabaseFile &file);
 /// What otherFormOf says of rAthena's YAML database, which is read.
 extern const char *const kRathenaYamlForm;
+/// What it says of Hercules' libconfig database, which is read.
+extern const char *const kHerculesForm;
 
 /// True when `bytes` more could be had now. Code that cannot fail half-way
 /// once begun (a list laying out its rows, a window showing a huge field: Qt's

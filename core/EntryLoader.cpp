@@ -4,6 +4,7 @@
 
 #include "CodeTables.h"
 #include "FieldTable.h"
+#include "HerculesEntry.h"
 #include "Numbers.h"
 #include "RathenaYamlEntry.h"
 #include "Utf8.h"
@@ -272,6 +273,8 @@ LoadResult LoadEntryIntoEditor(std::string_view line, MonsterEntry &entry)
         return refuse(Status::NoLine);
     if (isYamlEntry(line))
         return loadYamlEntry(line, entry);
+    if (isConfigEntry(line))
+        return loadHerculesEntry(line, entry);
     // A statement's values may hold "//" (the text-entry comment mark) as data.
     if (isSqlStatement(line)) {
         const SqlRow row = parseSqlRow(line);

@@ -32,7 +32,7 @@ std::optional<std::string> readsBackOtherwise(const MonsterEntry &written, std::
 {
     // A YAML entry's drops are a list: the boxes' empty ones do not stand in it.
     MonsterEntry held = written;
-    if (held.carried.layout == Layout::RathenaYaml)
+    if (byKeys(held.carried.layout))
         asYamlHoldsIt(held);
     MonsterEntry back = startupEntry();
     const LoadResult result = LoadEntryIntoEditor(row, back);

@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #include "ItemDatabase.h"
 
+#include "Libconfig.h"
+
 #include "LineReader.h"
 #include "Numbers.h"
 #include "Yaml.h"
@@ -50,6 +52,34 @@ ItemFileRead readYamlItems(std::string_view bytes, ItemDatabase &items)
     for (const YamlNode &item : body->children) {
         const WholeNumber id = parseWholeNumber(scalarOf(item, "Id"));
         if (id.value && items.add({*id.value, scalarOf(item, "AegisName"), scalarOf(item, "Name")}))
+            ++read.items;
+    }
+    return read;
+}
+
+/// Hercules' item database: `item_db: ( { Id: 501 AegisName: "Red_Potion"
+/// Name: "Red Potion" ... }, ... )`.
+ItemFileRead readConfigItems(std::string_view bytes, ItemDatabase &items)
+{
+    ItemFileRead read;
+    const ConfigDocument document = readConfig(bytes);
+    if (!document.read()) {
+        read.problem = "it is not libconfig as Hercules reads it: " + document.message();
+        return read;
+    }
+    const ConfigNode *list = document.root.find("item_db");
+    if (!list || list->kind != ConfigNode::Kind::List) {
+        read.problem = "it has no setting \"item_db\" holding a list of items";
+        return read;
+    }
+    read.read = true;
+    for (const ConfigNode &item : list->children) {
+        const ConfigNode *id = item.find("Id");
+        const ConfigNode *aegis = item.find("AegisName");
+        const ConfigNode *name = item.find("Name");
+        if (id && id->kind == ConfigNode::Kind::Integer &&
+            items.add({id->integer, aegis ? aegis->text : std::string(),
+                       name ? name->text : std::string()}))
             ++read.items;
     }
     return read;
@@ -177,7 +207,7 @@ std::string nativeOf(const std::filesystem::path &path)
 }
 } // namespace
 
-std::vector<std::string> itemFilesBeside(const std::string &nativePath, bool yaml)
+std::vector<std::string> itemFilesBeside(const std::string &nativePath, FileKind kind)
 {
     namespace fs = std::filesystem;
     std::error_code error;
@@ -187,7 +217,16 @@ std::vector<std::string> itemFilesBeside(const std::string &nativePath, bool yam
         if (fs::is_regular_file(file, error))
             files.push_back(nativeOf(file));
     };
-    if (!yaml) {
+    if (kind == FileKind::Config) {
+        // db/pre-re/item_db.conf beside db/pre-re/mob_db.conf; the custom
+        // items of db/item_db2.conf beside db/mob_db2.conf, or one up.
+        add(folder / "item_db.conf");
+        add(folder / "item_db2.conf");
+        if (!fs::exists(folder / "item_db2.conf", error))
+            add(folder / ".." / "item_db2.conf");
+        return files;
+    }
+    if (kind != FileKind::Yaml) {
         add(folder / "item_db.txt");
         add(folder / "item_db2.txt");
         return files;
@@ -215,7 +254,9 @@ ItemFileRead readItemFile(std::string_view bytes, ItemDatabase &items)
         const std::string_view line = trimmed(bytes.substr(at, end - at));
         if (line.substr(0, 7) == "Header:")
             return readYamlItems(bytes, items);
-        if (!line.empty() && line.front() != '#')
+        if (line.substr(0, 7) == "item_db" && line.find('(') != std::string_view::npos)
+            return readConfigItems(bytes, items);
+        if (!line.empty() && line.front() != '#' && line.substr(0, 2) != "//")
             break;
         at = end + 1;
     }

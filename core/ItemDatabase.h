@@ -2,6 +2,8 @@
 // Copyright 2026 The Grimlark developers
 #pragma once
 
+#include "Layout.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -60,7 +62,7 @@ struct ItemFileRead {
 /// `item_db.txt` and `item_db2.txt` beside a text one. Only those that
 /// exist, in the order the server reads them. Touches the disk, so a window
 /// asks on its reading thread (standard C++ alone: no toolkit there).
-std::vector<std::string> itemFilesBeside(const std::string &nativePath, bool yaml);
+std::vector<std::string> itemFilesBeside(const std::string &nativePath, FileKind kind);
 
 /// Adds the items of `bytes` to `items`: rAthena's YAML item database
 /// (Header `Type: ITEM_DB`, a Body of Id, AegisName, Name), or eAthena's and

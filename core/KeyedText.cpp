@@ -6,6 +6,21 @@
 
 namespace grimlark {
 
+std::string_view withoutTrailingBlankLines(std::string_view text)
+{
+    for (;;) {
+        const std::size_t last = text.find_last_of('\n');
+        if (last == std::string_view::npos)
+            return text;
+        const std::string_view tail = text.substr(last + 1);
+        if (tail.find_first_not_of(" \t\r") != std::string_view::npos)
+            return text;
+        text = text.substr(0, last);
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+    }
+}
+
 bool endsLine(std::string_view text)
 {
     const auto endsWith = [text](std::string_view end) {
@@ -78,6 +93,5 @@ std::string writeMap(const MapText *source, const std::vector<Rendered> &rendere
     }
     return out;
 }
-
 
 } // namespace grimlark

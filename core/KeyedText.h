@@ -30,6 +30,10 @@ struct MapText {
     std::string tail;
 };
 
+/// `text` without the line ends and blank lines after its last line with
+/// something on it: an entry's end, as a file's records end.
+std::string_view withoutTrailingBlankLines(std::string_view text);
+
 /// True when `text` ends a line as YAML reads one (a lone CR, U+0085,
 /// U+2028 and U+2029 end one too).
 bool endsLine(std::string_view text);

@@ -147,6 +147,7 @@ static_assert(isWhole(kRAthenaOrder, kFieldCount, 1, int(fieldIndex("ExpPer"))) 
 constexpr int kClassicModeFlags = 0xFFF;
 constexpr int kLaterModeFlags = 0x7FFF;
 constexpr int kRAthenaModeFlags = 0xFFFFFFF;
+constexpr int kHerculesModeFlags = 0xFFFF;
 
 /// What each Mode box means in a layout's Mode number: the classic bits,
 /// one a box.
@@ -199,6 +200,14 @@ const std::vector<LayoutFormat> &layoutFormats()
          "Written as an entry of rAthena's YAML database (db/*/mob_db.yml), for its Body.",
          "In the rAthena layout's order (57 columns: ID,Sprite,kName,iName,LV,..., no ExpPer).",
          kRAthenaOrder, kFieldCount, kRAthenaModeFlags, kRAthenaModeBits.data(), false, true,
+         nullptr},
+        // Its groups are read and written by keys (HerculesEntry). Its Mode
+        // bits are the later eAthena's, and NoKnockback.
+        {Layout::Hercules, "hercules", "Hercules", "mnuLayoutHercules",
+         "Hercules' libconfig database (mob_db: ( { ... } ))",
+         "Written as a monster group of Hercules' database (db/*/mob_db.conf), for its list.",
+         "For the later eAthena layout's table (58 columns: ID,Sprite,kName,iName,LV,...).",
+         kLaterOrder, kMostFields, kHerculesModeFlags, kClassicModeBits.data(), false, true,
          nullptr},
         {Layout::Classic, "classic", "Classic (57 fields)", "mnuLayoutClassic",
          "classic layout (57 fields: ID,Name,JName,LV,HP,...)", nullptr, nullptr,

@@ -17,7 +17,13 @@ enum class Layout {
     LaterEathena, ///< 58 fields: ID,Sprite_Name,kROName,iROName,LV,...
     RAthena,      ///< 57 fields in rAthena's order: ID,Sprite_Name,kROName,iROName,LV,...
     RathenaYaml,  ///< an entry of rAthena's YAML database (- Id: 1001, AegisName: ...)
+    Hercules,     ///< a group of Hercules' libconfig database ({ Id: 1001 SpriteName: ... })
 };
+
+/// What a file is as a whole: text lines, an SQL dump (its statements are
+/// the monsters), rAthena's YAML database or Hercules' libconfig one (their
+/// entries and groups are).
+enum class FileKind { Text, Dump, Yaml, Config };
 
 /// What a line's shape says of its layout. `certain` is false where the shape
 /// fits a classic line too (a comma in a display name makes 58 fields with a
@@ -95,6 +101,12 @@ inline const char *shortName(Layout layout)
 /// holds no ExpPer).
 bool holdsField(const LayoutFormat &format, std::size_t classic);
 
+/// True for the layouts of named keys (rAthena's YAML, Hercules' groups):
+/// their names in UTF-8, Name the English (iRO) one, drops by item name.
+inline bool byKeys(Layout layout)
+{
+    return layout == Layout::RathenaYaml || layout == Layout::Hercules;
+}
 /// Where a layout's fields hold the iRO name, or -1 where it has none.
 int otherNameField(const LayoutFormat &format);
 

@@ -400,10 +400,10 @@ private:
             value = value * base + unsigned(d);
             digit = true;
         }
-        if (!digit || (base == 10 && value > static_cast<unsigned long long>(LLONG_MAX) + (negative ? 1U : 0U)))
+        if (!digit || (base == 10 &&
+                       value > static_cast<unsigned long long>(LLONG_MAX) + (negative ? 1U : 0U)))
             return fail(ConfigFault::BadNumber, start);
-        node.integer =
-            negative ? static_cast<long long>(0 - value) : static_cast<long long>(value);
+        node.integer = negative ? static_cast<long long>(0 - value) : static_cast<long long>(value);
         return true;
     }
 

@@ -45,7 +45,7 @@ enum class ConfigFault {
 struct ConfigDocument {
     ConfigNode root; ///< a group of the file's settings
     ConfigFault fault = ConfigFault::None;
-    std::size_t line = 0, column = 0; ///< where the fault is, from 1
+    std::size_t line = 0, column = 0;  ///< where the fault is, from 1
     std::vector<std::string> includes; ///< the files `@include` names, not read
     bool read() const { return fault == ConfigFault::None; }
     /// The fault in words, with its line and column; empty where read.

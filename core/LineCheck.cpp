@@ -5,6 +5,7 @@
 #include "CodeTables.h"
 #include "EntryLoader.h"
 #include "EntryWarnings.h"
+#include "HerculesEntry.h"
 #include "Numbers.h"
 #include "RathenaYamlEntry.h"
 #include "ServerRules.h"
@@ -27,7 +28,7 @@ NameBytes namesOf(std::string_view bytes, bool statement, const MonsterEntry &en
                   const char *encoding)
 {
     const Layout layout = entry.carried.layout;
-    if (layout == Layout::RathenaYaml) // keys, not fields, in UTF-8: the entry's names
+    if (byKeys(layout)) // keys, not fields, in UTF-8: the entry's names
         return namesAsHeld(entry);
     NameBytes names;
     names.encoding = encoding;
@@ -69,9 +70,23 @@ LineForm formOf(std::string_view line)
     if (isSqlStatement(line))
         return LineForm::Statement;
     const std::string_view text = trimmed(line);
-    return (!text.empty() && isDigit(text.front())) || isYamlEntry(text) ? LineForm::Text
-                                                                         : LineForm::Other;
+    return (!text.empty() && isDigit(text.front())) || isYamlEntry(text) || isConfigEntry(text)
+               ? LineForm::Text
+               : LineForm::Other;
 }
+
+namespace {
+
+/// The form of a line of a file of `kind`: in Hercules' database only its
+/// groups are monsters (a schema comment's "Id: ID" line is none).
+LineForm formIn(std::string_view line, FileKind kind)
+{
+    if (kind == FileKind::Config)
+        return isConfigEntry(line) ? LineForm::Text : LineForm::Other;
+    return formOf(line);
+}
+
+} // namespace
 
 void FileForm::add(std::string_view line)
 {
@@ -94,7 +109,7 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
     if (id)
         id->reset();
     std::vector<LineReport> reports;
-    const LineForm form = formOf(text);
+    const LineForm form = formIn(text, kind);
     const bool statement = form == LineForm::Statement;
     if (kind != FileKind::Text && form == LineForm::Other)
         return reports; // the table's definition, or the file's own comments and frame
@@ -150,13 +165,19 @@ std::vector<LineReport> carriedLosses(const MonsterEntry &entry, Layout target)
     }
     // The boxes carry their meaning across; bits no box shows are written as
     // they stand, which another layout's servers may read as something else.
-    if (entry.carried.modeAbove != 0 && from.modeBits != to.modeBits) {
+    // ChangeTargetMelee, ChangeTargetChase and TargetWeak (0x1000 to
+    // 0x4000) mean the same to every later server.
+    constexpr int kSameToLaterServers = 0x7000;
+    const int differing = from.knownModeFlags > 0xFFF && to.knownModeFlags > 0xFFF
+                              ? entry.carried.modeAbove & ~kSameToLaterServers
+                              : entry.carried.modeAbove;
+    if (differing != 0 && from.modeBits != to.modeBits) {
         char flags[160];
         (void)std::snprintf(flags, sizeof flags,
                             "Mode flags 0x%X of the %s layout are written as they stand, and "
                             "mean other things in the %s layout.",
-                            static_cast<unsigned>(entry.carried.modeAbove),
-                            from.name ? from.name : "classic", to.name);
+                            static_cast<unsigned>(differing), from.name ? from.name : "classic",
+                            to.name);
         losses.push_back({"Mode", flags});
     }
     for (std::string &lost : yamlLosses(entry, target))
@@ -238,12 +259,15 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
     ConvertedLine converted;
     const bool toYaml = !sql && target == Layout::RathenaYaml;
     const std::string comment = sql ? "-- " : toYaml ? "#" : "//";
+    // A file's frame and comments stay as they are in a file of its form.
+    const bool ownForm = !sql && ((kind == FileKind::Yaml && target == Layout::RathenaYaml) ||
+                                  (kind == FileKind::Config && target == Layout::Hercules));
     if (trimmed(bytes).empty())
         return converted;
-    const LineForm form = formOf(text);
+    const LineForm form = formIn(text, kind);
     const bool statement = form == LineForm::Statement;
     const bool owns = kind != FileKind::Text && form == LineForm::Other; // the file's own line
-    if (owns && kind == FileKind::Yaml && toYaml) { // its frame and comments stay as they are
+    if (owns && ownForm) {
         converted.bytes = std::string(bytes);
         return converted;
     }
@@ -272,16 +296,21 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
         statement ? sqlFindings(entry, names) : textFindings(entry, names);
     // A name is found among the items of the server that wrote it, an ID's
     // item among the target's, each in the other where it is not.
-    const bool fromYaml = entry.carried.layout == Layout::RathenaYaml;
-    if (fromYaml != (target == Layout::RathenaYaml))
-        translateDrops(entry, target, fromYaml ? items.source : items.target,
-                       fromYaml ? items.target : items.source);
+    const bool fromKeys = byKeys(entry.carried.layout);
+    if (fromKeys != byKeys(target))
+        translateDrops(entry, target, fromKeys ? items.source : items.target,
+                       fromKeys ? items.target : items.source);
+    else if (fromKeys && entry.carried.layout != target) {
+        // Between two servers' names, through the item's ID: 806 items
+        // rAthena and Hercules share are spelt otherwise by each.
+        translateDrops(entry, Layout::Classic, items.source, nullptr);
+        translateDrops(entry, target, items.target, nullptr);
+    }
     for (LineReport &lost : carriedLosses(entry, target))
         converted.lost.push_back(std::move(lost));
     moveIntoLayout(entry, target);
     // YAML holds its names in UTF-8, and by keys: as the entry holds them.
-    const NameBytes writtenNames =
-        fromYaml || target == Layout::RathenaYaml ? namesAsHeld(entry) : names;
+    const NameBytes writtenNames = fromKeys || byKeys(target) ? namesAsHeld(entry) : names;
     const MonsterEntry written = withNames(entry, writtenNames);
     converted.bytes = sql ? BuildSqlEntry(entry, &writtenNames) : BuildTextEntry(written);
     for (LineReport &change : changesOfMeaning(

@@ -43,10 +43,6 @@ private:
     std::size_t m_statements = 0, m_texts = 0;
 };
 
-/// What a file is as a whole: text lines, an SQL dump (its statements are
-/// the monsters), or rAthena's YAML database (its entries are).
-enum class FileKind { Text, Dump, Yaml };
-
 /// What `grimlark --check` says of one line of a database file: nothing for a
 /// blank or comment line (or, in an SQL dump, a line that is neither a
 /// statement nor a text line); the refusal when the editor would not load it;

@@ -17,7 +17,8 @@ bool MonsterEntry::operator==(const MonsterEntry &other) const
            ELvl == other.ELvl && Mode == other.Mode && a.layout == b.layout &&
            a.hasOtherName == b.hasOtherName && a.otherName == b.otherName &&
            a.modeAbove == b.modeAbove && a.modeText == b.modeText &&
-           a.elementText == b.elementText && a.yaml == b.yaml && a.dropsByIndex == b.dropsByIndex;
+           a.elementText == b.elementText && a.yaml == b.yaml && a.config == b.config &&
+           a.dropsByIndex == b.dropsByIndex;
 }
 
 MonsterEntry startupEntry()

@@ -12,6 +12,7 @@
 namespace grimlark {
 
 struct YamlEntryText;
+struct ConfigEntryText;
 
 /// Index of each mode flag; the order is the order in which the weights are summed.
 enum ModeFlag : int {
@@ -68,6 +69,8 @@ struct MonsterEntry {
         /// A YAML entry as its file wrote it: what no box holds, and the
         /// bytes of what is left unchanged.
         std::shared_ptr<const YamlEntryText> yaml;
+        /// A group of Hercules' database as its file wrote it, likewise.
+        std::shared_ptr<const ConfigEntryText> config;
         /// Generate gives each drop of a YAML entry the Index of its box, so
         /// that an override puts it in place of that drop, not after them.
         bool dropsByIndex = false;

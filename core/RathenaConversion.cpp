@@ -6,6 +6,7 @@
 
 #include "CodeTables.h"
 #include "DropSlots.h"
+#include "HerculesEntry.h"
 #include "ItemDatabase.h"
 #include "Numbers.h"
 #include "RathenaModes.h"
@@ -28,9 +29,10 @@ long long modeNumber(const MonsterEntry &entry)
 
 void asYamlHoldsIt(MonsterEntry &entry)
 {
-    for (std::string *least : {&entry.HP, &entry.SP})
-        if (*least == "0")
-            *least = "1";
+    if (entry.carried.layout == Layout::RathenaYaml)
+        for (std::string *least : {&entry.HP, &entry.SP})
+            if (*least == "0")
+                *least = "1";
     for (const DropList *list : {&kDrops, &kMvpDrops}) {
         std::size_t next = 0;
         for (std::size_t i = 0; i < list->count; ++i) {
@@ -50,10 +52,10 @@ void asYamlHoldsIt(MonsterEntry &entry)
 void moveIntoLayout(MonsterEntry &entry, Layout target)
 {
     const Layout from = entry.carried.layout;
-    const bool threeNames = otherNameField(formatOf(from)) >= 0 && from != Layout::RathenaYaml;
-    const bool toThree = otherNameField(formatOf(target)) >= 0 && target != Layout::RathenaYaml;
+    const bool threeNames = otherNameField(formatOf(from)) >= 0 && !byKeys(from);
+    const bool toThree = otherNameField(formatOf(target)) >= 0 && !byKeys(target);
     MonsterEntry::Carried &carried = entry.carried;
-    if ((threeNames && target == Layout::RathenaYaml) || (from == Layout::RathenaYaml && toThree)) {
+    if ((threeNames && byKeys(target)) || (byKeys(from) && toThree)) {
         // kRO and iRO trade places: YAML's Name is the iRO one.
         std::string other = otherNameOf(entry);
         carried.otherName = entry.JName;
@@ -76,7 +78,7 @@ void moveIntoLayout(MonsterEntry &entry, Layout target)
 void translateDrops(MonsterEntry &entry, Layout target, const ItemDatabase *first,
                     const ItemDatabase *then)
 {
-    const bool toNames = target == Layout::RathenaYaml;
+    const bool toNames = byKeys(target);
     for (const DropList *list : {&kDrops, &kMvpDrops})
         for (std::size_t i = 0; i < list->count; ++i) {
             std::string &text = entry.*list->slots[i].item;
@@ -142,7 +144,7 @@ std::string overrideWarning(const MonsterEntry &entry)
 std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatabase &items)
 {
     std::vector<std::string> warnings;
-    const bool yaml = entry.carried.layout == Layout::RathenaYaml;
+    const Layout layout = entry.carried.layout;
     for (const DropList *list : {&kDrops, &kMvpDrops})
         for (std::size_t i = 0; i < list->count; ++i) {
             const std::string &item = entry.*list->slots[i].item;
@@ -150,7 +152,9 @@ std::vector<std::string> itemWarnings(const MonsterEntry &entry, const ItemDatab
                 continue;
             std::string warning = std::string(fieldName(list->slots[i].item)) + ": ";
             warning += "the item database has no item " + quoteValue(item);
-            warning += yaml ? ": rAthena skips this drop." : ".";
+            warning += layout == Layout::RathenaYaml ? ": rAthena skips this drop."
+                       : layout == Layout::Hercules  ? ": Hercules skips this drop."
+                                                     : ".";
             warnings.push_back(std::move(warning));
         }
     return warnings;
@@ -168,16 +172,19 @@ std::string itemTip(std::string_view text, const ItemDatabase &items)
 std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
 {
     std::vector<std::string> lost;
-    if (target == Layout::RathenaYaml) {
+    if (byKeys(target)) {
+        const std::string server = target == Layout::Hercules ? "Hercules" : "rAthena";
         for (const DropList *list : {&kDrops, &kMvpDrops})
             for (std::size_t i = 0; i < list->count; ++i)
                 if (const std::string &item = entry.*list->slots[i].item;
                     hasDrop(entry, list->slots[i]) && parseWholeNumber(item).value)
                     lost.push_back("The " + std::string(fieldName(list->slots[i].item)) + " " +
-                                   quoteValue(item) +
-                                   " is an item's ID, where rAthena's YAML names the item: "
-                                   "without an item database that has it (--items), it stays "
-                                   "a number, and rAthena skips the drop.");
+                                   quoteValue(item) + " is an item's ID, where " + server +
+                                   "'s database names the item: without an item database that "
+                                   "has it (--items), it stays a number, and " +
+                                   server + " skips the drop.");
+    }
+    if (target == Layout::RathenaYaml) {
         if (const long long unnamed = modeNumber(entry) & ~bitsYamlNames(); unnamed != 0) {
             char flags[120];
             (void)std::snprintf(flags, sizeof flags,
@@ -197,6 +204,13 @@ std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
             lost.push_back("The YAML keys " + keys + " have no place in the " +
                            std::string(shortName(target)) + " layout.");
     }
+    if (entry.carried.layout == Layout::Hercules && target != Layout::Hercules &&
+        entry.carried.config)
+        if (const std::string keys = settingsNoBoxHolds(*entry.carried.config); !keys.empty())
+            lost.push_back("The settings " + keys + " have no place in the " +
+                           std::string(shortName(target)) + " layout.");
+    if (byKeys(target))
+        return lost;
     for (const DropList *list : {&kDrops, &kMvpDrops})
         for (std::size_t i = 0; i < list->count; ++i)
             if (const std::string &item = entry.*list->slots[i].item;

@@ -609,21 +609,6 @@ void noteRate(const std::string &name, const YamlNode &value, std::vector<std::s
 
 } // namespace
 
-std::string_view withoutTrailingBlankLines(std::string_view text)
-{
-    for (;;) {
-        const std::size_t last = text.find_last_of('\n');
-        if (last == std::string_view::npos)
-            return text;
-        const std::string_view tail = text.substr(last + 1);
-        if (tail.find_first_not_of(" \t\r") != std::string_view::npos)
-            return text;
-        text = text.substr(0, last);
-        if (!text.empty() && text.back() == '\r')
-            text.remove_suffix(1);
-    }
-}
-
 bool isYamlEntry(std::string_view text)
 {
     // rAthena's entries begin with their Id; an entry of several lines that

@@ -70,10 +70,6 @@ LoadResult loadYamlOverride(std::string_view text, std::string_view base, std::s
 /// The Id of a YAML entry as written ("- Id: 1002" gives 1002), or empty.
 std::string yamlEntryId(std::string_view text);
 
-/// `text` without the line ends and blank lines after its last line with
-/// something on it: an entry's end, as a file's records end.
-std::string_view withoutTrailingBlankLines(std::string_view text);
-
 /// The entry's YAML lines, without a line end after the last (see
 /// withoutTrailingBlankLines): a monster
 /// loaded from YAML and left as it was comes back byte for byte; a changed
@@ -115,9 +111,10 @@ std::string itemTip(std::string_view text, const ItemDatabase &items);
 /// by its item where a number must stand. One sentence each.
 std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target);
 
-/// The monster as its YAML entry holds it: the drops a list, so those of the
-/// boxes in order, the empty boxes after them; an HP or SP of 0 as 1, which
-/// rAthena stores for either (and its style leaves out).
+/// The monster as its YAML entry (or Hercules group) holds it: the drops a
+/// list, so those of the boxes in order, the empty boxes after them; in
+/// YAML an HP or SP of 0 as 1, which rAthena stores for either (and its
+/// style leaves out).
 void asYamlHoldsIt(MonsterEntry &entry);
 
 /// The keys of an entry that no box holds and the entry carries as written

@@ -4,6 +4,7 @@
 
 #include "CodeTables.h"
 #include "FieldTable.h"
+#include "HerculesEntry.h"
 #include "RathenaYamlEntry.h"
 #include "Utf8.h"
 
@@ -72,6 +73,8 @@ std::string alsoInThisLine(const MonsterEntry &entry)
 {
     if (entry.carried.layout == Layout::RathenaYaml)
         return alsoInThisEntry(entry);
+    if (entry.carried.layout == Layout::Hercules)
+        return alsoInThisGroup(entry);
     std::string carried;
     if (entry.carried.hasOtherName)
         carried = "iRO name " + quoteValue(entry.carried.otherName);
@@ -88,6 +91,8 @@ std::string BuildTextEntry(const MonsterEntry &entry)
 {
     if (entry.carried.layout == Layout::RathenaYaml)
         return writeYamlEntry(entry);
+    if (entry.carried.layout == Layout::Hercules)
+        return writeHerculesEntry(entry);
     std::string line;
     line.reserve(256);
     const LayoutFormat &format = formatOf(entry.carried.layout);

@@ -3,6 +3,7 @@
 #include "DatabaseRead.h"
 
 #include "Text.h"
+#include "core/HerculesMobDb.h"
 #include "core/LineCheck.h"
 #include "core/RathenaMobDb.h"
 #include "core/SqlDump.h"
@@ -26,28 +27,40 @@ ReadDatabase readDatabase(const std::string &nativePath, const ReadBytes &read,
         return database;
     }
     if (const char *form = otherFormOf(database.file)) {
-        if (form != kRathenaYamlForm) {
-            database.result = {ReadStatus::OtherForm, 0, form};
+        const auto refuse = [&database](ReadResult result) {
+            database.result = std::move(result);
             database.file = DatabaseFile();
             return database;
+        };
+        // rAthena's YAML database, Hercules' libconfig one: a record a
+        // monster, of its lines.
+        std::vector<std::pair<std::size_t, std::size_t>> spans;
+        if (form == kRathenaYamlForm) {
+            const RathenaMobDb db = readRathenaMobDb(database.file.bytes());
+            if (db.fault != RathenaMobDb::Fault::None)
+                return refuse({ReadStatus::BadDatabase, 0, nullptr,
+                               "it is a YAML database of rAthena's, but " + db.message()});
+            spans = db.lineSpans();
+            database.kind = FileKind::Yaml;
+        } else if (form == kHerculesForm) {
+            const HerculesMobDb db = readHerculesMobDb(database.file.bytes());
+            if (db.fault != HerculesMobDb::Fault::None)
+                return refuse({ReadStatus::BadDatabase, 0, nullptr,
+                               "it is a libconfig database of Hercules', but " + db.message()});
+            spans = db.lineSpans();
+            database.kind = FileKind::Config;
+        } else {
+            return refuse({ReadStatus::OtherForm, 0, form});
         }
-        // rAthena's YAML database: a record a monster, of its lines.
-        const RathenaMobDb db = readRathenaMobDb(database.file.bytes());
-        if (db.fault != RathenaMobDb::Fault::None) {
-            database.result = {ReadStatus::BadDatabase, 0, nullptr,
-                               std::string("it is a YAML database of rAthena's, but ") +
-                                   db.message()};
-            database.file = DatabaseFile();
-            return database;
-        }
-        database.file = DatabaseFile::withSpans(std::move(database.file), db.lineSpans());
-        database.yaml = true;
+        database.file = DatabaseFile::withSpans(std::move(database.file), spans);
     }
     database.encoding = &chooseEncoding(database.file, preferredEncoding(), decodesStrictly);
     FileForm form;
     for (std::size_t i = 0; i < database.file.lines(); ++i)
         form.add(database.file.line(i));
     database.dump = form.dump();
+    if (database.dump)
+        database.kind = FileKind::Dump;
     // A dump lists a row a monster: mysqldump writes many rows a statement.
     if (database.dump)
         database.file = DatabaseFile::withRowsApart(std::move(database.file), splitSqlRows);

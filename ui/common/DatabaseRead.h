@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/DatabaseFile.h"
+#include "core/Layout.h"
 
 #include <functional>
 #include <string>
@@ -18,7 +19,9 @@ struct ReadDatabase {
     DatabaseFile file;
     const LegacyEncoding *encoding = nullptr; ///< for its lines that are not UTF-8
     bool dump = false; ///< its statements are the monsters (more of them than text lines)
-    bool yaml = false; ///< rAthena's YAML database: a record a monster, of several lines
+    /// What the file is: text lines, a dump, rAthena's YAML database or
+    /// Hercules' libconfig one (a record a monster, of several lines).
+    FileKind kind = FileKind::Text;
 
     /// The encoding its names are in: null where every line is UTF-8.
     const LegacyEncoding *namesEncoding() const { return namesEncodingOf(file, encoding); }

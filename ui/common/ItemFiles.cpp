@@ -8,12 +8,12 @@
 
 namespace grimlark::ui {
 
-QStringList itemFilesBeside(const QString &path, bool yaml)
+QStringList itemFilesBeside(const QString &path, FileKind kind)
 {
     // No QDir or QFileInfo: a reading thread asks, and Qt's file classes
     // there make it a thread of Qt's, whose end Wine's Windows does not survive.
     QStringList files;
-    for (const std::string &file : grimlark::itemFilesBeside(nativePath(path), yaml))
+    for (const std::string &file : grimlark::itemFilesBeside(nativePath(path), kind))
         files << pathFromNative(QByteArray::fromStdString(file));
     return files;
 }

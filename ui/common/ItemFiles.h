@@ -11,7 +11,7 @@ namespace grimlark::ui {
 
 /// The item databases a server reads beside its monster database at `path`
 /// (core's itemFilesBeside, the paths as Qt's).
-QStringList itemFilesBeside(const QString &path, bool yaml);
+QStringList itemFilesBeside(const QString &path, FileKind kind);
 
 /// Items read from files, and what could not be read of them.
 struct ReadItems {

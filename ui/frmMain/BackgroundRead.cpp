@@ -58,7 +58,7 @@ BackgroundRead::BackgroundRead(const QString &path, QObject *parent)
         // The items its drops name, where its server keeps them beside it.
         std::shared_ptr<const ItemDatabase> items;
         if (database.result.status == ReadStatus::Done)
-            if (ReadItems beside = readItemFiles(itemFilesBeside(path, database.yaml));
+            if (ReadItems beside = readItemFiles(itemFilesBeside(path, database.kind));
                 !beside.items.empty())
                 items = std::make_shared<const ItemDatabase>(std::move(beside.items));
         ReadResult result = database.result;
