@@ -48,6 +48,9 @@ constexpr std::string_view kModes[] = {"CanMove",
                                        "ChangeTargetChase",
                                        "TargetWeak",
                                        "NoKnockback"};
+/// RaceGroup's constants that its own files name, as it defines them.
+constexpr std::string_view kRaceGroups[] = {"RC2_Goblin", "RC2_Kobold",   "RC2_Orc",
+                                            "RC2_Golem",  "RC2_Guardian", "RC2_Ninja"};
 constexpr std::string_view kStats[] = {"Str", "Agi", "Vit", "Int", "Dex", "Luk"};
 constexpr std::string MonsterEntry::*kStatBoxes[] = {&MonsterEntry::STR, &MonsterEntry::AGI,
                                                      &MonsterEntry::VIT, &MonsterEntry::INT,
@@ -256,23 +259,27 @@ std::vector<Rendered> renderKeys(const MonsterEntry &entry, const ConfigEntryTex
             keys.push_back({key.name, group(name, lines, indent, lineEnd)});
             break;
         }
-        case Value::Size:
-            keys.push_back({key.name, name + ": " + quoted(nameAt(kSizes, entry.Scale)) + end});
+        // A list with nothing chosen is left to Hercules' default.
+        case Value::Size: {
+            const std::string size = nameAt(kSizes, entry.Scale);
+            keys.push_back({key.name, size.empty() ? size : name + ": " + quoted(size) + end});
             break;
+        }
         case Value::Race: {
             const std::string race = nameAt(kRaces, entry.Race);
-            keys.push_back(
-                {key.name,
-                 name + ": " +
-                     (race.empty() ? std::to_string(std::max(0, int(entry.Race))) : quoted(race)) +
-                     end});
+            keys.push_back({key.name, race.empty() && entry.Race > 0
+                                          ? name + ": " + std::to_string(entry.Race) + end
+                                      : race.empty() ? race
+                                                     : name + ": " + quoted(race) + end});
             break;
         }
         case Value::Element: {
             const std::string element = nameAt(kElements, entry.Element);
-            keys.push_back(
-                {key.name, name + ": (" + quoted(element.empty() ? "Ele_Neutral" : element) + ", " +
-                               std::to_string(std::max(0, int(entry.ELvl)) + 1) + ")" + end});
+            keys.push_back({key.name, element.empty()
+                                          ? element
+                                          : name + ": (" + quoted(element) + ", " +
+                                                std::to_string(std::max(0, int(entry.ELvl)) + 1) +
+                                                ")" + end});
             break;
         }
         case Value::Mode: {
@@ -294,6 +301,23 @@ std::vector<Rendered> renderKeys(const MonsterEntry &entry, const ConfigEntryTex
         case Value::Carried:
             break;
         }
+    }
+    return keys;
+}
+
+MonsterEntry herculesDefaults();
+
+/// The settings as written: in a group loaded from a file, one that is
+/// absent stays so while its value is Hercules' default.
+std::vector<Rendered> renderEntry(const MonsterEntry &entry, const ConfigEntryText *source,
+                                  std::string_view indent, std::string_view lineEnd)
+{
+    std::vector<Rendered> keys = renderKeys(entry, source, indent, lineEnd);
+    if (source && !source->entry.keys.empty()) {
+        static const MonsterEntry defaults = herculesDefaults();
+        const std::vector<Rendered> fallback = renderKeys(defaults, nullptr, indent, lineEnd);
+        for (std::size_t i = 0; i < keys.size() && i < fallback.size(); ++i)
+            keys[i].leftOut = keys[i].leftOut || keys[i].text == fallback[i].text;
     }
     return keys;
 }
@@ -626,6 +650,16 @@ LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry)
                       notes);
             break;
         case Value::Carried:
+            // Its own renewal file spells 46 of them in capitals, which it
+            // does not define: each silently 0.
+            if (name == "RaceGroup" && setting.kind == Kind::String &&
+                !positionOf(kRaceGroups, setting.text))
+                for (const std::string_view known : kRaceGroups)
+                    if (equalIgnoringCase(known, setting.text))
+                        notes.push_back("Hercules reads RaceGroup " + quoteValue(setting.text) +
+                                        " as 0, without a word: its constants are "
+                                        "case-sensitive, and this one is " +
+                                        quoteValue(known) + ".");
             break;
         }
     }
@@ -641,7 +675,7 @@ LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry)
         source->lineEnd = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
         source->entry = std::move(*cut);
         for (const Rendered &made :
-             renderKeys(coded, source.get(), source->entry.indent, source->lineEnd))
+             renderEntry(coded, source.get(), source->entry.indent, source->lineEnd))
             for (KeyText &key : source->entry.keys)
                 if (key.key == made.key)
                     key.loaded = made.text;
@@ -660,7 +694,7 @@ std::string writeHerculesEntry(const MonsterEntry &entry)
     const std::string lineEnd = source ? source->lineEnd : "\n";
     const std::string indent = cut ? source->entry.indent : "\t";
     std::string out =
-        writeMap(cut ? &source->entry : nullptr, renderKeys(entry, source, indent, lineEnd),
+        writeMap(cut ? &source->entry : nullptr, renderEntry(entry, source, indent, lineEnd),
                  keyOrder(), "{" + lineEnd + "\t", indent, lineEnd);
     if (!cut)
         out += "},";

@@ -146,6 +146,7 @@ Column columnOf(Server server, std::size_t field)
     case Server::EAthena2011:
     case Server::RAthena: // its tables are not known: never asked
     case Server::RAthenaYaml:
+    case Server::Hercules:
         break;
     }
     return kColumns[field].later;
@@ -718,6 +719,48 @@ void readsAsRathenaYaml(FieldRead &read)
     } else if (f == kLV || f == kATK1 || f == kATK2 || f == kRange1 || f == kRange2 ||
                f == kRange3 || f == kDMotion || (f >= kSTR && f <= kLUK)) {
         fits(kMost16);
+    }
+}
+
+void readsAsHercules(FieldRead &read)
+{
+    // A negative number is ignored, the setting keeping its default; the
+    // rest as its reader clamps them.
+    const std::size_t f = read.field;
+    const long long v = read.value;
+    const bool item = isDropRate(f) || isMvpRate(f);
+    if (v < 0 && !item && f != kDEF && f != kMDEF) {
+        read.tell({"ignores", "ignore", " a negative number here: the setting keeps its default.",
+                   false, false});
+        return;
+    }
+    const auto clamp = [&read, v](long long low, long long high) {
+        if (v < low || v > high)
+            read.tell({"stores", "store",
+                       " " + thousands(v < low ? low : high) + ": it takes " + thousands(low) +
+                           " to " + thousands(high) + " here."});
+    };
+    if (f == kDEF || f == kMDEF) {
+        clamp(-128, 127); // pre-renewal's range; renewal's is -32,767 to 32,767
+    } else if (f == kLV) {
+        clamp(1, 65535);
+    } else if (f >= kSTR && f <= kLUK) {
+        clamp(0, 65535);
+    } else if (item) {
+        const std::string name(trimmed(read.textOf(f - 1)));
+        if (!name.empty() && name != "0" && v <= 0)
+            read.tell({"skips", "skip", " this drop, with a warning: its rate is 0 or less.", false,
+                       false});
+    } else if (f == kAMotion) {
+        clamp(0, 2000);
+    } else if (f == kADelay) {
+        const long long motion = std::clamp(read.valueOf(kAMotion), 0LL, 2000LL);
+        if (std::min(v, 4000LL) < motion)
+            read.tell({"raises", "raise",
+                       " an attack delay under AttackMotion to AttackMotion, " + thousands(motion) +
+                           "."});
+        else
+            clamp(0, 4000);
     }
 }
 

@@ -17,7 +17,8 @@ enum class Server : unsigned {
     EAthena = 2,
     EAthena2011 = 4,
     RAthena = 8,
-    RAthenaYaml = 16 ///< rAthena's reader of its YAML database (since 2021)
+    RAthenaYaml = 16, ///< rAthena's reader of its YAML database (since 2021)
+    Hercules = 32     ///< Hercules' reader of its libconfig database
 };
 
 class FieldRead;
@@ -29,6 +30,7 @@ void readsAsEathena(FieldRead &read);
 void readsAsEathena2011(FieldRead &read);
 void readsAsRathena(FieldRead &read);
 void readsAsRathenaYaml(FieldRead &read);
+void readsAsHercules(FieldRead &read);
 
 /// A server, one row each: its names and the facts of its reader that its
 /// findings are made of. Adding a server is adding a row and its rule.
@@ -72,6 +74,10 @@ inline constexpr ServerProfile kServers[] = {
      readsAsRathena, false, true, false, false},
     {Server::RAthenaYaml, Layout::RathenaYaml, "rAthena", "rathena", 1001, 31998, 3999, 20020, "",
      24, 0, 0, readsAsRathenaYaml, false, false, false, true},
+    // Hercules keeps 23 characters of a name; IDs past 22000 are past its
+    // table, and 21001 to 21999 its players' clones.
+    {Server::Hercules, Layout::Hercules, "Hercules", "hercules", 1001, 22000, 21001, 21999,
+     "player clones", 23, 0, 0, readsAsHercules, false, false, false, true},
 };
 
 constexpr unsigned everyServer()

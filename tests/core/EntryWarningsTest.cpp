@@ -365,7 +365,8 @@ TEST(ServerProfiles, JudgeAtTheirEdges)
     EXPECT_EQ(serversNamed("FREYA"), unsigned(Server::Freya));
     // One server, both of its readers.
     EXPECT_EQ(serversNamed("rathena"), unsigned(Server::RAthena) | unsigned(Server::RAthenaYaml));
-    EXPECT_EQ(serversNamed("hercules"), 0U);
+    EXPECT_EQ(serversNamed("hercules"), unsigned(Server::Hercules));
+    EXPECT_EQ(serversNamed("auriga"), 0U);
 }
 
 } // namespace
