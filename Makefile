@@ -60,7 +60,7 @@ fuzz:
 	@sh tools/install-deps.sh clang libclang-rt-14-dev
 	@cmake --preset fuzz $(CMAKE_FLAGS) >/dev/null
 	@cmake --build --preset fuzz -j $(JOBS)
-	@for target in loader:LoaderFuzz reader:LineReaderFuzz sql:SqlEntryFuzz yaml:YamlFuzz yamlentry:YamlEntryFuzz; do \
+	@for target in loader:LoaderFuzz reader:LineReaderFuzz sql:SqlEntryFuzz yaml:YamlFuzz yamlentry:YamlEntryFuzz config:ConfigFuzz; do \
 	  seeds=$${target%%:*}; binary=$${target##*:}; log=build-fuzz/$$binary.log; \
 	  mkdir -p build-fuzz/corpus/$$seeds; \
 	  echo "== $$binary for $(FUZZ_SECONDS) s"; \

@@ -84,6 +84,43 @@ std::string yamlDatabaseFile(int monsters)
     return path;
 }
 
+std::string configDatabaseFile(int monsters)
+{
+    static std::map<int, std::string> made;
+    if (auto found = made.find(monsters); found != made.end())
+        return found->second;
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("grimlark-bench-" + std::to_string(monsters) + ".conf"))
+                                 .string();
+    std::ofstream out(path, std::ios::binary);
+    std::mt19937 random(static_cast<std::mt19937::result_type>(monsters));
+    auto number = [&random](int low, int high) {
+        return std::to_string(std::uniform_int_distribution<int>(low, high)(random));
+    };
+    out << "//= Mobs Database\n\nmob_db: (\n";
+    const char *keys[] = {"Lv", "Hp", "Sp", "Exp", "JExp", "AttackRange", "Def", "Mdef"};
+    for (int i = 0; i < monsters; ++i) {
+        out << (i % 20 == 0 ? "/*{\n\tId: 1\n},*/\n" : "") << "{\n\tId: " << 1001 + i
+            << "\n\tSpriteName: \"MONSTER_" << i << "\"\n\tName: \"Monster " << i << "\"\n";
+        for (const char *key : keys)
+            out << "\t" << key << ": " << number(1, 20000) << "\n";
+        out << "\tAttack: [" << number(1, 500) << ", " << number(500, 1000) << "]\n\tStats: {\n";
+        for (const char *stat : {"Str", "Agi", "Vit", "Int", "Dex", "Luk"})
+            out << "\t\t" << stat << ": " << number(0, 99) << "\n";
+        out << "\t}\n\tViewRange: 10\n\tChaseRange: 12\n\tSize: \"Size_Medium\"\n"
+               "\tRace: \"RC_Demon\"\n\tElement: (\"Ele_Dark\", 2)\n\tMode: {\n"
+               "\t\tCanMove: true\n\t\tAggressive: true\n\t}\n\tMoveSpeed: 200\n"
+               "\tAttackDelay: "
+            << number(500, 2000) << "\n\tAttackMotion: 500\n\tDamageMotion: 480\n\tDrops: {\n";
+        for (int d = 0; d < 8; ++d)
+            out << "\t\tItem_" << number(1, 9000) << ": " << number(1, 10000) << "\n";
+        out << "\t}\n},\n";
+    }
+    out << ")\n";
+    made[monsters] = path;
+    return path;
+}
+
 std::string readAll(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);

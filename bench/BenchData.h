@@ -15,6 +15,9 @@ std::string databaseFile(int lines);
 /// renewal file (about 870 bytes a monster: some thirty keys, drops, Modes,
 /// comments between them). Written once per size; returns its path.
 std::string yamlDatabaseFile(int monsters);
+/// The same of Hercules' libconfig database (a group a monster, tabs, drops
+/// by name, one commented out now and then), made once a run.
+std::string configDatabaseFile(int monsters);
 
 /// The file's bytes.
 std::string readAll(const std::string &path);

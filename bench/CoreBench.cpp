@@ -10,6 +10,7 @@
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
 #include "core/FileReader.h"
+#include "core/HerculesMobDb.h"
 #include "core/LineCheck.h"
 #include "core/LineReader.h"
 #include "core/RathenaMobDb.h"
@@ -241,5 +242,59 @@ void LoadAndWriteYamlEntries_Core(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * kYamlMonsters);
 }
 BENCHMARK(LoadAndWriteYamlEntries_Core)->Unit(benchmark::kMillisecond);
+
+// Hercules' database opened as the browser opens it (read, parsed by our
+// reader of its libconfig, its frame checked, a record a monster), against
+// reading its bytes and cutting them into lines.
+constexpr int kConfigMonsters = 1759; // Hercules' renewal database
+
+void OpenHerculesDatabase_Core(benchmark::State &state)
+{
+    const std::string path = bench::configDatabaseFile(kConfigMonsters);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        DatabaseFile file;
+        readDatabaseFile(path, file);
+        const HerculesMobDb db = readHerculesMobDb(file.bytes());
+        file = DatabaseFile::withSpans(std::move(file), db.lineSpans());
+        benchmark::DoNotOptimize(file.lines());
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(OpenHerculesDatabase_Core)->Unit(benchmark::kMillisecond);
+
+void ReadHerculesDatabase_Baseline_Lines(benchmark::State &state)
+{
+    const std::string path = bench::configDatabaseFile(kConfigMonsters);
+    const auto bytes = static_cast<int64_t>(bench::readAll(path).size());
+    for (auto _ : state) {
+        DatabaseFile file;
+        readDatabaseFile(path, file);
+        benchmark::DoNotOptimize(file.lines());
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+BENCHMARK(ReadHerculesDatabase_Baseline_Lines)->Unit(benchmark::kMillisecond);
+
+// Every monster of it loaded and written back.
+void LoadAndWriteHerculesGroups_Core(benchmark::State &state)
+{
+    const std::string path = bench::configDatabaseFile(kConfigMonsters);
+    DatabaseFile file;
+    readDatabaseFile(path, file);
+    const HerculesMobDb db = readHerculesMobDb(file.bytes());
+    file = DatabaseFile::withSpans(std::move(file), db.lineSpans());
+    for (auto _ : state) {
+        std::size_t made = 0;
+        for (std::size_t i = 0; i < file.lines(); ++i) {
+            MonsterEntry entry;
+            if (LoadEntryIntoEditor(file.line(i), entry).loaded())
+                made += BuildTextEntry(entry).size();
+        }
+        benchmark::DoNotOptimize(made);
+    }
+    state.SetItemsProcessed(state.iterations() * kConfigMonsters);
+}
+BENCHMARK(LoadAndWriteHerculesGroups_Core)->Unit(benchmark::kMillisecond);
 
 } // namespace

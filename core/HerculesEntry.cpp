@@ -92,38 +92,38 @@ enum class Value : std::uint8_t {
 struct GroupKey {
     const char *name = nullptr;
     Value value = Value::Carried;
-    std::string MonsterEntry::*text = nullptr;
-    const char *fallback = "";      ///< what Hercules takes where it is absent
     bool leftOutAtFallback = false; ///< its files leave it out there
+    std::string MonsterEntry::*text = nullptr;
+    const char *fallback = ""; ///< what Hercules takes where it is absent
 };
 
 const GroupKey kKeys[] = {
-    {"Id", Value::Id, &MonsterEntry::ID},
-    {"SpriteName", Value::Text, &MonsterEntry::Name},
-    {"Name", Value::Text, &MonsterEntry::JName},
+    {"Id", Value::Id, false, &MonsterEntry::ID},
+    {"SpriteName", Value::Text, false, &MonsterEntry::Name},
+    {"Name", Value::Text, false, &MonsterEntry::JName},
     {"JName", Value::OtherName},
-    {"Lv", Value::Number, &MonsterEntry::Lvl, "1"},
-    {"Hp", Value::Number, &MonsterEntry::HP, "1"},
-    {"Sp", Value::Number, &MonsterEntry::SP, "1"},
-    {"Exp", Value::Number, &MonsterEntry::EXP, "0"},
-    {"JExp", Value::Number, &MonsterEntry::JEXP, "0"},
-    {"AttackRange", Value::Number, &MonsterEntry::Range1, "1"},
+    {"Lv", Value::Number, false, &MonsterEntry::Lvl, "1"},
+    {"Hp", Value::Number, false, &MonsterEntry::HP, "1"},
+    {"Sp", Value::Number, false, &MonsterEntry::SP, "1"},
+    {"Exp", Value::Number, false, &MonsterEntry::EXP, "0"},
+    {"JExp", Value::Number, false, &MonsterEntry::JEXP, "0"},
+    {"AttackRange", Value::Number, false, &MonsterEntry::Range1, "1"},
     {"Attack", Value::Attack},
-    {"Def", Value::Number, &MonsterEntry::DEF, "0"},
-    {"Mdef", Value::Number, &MonsterEntry::MDEF, "0"},
+    {"Def", Value::Number, false, &MonsterEntry::DEF, "0"},
+    {"Mdef", Value::Number, false, &MonsterEntry::MDEF, "0"},
     {"Stats", Value::Stats},
-    {"ViewRange", Value::Number, &MonsterEntry::Range2, "1"},
-    {"ChaseRange", Value::Number, &MonsterEntry::Range3, "1"},
+    {"ViewRange", Value::Number, false, &MonsterEntry::Range2, "1"},
+    {"ChaseRange", Value::Number, false, &MonsterEntry::Range3, "1"},
     {"Size", Value::Size},
     {"Race", Value::Race},
     {"RaceGroup", Value::Carried},
     {"Element", Value::Element},
     {"Mode", Value::Mode},
-    {"MoveSpeed", Value::Number, &MonsterEntry::Speed, "0"},
-    {"AttackDelay", Value::Number, &MonsterEntry::ADelay, "4000"},
-    {"AttackMotion", Value::Number, &MonsterEntry::aMotion, "2000"},
-    {"DamageMotion", Value::Number, &MonsterEntry::DMotion, "0"},
-    {"MvpExp", Value::Number, &MonsterEntry::MEXP, "0", true},
+    {"MoveSpeed", Value::Number, false, &MonsterEntry::Speed, "0"},
+    {"AttackDelay", Value::Number, false, &MonsterEntry::ADelay, "4000"},
+    {"AttackMotion", Value::Number, false, &MonsterEntry::aMotion, "2000"},
+    {"DamageMotion", Value::Number, false, &MonsterEntry::DMotion, "0"},
+    {"MvpExp", Value::Number, true, &MonsterEntry::MEXP, "0"},
     {"MvpDrops", Value::MvpDrops},
     {"Drops", Value::Drops},
     {"DamageTakenRate", Value::Carried},
@@ -227,59 +227,69 @@ long long modeNumber(const MonsterEntry &entry)
     return modeNumberOf(formatOf(Layout::Hercules), entry.Mode, entry.carried.modeAbove);
 }
 
+/// A setting on a line of its own: "Hp: 50" and the line end.
+std::string setting(std::string_view key, std::string_view value, std::string_view end)
+{
+    std::string line(key);
+    return line.append(": ").append(value).append(end);
+}
+
 /// Every setting the writer makes of `entry`, in Hercules' order.
 std::vector<Rendered> renderKeys(const MonsterEntry &entry, const ConfigEntryText *source,
                                  std::string_view indent, std::string_view lineEnd)
 {
-    const std::string end(lineEnd);
+    const std::string_view end = lineEnd;
     std::vector<Rendered> keys;
     for (const GroupKey &key : kKeys) {
-        const std::string name = key.name;
+        const std::string_view name = key.name;
         switch (key.value) {
         case Value::Id:
         case Value::Number:
-            keys.push_back({key.name, name + ": " + number(entry.*key.text) + end,
+            keys.push_back({key.name, setting(name, number(entry.*key.text), end),
                             key.leftOutAtFallback && trimmed(entry.*key.text) == key.fallback});
             break;
         case Value::Text:
-            keys.push_back({key.name, name + ": " + quoted(entry.*key.text) + end});
+            keys.push_back({key.name, setting(name, quoted(entry.*key.text), end)});
             break;
         case Value::OtherName:
-            keys.push_back({key.name, name + ": " + quoted(entry.carried.otherName) + end,
+            keys.push_back({key.name, setting(name, quoted(entry.carried.otherName), end),
                             !entry.carried.hasOtherName});
             break;
-        case Value::Attack:
-            keys.push_back({key.name, name + ": [" + number(entry.ATK1) + ", " +
-                                          number(entry.ATK2) + "]" + end});
+        case Value::Attack: {
+            std::string pair = "[";
+            pair.append(number(entry.ATK1)).append(", ").append(number(entry.ATK2)).append("]");
+            keys.push_back({key.name, setting(name, pair, end)});
             break;
+        }
         case Value::Stats: {
             std::vector<std::string> lines;
             for (std::size_t i = 0; i < std::size(kStats); ++i)
-                lines.push_back(std::string(kStats[i]) + ": " + number(entry.*kStatBoxes[i]));
+                lines.push_back(setting(kStats[i], number(entry.*kStatBoxes[i]), ""));
             keys.push_back({key.name, group(name, lines, indent, lineEnd)});
             break;
         }
         // A list with nothing chosen is left to Hercules' default.
         case Value::Size: {
             const std::string size = nameAt(kSizes, entry.Scale);
-            keys.push_back({key.name, size.empty() ? size : name + ": " + quoted(size) + end});
+            keys.push_back({key.name, size.empty() ? size : setting(name, quoted(size), end)});
             break;
         }
         case Value::Race: {
             const std::string race = nameAt(kRaces, entry.Race);
-            keys.push_back({key.name, race.empty() && entry.Race > 0
-                                          ? name + ": " + std::to_string(entry.Race) + end
-                                      : race.empty() ? race
-                                                     : name + ": " + quoted(race) + end});
+            keys.push_back({key.name, !race.empty() ? setting(name, quoted(race), end)
+                                      : entry.Race > 0
+                                          ? setting(name, std::to_string(entry.Race), end)
+                                          : race});
             break;
         }
         case Value::Element: {
             const std::string element = nameAt(kElements, entry.Element);
-            keys.push_back({key.name, element.empty()
-                                          ? element
-                                          : name + ": (" + quoted(element) + ", " +
-                                                std::to_string(std::max(0, int(entry.ELvl)) + 1) +
-                                                ")" + end});
+            std::string pair = "(";
+            pair.append(quoted(element))
+                .append(", ")
+                .append(std::to_string(std::max(0, int(entry.ELvl)) + 1))
+                .append(")");
+            keys.push_back({key.name, element.empty() ? element : setting(name, pair, end)});
             break;
         }
         case Value::Mode: {
@@ -287,7 +297,7 @@ std::vector<Rendered> renderKeys(const MonsterEntry &entry, const ConfigEntryTex
             const long long mode = modeNumber(entry);
             for (std::size_t bit = 0; bit < std::size(kModes); ++bit)
                 if (mode & (1LL << bit))
-                    lines.push_back(std::string(kModes[bit]) + ": true");
+                    lines.push_back(setting(kModes[bit], "true", ""));
             keys.push_back(
                 {key.name, lines.empty() ? std::string() : group(name, lines, indent, lineEnd)});
             break;
@@ -411,17 +421,18 @@ std::optional<MapText> cutGroup(std::string_view text, const ConfigNode &node, s
         const std::size_t next = i + 1 < node.children.size()
                                      ? lineStart(node.children[i + 1].begin - offset)
                                      : closingLine;
-        if (end > next || (i > 0 && start != lineStart(from)))
+        if (end > next)
             return std::nullopt;
+        // Each setting after the first on a line of its own, at one indent.
         const std::string_view before = text.substr(start, from - start);
         if (i == 0) {
             cut.lead = std::string(text.substr(0, from));
-        } else if (before.find_first_not_of(" \t") != std::string_view::npos) {
-            return std::nullopt;
-        } else if (i == 1) {
-            cut.indent = std::string(before);
-        } else if (before != cut.indent) {
-            return std::nullopt;
+        } else {
+            if (before.find_first_not_of(" \t") != std::string_view::npos ||
+                (i > 1 && before != cut.indent))
+                return std::nullopt;
+            if (i == 1)
+                cut.indent = std::string(before);
         }
         cut.keys.push_back({key.name, std::string(text.substr(from, end - from)),
                             std::string(text.substr(end, next - end)), std::nullopt});

@@ -15,8 +15,8 @@ namespace grimlark {
 /// One monster of Hercules' database: a group of its list, the lines it
 /// spans (from 1: its "{" line to its "}" line) and the settings that name it.
 struct ConfigMonster {
-    std::size_t firstLine, lastLine;  ///< counted from 1
-    std::string id, spriteName, name; ///< as written; empty where not given
+    std::size_t firstLine = 0, lastLine = 0; ///< counted from 1
+    std::string id, spriteName, name;        ///< as written; empty where not given
 };
 
 /// Hercules' monster database (db/*/mob_db.conf, db/mob_db2.conf) as its

@@ -9,10 +9,10 @@
 
 namespace grimlark {
 
-const ConfigNode *ConfigNode::find(std::string_view wanted) const
+const ConfigNode *ConfigNode::find(std::string_view key) const
 {
     for (const ConfigNode &child : children)
-        if (child.name == wanted)
+        if (child.name == key)
             return &child;
     return nullptr;
 }

@@ -27,8 +27,8 @@ struct ConfigNode {
     /// value, a `;` or `,` after it included.
     std::size_t begin = 0, end = 0;
 
-    /// A group's first setting named `name`, or null.
-    const ConfigNode *find(std::string_view name) const;
+    /// A group's first setting named `key`, or null.
+    const ConfigNode *find(std::string_view key) const;
     bool isNumber() const { return kind == Kind::Integer || kind == Kind::Float; }
 };
 

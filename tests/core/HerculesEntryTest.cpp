@@ -139,8 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(HerculesEntry, ChangesOnlyWhatChanged)
 {
     MonsterEntry entry;
-    ASSERT_TRUE(LoadEntryIntoEditor(kPoring + "\tLv: 1 // first\r\n\tDrops: {\n\t\tApple: 5\n\t}\n},",
-                                    entry)
+    ASSERT_TRUE(LoadEntryIntoEditor(
+                    kPoring + "\tLv: 1 // first\r\n\tDrops: {\n\t\tApple: 5\n\t}\n},", entry)
                     .loaded());
     entry.HP = "50";
     entry.Drop1Per = "6";
@@ -180,8 +180,8 @@ TEST(HerculesEntry, ConvertedThroughTheItemsId)
     hercules.add({904, "Scorpions_Tail", "Scorpion Tail"});
     const std::string yaml = "  - Id: 1001\n    AegisName: SCORPION\n    Name: Scorpion\n"
                              "    Drops:\n      - Item: Scorpion's_Tail\n        Rate: 5500";
-    const ConvertedLine converted = convertLine(yaml, yaml, Layout::Hercules, false,
-                                                FileKind::Yaml, "UTF-8", {&rathena, &hercules});
+    const ConvertedLine converted = convertLine(yaml, yaml, Layout::Hercules, false, FileKind::Yaml,
+                                                "UTF-8", {&rathena, &hercules});
     EXPECT_NE(converted.bytes.find("\t\tScorpions_Tail: 5500\n"), std::string::npos)
         << converted.bytes;
     const ConvertedLine back = convertLine(converted.bytes, converted.bytes, Layout::RathenaYaml,

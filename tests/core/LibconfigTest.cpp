@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 The Grimlark developers
-#include "core/HerculesMobDb.h"
 #include "core/Libconfig.h"
+#include "core/HerculesMobDb.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SyntaxRow{"Escapes", R"(Name: "a\"b\\c\x41\n")", "a\"b\\cA\n"},
                     SyntaxRow{"Underscores", "Hp: 1_000_000", "1000000"},
                     SyntaxRow{"Hexadecimal", "Mode: 0x8F", "143"},
-                    SyntaxRow{"Binary", "Mode: 0b101", "5"},
-                    SyntaxRow{"Octal", "Mode: 0o17", "15"},
+                    SyntaxRow{"Binary", "Mode: 0b101", "5"}, SyntaxRow{"Octal", "Mode: 0o17", "15"},
                     SyntaxRow{"ALongInteger", "Exp: 5000000000L", "5000000000"},
                     SyntaxRow{"Negative", "Def: -5,", "-5"},
                     SyntaxRow{"Float", "Rate: 1.5e-3", "1.5e-3"},
@@ -83,7 +82,8 @@ TEST_P(Faults, SayWhere)
 INSTANTIATE_TEST_SUITE_P(
     Table, Faults,
     testing::Values(
-        FaultRow{"AnUnterminatedGroup", "mob_db: (\n{\n\tId: 1\n", ConfigFault::UnexpectedEnd, 4, 1},
+        FaultRow{"AnUnterminatedGroup", "mob_db: (\n{\n\tId: 1\n", ConfigFault::UnexpectedEnd, 4,
+                 1},
         FaultRow{"AnUnterminatedString", "Name: \"Poring", ConfigFault::UnexpectedEnd, 1, 7},
         FaultRow{"AnUnterminatedComment", "Id: 1 /* no end", ConfigFault::UnexpectedEnd, 1, 7},
         FaultRow{"NoValue", "Id: ;", ConfigFault::UnexpectedCharacter, 1, 5},

@@ -106,6 +106,7 @@ private slots:
     void aDumpListsEachRowOfAStatement();
     void aYamlDatabaseListsEachMonster();
     void anImportEntryLoadsOverTheMainOne();
+    void aHerculesDatabaseListsEachMonster();
     void closeAfterReloadDuringAReadStaysClosed();
     void toolTipsSayWhatALineIsAndWrap();
     void doubleClickOrEnterLoadsTheRow();
@@ -849,6 +850,28 @@ void BrowserTest::anImportEntryLoadsOverTheMainOne()
     QCOMPARE(control<QLineEdit>(session.editor, "txtLvl")->text(), QStringLiteral("3"));
     QCOMPARE(control<QLineEdit>(session.editor, "txtHP")->text(), QStringLiteral("99"));
     QCOMPARE(session.generateTextEntry().toUtf8(), poring);
+}
+
+// Hercules' database lists a row a monster, commented-out ones apart; a
+// monster loads and comes back as its own bytes, its drops named by the
+// item database beside it.
+void BrowserTest::aHerculesDatabaseListsEachMonster()
+{
+    UiSession session;
+    const QByteArray poring = "{\n\tId: 1002\n\tSpriteName: \"PORING\"\n\tName: \"Poring\"\n"
+                              "\tDrops: {\n\t\tJellopy: 7000 // the jelly\n\t}\n},";
+    session.writeFile("item_db.conf", "item_db: ( { Id: 909 AegisName: \"Jellopy\" Name: "
+                                      "\"Jelly <i>\" Script: <\" end; \"> } )\n");
+    session.open(
+        session.writeFile("mob_db.conf", "mob_db: (\n/*{\n\tId: 1001\n},*/\n" + poring + "\n)\n"));
+    QCOMPARE(existingBrowser()->model()->rowCount(), 6);
+    select(existingBrowser(), 4);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    QVERIFY(session.platform.messages.isEmpty());
+    QCOMPARE(control<QLineEdit>(session.editor, "txtName")->text(), QStringLiteral("PORING"));
+    QCOMPARE(session.generateTextEntry().toUtf8(), poring);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtDropID1")->toolTip(),
+             QStringLiteral("<p>909: Jellopy (Jelly &lt;i&gt;)</p>"));
 }
 
 // The line the monster was loaded from is not "already in an open file";
