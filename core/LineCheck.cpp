@@ -75,18 +75,14 @@ LineForm formOf(std::string_view line)
                : LineForm::Other;
 }
 
-namespace {
-
-/// The form of a line of a file of `kind`: in Hercules' database only its
-/// groups are monsters (a schema comment's "Id: ID" line is none).
-LineForm formIn(std::string_view line, FileKind kind)
+LineForm formOf(std::string_view line, FileKind kind)
 {
+    // In Hercules' database only its groups are monsters (a schema
+    // comment's "Id: ID" line is none).
     if (kind == FileKind::Config)
         return isConfigEntry(line) ? LineForm::Text : LineForm::Other;
     return formOf(line);
 }
-
-} // namespace
 
 void FileForm::add(std::string_view line)
 {
@@ -109,7 +105,7 @@ std::vector<LineReport> checkLine(std::string_view text, std::string_view bytes,
     if (id)
         id->reset();
     std::vector<LineReport> reports;
-    const LineForm form = formIn(text, kind);
+    const LineForm form = formOf(text, kind);
     const bool statement = form == LineForm::Statement;
     if (kind != FileKind::Text && form == LineForm::Other)
         return reports; // the table's definition, or the file's own comments and frame
@@ -264,7 +260,7 @@ ConvertedLine convertLine(std::string_view text, std::string_view bytes, Layout 
                                   (kind == FileKind::Config && target == Layout::Hercules));
     if (trimmed(bytes).empty())
         return converted;
-    const LineForm form = formIn(text, kind);
+    const LineForm form = formOf(text, kind);
     const bool statement = form == LineForm::Statement;
     const bool owns = kind != FileKind::Text && form == LineForm::Other; // the file's own line
     if (owns && ownForm) {

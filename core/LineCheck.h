@@ -28,6 +28,8 @@ struct LineReport {
 /// or anything else (comments, a dump's table definition).
 enum class LineForm { Other, Text, Statement };
 LineForm formOf(std::string_view line);
+/// The same of a line of a file of `kind`.
+LineForm formOf(std::string_view line, FileKind kind);
 
 /// Tells from its lines whether a file is an SQL dump: more statements than
 /// text lines. In a dump the statements are the monsters and the other lines

@@ -89,7 +89,7 @@ int main(int argc, char **argv)
         // table's definition); a statement comes back exactly when its values do.
         for (const std::string &text : lines) {
             const bool statement = isSqlStatement(text);
-            if (read.kind != FileKind::Text && formOf(text) == LineForm::Other)
+            if (read.kind != FileKind::Text && formOf(text, read.kind) == LineForm::Other)
                 continue;
             MonsterEntry entry = startupEntry();
             const LoadResult result = LoadEntryIntoEditor(text, entry);
