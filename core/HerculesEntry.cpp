@@ -324,8 +324,12 @@ std::vector<Rendered> renderEntry(const MonsterEntry &entry, const ConfigEntryTe
 {
     std::vector<Rendered> keys = renderKeys(entry, source, indent, lineEnd);
     if (source && !source->entry.keys.empty()) {
+        // An inheriting group gives what differs from the monster it
+        // inherits; any other, what differs from Hercules' defaults.
         static const MonsterEntry defaults = herculesDefaults();
-        const std::vector<Rendered> fallback = renderKeys(defaults, nullptr, indent, lineEnd);
+        const MonsterEntry &before = source->base ? *source->base : defaults;
+        const std::vector<Rendered> fallback =
+            renderKeys(before, before.carried.config.get(), indent, lineEnd);
         for (std::size_t i = 0; i < keys.size() && i < fallback.size(); ++i)
             keys[i].leftOut = keys[i].leftOut || keys[i].text == fallback[i].text;
     }
@@ -517,7 +521,13 @@ bool isConfigEntry(std::string_view text)
     return !start.empty() && start.front() == '{' && start.find('\n') != std::string_view::npos;
 }
 
-LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry)
+namespace {
+
+/// Loads `text`, over `base` where it inherits that monster (`where` in
+/// words): Hercules copies the monster of its Id first, then reads the
+/// group's settings over it.
+LoadResult loadGroup(std::string_view text, const MonsterEntry *base, std::string_view where,
+                     MonsterEntry &entry)
 {
     // A group alone is no libconfig file: read as the one item of a list.
     constexpr std::string_view kBefore = "e:(";
@@ -532,11 +542,18 @@ LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry)
                            "SpriteName: ..., ... }).");
     const ConfigNode &map = list.children.front();
 
-    MonsterEntry coded = herculesDefaults();
+    MonsterEntry coded = base ? *base : herculesDefaults();
     auto source = std::make_shared<ConfigEntryText>();
+    if (base) {
+        coded.carried.config = nullptr;
+        if (const ConfigEntryText *before = base->carried.config.get()) {
+            source->dropOptions = before->dropOptions;
+            source->mvpOptions = before->mvpOptions;
+        }
+    }
     std::vector<std::string> notes;
     std::vector<const GroupKey *> seen;
-    long long mode = 0;
+    long long mode = base ? modeNumber(*base) : 0;
     for (const ConfigNode &setting : map.children) {
         const std::string &name = setting.name;
         const GroupKey *key = keyNamed(name);
@@ -632,6 +649,7 @@ LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry)
             if (setting.kind == Kind::Integer) {
                 mode = setting.integer & 0xFFFF;
             } else if (setting.kind == Kind::Group) {
+                mode = 0; // a group of modes sets them anew: an empty one clears them
                 for (const ConfigNode &flag : setting.children) {
                     const std::optional<std::size_t> bit = positionOf(kModes, flag.name);
                     if (!bit) {
@@ -691,11 +709,84 @@ LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry)
                 if (key.key == made.key)
                     key.loaded = made.text;
     }
+    if (base) {
+        source->base = std::make_shared<const MonsterEntry>(*base);
+        notes.insert(notes.begin(),
+                     "This group inherits the monster of its Id read before it (" +
+                         std::string(where) +
+                         "): shown as Hercules makes it, that monster with this group's "
+                         "settings over it. Generate writes this group's settings, and the "
+                         "others where they differ from that monster's.");
+    }
     coded.carried.config = std::move(source);
     entry = std::move(coded);
     LoadResult result;
     result.notes = std::move(notes);
     return result;
+}
+
+} // namespace
+
+LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry)
+{
+    return loadGroup(text, nullptr, {}, entry);
+}
+
+LoadResult loadHerculesInherit(std::string_view text, std::string_view base, std::string_view where,
+                               MonsterEntry &entry)
+{
+    MonsterEntry first;
+    if (!loadHerculesEntry(base, first).loaded()) {
+        LoadResult result = loadHerculesEntry(text, entry);
+        if (result.loaded())
+            result.notes.push_back("The monster of its Id read before it (" + std::string(where) +
+                                   ") does not load, so this group is shown as a monster of its "
+                                   "own.");
+        return result;
+    }
+    // Hercules gives a new monster its Name as its JName, once.
+    if (!first.carried.hasOtherName)
+        first.carried.otherName = first.JName, first.carried.hasOtherName = true;
+    return loadGroup(text, &first, where, entry);
+}
+
+std::string configEntryId(std::string_view text)
+{
+    // The group's "Id:" line, as Hercules' files write it.
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string_view line = trimmed(text.substr(at, end - at));
+        at = end + 1;
+        if (line.substr(0, 1) == "{")
+            line = trimmed(line.substr(1));
+        if (line.substr(0, 2) != "Id" || line.size() < 3 ||
+            (line[2] != ':' && line[2] != ' ' && line[2] != '=' && line[2] != '\t'))
+            continue;
+        line = trimmed(line.substr(2));
+        if (line.empty() || (line.front() != ':' && line.front() != '='))
+            continue;
+        line = trimmed(line.substr(1));
+        const std::size_t digits = line.find_first_not_of("0123456789");
+        return std::string(line.substr(0, digits));
+    }
+    return {};
+}
+
+bool inheritsItsId(std::string_view text)
+{
+    // Said as Hercules' files say it; a group that says it otherwise is read
+    // as a monster of its own, which is no loss of its bytes.
+    for (std::size_t at = text.find("Inherit"); at != std::string_view::npos;
+         at = text.find("Inherit", at + 7)) {
+        std::string_view rest = text.substr(at + 7);
+        rest.remove_prefix(std::min(rest.size(), rest.find_first_not_of(" \t")));
+        if (rest.empty() || (rest.front() != ':' && rest.front() != '='))
+            continue;
+        rest = trimmed(rest.substr(1));
+        if (rest.size() >= 4 && equalIgnoringCase(rest.substr(0, 4), "true"))
+            return true;
+    }
+    return false;
 }
 
 std::string writeHerculesEntry(const MonsterEntry &entry)

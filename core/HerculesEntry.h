@@ -7,6 +7,7 @@
 #include "MonsterEntry.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,9 @@ struct ConfigEntryText {
     /// The drops past the boxes, as written ("Apple: 100"): Hercules warns
     /// of them and reads none; a Drops group written anew keeps them.
     std::vector<std::string> dropsPast, mvpDropsPast;
+    /// Where the group inherits a monster read before it (`Inherit: true`):
+    /// that monster, its JName given, as Hercules holds it.
+    std::shared_ptr<const MonsterEntry> base;
 };
 
 /// True when `text` looks like a monster group of Hercules' database ("{"
@@ -38,6 +42,22 @@ bool isConfigEntry(std::string_view text);
 /// stands. What Hercules ignores or reads otherwise (an unknown setting, a
 /// constant it does not define, a negative number) is said in the notes.
 LoadResult loadHerculesEntry(std::string_view text, MonsterEntry &entry);
+
+/// Loads `text`, a group with `Inherit: true` whose Id a monster Hercules
+/// reads before it holds (`base`, as its file holds it; `where` in words),
+/// as Hercules makes the two: that monster, this group's settings over it (a
+/// Mode group sets the modes anew, a Drops group replaces the drops slot by
+/// slot). Generate writes this group's settings, and the others only where
+/// they differ from that monster's. Where `base` does not load, `text` loads
+/// as a monster of its own, and a note says so.
+LoadResult loadHerculesInherit(std::string_view text, std::string_view base, std::string_view where,
+                               MonsterEntry &entry);
+
+/// The Id of a group as written ("Id: 1002" gives 1002), or empty.
+std::string configEntryId(std::string_view text);
+
+/// True where the group says `Inherit: true`.
+bool inheritsItsId(std::string_view text);
 
 /// The monster's group, without a line end after its last line: loaded and
 /// left as it was, byte for byte; changed, the settings whose values changed;

@@ -189,4 +189,68 @@ TEST(HerculesEntry, ConvertedThroughTheItemsId)
     EXPECT_NE(back.bytes.find("Item: Scorpion's_Tail"), std::string::npos) << back.bytes;
 }
 
+const std::string kMainPoring = kPoring + "\tLv: 3\n\tMode: {\n\t\tCanMove: true\n\t}\n"
+                                          "\tDrops: {\n\t\tJellopy: 7000\n\t\tApple: 1000\n\t}\n},";
+
+struct InheritRow {
+    const char *name;
+    std::string settings; ///< after "{ Id: 1002 Inherit: true"
+    std::function<void(MonsterEntry &)> edit;
+    std::string written; ///< the settings written after the edit; empty: as they were
+    std::function<void(const MonsterEntry &)> check;
+};
+[[maybe_unused]] void PrintTo(const InheritRow &row, std::ostream *out)
+{
+    *out << row.name;
+}
+
+class Inherits : public testing::TestWithParam<InheritRow> {};
+
+// A group of `Inherit: true` is the monster before with its settings over
+// it, and is written as its own settings, and what differs from that one.
+TEST_P(Inherits, AsHerculesMakesThem)
+{
+    const InheritRow &row = GetParam();
+    const std::string head = "{\n\tId: 1002\n\tInherit: true\n";
+    MonsterEntry entry;
+    const LoadResult result =
+        loadHerculesInherit(head + row.settings + "},", kMainPoring, "mob_db.conf line 3", entry);
+    ASSERT_TRUE(result.loaded()) << result.message();
+    EXPECT_TRUE(anyNoteHas(result, "mob_db.conf line 3"));
+    EXPECT_EQ(entry.Name, "PORING");
+    if (row.check)
+        row.check(entry);
+    if (row.edit)
+        row.edit(entry);
+    const std::string written = row.written.empty()          ? head + row.settings + "},"
+                                : row.written.front() == '{' ? row.written
+                                                             : head + row.written + "},";
+    EXPECT_EQ(BuildTextEntry(entry), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Inherits,
+    testing::Values(
+        InheritRow{"OneSetting", "\tHp: 99\n", nullptr, "",
+                   [](const MonsterEntry &entry) {
+                       EXPECT_EQ(entry.HP, "99");
+                       EXPECT_EQ(entry.Lvl, "3");
+                       EXPECT_TRUE(entry.Mode[CanMove]);
+                       EXPECT_EQ(entry.DropID2, "Apple");
+                   }},
+        InheritRow{"AnEmptyModeClearsThem", "\tMode: {\n\t}\n", nullptr, "",
+                   [](const MonsterEntry &entry) { EXPECT_FALSE(entry.Mode[CanMove]); }},
+        InheritRow{"DropsSlotBySlot", "\tDrops: {\n\t\tKnife: 5\n\t}\n", nullptr, "",
+                   [](const MonsterEntry &entry) {
+                       EXPECT_EQ(entry.DropID1, "Knife");
+                       EXPECT_EQ(entry.DropID2, "Apple");
+                   }},
+        InheritRow{"ASettingOfTheMonsterBefore", "\tHp: 99\n",
+                   // Where Hercules' order puts it: before Inherit, which its
+                   // files write last.
+                   [](MonsterEntry &entry) { entry.Lvl = "5"; },
+                   "{\n\tId: 1002\n\tLv: 5\n\tInherit: true\n\tHp: 99\n},", nullptr},
+        InheritRow{"BackAsBefore", "\tLv: 5\n", [](MonsterEntry &entry) { entry.Lvl = "3"; },
+                   "\tLv: 3\n", nullptr}));
+
 } // namespace

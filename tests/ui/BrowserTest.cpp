@@ -854,7 +854,7 @@ void BrowserTest::anImportEntryLoadsOverTheMainOne()
 
 // Hercules' database lists a row a monster, commented-out ones apart; a
 // monster loads and comes back as its own bytes, its drops named by the
-// item database beside it.
+// item database beside it; a group that inherits it loads over it.
 void BrowserTest::aHerculesDatabaseListsEachMonster()
 {
     UiSession session;
@@ -872,6 +872,16 @@ void BrowserTest::aHerculesDatabaseListsEachMonster()
     QCOMPARE(session.generateTextEntry().toUtf8(), poring);
     QCOMPARE(control<QLineEdit>(session.editor, "txtDropID1")->toolTip(),
              QStringLiteral("<p>909: Jellopy (Jelly &lt;i&gt;)</p>"));
+
+    // A group of another file that inherits it: that monster under its own
+    // settings, written back as its own.
+    const QByteArray inherits = "{\n\tId: 1002\n\tInherit: true\n\tLv: 9\n},";
+    session.open(session.writeFile("mob_db2.conf", "mob_db: (\n" + inherits + "\n)\n"));
+    select(existingBrowser(), 1);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>(session.editor, "txtName")->text(), QStringLiteral("PORING"));
+    QCOMPARE(control<QLineEdit>(session.editor, "txtLvl")->text(), QStringLiteral("9"));
+    QCOMPARE(session.generateTextEntry().toUtf8(), inherits);
 }
 
 // The line the monster was loaded from is not "already in an open file";

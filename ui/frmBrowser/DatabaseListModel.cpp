@@ -3,6 +3,7 @@
 #include "DatabaseListModel.h"
 
 #include "core/EntryLoader.h"
+#include "core/HerculesEntry.h"
 #include "core/LineCheck.h"
 #include "core/Numbers.h"
 #include "core/RathenaMobDb.h"
@@ -401,22 +402,33 @@ DatabaseListModel::overriddenBy(ListedLine source) const
     const auto from =
         std::find_if(m_files.begin(), m_files.end(),
                      [&source](const ListedFile &file) { return file.id == source.file; });
-    if (from == m_files.end() || source.line >= from->lines.lines() ||
-        !readAfterTheMainDatabase(toUtf8(from->path)))
+    if (from == m_files.end() || source.line >= from->lines.lines())
         return std::nullopt;
-    const std::string id = yamlEntryId(from->lines.line(source.line));
+    // rAthena's import file changes the main database's monster of its Id;
+    // Hercules' group of `Inherit: true`, the one of any file read before.
+    const std::string_view record = from->lines.line(source.line);
+    const bool yaml = isYamlEntry(record) && readAfterTheMainDatabase(toUtf8(from->path));
+    const bool inherits = !yaml && isConfigEntry(record) && inheritsItsId(record);
+    const std::string id = yaml ? yamlEntryId(record) : inherits ? configEntryId(record) : "";
     if (id.empty())
         return std::nullopt;
     // The newest file first, as whereIsId looks; within a file, the last
     // entry of the Id is the one that stands.
     for (auto file = m_files.rbegin(); file != m_files.rend(); ++file) {
-        if (readAfterTheMainDatabase(toUtf8(file->path)))
+        if (yaml ? readAfterTheMainDatabase(toUtf8(file->path)) : file->id == source.file)
             continue;
         for (std::size_t row = file->lines.lines(); row-- > 0;) {
             const std::string_view line = file->lines.line(row);
-            if (const std::optional<std::string> aegis = yamlEntryOf(line, id))
+            std::optional<std::string> name;
+            if (yaml) {
+                name = yamlEntryOf(line, id);
+            } else if (isConfigEntry(line) && configEntryId(line) == id) {
+                MonsterEntry monster;
+                name = loadHerculesEntry(line, monster).loaded() ? monster.Name : std::string();
+            }
+            if (name)
                 return Overridden{QByteArray(line.data(), qsizetype(line.size())),
-                                  whereIs(*file, row, fromUtf8(id), *aegis)};
+                                  whereIs(*file, row, fromUtf8(id), *name)};
         }
     }
     return std::nullopt;

@@ -70,10 +70,11 @@ public:
     /// 1002 is "PORING", mob_db.txt line 327"), or an empty text; `besides`
     /// (the line the monster was loaded from) is not counted.
     QString whereIsId(const QString &id, ListedLine besides = {}) const;
-    /// The entry rAthena changes with the YAML monster at `source`, where
-    /// that is an import file's: the last monster of its Id in a listed YAML
-    /// file read before (one not in an import folder), its bytes and where
-    /// it stands in words (as whereIsId says it).
+    /// The monster the one at `source` changes, as its server reads the two:
+    /// for a YAML monster of an import file, the last of its Id in a listed
+    /// YAML file read before (one not in an import folder); for a Hercules
+    /// group of `Inherit: true`, the last of its Id in another listed file.
+    /// Its bytes, and where it stands in words (as whereIsId says it).
     struct Overridden {
         QByteArray entry;
         QString where;

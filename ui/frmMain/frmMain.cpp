@@ -7,6 +7,7 @@
 #include "ItemBoxes.h"
 #include "core/DatabaseFile.h"
 #include "core/EntryLoader.h"
+#include "core/HerculesEntry.h"
 #include "core/LegacyEncoding.h"
 #include "core/OutputNotes.h"
 #include "core/RathenaYamlEntry.h"
@@ -382,14 +383,18 @@ bool frmMain::loadLine(const QByteArray &line, QWidget *asker,
             throw std::bad_alloc();
         grimlark::MonsterEntry entry = readEntry();
         const std::string_view text(line.constData(), std::size_t(line.size()));
-        // An import file's entry, as rAthena makes it of the main one's.
+        // An import file's entry, or a group that inherits, as the server
+        // makes it of the monster before.
+        const std::string_view base = overrides
+                                          ? std::string_view(overrides->entry.constData(),
+                                                             std::size_t(overrides->entry.size()))
+                                          : std::string_view();
+        const std::string where = overrides ? toUtf8(overrides->where) : std::string();
         const grimlark::LoadResult result =
-            overrides
-                ? grimlark::loadYamlOverride(text,
-                                             std::string_view(overrides->entry.constData(),
-                                                              std::size_t(overrides->entry.size())),
-                                             toUtf8(overrides->where), entry)
-                : grimlark::LoadEntryIntoEditor(text, entry);
+            !overrides ? grimlark::LoadEntryIntoEditor(text, entry)
+            : grimlark::isConfigEntry(text)
+                ? grimlark::loadHerculesInherit(text, base, where, entry)
+                : grimlark::loadYamlOverride(text, base, where, entry);
         if (result.loaded()) {
             QStringList notes;
             for (const std::string &note : result.notes)
