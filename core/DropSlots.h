@@ -44,7 +44,7 @@ struct DropList {
 constexpr DropList kDrops{kDropSlots, std::size(kDropSlots), false};
 constexpr DropList kMvpDrops{kMvpSlots, std::size(kMvpSlots), true};
 
-inline bool hasDrop(const MonsterEntry &entry, const DropSlot &slot)
+inline bool hasDrop(const MonsterEntry &entry, DropSlot slot)
 {
     const std::string_view item = trimmed(entry.*slot.item);
     return !item.empty() && item != "0";

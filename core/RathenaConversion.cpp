@@ -177,12 +177,13 @@ std::vector<std::string> yamlLosses(const MonsterEntry &entry, Layout target)
         for (const DropList *list : {&kDrops, &kMvpDrops})
             for (std::size_t i = 0; i < list->count; ++i)
                 if (const std::string &item = entry.*list->slots[i].item;
-                    hasDrop(entry, list->slots[i]) && parseWholeNumber(item).value)
-                    lost.push_back("The " + std::string(fieldName(list->slots[i].item)) + " " +
-                                   quoteValue(item) + " is an item's ID, where " + server +
-                                   "'s database names the item: without an item database that "
-                                   "has it (--items), it stays a number, and " +
-                                   server + " skips the drop.");
+                    hasDrop(entry, list->slots[i]) && parseWholeNumber(item).value) {
+                    std::string said = "The " + std::string(fieldName(list->slots[i].item)) + " ";
+                    said += quoteValue(item) + " is an item's ID, where " + server;
+                    said += "'s database names the item: without an item database that has it "
+                            "(--items), it stays a number, and ";
+                    lost.push_back(said + server + " skips the drop.");
+                }
     }
     if (target == Layout::RathenaYaml) {
         if (const long long unnamed = modeNumber(entry) & ~bitsYamlNames(); unnamed != 0) {

@@ -111,7 +111,7 @@ TEST(RathenaMobDb, SaysWhereTheTextIsNoYaml)
 TEST(RathenaMobDb, ImportFilesAreReadAfterTheMainOnes)
 {
     for (const char *path : {"/srv/rathena/db/import/mob_db.yml",
-                             "C:\\rathena\\db\\Import\\mob_db.yml", "import/mob_db.yml"})
+                             R"(C:\rathena\db\Import\mob_db.yml)", "import/mob_db.yml"})
         EXPECT_TRUE(readAfterTheMainDatabase(path)) << path;
     for (const char *path :
          {"/srv/rathena/db/re/mob_db.yml", "/import", "mob_db.yml", "/srv/import/db/mob_db.yml"})
