@@ -223,13 +223,9 @@ BENCHMARK(ParseYaml_Baseline_Libyaml)->Unit(benchmark::kMillisecond);
 
 // Every monster of it loaded into an entry and written back, as a click in
 // the browser and Generate do, one after another.
-void LoadAndWriteYamlEntries_Core(benchmark::State &state)
+/// Each record of `file` loaded and written back, `monsters` of them.
+void loadAndWriteEach(benchmark::State &state, const DatabaseFile &file, int monsters)
 {
-    const std::string path = bench::yamlDatabaseFile(kYamlMonsters);
-    DatabaseFile file;
-    readDatabaseFile(path, file);
-    const RathenaMobDb db = readRathenaMobDb(file.bytes());
-    file = DatabaseFile::withSpans(std::move(file), db.lineSpans());
     for (auto _ : state) {
         std::size_t made = 0;
         for (std::size_t i = 0; i < file.lines(); ++i) {
@@ -239,7 +235,16 @@ void LoadAndWriteYamlEntries_Core(benchmark::State &state)
         }
         benchmark::DoNotOptimize(made);
     }
-    state.SetItemsProcessed(state.iterations() * kYamlMonsters);
+    state.SetItemsProcessed(state.iterations() * monsters);
+}
+
+void LoadAndWriteYamlEntries_Core(benchmark::State &state)
+{
+    DatabaseFile file;
+    readDatabaseFile(bench::yamlDatabaseFile(kYamlMonsters), file);
+    const RathenaMobDb db = readRathenaMobDb(file.bytes());
+    loadAndWriteEach(state, DatabaseFile::withSpans(std::move(file), db.lineSpans()),
+                     kYamlMonsters);
 }
 BENCHMARK(LoadAndWriteYamlEntries_Core)->Unit(benchmark::kMillisecond);
 
@@ -279,21 +284,11 @@ BENCHMARK(ReadHerculesDatabase_Baseline_Lines)->Unit(benchmark::kMillisecond);
 // Every monster of it loaded and written back.
 void LoadAndWriteHerculesGroups_Core(benchmark::State &state)
 {
-    const std::string path = bench::configDatabaseFile(kConfigMonsters);
     DatabaseFile file;
-    readDatabaseFile(path, file);
+    readDatabaseFile(bench::configDatabaseFile(kConfigMonsters), file);
     const HerculesMobDb db = readHerculesMobDb(file.bytes());
-    file = DatabaseFile::withSpans(std::move(file), db.lineSpans());
-    for (auto _ : state) {
-        std::size_t made = 0;
-        for (std::size_t i = 0; i < file.lines(); ++i) {
-            MonsterEntry entry;
-            if (LoadEntryIntoEditor(file.line(i), entry).loaded())
-                made += BuildTextEntry(entry).size();
-        }
-        benchmark::DoNotOptimize(made);
-    }
-    state.SetItemsProcessed(state.iterations() * kConfigMonsters);
+    loadAndWriteEach(state, DatabaseFile::withSpans(std::move(file), db.lineSpans()),
+                     kConfigMonsters);
 }
 BENCHMARK(LoadAndWriteHerculesGroups_Core)->Unit(benchmark::kMillisecond);
 
