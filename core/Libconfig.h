@@ -29,7 +29,6 @@ struct ConfigNode {
 
     /// A group's first setting named `key`, or null.
     const ConfigNode *find(std::string_view key) const;
-    bool isNumber() const { return kind == Kind::Integer || kind == Kind::Float; }
 };
 
 enum class ConfigFault {
