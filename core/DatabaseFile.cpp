@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <new>
 
 namespace grimlark {
@@ -15,7 +16,26 @@ namespace {
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 } // namespace
 
-DatabaseFile::DatabaseFile(std::string bytes) : m_bytes(std::move(bytes))
+Fingerprint fingerprintOf(std::string_view bytes)
+{
+    // FNV-1a over 8 bytes at a time: read once as the file is cut, it must
+    // cost little beside the cutting.
+    std::uint64_t hash = 0xCBF29CE484222325u;
+    constexpr std::uint64_t kPrime = 0x100000001B3u;
+    std::size_t i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + i, 8);
+        hash = (hash ^ word) * kPrime;
+        hash ^= hash >> 29;
+    }
+    for (; i < bytes.size(); ++i)
+        hash = (hash ^ static_cast<unsigned char>(bytes[i])) * kPrime;
+    return {bytes.size(), hash};
+}
+
+DatabaseFile::DatabaseFile(std::string bytes)
+    : m_bytes(std::move(bytes)), m_fingerprint(fingerprintOf(m_bytes))
 {
     std::string_view text = m_bytes;
     if (text.substr(0, kUtf8Bom.size()) == kUtf8Bom)
@@ -96,6 +116,7 @@ DatabaseFile::withRowsApart(DatabaseFile file,
         return file;
     DatabaseFile apart(std::move(bytes));
     apart.m_places = std::move(places);
+    apart.m_fingerprint = file.m_fingerprint;
     return apart;
 }
 

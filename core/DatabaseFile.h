@@ -16,6 +16,18 @@
 
 namespace grimlark {
 
+/// The size of some bytes and a 64-bit hash of them: two versions of a file
+/// that differ, differ here but by a chance of one in 2^64.
+struct Fingerprint {
+    std::uint64_t size = 0, hash = 0;
+    bool operator==(const Fingerprint &other) const
+    {
+        return size == other.size && hash == other.hash;
+    }
+    bool operator!=(const Fingerprint &other) const { return !(*this == other); }
+};
+Fingerprint fingerprintOf(std::string_view bytes);
+
 /// A database file held in memory and cut into lines, as the browser lists it.
 /// The bytes are kept as read, terminators and all, beside 4 bytes and one bit a
 /// line, so a file is held once. Line positions are 32 bits: files are at most
@@ -62,6 +74,10 @@ public:
                                   const std::vector<std::pair<std::size_t, std::size_t>> &spans);
     /// The file's bytes as read.
     std::string_view bytes() const { return m_bytes; }
+    /// What tells the file as read from any other version of it (a dump's
+    /// rows set apart keep the file's): a file is saved into only while it
+    /// still holds what was listed.
+    const Fingerprint &fingerprint() const { return m_fingerprint; }
 
 private:
     std::string m_bytes;
@@ -74,6 +90,7 @@ private:
     std::vector<Place> m_places;
     std::vector<bool> m_utf8;
     const LegacyEncoding *m_legacy = nullptr;
+    Fingerprint m_fingerprint;
     std::size_t m_widest = 0;
     bool m_allUtf8 = true;
 };

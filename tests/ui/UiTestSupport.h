@@ -16,6 +16,7 @@
 #include <map>
 #include <set>
 #include <thread>
+#include <vector>
 
 namespace grimlark::ui {
 class FindDialog;
@@ -58,6 +59,18 @@ public:
         return openAnswers.takeFirst().split(QLatin1Char('\n')); // several, one a line
     }
     void message(QWidget *, const QString &text) override { messages << text; }
+    /// What each question is answered in turn (a choice's index); none left: closed.
+    std::vector<int> choiceAnswers;
+    QStringList questions;
+    int choose(QWidget *, const QString &text, const QStringList &) override
+    {
+        questions << text;
+        if (choiceAnswers.empty())
+            return -1;
+        const int answer = choiceAnswers.front();
+        choiceAnswers.erase(choiceAnswers.begin());
+        return answer;
+    }
     QString notKept; ///< settingsNotKept's answer
     QString settingsNotKept() override { return notKept; }
     bool startDetached(const QString &commandLine) override

@@ -10,12 +10,14 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
@@ -95,6 +97,32 @@ public:
         // manager to give it.
         if (asker)
             asker->window()->activateWindow();
+    }
+
+    int choose(QWidget *parent, const QString &text, const QStringList &choices) override
+    {
+        const QPointer<QMessageBox> box = new QMessageBox(
+            QMessageBox::NoIcon, QStringLiteral("Grimlark"), text, QMessageBox::NoButton, parent);
+        box->setTextFormat(Qt::PlainText);
+        std::vector<QPushButton *> buttons;
+        for (const QString &choice : choices)
+            buttons.push_back(box->addButton(choice, buttons.empty() ? QMessageBox::AcceptRole
+                                                                     : QMessageBox::RejectRole));
+        if (!buttons.empty()) {
+            box->setDefaultButton(buttons.front());
+            box->setEscapeButton(buttons.back());
+        }
+        const QPointer<QWidget> asker = parent;
+        box->exec();
+        int chosen = -1;
+        if (box)
+            for (std::size_t i = 0; i < buttons.size(); ++i)
+                if (box->clickedButton() == buttons[i])
+                    chosen = int(i);
+        delete box.data();
+        if (asker)
+            asker->window()->activateWindow();
+        return chosen;
     }
 
     bool startDetached(const QString &commandLine) override

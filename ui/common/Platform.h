@@ -33,6 +33,10 @@ public:
                                       const QString &startPath) = 0;
     /// Tells the user something, in a box captioned "Grimlark" with an OK button.
     virtual void message(QWidget *parent, const QString &text) = 0;
+    /// Asks the user, in a box as message() shows, with one button a choice
+    /// (`choices`, the first the default); the index of the one pressed, -1
+    /// when the box was closed. It may return after `parent` was destroyed.
+    virtual int choose(QWidget *parent, const QString &text, const QStringList &choices) = 0;
     /// Starts a program from a command line without waiting for it; false when it
     /// cannot be started.
     virtual bool startDetached(const QString &commandLine) = 0;

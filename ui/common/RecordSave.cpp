@@ -1,0 +1,246 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 The Grimlark developers
+#include "RecordSave.h"
+
+#include "FileNames.h"
+#include "Text.h"
+#include "core/EntryLoader.h"
+#include "core/FileEdit.h"
+#include "core/LineCheck.h"
+#include "core/Numbers.h"
+#include "core/OutputNotes.h"
+#include "core/RathenaYamlEntry.h"
+#include "core/SqlEntry.h"
+#include "core/TextEntry.h"
+
+#include <new>
+
+namespace grimlark::ui {
+
+namespace {
+
+using Status = SaveOutcome::Status;
+
+SaveOutcome changed()
+{
+    SaveOutcome outcome;
+    outcome.status = Status::Changed;
+    return outcome;
+}
+
+SaveOutcome refused(std::string reason)
+{
+    SaveOutcome outcome;
+    outcome.reason = std::move(reason);
+    return outcome;
+}
+
+/// `bytes` cut into records as the browser lists the file they would be.
+ReadDatabase listed(const std::string &nativePath, std::string bytes)
+{
+    return readDatabase(nativePath,
+                        [&bytes](const std::string &, DatabaseFile &file, const ReadProgress &) {
+                            file = DatabaseFile(std::move(bytes));
+                            return ReadResult{};
+                        });
+}
+
+/// The layout the file's monsters are in: the replaced record's, or the last
+/// monster's; a file with none takes the editor's where its form allows.
+std::optional<Layout> layoutOf(const ReadDatabase &file, std::optional<std::size_t> record,
+                               Layout editors)
+{
+    if (file.kind == FileKind::Yaml)
+        return Layout::RathenaYaml;
+    if (file.kind == FileKind::Config)
+        return Layout::Hercules;
+    for (std::size_t i = record ? *record + 1 : file.file.lines(); i-- > 0;) {
+        MonsterEntry monster;
+        if (LoadEntryIntoEditor(file.text(i), monster).loaded())
+            return monster.carried.layout;
+        if (record)
+            return std::nullopt; // the record replaced is no monster now
+    }
+    return byKeys(editors) ? Layout::Classic : editors;
+}
+
+const char *nameOfLineEnd(std::string_view end)
+{
+    return end == "\r\n" ? "CRLF (Windows)" : end == "\r" ? "CR" : "LF";
+}
+
+/// Where other monsters of `id` stand in `file`, beside the record `besides`.
+std::vector<std::size_t> othersOfId(const ReadDatabase &file, std::string_view id,
+                                    std::size_t besides)
+{
+    std::vector<std::size_t> others;
+    if (id.empty())
+        return others;
+    for (std::size_t i = 0; i < file.file.lines(); ++i) {
+        // Only a record holding the ID's digits can be a monster of it.
+        if (i == besides || file.file.line(i).find(id) == std::string_view::npos)
+            continue;
+        MonsterEntry monster;
+        if (LoadEntryIntoEditor(file.text(i), monster).loaded() && trimmed(monster.ID) == id)
+            others.push_back(i);
+    }
+    return others;
+}
+
+/// The record's bytes as the file holds it, and as UTF-8 for the user.
+struct Written {
+    std::string bytes, text;
+};
+
+Written recordOf(const MonsterEntry &entry, FileKind kind, bool replacing,
+                 const LegacyEncoding *names, std::vector<std::string> &notes)
+{
+    Written written;
+    if (kind == FileKind::Yaml || kind == FileKind::Config) {
+        // Named keys, every byte of them the writer's: the whole entry in the
+        // file's encoding.
+        written.text = BuildTextEntry(entry);
+        written.bytes = written.text;
+        if (names) {
+            if (const std::optional<std::string> encoded = encodeLegacy(written.text, *names))
+                written.bytes = *encoded;
+            else
+                notes.push_back(std::string("The monster cannot be written in ") + names->label +
+                                ", the file's encoding: it is written in UTF-8.");
+        }
+        return written;
+    }
+    const NameBytes bytes = namesInEncoding(entry, names, encodeLegacy, notes);
+    if (kind == FileKind::Dump) {
+        written.text = BuildSqlEntry(entry);
+        const std::string statement = BuildSqlEntry(entry, &bytes);
+        // In a statement of several rows, the row alone.
+        written.bytes = replacing ? std::string(rowOf(statement)) : statement;
+        if (replacing)
+            written.text = std::string(rowOf(written.text));
+        return written;
+    }
+    written.text = BuildTextEntry(entry);
+    written.bytes = BuildTextEntry(withNames(entry, bytes));
+    return written;
+}
+
+SaveOutcome save(const SaveRequest &request, FileSteps &steps)
+{
+    const std::string native = nativePath(request.path);
+    std::string raw;
+    if (const ReadResult read = readFile(native, raw); read.status != ReadStatus::Done)
+        return refused("it could not be read: " + describe(read));
+    if (request.listed && fingerprintOf(raw) != *request.listed)
+        return changed();
+    const ReadDatabase file = listed(native, raw);
+    if (file.result.status != ReadStatus::Done)
+        return refused(describe(file.result));
+    if (request.record && *request.record >= file.file.lines())
+        return changed();
+
+    SaveOutcome outcome;
+    std::vector<std::string> &notes = outcome.notes;
+    // The monster in the file's own layout, as Generate > Layout makes it.
+    const std::optional<Layout> layout =
+        layoutOf(file, request.record, request.entry.carried.layout);
+    if (!layout)
+        return refused("the line it was loaded from is no monster now");
+    MonsterEntry entry = request.entry;
+    if (entry.carried.layout != *layout) {
+        notes.push_back(std::string("It is written in the ") + formatOf(*layout).menuLabel +
+                        " layout, the file's.");
+        for (const LineReport &lost : carriedLosses(entry, *layout))
+            notes.push_back(lost.message);
+        translateDrops(entry, *layout, request.items.get(), nullptr);
+        moveIntoLayout(entry, *layout);
+        entry.carried.layout = *layout;
+    }
+    const LegacyEncoding *names = request.namesIn ? *request.namesIn : file.namesEncoding();
+    const bool replacing = request.record.has_value();
+    Written written = recordOf(entry, file.kind, replacing, names, notes);
+    outcome.written = written.text;
+    outcome.form = file.kind == FileKind::Dump ? Output::Sql : Output::Text;
+
+    // The file's own line ends; where it mixes them, the record's own (or
+    // the file's first).
+    const LineEnds ends = lineEndsOf(raw);
+    std::string_view lineEnd = ends.end;
+    const RecordPlace place = replacing ? file.file.place(*request.record) : RecordPlace{};
+    const std::string_view old = std::string_view(raw).substr(place.begin, place.end - place.begin);
+    if (ends.mixed) {
+        if (const LineEnds own = lineEndsOf(old); old.find_first_of("\r\n") != old.npos)
+            lineEnd = own.end;
+        if (!replacing || written.bytes.find('\n') != std::string::npos)
+            notes.push_back(std::string("The file ends some lines otherwise than others: the "
+                                        "monster's lines end in ") +
+                            nameOfLineEnd(lineEnd) + ".");
+    }
+    written.bytes = withLineEnds(written.bytes, lineEnd);
+
+    std::string bytes;
+    std::size_t at = place.begin;
+    if (replacing) {
+        if (written.bytes == old) {
+            outcome.status = Status::Unchanged;
+            outcome.record = *request.record;
+            return outcome;
+        }
+        bytes = withSpanReplaced(raw, place.begin, place.end, written.bytes);
+    } else {
+        std::string why;
+        std::optional<Addition> added = withRecordAdded(raw, file.kind, written.bytes, lineEnd, why);
+        if (!added)
+            return refused("Grimlark cannot add a monster to it: " + why);
+        bytes = std::move(added->bytes);
+        at = added->at;
+    }
+
+    // Read back as the browser will list it: the monster where it was put,
+    // whole, or nothing is written.
+    outcome.listing = listed(native, bytes);
+    const ReadDatabase &after = outcome.listing;
+    std::optional<std::size_t> record;
+    for (std::size_t i = 0; after.result.status == ReadStatus::Done && i < after.file.lines(); ++i)
+        if (after.file.place(i).begin == at)
+            record = i;
+    MonsterEntry back;
+    if (!record || after.kind != file.kind || !LoadEntryIntoEditor(after.text(*record), back).loaded())
+        return refused("the file would not read back with the monster whole where it was put");
+    outcome.record = *record;
+    const std::string_view id = trimmed(entry.ID);
+    for (const std::size_t other : othersOfId(after, id, *record))
+        notes.push_back("ID " + std::string(id) + " is also on line " +
+                        std::to_string(after.file.sourceLine(other) + 1) +
+                        " of the file: the servers keep the later of the two, line " +
+                        std::to_string(std::max(after.file.sourceLine(other),
+                                                after.file.sourceLine(*record)) +
+                                       1) +
+                        ".");
+    if (!notes.empty() && !request.confirmed) {
+        outcome.status = Status::Confirm;
+        outcome.listing = {};
+        return outcome;
+    }
+
+    const WriteResult wrote = replaceFileSafely(native, raw, bytes, steps);
+    if (wrote.status == WriteResult::Status::Changed)
+        return changed();
+    if (wrote.status == WriteResult::Status::Failed)
+        return refused(describe(wrote));
+    outcome.status = Status::Saved;
+    return outcome;
+}
+
+} // namespace
+
+SaveOutcome saveIntoFile(const SaveRequest &request, FileSteps &steps)
+{
+    try {
+        return save(request, steps);
+    } catch (const std::bad_alloc &) {
+        return refused("there is not enough memory to make its new bytes");
+    }
+}
+
+} // namespace grimlark::ui
