@@ -111,10 +111,9 @@ int FileSteps::moveOver(const std::string &from, const std::string &to)
     // ReplaceFile keeps the replaced file's attributes and access rights;
     // where there is none yet, a move in one step does.
     const bool exists = GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-    const BOOL moved =
-        exists ? ReplaceFileW(target.c_str(), source.c_str(), nullptr,
-                              REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-               : MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+    const BOOL moved = exists ? ReplaceFileW(target.c_str(), source.c_str(), nullptr,
+                                             REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                              : MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
     return moved ? 0 : lastError();
 }
 

@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                "INSERT INTO `mob_db` VALUES (1);\nREPLACE INTO `mob_db` VALUES (9);\n"},
         AddRow{"YamlAfterTheLastEntryBeforeWhatFollows", FileKind::Yaml,
                kYamlHead + "Body:\n  - Id: 1\n    Name: A\n# the end\n", "  - Id: 9\n    Name: Z",
-               "\n", kYamlHead + "Body:\n  - Id: 1\n    Name: A\n  - Id: 9\n    Name: Z\n# the end\n"},
+               "\n",
+               kYamlHead + "Body:\n  - Id: 1\n    Name: A\n  - Id: 9\n    Name: Z\n# the end\n"},
         AddRow{"YamlIndentedAsTheFileIs", FileKind::Yaml, kYamlHead + "Body:\n- Id: 1\n  Name: A",
                "  - Id: 9\n    Name: Z", "\n",
                kYamlHead + "Body:\n- Id: 1\n  Name: A\n- Id: 9\n  Name: Z\n"},
@@ -76,9 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         AddRow{"ConfigBeforeTheClosingParenthesis", FileKind::Config,
                "mob_db: (\n{\n\tId: 1\n},\n)\n", "{\n\tId: 9\n},", "\n",
                "mob_db: (\n{\n\tId: 1\n},\n{\n\tId: 9\n},\n)\n"},
-        AddRow{"ConfigGroupBeforeWithoutItsComma", FileKind::Config,
-               "mob_db: (\r\n{ Id: 1 }\r\n)", "{ Id: 9 },", "\r\n",
-               "mob_db: (\r\n{ Id: 1 },\r\n{ Id: 9 },\r\n)"},
+        AddRow{"ConfigGroupBeforeWithoutItsComma", FileKind::Config, "mob_db: (\r\n{ Id: 1 }\r\n)",
+               "{ Id: 9 },", "\r\n", "mob_db: (\r\n{ Id: 1 },\r\n{ Id: 9 },\r\n)"},
         AddRow{"ConfigParenthesisSharingALine", FileKind::Config, "mob_db: ({ Id: 1 },)\n",
                "{ Id: 9 },", "\n", "mob_db: ({ Id: 1 },\n{ Id: 9 },\n)\n"}));
 
@@ -94,8 +94,10 @@ TEST(LineEnds, AreTheFilesOwnAndSayWhenMixed)
     const struct {
         std::string bytes, end;
         bool mixed;
-    } rows[] = {{"a\nb\n", "\n", false},     {"a\r\nb\r\n", "\r\n", false},
-                {"no end", "\n", false},     {"a\r\nb\nc", "\r\n", true},
+    } rows[] = {{"a\nb\n", "\n", false},
+                {"a\r\nb\r\n", "\r\n", false},
+                {"no end", "\n", false},
+                {"a\r\nb\nc", "\r\n", true},
                 {"a\rb\r\n", "\r", true}};
     for (const auto &row : rows) {
         EXPECT_EQ(lineEndsOf(row.bytes).end, row.end) << row.bytes;
@@ -139,10 +141,10 @@ class SafeWrite : public testing::Test {
 protected:
     void SetUp() override
     {
-        m_dir = std::filesystem::temp_directory_path() /
-                ("grimlark-write-" +
-                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_dir =
+            std::filesystem::temp_directory_path() /
+            ("grimlark-write-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(m_dir);
         m_path = (m_dir / "mob_db.txt").string();
         std::ofstream(m_path, std::ios::binary) << kOld;
@@ -209,13 +211,15 @@ TEST_F(SafeWrite, LeavesTheOldFileWholeWhereAStepFails)
         {FailingSteps::Writable, 1, EACCES, "Grimlark could not write into it: permission denied"},
         {FailingSteps::WriteBeside, 1, EACCES,
          "Grimlark could not write its backup beside it: permission denied"},
-        {FailingSteps::WriteBeside, 2, ENOSPC, "Grimlark could not write the new file beside it: "
-                                               "no space left on device"},
+        {FailingSteps::WriteBeside, 2, ENOSPC,
+         "Grimlark could not write the new file beside it: "
+         "no space left on device"},
         {FailingSteps::Read, 1, EIO, "Grimlark could not read it again: input/output error"},
         {FailingSteps::MoveOver, 1, EACCES,
          "Grimlark could not keep its previous version as its backup: permission denied"},
-        {FailingSteps::MoveOver, 2, EBUSY, "Grimlark could not put the new file in its place: it "
-                                           "is being used by another program"},
+        {FailingSteps::MoveOver, 2, EBUSY,
+         "Grimlark could not put the new file in its place: it "
+         "is being used by another program"},
     };
     for (const auto &row : rows) {
         FailingSteps steps(row.step, row.nth, row.error);

@@ -7,6 +7,7 @@
 #include "UiTestSupport.h"
 
 #include "core/SqlEntry.h"
+#include "tests/TestData.h"
 #include "tests/common/Fixtures.h"
 #include "ui/common/DropDownList.h"
 #include "ui/common/FileNames.h"
@@ -107,6 +108,8 @@ private slots:
     void aYamlDatabaseListsEachMonster();
     void anImportEntryLoadsOverTheMainOne();
     void aHerculesDatabaseListsEachMonster();
+    void saveWritesTheMonsterOverItsRecord();
+    void addToFileAsksForTheFileAndListsIt();
     void closeAfterReloadDuringAReadStaysClosed();
     void toolTipsSayWhatALineIsAndWrap();
     void doubleClickOrEnterLoadsTheRow();
@@ -855,6 +858,49 @@ void BrowserTest::anImportEntryLoadsOverTheMainOne()
 // Hercules' database lists a row a monster, commented-out ones apart; a
 // monster loads and comes back as its own bytes, its drops named by the
 // item database beside it; a group that inherits it loads over it.
+void BrowserTest::saveWritesTheMonsterOverItsRecord()
+{
+    UiSession session;
+    const QString path = session.writeFile(
+        "mob_db.txt", QByteArray(kSampleDatabase.data(), qsizetype(kSampleDatabase.size())));
+    session.open(path);
+    select(existingBrowser(), 2);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    control<QLineEdit>(session.editor, "txtHP")->setText(QStringLiteral("999"));
+    control<QAction>(session.editor, "mnuSaveIntoFile")->trigger();
+    QByteArray saved = QByteArray(kSampleDatabase.data(), qsizetype(kSampleDatabase.size()));
+    saved.replace(",1,50,", ",1,999,");
+    const auto contents = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QTRY_COMPARE(contents(), saved);
+    // The row shows the record as written, selected; Code Output shows it too.
+    QTRY_COMPARE(itemsOf(existingBrowser()).value(2), QString::fromLatin1(saved.split('\n')[2]));
+    QCOMPARE(control<QListView>(existingBrowser(), "lstDB")->currentIndex().row(), 2);
+    const auto *box = control<LineTextBox>(window<frmOutput>(), "txtMobInfo");
+    QCOMPARE(box->exactText(0, box->document()->characterCount()),
+             QString::fromLatin1(saved.split('\n')[2]));
+    QVERIFY(session.platform.messages.isEmpty());
+}
+
+void BrowserTest::addToFileAsksForTheFileAndListsIt()
+{
+    UiSession session;
+    const QByteArray before = "// monsters\r\n" + kPoring + "\r\n";
+    const QString path = session.writeFile("mob_db.txt", before);
+    control<QLineEdit>(session.editor, "txtID")->setText(QStringLiteral("2001"));
+    const QString line = session.generateTextEntry();
+    session.platform.openAnswers << path;
+    control<QAction>(session.editor, "mnuAddToFile")->trigger();
+    QTRY_VERIFY(existingBrowser() && existingBrowser()->isVisible());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before + line.toUtf8() + "\r\n");
+    QCOMPARE(itemsOf(existingBrowser()), (QStringList{"// monsters", kPoring, line}));
+    QCOMPARE(control<QListView>(existingBrowser(), "lstDB")->currentIndex().row(), 2);
+}
+
 void BrowserTest::aHerculesDatabaseListsEachMonster()
 {
     UiSession session;

@@ -45,22 +45,31 @@ ReadDatabase listed(const std::string &nativePath, std::string bytes)
                         });
 }
 
-/// The layout the file's monsters are in: the replaced record's, or the last
-/// monster's; a file with none takes the editor's where its form allows.
-std::optional<Layout> layoutOf(const ReadDatabase &file, std::optional<std::size_t> record,
-                               Layout editors)
+/// The record of `file` the monster takes the layout of: the one replaced,
+/// or the last monster; none where that is no monster (or there is none).
+std::optional<std::size_t> modelRecord(const ReadDatabase &file, std::optional<std::size_t> record)
+{
+    for (std::size_t i = record ? *record + 1 : file.file.lines(); i-- > 0;) {
+        MonsterEntry monster;
+        if (LoadEntryIntoEditor(file.text(i), monster).loaded())
+            return i;
+        if (record)
+            break;
+    }
+    return std::nullopt;
+}
+
+/// The layout the file's monsters are in: the model record's; a file with
+/// none takes the editor's where its form allows.
+Layout layoutOf(const ReadDatabase &file, std::optional<std::size_t> model, Layout editors)
 {
     if (file.kind == FileKind::Yaml)
         return Layout::RathenaYaml;
     if (file.kind == FileKind::Config)
         return Layout::Hercules;
-    for (std::size_t i = record ? *record + 1 : file.file.lines(); i-- > 0;) {
-        MonsterEntry monster;
-        if (LoadEntryIntoEditor(file.text(i), monster).loaded())
-            return monster.carried.layout;
-        if (record)
-            return std::nullopt; // the record replaced is no monster now
-    }
+    MonsterEntry monster;
+    if (model && LoadEntryIntoEditor(file.text(*model), monster).loaded())
+        return monster.carried.layout;
     return byKeys(editors) ? Layout::Classic : editors;
 }
 
@@ -87,12 +96,25 @@ std::vector<std::size_t> othersOfId(const ReadDatabase &file, std::string_view i
     return others;
 }
 
+/// Where the row of a statement adding one ("INSERT INTO `mob_db` VALUES
+/// (...);") begins: its first `(` after VALUES; npos where it has none.
+std::size_t rowStart(std::string_view statement)
+{
+    for (std::size_t at = 0; at + 6 <= statement.size(); ++at)
+        if (equalIgnoringCase(statement.substr(at, 6), "VALUES"))
+            return statement.find('(', at);
+    return std::string_view::npos;
+}
+
 /// The record's bytes as the file holds it, and as UTF-8 for the user.
 struct Written {
     std::string bytes, text;
 };
 
-Written recordOf(const MonsterEntry &entry, FileKind kind, bool replacing,
+/// The monster as a record of `file`: its line, entry or group; in a dump, a
+/// row, in place of one or as a statement like the last one (`last`, the
+/// file's last monster's record; empty where there is none).
+Written recordOf(const MonsterEntry &entry, FileKind kind, bool replacing, std::string_view last,
                  const LegacyEncoding *names, std::vector<std::string> &notes)
 {
     Written written;
@@ -112,12 +134,24 @@ Written recordOf(const MonsterEntry &entry, FileKind kind, bool replacing,
     }
     const NameBytes bytes = namesInEncoding(entry, names, encodeLegacy, notes);
     if (kind == FileKind::Dump) {
-        written.text = BuildSqlEntry(entry);
-        const std::string statement = BuildSqlEntry(entry, &bytes);
-        // In a statement of several rows, the row alone.
-        written.bytes = replacing ? std::string(rowOf(statement)) : statement;
-        if (replacing)
-            written.text = std::string(rowOf(written.text));
+        const auto row = [](const std::string &script) {
+            const std::string_view statement = grimlark::rowOf(script);
+            const std::size_t start = rowStart(statement);
+            const std::size_t end = statement.rfind(')');
+            return std::string(statement.substr(start, end + 1 - start));
+        };
+        written.text = row(BuildSqlEntry(entry));
+        written.bytes = row(BuildSqlEntry(entry, &bytes));
+        if (!replacing) {
+            // As the file's last statement adds its monster (the table it
+            // names), or as the servers' own dumps do.
+            const std::size_t start = rowStart(last);
+            const std::string head = start != std::string_view::npos
+                                         ? std::string(last.substr(0, start))
+                                         : std::string("INSERT INTO `mob_db` VALUES ");
+            written.bytes = head + written.bytes + ";";
+            written.text = head + written.text + ";";
+        }
         return written;
     }
     written.text = BuildTextEntry(entry);
@@ -142,23 +176,24 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     SaveOutcome outcome;
     std::vector<std::string> &notes = outcome.notes;
     // The monster in the file's own layout, as Generate > Layout makes it.
-    const std::optional<Layout> layout =
-        layoutOf(file, request.record, request.entry.carried.layout);
-    if (!layout)
+    const std::optional<std::size_t> model = modelRecord(file, request.record);
+    if (request.record && !model)
         return refused("the line it was loaded from is no monster now");
+    const Layout layout = layoutOf(file, model, request.entry.carried.layout);
     MonsterEntry entry = request.entry;
-    if (entry.carried.layout != *layout) {
-        notes.push_back(std::string("It is written in the ") + formatOf(*layout).menuLabel +
+    if (entry.carried.layout != layout) {
+        notes.push_back(std::string("It is written in the ") + formatOf(layout).menuLabel +
                         " layout, the file's.");
-        for (const LineReport &lost : carriedLosses(entry, *layout))
+        for (const LineReport &lost : carriedLosses(entry, layout))
             notes.push_back(lost.message);
-        translateDrops(entry, *layout, request.items.get(), nullptr);
-        moveIntoLayout(entry, *layout);
-        entry.carried.layout = *layout;
+        translateDrops(entry, layout, request.items.get(), nullptr);
+        moveIntoLayout(entry, layout);
+        entry.carried.layout = layout;
     }
     const LegacyEncoding *names = request.namesIn ? *request.namesIn : file.namesEncoding();
     const bool replacing = request.record.has_value();
-    Written written = recordOf(entry, file.kind, replacing, names, notes);
+    const std::string last = model ? std::string(file.file.line(*model)) : std::string();
+    Written written = recordOf(entry, file.kind, replacing, last, names, notes);
     outcome.written = written.text;
     outcome.form = file.kind == FileKind::Dump ? Output::Sql : Output::Text;
 
@@ -189,7 +224,8 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
         bytes = withSpanReplaced(raw, place.begin, place.end, written.bytes);
     } else {
         std::string why;
-        std::optional<Addition> added = withRecordAdded(raw, file.kind, written.bytes, lineEnd, why);
+        std::optional<Addition> added =
+            withRecordAdded(raw, file.kind, written.bytes, lineEnd, why);
         if (!added)
             return refused("Grimlark cannot add a monster to it: " + why);
         bytes = std::move(added->bytes);
@@ -205,18 +241,19 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
         if (after.file.place(i).begin == at)
             record = i;
     MonsterEntry back;
-    if (!record || after.kind != file.kind || !LoadEntryIntoEditor(after.text(*record), back).loaded())
+    if (!record || after.kind != file.kind ||
+        !LoadEntryIntoEditor(after.text(*record), back).loaded())
         return refused("the file would not read back with the monster whole where it was put");
     outcome.record = *record;
     const std::string_view id = trimmed(entry.ID);
     for (const std::size_t other : othersOfId(after, id, *record))
-        notes.push_back("ID " + std::string(id) + " is also on line " +
-                        std::to_string(after.file.sourceLine(other) + 1) +
-                        " of the file: the servers keep the later of the two, line " +
-                        std::to_string(std::max(after.file.sourceLine(other),
-                                                after.file.sourceLine(*record)) +
-                                       1) +
-                        ".");
+        notes.push_back(
+            "ID " + std::string(id) + " is also on line " +
+            std::to_string(after.file.sourceLine(other) + 1) +
+            " of the file: the servers keep the later of the two, line " +
+            std::to_string(std::max(after.file.sourceLine(other), after.file.sourceLine(*record)) +
+                           1) +
+            ".");
     if (!notes.empty() && !request.confirmed) {
         outcome.status = Status::Confirm;
         outcome.listing = {};

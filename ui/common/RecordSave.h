@@ -48,7 +48,7 @@ struct SaveOutcome {
     Status status = Status::Refused;
     std::string reason; ///< Refused: why, as a clause ("no space left on device")
     std::vector<std::string> notes;
-    ReadDatabase listing; ///< Saved: the file as written, cut as the browser lists it
+    ReadDatabase listing;   ///< Saved: the file as written, cut as the browser lists it
     std::size_t record = 0; ///< Saved, Unchanged: the monster's record in it
     std::string written;    ///< the record as UTF-8, as Code Output shows it
     Output form = Output::Text;

@@ -198,6 +198,31 @@ void DatabaseListModel::removeFile(int id)
         endRemoveRows();
 }
 
+int DatabaseListModel::rowOf(ListedLine line) const
+{
+    int first = 0;
+    const std::size_t at = indexOfId(line.file, first);
+    if (at == m_files.size() || line.line >= m_files[at].lines.lines())
+        return -1;
+    return first + int(line.line);
+}
+
+std::optional<Fingerprint> DatabaseListModel::fingerprintOf(int id) const
+{
+    int first = 0;
+    const std::size_t at = indexOfId(id, first);
+    if (at == m_files.size())
+        return std::nullopt;
+    return m_files[at].lines.fingerprint();
+}
+
+const LegacyEncoding *DatabaseListModel::chosenEncodingOf(int id) const
+{
+    int first = 0;
+    const std::size_t at = indexOfId(id, first);
+    return at != m_files.size() && m_files[at].chosen ? m_files[at].encoding : nullptr;
+}
+
 int DatabaseListModel::fileIdOfPath(const QString &path) const
 {
     for (const ListedFile &file : m_files)

@@ -82,6 +82,14 @@ public:
     std::optional<Overridden> overriddenBy(ListedLine source) const;
     /// The file and line of `row` (file -1 for none).
     ListedLine lineAt(int row) const;
+    /// The row of `line`; -1 where it is not listed.
+    int rowOf(ListedLine line) const;
+    /// The listed file `id` as it was read (DatabaseFile::fingerprint); none
+    /// for a file not listed.
+    std::optional<grimlark::Fingerprint> fingerprintOf(int id) const;
+    /// The encoding the user chose for the file `id`, or null where it is
+    /// still the one chosen when it was read.
+    const LegacyEncoding *chosenEncodingOf(int id) const;
     /// The length in characters of the longest line as shown (at most 4096).
     int widestLine() const;
 

@@ -258,6 +258,16 @@ bool frmBrowser::addFile(grimlark::DatabaseFile file, const grimlark::LegacyEnco
     return true;
 }
 
+void frmBrowser::showLine(ListedLine line)
+{
+    const int row = m_model->rowOf(line);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(row);
+    m_ui->lstDB->setCurrentIndex(index);
+    m_ui->lstDB->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
 void frmBrowser::cmdLoad_Click()
 {
     const QModelIndexList selected = m_ui->lstDB->selectionModel()->selectedIndexes();

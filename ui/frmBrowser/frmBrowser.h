@@ -44,6 +44,8 @@ public:
                  bool *reloaded = nullptr);
 
     DatabaseListModel *model() const { return m_model; }
+    /// Selects `line` and scrolls it into view (nothing where it is not listed).
+    void showLine(ListedLine line);
 
     /// Where a monster of this ID stands in the files listed ("ID 1002 is
     /// "PORING", mob_db.txt line 327"), or an empty text.

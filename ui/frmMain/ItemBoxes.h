@@ -28,6 +28,7 @@ public:
     /// The items the boxes name (null: none; the tool tips and offers go).
     void setItems(std::shared_ptr<const ItemDatabase> items);
     const ItemDatabase *items() const { return m_items.get(); }
+    const std::shared_ptr<const ItemDatabase> &sharedItems() const { return m_items; }
 
 private:
     void showTip(QLineEdit *box) const;

@@ -14,6 +14,7 @@
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 #include "ui/common/Appearance.h"
+#include "ui/common/Background.h"
 #include "ui/common/FileDrop.h"
 #include "ui/common/FileNames.h"
 #include "ui/common/Placement.h"
@@ -70,6 +71,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     setFixedSize(px(8895), px(7170) + menuBar()->sizeHint().height());
     restorePlace(*this, QStringLiteral("editor"));
     CommonDialog1.FileName = Settings::lastFile();
+    m_addDialog.Filter = CommonDialog1.Filter;
     m_itemDialog.Filter = QStringLiteral("Item databases (item_db*.yml item_db*.txt)|"
                                          "item_db*.yml;item_db*.txt|All Files (*.*)|*.*");
     m_itemBoxes = new ItemBoxes(
@@ -131,6 +133,8 @@ void frmMain::connectMenus()
 {
     connect(m_ui->mnuOpen, &QAction::triggered, this, &frmMain::mnuOpen_Click);
     connect(m_ui->mnuNew, &QAction::triggered, this, &frmMain::mnuNew_Click);
+    connect(m_ui->mnuSaveIntoFile, &QAction::triggered, this, &frmMain::mnuSaveIntoFile_Click);
+    connect(m_ui->mnuAddToFile, &QAction::triggered, this, &frmMain::mnuAddToFile_Click);
     connect(m_ui->mnuUndoLoad, &QAction::triggered, this, &frmMain::mnuUndoLoad_Click);
     connect(m_ui->mnuItemDatabase, &QAction::triggered, this, &frmMain::mnuItemDatabase_Click);
     connect(m_ui->mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
@@ -210,6 +214,121 @@ void frmMain::OpenDatabaseFile()
     Settings::setLastFile(paths.constFirst());
     for (auto path = paths.crbegin(); path != paths.crend(); ++path) // in the order chosen
         OpenDatabasePath(chosenPath(*path));
+}
+
+void frmMain::mnuSaveIntoFile_Click()
+{
+    const frmBrowser *browser = m_browser.existing();
+    const QString path = pathOf(m_loadedFrom);
+    if (!browser || path.isEmpty()) {
+        mnuAddToFile_Click(); // composed here, or its file closed since: asked where
+        return;
+    }
+    SaveRequest request;
+    request.path = path;
+    request.record = m_loadedFrom.line;
+    startSave(std::move(request));
+}
+
+void frmMain::mnuAddToFile_Click()
+{
+    const QPointer<frmMain> self = this;
+    m_addDialog.FileName = pathOf(m_loadedFrom);
+    const QStringList paths = m_addDialog.ShowOpen(this);
+    if (paths.isEmpty() || !self)
+        return;
+    SaveRequest request;
+    request.path = chosenPath(paths.constFirst());
+    startSave(std::move(request));
+}
+
+void frmMain::startSave(SaveRequest request)
+{
+    if (const frmBrowser *browser = m_browser.existing()) {
+        // A file listed is saved into only while it holds what is listed.
+        const int listed = browser->model()->fileIdOfPath(request.path);
+        request.listed = browser->model()->fingerprintOf(listed);
+        if (browser->model()->chosenEncodingOf(listed))
+            request.namesIn =
+                browser->model()->namesEncodingAt(browser->model()->rowOf({listed, 0}));
+    }
+    request.entry = readEntry();
+    request.items = m_itemBoxes->sharedItems();
+    m_ui->mnuSaveIntoFile->setEnabled(false);
+    m_ui->mnuAddToFile->setEnabled(false);
+    runInBackground<SaveOutcome>(
+        this, [request] { return saveIntoFile(request); },
+        [this, request](SaveOutcome outcome) { saveDone(request, std::move(outcome)); });
+}
+
+void frmMain::saveDone(SaveRequest request, SaveOutcome outcome)
+{
+    m_ui->mnuSaveIntoFile->setEnabled(true);
+    m_ui->mnuAddToFile->setEnabled(true);
+    const QPointer<frmMain> self = this;
+    const QString name = displayPath(request.path);
+    switch (outcome.status) {
+    case SaveOutcome::Status::Confirm: {
+        QString text = QStringLiteral("Saving the monster into \"%1\" also does this:\n").arg(name);
+        for (const std::string &note : outcome.notes)
+            text += QStringLiteral("\n- ") + fromUtf8(note);
+        if (Platform::current().choose(this, text,
+                                       {QStringLiteral("Save"), QStringLiteral("Cancel")}) == 0 &&
+            self) {
+            request.confirmed = true;
+            startSave(std::move(request));
+        }
+        return;
+    }
+    case SaveOutcome::Status::Changed:
+        if (Platform::current().choose(
+                this,
+                QStringLiteral("The file \"%1\" has changed since it was listed: the monster was "
+                               "not saved, and nothing was written. Reload the file, and save "
+                               "again.")
+                    .arg(name),
+                {QStringLiteral("Reload"), QStringLiteral("Cancel")}) == 0 &&
+            self)
+            m_opener->open(request.path, true);
+        return;
+    case SaveOutcome::Status::Refused:
+        Platform::current().message(
+            this, QStringLiteral("The monster could not be saved into \"%1\": %2. The file is "
+                                 "as it was.")
+                      .arg(name, fromUtf8(outcome.reason)));
+        return;
+    case SaveOutcome::Status::Unchanged:
+        Platform::current().message(
+            this, QStringLiteral("The file \"%1\" holds this monster as it is already: nothing "
+                                 "was written.")
+                      .arg(name));
+        return;
+    case SaveOutcome::Status::Saved:
+        break;
+    }
+    // Listed anew, in place where it was listed, the monster's record selected.
+    auto file = std::make_shared<OpenedFile>();
+    file->path = request.path;
+    file->lines = std::move(outcome.listing.file);
+    file->encoding = outcome.listing.encoding;
+    file->reload = true;
+    if (const auto items = m_fileItems.find(request.path); items != m_fileItems.end())
+        file->items = items->second;
+    const grimlark::LegacyEncoding *chosen = nullptr;
+    if (const frmBrowser *browser = m_browser.existing())
+        chosen = browser->model()->chosenEncodingOf(browser->model()->fileIdOfPath(request.path));
+    listFile(file);
+    if (frmBrowser *browser = m_browser.existing()) {
+        const int id = browser->model()->fileIdOfPath(request.path);
+        if (chosen)
+            browser->model()->setEncodingOfFile(id, *chosen);
+        if (id >= 0) {
+            m_loadedFrom = {id, outcome.record};
+            browser->showLine(m_loadedFrom);
+        }
+    }
+    strGen = fromUtf8(outcome.written);
+    showGenerated(outcome.form);
 }
 
 void frmMain::mnuItemDatabase_Click()

@@ -6,6 +6,7 @@
 #include "core/EntryWarnings.h"
 #include "core/ItemDatabase.h"
 #include "core/MonsterEntry.h"
+#include "ui/common/RecordSave.h"
 #include "ui/common/WindowReference.h"
 #include "ui/frmBrowser/DatabaseListModel.h"
 
@@ -91,6 +92,12 @@ public slots:
     /// File > Undo Load: the values the editor held before the last load (or New).
     void mnuUndoLoad_Click();
     void mnuOpen_Click();
+    /// File > Save Into File: the monster in place of the record it was
+    /// loaded from, in that file (see saveIntoFile); one that was loaded
+    /// from none is added to a file chosen, as Add To File does it.
+    void mnuSaveIntoFile_Click();
+    /// File > Add To File...: the monster as the last of a database file chosen.
+    void mnuAddToFile_Click();
     /// File > Item Database...: the item files to name drops by where a
     /// monster's file has none beside it; kept between runs.
     void mnuItemDatabase_Click();
@@ -143,6 +150,12 @@ private:
     void useItemsOf(ListedLine source);
     /// The path of the listed file `line` is in; empty where none is.
     QString pathOf(ListedLine line);
+    /// Saves as `request` says, off the window thread (the editor's monster
+    /// as it is now); the menus that save wait meanwhile.
+    void startSave(SaveRequest request);
+    /// What became of a save: the file listed anew and Code Output showing
+    /// what was written, or the user asked or told why not.
+    void saveDone(SaveRequest request, SaveOutcome outcome);
 
     const std::unique_ptr<Ui_frmMain> m_ui;
     // The windows the editor opens, one of each; its unload closes them.
@@ -173,6 +186,7 @@ private:
     std::shared_ptr<const grimlark::ItemDatabase> m_chosenItems;
     QPointer<BackgroundItems> m_itemsRead;
     OpenDialog m_itemDialog;
+    OpenDialog m_addDialog; ///< Add To File's choice of file
     ItemBoxes *m_itemBoxes;
 };
 

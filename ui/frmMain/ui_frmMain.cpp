@@ -290,6 +290,10 @@ void Ui_frmMain::setupUi(QMainWindow *window)
     addItem(mnuFile, mnuOpen, "mnuOpen", QStringLiteral("Open"));
     mnuRecent = mnuFile->addMenu(QStringLiteral("Recent Files"));
     mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    // The monster into the server's own file: in place of the record it was
+    // loaded from, or as the last monster of a file chosen.
+    addItem(mnuFile, mnuSaveIntoFile, "mnuSaveIntoFile", QStringLiteral("Save Into File"));
+    addItem(mnuFile, mnuAddToFile, "mnuAddToFile", QStringLiteral("Add To File..."));
     addItem(mnuFile, mnuUndoLoad, "mnuUndoLoad", QStringLiteral("Undo Load"));
     mnuUndoLoad->setEnabled(false);
     addItem(mnuFile, mnuItemDatabase, "mnuItemDatabase", QStringLiteral("Item Database..."));
@@ -298,11 +302,12 @@ void Ui_frmMain::setupUi(QMainWindow *window)
     addMenu(mnuGenerate, "mnuGenerate", QStringLiteral("Generate"));
     addItem(mnuGenerate, mnuTextGen, "mnuTextGen", QStringLiteral("Text Entry"));
     addItem(mnuGenerate, mnuSQLGen, "mnuSQLGen", QStringLiteral("SQL Entry"));
-    // The platforms' own keys for Open and Exit (Ctrl+O; Ctrl+Q where the
+    // The platforms' own keys for Open, Save and Exit (Ctrl+O, Ctrl+S; Ctrl+Q where the
     // platform has it, Alt+F4 on Windows being the system's); Generate's two
     // on G, shown in the menus. None is an Alt+letter, which never types.
     mnuOpen->setShortcut(QKeySequence::Open);
     mnuNew->setShortcut(QKeySequence::New);
+    mnuSaveIntoFile->setShortcut(QKeySequence::Save);
     // A key no text box takes (Ctrl+Z and Ctrl+Shift+Z undo and redo typing).
     mnuUndoLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     mnuExit->setShortcut(QKeySequence::Quit);
@@ -310,7 +315,8 @@ void Ui_frmMain::setupUi(QMainWindow *window)
     mnuSQLGen->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
     // From any of Grimlark's windows: Ctrl+G where the user just picked a
     // monster in the browser, Ctrl+Q in Code Output.
-    for (QAction *action : {mnuNew, mnuOpen, mnuUndoLoad, mnuExit, mnuTextGen, mnuSQLGen})
+    for (QAction *action :
+         {mnuNew, mnuOpen, mnuSaveIntoFile, mnuUndoLoad, mnuExit, mnuTextGen, mnuSQLGen})
         action->setShortcutContext(Qt::ApplicationShortcut);
     // The layout a line is written in: a loaded monster keeps its own, a choice
     // here is kept for the next run.

@@ -92,6 +92,7 @@ public:
     QMenu *mnuLayout = nullptr;         ///< the layout lines are written in
     QAction *mnuDropsByIndex = nullptr; ///< a YAML entry's drops each with its box's Index
     QAction *mnuNew = nullptr, *mnuUndoLoad = nullptr, *mnuItemDatabase = nullptr;
+    QAction *mnuSaveIntoFile = nullptr, *mnuAddToFile = nullptr;
     QMenu *mnuRecent = nullptr; ///< the files opened last
     QAction *mnuAbout = nullptr;
 };
