@@ -4,6 +4,8 @@
 #include "Console.h"
 
 #include "core/EntryLoader.h"
+#include "core/FileEdit.h"
+#include "core/FileWrite.h"
 #include "core/HerculesEntry.h"
 #include "core/LineCheck.h"
 #include "core/RathenaMobDb.h"
@@ -18,6 +20,7 @@
 #include <cstdio>
 #include <functional>
 #include <new>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <unordered_map>
@@ -35,6 +38,7 @@ struct FileLine {
     std::string_view bytes;  ///< as the file holds it
     const char *namesIn;     ///< the file's encoding, for its names
     FileKind kind;           ///< text lines, an SQL dump or a YAML database
+    const Fingerprint &read; ///< the file's bytes as read
 };
 
 /// A standard stream written by the commands: the first failure is kept, and
@@ -119,7 +123,7 @@ int eachLine(const QStringList &paths, Stream &err,
                 const std::string_view bytes = read.file.line(i);
                 const std::string text = read.text(i);
                 if (!handle({path, shown, read.file.sourceLine(i) + 1, text, bytes, namesIn,
-                             read.kind}))
+                             read.kind, read.file.fingerprint()}))
                     return 2;
             } catch (const std::bad_alloc &) {
                 (void)err.put("grimlark: " + shown + ":" +
@@ -180,10 +184,11 @@ int checkFiles(const QStringList &paths, unsigned servers)
     return finish(std::max(status, found ? 1 : 0), out, err);
 }
 
-int convertFiles(const QStringList &paths, Layout target, bool sql, const QStringList &itemFiles)
+int convertFiles(const QStringList &paths, Layout target, bool sql, const QStringList &itemFiles,
+                 bool inPlace)
 {
     Stream out(stdout, Stream::Carries::Bytes), err(stderr, Stream::Carries::Text);
-    bool lost = false;
+    bool lost = false, unwritten = false;
     bool framed = false, closeFrame = false;
     const auto readItems = [&err, &lost](const QStringList &files) {
         ui::ReadItems read = ui::readItemFiles(files);
@@ -194,11 +199,62 @@ int convertFiles(const QStringList &paths, Layout target, bool sql, const QStrin
         return read;
     };
     const ui::ReadItems targetItems = readItems(itemFiles);
+    // In place, each file's new bytes are gathered, then put in its place.
+    std::string converted;
+    const auto put = [&](const std::string &bytes) {
+        if (!inPlace)
+            return out.put(bytes);
+        converted += bytes;
+        return true;
+    };
+    const auto closeTheFrame = [&] {
+        if (closeFrame)
+            (void)put(std::string(kHerculesFrameEnd));
+        closeFrame = false;
+    };
+    struct Converting {
+        QString path;
+        std::string shown;
+        Fingerprint read;
+    };
+    std::optional<Converting> converting;
+    const auto writeBack = [&] {
+        if (!converting)
+            return;
+        closeTheFrame();
+        // Only over the file as it was read: read again, in its own line ends.
+        const std::string native = ui::nativePath(converting->path);
+        std::string now;
+        std::string why;
+        if (const ReadResult read = readFile(native, now); read.status != ReadStatus::Done) {
+            why = "it could not be read again: " + describe(read);
+        } else if (fingerprintOf(now) != converting->read) {
+            why = describe(WriteResult{WriteResult::Status::Changed});
+        } else {
+            const LineEnds ends = lineEndsOf(now);
+            const WriteResult wrote = replaceFileSafely(
+                native, now, ends.mixed ? converted : withLineEnds(converted, ends.end));
+            if (wrote.status != WriteResult::Status::Done)
+                why = describe(wrote);
+        }
+        if (!why.empty()) {
+            unwritten = true;
+            (void)err.put("grimlark: " + converting->shown + ": not converted in place: " + why +
+                          "; the file is as it was.\n");
+        }
+        converted.clear();
+        framed = false;
+        converting.reset();
+    };
     // The items of the file's own server, read anew for each file.
     const QString *itemsOf = nullptr;
     ui::ReadItems sourceItems;
     const int status = eachLine(paths, err, [&](const FileLine &line) {
         if (itemsOf != &line.path) {
+            if (inPlace) {
+                writeBack();
+                converting = Converting{line.path, line.file, line.read};
+            }
             itemsOf = &line.path;
             sourceItems = readItems(ui::itemFilesBeside(line.path, line.kind));
         }
@@ -208,27 +264,29 @@ int convertFiles(const QStringList &paths, Layout target, bool sql, const QStrin
         // frames: a file of another form is given one (Hercules' is closed
         // after the last line).
         if (!framed && !sql && target == Layout::RathenaYaml && line.kind != FileKind::Yaml &&
-            !out.put(std::string(kRathenaYamlFrame)))
+            !put(std::string(kRathenaYamlFrame)))
             return false;
         if (!framed && !sql && target == Layout::Hercules && line.kind != FileKind::Config) {
-            if (!out.put(std::string(kHerculesFrameStart)))
+            if (!put(std::string(kHerculesFrameStart)))
                 return false;
             closeFrame = true;
         }
         framed = true;
-        const ConvertedLine converted =
+        const ConvertedLine result =
             convertLine(line.text, line.bytes, target, sql, line.kind, line.namesIn, items);
-        for (const LineReport &report : converted.lost) {
+        for (const LineReport &report : result.lost) {
             lost = true;
             // A loss that cannot be said still ends the run with 2 (finish),
             // but the conversion goes on whole.
             (void)err.put(where(line, report));
         }
-        return out.put(converted.bytes + "\n");
+        return put(result.bytes + "\n");
     });
-    if (closeFrame)
-        (void)out.put(std::string(kHerculesFrameEnd));
-    return finish(std::max(status, lost ? 1 : 0), out, err);
+    if (inPlace)
+        writeBack();
+    else
+        closeTheFrame();
+    return finish(std::max({status, unwritten ? 2 : 0, lost ? 1 : 0}), out, err);
 }
 
 } // namespace grimlark::app

@@ -25,7 +25,12 @@ int checkFiles(const QStringList &paths, unsigned servers);
 /// the output could not be written.
 /// Drops go through the item databases beside each file (the server's own:
 /// its names to IDs) and those of `itemFiles` (the target's: IDs to names).
+/// `inPlace`: each file's conversion replaces the file instead, in its own
+/// line ends, as Save Into File writes (replaceFileSafely: its previous
+/// version kept as its backup); a file that changed while it was converted,
+/// or that cannot be written, is left as it was, said on standard error, and
+/// the status is 2.
 int convertFiles(const QStringList &paths, Layout target, bool sql,
-                 const QStringList &itemFiles = {});
+                 const QStringList &itemFiles = {}, bool inPlace = false);
 
 } // namespace grimlark::app

@@ -294,6 +294,12 @@ void addOptions(QCommandLineParser &options, bool withQtOptions)
         QStringLiteral("sql"), QStringLiteral("With --convert, write SQL statements for the "
                                               "layout's table instead of text lines.")));
     options.addOption(QCommandLineOption(
+        QStringLiteral("in-place"),
+        QStringLiteral("With --convert, replace each file by its conversion, in its own line "
+                       "ends, instead of writing it on standard output; the file as it was is "
+                       "kept beside it, its name ended by ~. A file that changes meanwhile, or "
+                       "cannot be written, is left as it was (status 2).")));
+    options.addOption(QCommandLineOption(
         QStringLiteral("items"),
         QStringLiteral("With --convert, the target server's item databases (one or more files, "
                        "ended by --): its drops' IDs to names and back. The source's are read "
@@ -395,7 +401,7 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         complain(QStringLiteral("--server goes with --check."));
         return kUsageError;
     }
-    for (const char *option : {"sql", "items"})
+    for (const char *option : {"sql", "items", "in-place"})
         if (options.isSet(QLatin1String(option)) && !options.isSet(QStringLiteral("convert"))) {
             complain(QStringLiteral("--%1 goes with --convert.").arg(QLatin1String(option)));
             return kUsageError;
@@ -414,9 +420,9 @@ std::optional<int> answerOnConsole(int &argc, char **argv, QStringList &files)
         }
         (void)attachConsole();
         grimlark::ui::endOnTerminationSignals();
-        return grimlark::app::convertFiles(files, target->layout,
-                                           options.isSet(QStringLiteral("sql")),
-                                           options.values(QStringLiteral("items")));
+        return grimlark::app::convertFiles(
+            files, target->layout, options.isSet(QStringLiteral("sql")),
+            options.values(QStringLiteral("items")), options.isSet(QStringLiteral("in-place")));
     }
     if (options.isSet(QStringLiteral("check"))) {
         unsigned servers = grimlark::kEveryServer;

@@ -176,3 +176,18 @@ if [ "$(grep -c . "$dir/named")" -ne "$(grep -c . "$dir/all")" ] || grep -q "$(p
 fi
 grep -q '<U+000A>b.txt:9: ID: forged<U+001B>\[2J":3: ' "$dir/named" || fail "a hostile name printed: $(head -n 1 "$dir/named")"
 echo "--check and --convert as terminal programs: closed and full streams, signals, usage, memory, names"
+
+# --convert --in-place: each file replaced by its conversion in its own line
+# ends, nothing on standard output, the file as it was kept as its backup.
+printf '// c\r\n%s,%s\r\n' "$poring" "$drops" >"$dir/inplace.txt"
+cp "$dir/inplace.txt" "$dir/original"
+env -u DISPLAY "$program" --convert eathena58 --in-place "$dir/inplace.txt" >"$dir/out" 2>/dev/null || fail "--in-place lost something"
+[ ! -s "$dir/out" ] || fail "--in-place wrote on standard output: $(cat "$dir/out")"
+cmp -s "$dir/original" "$dir/inplace.txt~" || fail "--in-place kept no backup of the file as it was"
+env -u DISPLAY "$program" --convert eathena58 "$dir/original" | sed 's/$/\r/' >"$dir/expected" || true
+cmp -s "$dir/expected" "$dir/inplace.txt" || fail "--in-place wrote: $(od -c "$dir/inplace.txt" | tail -n 3)"
+status=0
+env -u DISPLAY "$program" --convert classic --in-place "$dir/missing.txt" 2>"$dir/said" || status=$?
+[ "$status" -eq 2 ] || fail "--in-place of a missing file ended with $status"
+env -u DISPLAY "$program" --in-place "$dir/inplace.txt" 2>/dev/null && fail "--in-place without --convert was taken"
+echo "--convert --in-place: the file replaced in its own line ends, its backup kept"

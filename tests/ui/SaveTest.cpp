@@ -130,15 +130,15 @@ void SaveTest::replacingChangesOnlyTheRecord_data()
         << QByteArray(",1,50,") << QByteArray(",1,999,");
     QTest::newRow("CRLF") << QByteArray::fromStdString(crlf(scorpion + "\n" + poring + "\n")) << 1
                           << QByteArray(",1,50,") << QByteArray(",1,999,");
-    QTest::newRow("a Shift-JIS name") << QByteArray::fromStdString(sjis) << 0
-                                      << QByteArray::fromStdString(sjisName + ",0,0,")
-                                      << QByteArray::fromStdString(sjisName + ",0,999,");
-    QTest::newRow("a YAML entry")
-        << QByteArray::fromStdString(kYamlHead +
-                                     "  - Id: 1001\n    AegisName: SCORPION\n    Hp: 50\n"
-                                     "  - Id: 1002\n    AegisName: PORING\n    Hp: 50\n"
-                                     "    Level: 1\n# the end\n")
-        << 6 << QByteArray("    Hp: 50") << QByteArray("    Hp: 999");
+    QTest::newRow("a Shift-JIS name")
+        << QByteArray::fromStdString(sjis) << 0 << QByteArray::fromStdString(sjisName + ",0,0,")
+        << QByteArray::fromStdString(sjisName + ",0,999,");
+    QTest::newRow("a YAML entry") << QByteArray::fromStdString(
+                                         kYamlHead +
+                                         "  - Id: 1001\n    AegisName: SCORPION\n    Hp: 50\n"
+                                         "  - Id: 1002\n    AegisName: PORING\n    Hp: 50\n"
+                                         "    Level: 1\n# the end\n")
+                                  << 6 << QByteArray("    Hp: 50") << QByteArray("    Hp: 999");
     QTest::newRow("a libconfig group") << QByteArray::fromStdString(kGroups) << 2
                                        << QByteArray("\tHp: 50") << QByteArray("\tHp: 999");
     QTest::newRow("a dump's row in a statement of several")
@@ -219,8 +219,9 @@ void SaveTest::aFailedWriteLeavesTheFileAsItWas()
     const ui::SaveOutcome outcome =
         ui::saveIntoFile(loaded(path, 0, [](MonsterEntry &entry) { entry.HP = "7"; }), disk);
     QCOMPARE(int(outcome.status), int(ui::SaveOutcome::Status::Refused));
-    QCOMPARE(outcome.reason,
-             std::string("Grimlark could not write the new file beside it: no space left on device"));
+    QCOMPARE(
+        outcome.reason,
+        std::string("Grimlark could not write the new file beside it: no space left on device"));
     QCOMPARE(contents(path), before);
     QCOMPARE(QFileInfo(path).dir().entryList(QDir::Files), QStringList{"mob_db.txt"});
 }

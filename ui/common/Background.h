@@ -23,8 +23,7 @@ public:
         std::mutex mutex;
         BackgroundGuard *alive; ///< null once the guard has gone; guarded by mutex
     };
-    explicit BackgroundGuard(QObject *parent)
-        : QObject(parent), m_state(std::make_shared<State>())
+    explicit BackgroundGuard(QObject *parent) : QObject(parent), m_state(std::make_shared<State>())
     {
         m_state->alive = this;
     }
