@@ -7,7 +7,7 @@ BUILD_DIR = build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test realdata realdata-check shellcheck bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clazy include-check clean
+.PHONY: all deps configure build run test realdata realdata-check realdata-save shellcheck bench fuzz sanitize package package-check package-fresh-check windows windows-test windows-package windows-check format format-check tidy clazy include-check clean
 
 all: build
 
@@ -45,6 +45,13 @@ realdata: configure
 realdata-check: configure
 	@cmake --build --preset realdata -j $(JOBS)
 	@sh tools/realdata-check.sh ./$(BUILD_DIR)/tools/realdata/grimlark_realdata $(DATA_DIR)
+
+# Save Into File on copies of every file of DATA_DIR: saved unchanged, each
+# file byte for byte as it was; one box changed, that record's bytes only
+# (see tools/realdata/RealSave.cpp).
+realdata-save: configure
+	@cmake --build --preset realdata -j $(JOBS)
+	./$(BUILD_DIR)/tools/realdata/grimlark_realsave $(DATA_DIR)
 
 # Benchmarks: an optimised build of their own, run offscreen.
 bench:

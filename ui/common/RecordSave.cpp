@@ -45,13 +45,22 @@ ReadDatabase listed(const std::string &nativePath, std::string bytes)
                         });
 }
 
+/// True when record `i` of `file` is a monster as its server reads the file
+/// (in a dump, a statement; a text line there is none), loaded into `monster`.
+bool isMonster(const ReadDatabase &file, std::size_t i, MonsterEntry &monster)
+{
+    const std::string text = file.text(i);
+    return (file.kind == FileKind::Text || formOf(text, file.kind) != LineForm::Other) &&
+           LoadEntryIntoEditor(text, monster).loaded();
+}
+
 /// The record of `file` the monster takes the layout of: the one replaced,
 /// or the last monster; none where that is no monster (or there is none).
 std::optional<std::size_t> modelRecord(const ReadDatabase &file, std::optional<std::size_t> record)
 {
     for (std::size_t i = record ? *record + 1 : file.file.lines(); i-- > 0;) {
         MonsterEntry monster;
-        if (LoadEntryIntoEditor(file.text(i), monster).loaded())
+        if (isMonster(file, i, monster))
             return i;
         if (record)
             break;
@@ -90,7 +99,7 @@ std::vector<std::size_t> othersOfId(const ReadDatabase &file, std::string_view i
         if (i == besides || file.file.line(i).find(id) == std::string_view::npos)
             continue;
         MonsterEntry monster;
-        if (LoadEntryIntoEditor(file.text(i), monster).loaded() && trimmed(monster.ID) == id)
+        if (isMonster(file, i, monster) && trimmed(monster.ID) == id)
             others.push_back(i);
     }
     return others;
@@ -111,10 +120,10 @@ struct Written {
     std::string bytes, text;
 };
 
-/// The monster as a record of `file`: its line, entry or group; in a dump, a
-/// row, in place of one or as a statement like the last one (`last`, the
-/// file's last monster's record; empty where there is none).
-Written recordOf(const MonsterEntry &entry, FileKind kind, bool replacing, std::string_view last,
+/// The monster as a record of `file`: its line, entry or group; in a dump,
+/// its row put in `around` (in place of its row: the statement replaced, or
+/// the file's last for one added), alone where `around` is a row itself.
+Written recordOf(const MonsterEntry &entry, FileKind kind, std::string_view around,
                  const LegacyEncoding *names, std::vector<std::string> &notes)
 {
     Written written;
@@ -142,15 +151,17 @@ Written recordOf(const MonsterEntry &entry, FileKind kind, bool replacing, std::
         };
         written.text = row(BuildSqlEntry(entry));
         written.bytes = row(BuildSqlEntry(entry, &bytes));
-        if (!replacing) {
-            // As the file's last statement adds its monster (the table it
-            // names), or as the servers' own dumps do.
-            const std::size_t start = rowStart(last);
-            const std::string head = start != std::string_view::npos
-                                         ? std::string(last.substr(0, start))
-                                         : std::string("INSERT INTO `mob_db` VALUES ");
-            written.bytes = head + written.bytes + ";";
-            written.text = head + written.text + ";";
+        if (around.substr(0, 1) != "(") {
+            // The statement's head and what follows its row as they are, or
+            // as the servers' own dumps write them.
+            const std::size_t start = rowStart(around), end = around.rfind(')');
+            const bool has =
+                start != std::string_view::npos && end != std::string_view::npos && end > start;
+            const std::string head =
+                has ? std::string(around.substr(0, start)) : "INSERT INTO `mob_db` VALUES ";
+            const std::string tail = has ? std::string(around.substr(end + 1)) : ";";
+            written.bytes = head + written.bytes + tail;
+            written.text = head + written.text + tail;
         }
         return written;
     }
@@ -179,6 +190,8 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     const std::optional<std::size_t> model = modelRecord(file, request.record);
     if (request.record && !model)
         return refused("the line it was loaded from is no monster now");
+    if (!model && file.kind == FileKind::Text && file.file.lines() > 0)
+        notes.push_back("The file holds no monster yet: is it a monster database?");
     const Layout layout = layoutOf(file, model, request.entry.carried.layout);
     MonsterEntry entry = request.entry;
     if (entry.carried.layout != layout) {
@@ -192,8 +205,11 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     }
     const LegacyEncoding *names = request.namesIn ? *request.namesIn : file.namesEncoding();
     const bool replacing = request.record.has_value();
+    const RecordPlace place = replacing ? file.file.place(*request.record) : RecordPlace{};
+    const std::string_view old = std::string_view(raw).substr(place.begin, place.end - place.begin);
     const std::string last = model ? std::string(file.file.line(*model)) : std::string();
-    Written written = recordOf(entry, file.kind, replacing, last, names, notes);
+    Written written =
+        recordOf(entry, file.kind, replacing ? old : std::string_view(last), names, notes);
     outcome.written = written.text;
     outcome.form = file.kind == FileKind::Dump ? Output::Sql : Output::Text;
 
@@ -201,8 +217,6 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     // the file's first).
     const LineEnds ends = lineEndsOf(raw);
     std::string_view lineEnd = ends.end;
-    const RecordPlace place = replacing ? file.file.place(*request.record) : RecordPlace{};
-    const std::string_view old = std::string_view(raw).substr(place.begin, place.end - place.begin);
     if (ends.mixed) {
         if (const LineEnds own = lineEndsOf(old); old.find_first_of("\r\n") != old.npos)
             lineEnd = own.end;
@@ -216,7 +230,14 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     std::string bytes;
     std::size_t at = place.begin;
     if (replacing) {
-        if (written.bytes == old) {
+        // A line or a row the writer spells otherwise (a dump's quoting, a
+        // Mode in hexadecimal) stays as it is while it holds the same monster.
+        MonsterEntry before = startupEntry();
+        const bool same =
+            written.bytes == old ||
+            ((file.kind == FileKind::Text || file.kind == FileKind::Dump) &&
+             LoadEntryIntoEditor(file.text(*request.record), before).loaded() && before == entry);
+        if (same) {
             outcome.status = Status::Unchanged;
             outcome.record = *request.record;
             return outcome;
