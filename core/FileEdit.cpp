@@ -113,7 +113,11 @@ std::optional<Addition> addedToConfig(std::string_view file, std::string_view re
         return std::nullopt;
     }
     const ConfigNode &list = *db.document.root.find("mob_db");
-    const std::size_t close = file.rfind(')', list.end - 1);
+    const std::size_t close = list.end > 0 ? file.rfind(')', list.end - 1) : std::string_view::npos;
+    if (close == std::string_view::npos || close < list.begin) {
+        why = "its mob_db list has no end";
+        return std::nullopt;
+    }
     // At the start of the line of the `)`, where it stands alone there; else
     // before the `)` itself, the group on lines of its own.
     std::size_t at = file.find_last_of("\r\n", close);

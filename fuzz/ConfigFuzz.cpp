@@ -3,8 +3,10 @@
 // Arbitrary bytes as a libconfig file of Hercules', and as one monster group
 // of its database: reading ends without a fault and within the nesting
 // bound; a group that loads comes back as its own bytes, and what is written
-// anew loads again as the same monster.
+// anew loads again as the same monster; a monster added to the file goes
+// where it says.
 
+#include "core/FileEdit.h"
 #include "core/HerculesEntry.h"
 #include "core/HerculesMobDb.h"
 #include "core/ItemDatabase.h"
@@ -12,6 +14,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +32,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
     ItemDatabase items;
     (void)readItemFile(text, items);
+    // A monster added to the list goes where it says, whole.
+    std::string why;
+    const std::string group = "{\n\tId: 9999\n},";
+    if (const std::optional<Addition> added =
+            withRecordAdded(text, FileKind::Config, group, "\n", why)) {
+        if (db.fault != HerculesMobDb::Fault::None ||
+            added->bytes.compare(added->at, group.size(), group) != 0)
+            std::abort();
+    } else if (db.fault == HerculesMobDb::Fault::None && why.empty()) {
+        std::abort();
+    }
 
     MonsterEntry entry;
     if (!loadHerculesEntry(text, entry).loaded())

@@ -7,6 +7,7 @@
 // The same bytes as an item database (YAML, or eAthena's text lines) are read
 // without a fault, and each item read is found again by its ID.
 
+#include "core/FileEdit.h"
 #include "core/ItemDatabase.h"
 #include "core/LineReader.h"
 #include "core/RathenaMobDb.h"
@@ -14,6 +15,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 
 using namespace grimlark;
@@ -32,6 +35,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             monster.lastLine > lines)
             std::abort();
         before = monster.firstLine;
+    }
+    // A monster added to a database read: where it says, within the bytes.
+    std::string why;
+    if (const std::optional<Addition> added =
+            withRecordAdded(text, FileKind::Yaml, "  - Id: 9999", "\n", why)) {
+        if (db.fault != RathenaMobDb::Fault::None || added->at > added->bytes.size() ||
+            added->bytes.compare(0, std::min(added->at, text.size()), text, 0,
+                                 std::min(added->at, text.size())) != 0)
+            std::abort();
     }
     ItemDatabase items;
     const ItemFileRead read = readItemFile(text, items);

@@ -31,7 +31,7 @@ run() { # name, command...
 }
 
 run core_tests wine build-windows/tests/core_tests.exe
-for suite in EditorTest OutputTest BrowserTest AboutTest ShutdownTest PlacementTest; do
+for suite in EditorTest OutputTest BrowserTest AboutTest ShutdownTest PlacementTest SaveTest; do
     run "$suite" wine "build-windows/tests/ui/$suite.exe" -o "$(windows_path "$logs")\\$suite.txt,txt"
 done
 grep -h '^SKIP' "$logs"/*.txt | sed 's/^SKIP   : /skipped: /' || true

@@ -14,6 +14,15 @@
 #include <ostream>
 #include <sstream>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 using namespace grimlark;
 
 namespace {
@@ -231,5 +240,38 @@ TEST_F(SafeWrite, LeavesTheOldFileWholeWhereAStepFails)
             EXPECT_TRUE(name == "mob_db.txt" || name == "mob_db.txt~") << name;
     }
 }
+
+#ifndef _WIN32
+// A real read-only folder: nothing can be written beside the file. (Root
+// writes anyway: there the failing steps above stand for it.)
+TEST_F(SafeWrite, LeavesAFileInAReadOnlyFolderWhole)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    std::filesystem::permissions(m_dir, std::filesystem::perms(0555));
+    const WriteResult result = replaceFileSafely(m_path, kOld, kNew);
+    std::filesystem::permissions(m_dir, std::filesystem::perms(0755));
+    EXPECT_EQ(describe(result), "Grimlark could not write its backup beside it: permission denied");
+    EXPECT_EQ(contents(m_path), kOld);
+    EXPECT_EQ(files(), std::vector<std::string>{"mob_db.txt"});
+}
+#endif
+
+#ifdef _WIN32
+// A file another program holds open (an editor, the server itself) without
+// sharing its deletion cannot be replaced: said so, and left whole.
+TEST_F(SafeWrite, LeavesAFileAnotherProgramHoldsWhole)
+{
+    const HANDLE held = CreateFileW(std::filesystem::path(m_path).wstring().c_str(), GENERIC_READ,
+                                    FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const WriteResult result = replaceFileSafely(m_path, kOld, kNew);
+    CloseHandle(held);
+    EXPECT_EQ(result.status, WriteResult::Status::Failed);
+    EXPECT_NE(describe(result).find("it is being used by another program"), std::string::npos)
+        << describe(result);
+    EXPECT_EQ(contents(m_path), kOld);
+}
+#endif
 
 } // namespace

@@ -89,16 +89,17 @@ int main(int argc, char **argv)
         adding.confirmed = true;
         const ui::SaveOutcome added = ui::saveIntoFile(adding);
         MonsterEntry last = startupEntry();
-        const bool addedWhole = added.status == ui::SaveOutcome::Status::Saved &&
-                                monstersOf(added.listing).size() == monsters.size() + 1 &&
-                                LoadEntryIntoEditor(added.listing.text(added.record), last).loaded() &&
-                                last.ID == "3999";
+        const bool addedWhole =
+            added.status == ui::SaveOutcome::Status::Saved &&
+            monstersOf(added.listing).size() == monsters.size() + 1 &&
+            LoadEntryIntoEditor(added.listing.text(added.record), last).loaded() &&
+            last.ID == "3999";
         if (!addedWhole)
-            broken.push_back("added: status " + std::to_string(int(added.status)) + " " + added.reason);
+            broken.push_back("added: status " + std::to_string(int(added.status)) + " " +
+                             added.reason);
         (void)put(path, original);
         for (std::size_t sample = 0; !monsters.empty() && sample < kSamples; ++sample) {
-            const std::size_t record =
-                monsters[sample * (monsters.size() - 1) / (kSamples - 1)];
+            const std::size_t record = monsters[sample * (monsters.size() - 1) / (kSamples - 1)];
             ui::SaveRequest request;
             request.path = path;
             request.record = record;
@@ -123,8 +124,8 @@ int main(int argc, char **argv)
                 saved.status == ui::SaveOutcome::Status::Saved &&
                 now.compare(0, place.begin, original, 0, place.begin) == 0 &&
                 now.size() >= original.size() - place.end &&
-                now.compare(now.size() - (original.size() - place.end), std::string::npos,
-                            original, place.end, std::string::npos) == 0 &&
+                now.compare(now.size() - (original.size() - place.end), std::string::npos, original,
+                            place.end, std::string::npos) == 0 &&
                 saved.listing.file.lines() == read.file.lines() &&
                 monstersOf(saved.listing).size() == monsters.size() &&
                 LoadEntryIntoEditor(saved.listing.text(record), back).loaded() &&
@@ -142,8 +143,8 @@ int main(int argc, char **argv)
         std::string said;
         for (const std::string &what : broken)
             said += (said.empty() ? "" : "; ") + what;
-        std::printf("| %s | %s | %d | %d | %d | %s |\n", qPrintable(name), addedWhole ? "yes" : "no",
-                    saves, unchanged, changed,
+        std::printf("| %s | %s | %d | %d | %d | %s |\n", qPrintable(name),
+                    addedWhole ? "yes" : "no", saves, unchanged, changed,
                     said.empty() ? "none" : said.c_str());
     }
     return status;
