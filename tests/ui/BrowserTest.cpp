@@ -881,6 +881,12 @@ void BrowserTest::saveWritesTheMonsterOverItsRecord()
     const auto *box = control<LineTextBox>(window<frmOutput>(), "txtMobInfo");
     QCOMPARE(box->exactText(0, box->document()->characterCount()),
              QString::fromLatin1(saved.split('\n')[2]));
+    QVERIFY(
+        window<frmOutput>()
+            ->findChild<QLabel *>("lblWarnings")
+            ->text()
+            .startsWith(QStringLiteral("Saved into \"%1\", line 3; the file as it was is \"%1~\".")
+                            .arg(grimlark::ui::displayPath(path))));
     QVERIFY(session.platform.messages.isEmpty());
 }
 

@@ -307,6 +307,8 @@ void frmMain::saveDone(SaveRequest request, SaveOutcome outcome)
         break;
     }
     // Listed anew, in place where it was listed, the monster's record selected.
+    const std::size_t line = outcome.listing.file.sourceLine(outcome.record) + 1;
+    const std::string backup = grimlark::backupPathOf(nativePath(request.path));
     auto file = std::make_shared<OpenedFile>();
     file->path = request.path;
     file->lines = std::move(outcome.listing.file);
@@ -328,7 +330,12 @@ void frmMain::saveDone(SaveRequest request, SaveOutcome outcome)
         }
     }
     strGen = fromUtf8(outcome.written);
-    showGenerated(outcome.form);
+    showGenerated(
+        outcome.form,
+        QStringLiteral("Saved into \"%1\", line %2; the file as it was is \"%3\".")
+            .arg(name)
+            .arg(line)
+            .arg(displayPath(pathFromNative(QByteArray(backup.data(), qsizetype(backup.size()))))));
 }
 
 void frmMain::mnuItemDatabase_Click()
@@ -575,7 +582,7 @@ void frmMain::mnuSQLGen_Click()
     showGenerated(grimlark::Output::Sql);
 }
 
-void frmMain::showGenerated(grimlark::Output form)
+void frmMain::showGenerated(grimlark::Output form, const QString &said)
 {
     // What the server will not take as meant, the line left as it is.
     const QPointer<frmBrowser> browser = m_browser.existing();
@@ -588,6 +595,8 @@ void frmMain::showGenerated(grimlark::Output form)
     for (const QString &note : m_loadNotes)
         loadNotes.push_back(toUtf8(note));
     QStringList warnings;
+    if (!said.isEmpty())
+        warnings << said;
     for (const std::string &note :
          grimlark::outputNotes(readEntry(), form, m_namesEncoding, encodeLegacy, where, loadNotes,
                                m_itemBoxes->items()))

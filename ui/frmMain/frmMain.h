@@ -137,8 +137,9 @@ private:
     /// coordinates): its title and menu bars and its ID, names and level.
     QRect keptInSight() const;
     /// Shows strGen in "Code Output", made on first use, in front, with what
-    /// the servers will not take as meant in it (`form`: the line or the statement).
-    void showGenerated(grimlark::Output form);
+    /// the servers will not take as meant in it (`form`: the line or the statement),
+    /// after `said` (where it was saved).
+    void showGenerated(grimlark::Output form, const QString &said = {});
     /// Lists a file that was read at the top of the browser and shows it.
     void listFile(const std::shared_ptr<OpenedFile> &file);
     /// Tells the user that the file at `path` cannot be listed, and why.
