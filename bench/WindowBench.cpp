@@ -51,6 +51,7 @@ public:
         return {path};
     }
     void message(QWidget *, const QString &) override {}
+    int choose(QWidget *, const QString &, const QStringList &) override { return -1; }
     bool startDetached(const QString &) override { return false; }
     bool fileExists(const QString &) override { return false; }
     Registry &registry() override { return m_none; }

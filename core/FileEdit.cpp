@@ -2,6 +2,7 @@
 // Copyright 2026 The Grimlark developers
 #include "FileEdit.h"
 
+#include "FileReader.h"
 #include "HerculesMobDb.h"
 #include "RathenaMobDb.h"
 
@@ -70,7 +71,7 @@ Addition inserted(std::string_view file, std::size_t at, std::string_view before
                   std::string_view record, std::string_view lineEnd)
 {
     Addition addition;
-    addition.bytes.reserve(file.size() + before.size() + record.size() + 2 * lineEnd.size());
+    reserveLarge(addition.bytes, file.size() + before.size() + record.size() + 2 * lineEnd.size());
     addition.bytes.append(file.substr(0, at));
     if (!endsLine(addition.bytes))
         addition.bytes.append(lineEnd);
@@ -139,24 +140,20 @@ std::optional<Addition> addedToConfig(std::string_view file, std::string_view re
 
 LineEnds lineEndsOf(std::string_view bytes)
 {
+    // Counted (a vectorised count), not walked: a file of 60 MB has a
+    // million lines.
     LineEnds ends;
-    bool crlf = false, lf = false, cr = false;
-    for (std::size_t at = bytes.find_first_of("\r\n"); at != std::string_view::npos;
-         at = bytes.find_first_of("\r\n", at + 1)) {
-        if (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') {
-            if (!crlf && !lf && !cr)
-                ends.end = "\r\n";
-            crlf = true;
-            ++at;
-        } else if (bytes[at] == '\r') {
-            if (!crlf && !lf && !cr)
-                ends.end = "\r";
-            cr = true;
-        } else {
-            lf = true;
-        }
+    const auto lf = std::size_t(std::count(bytes.begin(), bytes.end(), '\n'));
+    std::size_t cr = 0, crlf = 0;
+    for (std::size_t at = bytes.find('\r'); at != std::string_view::npos;
+         at = bytes.find('\r', at + 1)) {
+        ++cr;
+        crlf += at + 1 < bytes.size() && bytes[at + 1] == '\n';
     }
-    ends.mixed = int(crlf) + int(lf) + int(cr) > 1;
+    const std::size_t first = bytes.find_first_of("\r\n");
+    if (first != std::string_view::npos && bytes[first] == '\r')
+        ends.end = bytes.compare(first, 2, "\r\n") == 0 ? "\r\n" : "\r";
+    ends.mixed = int(crlf > 0) + int(lf > crlf) + int(cr > crlf) > 1;
     return ends;
 }
 
@@ -180,7 +177,7 @@ std::string withSpanReplaced(std::string_view file, std::size_t begin, std::size
                              std::string_view record)
 {
     std::string out;
-    out.reserve(file.size() - (end - begin) + record.size());
+    reserveLarge(out, file.size() - (end - begin) + record.size());
     out.append(file.substr(0, begin)).append(record).append(file.substr(end));
     return out;
 }

@@ -166,22 +166,6 @@ private:
 
 #endif
 
-/// Room for `size` bytes in `bytes`, asking the system to back it with large
-/// pages where it can (Linux transparent huge pages): reading a 30 MB file into
-/// fresh memory otherwise costs more in page faults than the read itself.
-void reserveLarge(std::string &bytes, std::size_t size)
-{
-    bytes.reserve(size);
-#ifdef __linux__
-    constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
-    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
-    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t last = (begin + bytes.capacity()) & ~(kHugePage - 1);
-    if (last > first) // NOLINTNEXTLINE(performance-no-int-to-ptr): page-aligned address
-        ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
-#endif
-}
-
 ReadResult readOpened(OpenFile &file, std::string &bytes, const ReadProgress &progress)
 {
     const std::uint64_t total = file.size();
@@ -220,6 +204,19 @@ ReadResult readOpened(OpenFile &file, std::string &bytes, const ReadProgress &pr
 }
 
 } // namespace
+
+void reserveLarge(std::string &bytes, std::size_t size)
+{
+    bytes.reserve(size);
+#ifdef __linux__
+    constexpr std::uintptr_t kHugePage = std::uintptr_t(2) << 20;
+    const auto begin = reinterpret_cast<std::uintptr_t>(bytes.data());
+    const std::uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t last = (begin + bytes.capacity()) & ~(kHugePage - 1);
+    if (last > first) // NOLINTNEXTLINE(performance-no-int-to-ptr): page-aligned address
+        ::madvise(reinterpret_cast<void *>(first), last - first, MADV_HUGEPAGE);
+#endif
+}
 
 ReadResult readFile(const std::string &nativePath, std::string &bytes, const ReadProgress &progress)
 {

@@ -105,6 +105,11 @@ int FileSteps::writeBeside(const std::string &path, std::string_view bytes, std:
     return error;
 }
 
+int FileSteps::keepBeside(const std::string &path, std::string_view bytes, std::string &made)
+{
+    return writeBeside(path, bytes, made);
+}
+
 int FileSteps::moveOver(const std::string &from, const std::string &to)
 {
     const std::wstring target = widened(to), source = widened(from);
@@ -162,6 +167,24 @@ int FileSteps::writeBeside(const std::string &path, std::string_view bytes, std:
     return error;
 }
 
+int FileSteps::keepBeside(const std::string &path, std::string_view bytes, std::string &made)
+{
+    // A second link to the file: its bytes stay the old ones once the new
+    // file is moved over its name, and none are written.
+    for (unsigned tries = 0; tries < 100; ++tries) {
+        made = path + ".grimlark-" + std::to_string(getpid()) + "-" + std::to_string(tries) + "~";
+        if (link(path.c_str(), made.c_str()) == 0)
+            return 0;
+        if (errno == EEXIST)
+            continue;
+        if (errno == EXDEV || errno == EPERM || errno == EMLINK || errno == ENOTSUP ||
+            errno == EOPNOTSUPP || errno == ENOSYS)
+            break; // a file system without links (FAT, some network shares)
+        return errno;
+    }
+    return writeBeside(path, bytes, made);
+}
+
 int FileSteps::moveOver(const std::string &from, const std::string &to)
 {
     if (rename(from.c_str(), to.c_str()) != 0)
@@ -209,12 +232,12 @@ WriteResult replaceFileSafely(const std::string &nativePath, std::string_view ex
     using Status = WriteResult::Status;
     if (const int error = steps.writable(nativePath))
         return {Status::Failed, error, "write into it"};
-    // The backup first, from the bytes the file was read as (checked below to
+    // The backup first, of the bytes the file was read as (checked below to
     // be what it still holds), then the new bytes: both whole on the disk
     // before anything is put in place.
     std::string backup, replacement;
-    if (const int error = steps.writeBeside(nativePath, expected, backup))
-        return {Status::Failed, error, "write its backup beside it"};
+    if (const int error = steps.keepBeside(nativePath, expected, backup))
+        return {Status::Failed, error, "make its backup beside it"};
     if (const int error = steps.writeBeside(nativePath, bytes, replacement)) {
         steps.remove(backup);
         return {Status::Failed, error, "write the new file beside it"};
@@ -231,6 +254,9 @@ WriteResult replaceFileSafely(const std::string &nativePath, std::string_view ex
         return abandon({Status::Changed, 0, ""});
     if (const int error = steps.moveOver(backup, backupPathOf(nativePath)))
         return abandon({Status::Failed, error, "keep its previous version as its backup"});
+    // Gone with the move, but where the old backup was a link to this very
+    // file: a rename onto the same file moves nothing.
+    steps.remove(backup);
     if (const int error = steps.moveOver(replacement, nativePath)) {
         steps.remove(replacement);
         return {Status::Failed, error, "put the new file in its place"};

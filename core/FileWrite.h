@@ -19,6 +19,11 @@ public:
     /// holding `bytes`, with `path`'s permissions, flushed to the disk. On a
     /// failure no such file is left.
     virtual int writeBeside(const std::string &path, std::string_view bytes, std::string &made);
+    /// A second file beside `path`, of a name no file has (set in `made`),
+    /// holding the same bytes as it (`bytes`): the same file under a second
+    /// name where the file system links files (nothing to write), else a
+    /// copy written as writeBeside writes one.
+    virtual int keepBeside(const std::string &path, std::string_view bytes, std::string &made);
     /// Reads the whole file at `path` into `bytes`.
     virtual int read(const std::string &path, std::string &bytes);
     /// Puts the file `from` in place of `to` in one step, `to`'s permissions
@@ -48,11 +53,12 @@ std::string backupPathOf(const std::string &path);
 
 /// Replaces the bytes of the file at `nativePath` by `bytes`, provided it still
 /// holds `expected` (what they were made from), and keeps `expected` as its
-/// backup (backupPathOf). The new bytes and the backup are written beside the
-/// file and flushed to the disk first; the file is read again just before it
-/// is replaced, and is replaced in one step: stopped at any moment (a crash,
-/// a full disk, a file held by another program), the file holds either its
-/// old bytes or its new ones, never a part.
+/// backup (backupPathOf). The backup (a second name of the old file, where the
+/// file system allows) and the new bytes are put beside the file, flushed to
+/// the disk, first; the file is read again just before it is replaced, and is
+/// replaced in one step: stopped at any moment (a crash, a full disk, a file
+/// held by another program), the file holds either its old bytes or its new
+/// ones, never a part.
 WriteResult replaceFileSafely(const std::string &nativePath, std::string_view expected,
                               std::string_view bytes, FileSteps &steps = systemFileSteps());
 

@@ -119,7 +119,7 @@ TEST(LineEnds, AreTheFilesOwnAndSayWhenMixed)
 /// (from 1) that step is taken.
 class FailingSteps : public FileSteps {
 public:
-    enum Step { Writable, WriteBeside, Read, MoveOver };
+    enum Step { Writable, KeepBeside, WriteBeside, Read, MoveOver };
     FailingSteps(Step step, int nth, int error) : m_step(step), m_nth(nth), m_error(error) {}
 
     int writable(const std::string &path) override
@@ -129,6 +129,10 @@ public:
     int writeBeside(const std::string &path, std::string_view bytes, std::string &made) override
     {
         return fails(WriteBeside) ? m_error : FileSteps::writeBeside(path, bytes, made);
+    }
+    int keepBeside(const std::string &path, std::string_view bytes, std::string &made) override
+    {
+        return fails(KeepBeside) ? m_error : FileSteps::keepBeside(path, bytes, made);
     }
     int read(const std::string &path, std::string &bytes) override
     {
@@ -143,7 +147,7 @@ private:
     bool fails(Step step) { return step == m_step && ++m_count[step] == m_nth; }
     Step m_step;
     int m_nth, m_error;
-    int m_count[4] = {};
+    int m_count[5] = {};
 };
 
 class SafeWrite : public testing::Test {
@@ -218,9 +222,9 @@ TEST_F(SafeWrite, LeavesTheOldFileWholeWhereAStepFails)
         const char *message;
     } rows[] = {
         {FailingSteps::Writable, 1, EACCES, "Grimlark could not write into it: permission denied"},
-        {FailingSteps::WriteBeside, 1, EACCES,
-         "Grimlark could not write its backup beside it: permission denied"},
-        {FailingSteps::WriteBeside, 2, ENOSPC,
+        {FailingSteps::KeepBeside, 1, EACCES,
+         "Grimlark could not make its backup beside it: permission denied"},
+        {FailingSteps::WriteBeside, 1, ENOSPC,
          "Grimlark could not write the new file beside it: "
          "no space left on device"},
         {FailingSteps::Read, 1, EIO, "Grimlark could not read it again: input/output error"},
@@ -251,7 +255,7 @@ TEST_F(SafeWrite, LeavesAFileInAReadOnlyFolderWhole)
     std::filesystem::permissions(m_dir, std::filesystem::perms(0555));
     const WriteResult result = replaceFileSafely(m_path, kOld, kNew);
     std::filesystem::permissions(m_dir, std::filesystem::perms(0755));
-    EXPECT_EQ(describe(result), "Grimlark could not write its backup beside it: permission denied");
+    EXPECT_EQ(describe(result), "Grimlark could not make its backup beside it: permission denied");
     EXPECT_EQ(contents(m_path), kOld);
     EXPECT_EQ(files(), std::vector<std::string>{"mob_db.txt"});
 }

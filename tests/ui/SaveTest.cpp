@@ -54,7 +54,7 @@ class FullDisk : public FileSteps {
 public:
     int writeBeside(const std::string &path, std::string_view bytes, std::string &made) override
     {
-        return ++m_writes == 2 ? ENOSPC : FileSteps::writeBeside(path, bytes, made);
+        return ++m_writes == 1 ? ENOSPC : FileSteps::writeBeside(path, bytes, made);
     }
 
 private:
@@ -69,6 +69,7 @@ private slots:
     void replacingChangesOnlyTheRecord_data();
     void replacingChangesOnlyTheRecord();
     void addingPutsTheMonsterLastAndAsksOfItsId();
+    void aFileOfTwoEncodingsSaysWhichIsKept();
     void aFileChangedSinceListedIsNotWritten();
     void aFailedWriteLeavesTheFileAsItWas();
 
@@ -80,7 +81,7 @@ private:
                                QLatin1Char('-') +
                                QString::fromLatin1(QTest::currentDataTag()).replace(' ', '_');
         QDir(m_dir.path()).mkpath(folder);
-        const QString path = m_dir.filePath(folder + QStringLiteral("/mob_db.txt"));
+        QString path = m_dir.filePath(folder + QStringLiteral("/mob_db.txt"));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             qFatal("cannot write the fixture");
@@ -198,6 +199,24 @@ void SaveTest::addingPutsTheMonsterLastAndAsksOfItsId()
     added.replace(added.find(",1,50,"), 6, ",1,60,");
     QCOMPARE(contents(path), "// monsters\r\n" + poring + "\r\n" + added + "\r\n");
     QCOMPARE(saved.record, std::size_t(2));
+}
+
+void SaveTest::aFileOfTwoEncodingsSaysWhichIsKept()
+{
+    const std::string sjis = legacyFile(kLegacyFixtures[0]);
+    const QString path = write(sjis + lineWith({{0, "1999"}, {2, "\xC3\xA9t\xC3\xA9"}}) + "\r\n");
+    ui::SaveRequest request = loaded(path, 0, [](MonsterEntry &entry) { entry.HP = "5"; });
+    const ui::SaveOutcome asked = ui::saveIntoFile(request);
+    QCOMPARE(int(asked.status), int(ui::SaveOutcome::Status::Confirm));
+    QCOMPARE(asked.notes, std::vector<std::string>{
+                              "The file holds names in UTF-8 and in Shift-JIS (CP932): the "
+                              "monster's are written in Shift-JIS (CP932), the encoding its other "
+                              "names are read in."});
+    request.confirmed = true;
+    QCOMPARE(int(ui::saveIntoFile(request).status), int(ui::SaveOutcome::Status::Saved));
+    QCOMPARE(contents(path).substr(0, sjis.find("\r\n")),
+             sjis.substr(0, sjis.find(",0,0,")) + ",0,5," +
+                 sjis.substr(sjis.find(",0,0,") + 5, sjis.find("\r\n") - sjis.find(",0,0,") - 5));
 }
 
 void SaveTest::aFileChangedSinceListedIsNotWritten()

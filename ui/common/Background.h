@@ -21,7 +21,7 @@ class BackgroundGuard : public QObject {
 public:
     struct State {
         std::mutex mutex;
-        BackgroundGuard *alive; ///< null once the guard has gone; guarded by mutex
+        BackgroundGuard *alive = nullptr; ///< null once the guard has gone; guarded by mutex
     };
     explicit BackgroundGuard(QObject *parent) : QObject(parent), m_state(std::make_shared<State>())
     {

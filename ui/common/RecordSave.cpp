@@ -13,6 +13,7 @@
 #include "core/SqlEntry.h"
 #include "core/TextEntry.h"
 
+#include <algorithm>
 #include <new>
 
 namespace grimlark::ui {
@@ -52,6 +53,20 @@ bool isMonster(const ReadDatabase &file, std::size_t i, MonsterEntry &monster)
     const std::string text = file.text(i);
     return (file.kind == FileKind::Text || formOf(text, file.kind) != LineForm::Other) &&
            LoadEntryIntoEditor(text, monster).loaded();
+}
+
+/// True when a line of `file` holds UTF-8 beyond ASCII: in a file whose other
+/// lines are in a legacy encoding, names in two encodings.
+bool holdsUtf8Names(const DatabaseFile &file)
+{
+    for (std::size_t i = 0; i < file.lines(); ++i) {
+        const std::string_view line = file.line(i);
+        if (file.isUtf8(i) && std::any_of(line.begin(), line.end(), [](char c) {
+                return static_cast<unsigned char>(c) >= 0x80;
+            }))
+            return true;
+    }
+    return false;
 }
 
 /// The record of `file` the monster takes the layout of: the one replaced,
@@ -173,14 +188,21 @@ Written recordOf(const MonsterEntry &entry, FileKind kind, std::string_view arou
 SaveOutcome save(const SaveRequest &request, FileSteps &steps)
 {
     const std::string native = nativePath(request.path);
-    std::string raw;
-    if (const ReadResult read = readFile(native, raw); read.status != ReadStatus::Done)
-        return refused("it could not be read: " + describe(read));
-    if (request.listed && fingerprintOf(raw) != *request.listed)
-        return changed();
-    const ReadDatabase file = listed(native, raw);
+    // Read as the browser reads it, once: its bytes are the file's.
+    const ReadDatabase file = readDatabase(native);
     if (file.result.status != ReadStatus::Done)
-        return refused(describe(file.result));
+        return refused(std::string("it could not be ") +
+                       (failedWhileReading(file.result) ? "read: " : "opened: ") +
+                       describe(file.result));
+    if (request.listed && file.file.fingerprint() != *request.listed)
+        return changed();
+    // A dump's rows set apart are bytes of their own: its file's, once more.
+    std::string dumpBytes;
+    if (file.kind == FileKind::Dump && (readFile(native, dumpBytes).status != ReadStatus::Done ||
+                                        fingerprintOf(dumpBytes) != file.file.fingerprint()))
+        return changed();
+    const std::string_view raw =
+        file.kind == FileKind::Dump ? std::string_view(dumpBytes) : file.file.bytes();
     if (request.record && *request.record >= file.file.lines())
         return changed();
 
@@ -191,7 +213,7 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     if (request.record && !model)
         return refused("the line it was loaded from is no monster now");
     if (!model && file.kind == FileKind::Text && file.file.lines() > 0)
-        notes.push_back("The file holds no monster yet: is it a monster database?");
+        notes.emplace_back("The file holds no monster yet: is it a monster database?");
     const Layout layout = layoutOf(file, model, request.entry.carried.layout);
     MonsterEntry entry = request.entry;
     if (entry.carried.layout != layout) {
@@ -205,6 +227,10 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     }
     const LegacyEncoding *names = request.namesIn ? *request.namesIn : file.namesEncoding();
     const bool replacing = request.record.has_value();
+    if (names && holdsUtf8Names(file.file))
+        notes.push_back(std::string("The file holds names in UTF-8 and in ") + names->label +
+                        ": the monster's are written in " + names->label +
+                        ", the encoding its other names are read in.");
     const RecordPlace place = replacing ? file.file.place(*request.record) : RecordPlace{};
     const std::string_view old = std::string_view(raw).substr(place.begin, place.end - place.begin);
     const std::string last = model ? std::string(file.file.line(*model)) : std::string();
@@ -218,7 +244,8 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
     const LineEnds ends = lineEndsOf(raw);
     std::string_view lineEnd = ends.end;
     if (ends.mixed) {
-        if (const LineEnds own = lineEndsOf(old); old.find_first_of("\r\n") != old.npos)
+        if (const LineEnds own = lineEndsOf(old);
+            old.find_first_of("\r\n") != std::string_view::npos)
             lineEnd = own.end;
         if (!replacing || written.bytes.find('\n') != std::string::npos)
             notes.push_back(std::string("The file ends some lines otherwise than others: the "
@@ -255,7 +282,8 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
 
     // Read back as the browser will list it: the monster where it was put,
     // whole, or nothing is written.
-    outcome.listing = listed(native, bytes);
+    const std::string dumpNew = file.kind == FileKind::Dump ? bytes : std::string();
+    outcome.listing = listed(native, std::move(bytes));
     const ReadDatabase &after = outcome.listing;
     std::optional<std::size_t> record;
     for (std::size_t i = 0; after.result.status == ReadStatus::Done && i < after.file.lines(); ++i)
@@ -281,7 +309,9 @@ SaveOutcome save(const SaveRequest &request, FileSteps &steps)
         return outcome;
     }
 
-    const WriteResult wrote = replaceFileSafely(native, raw, bytes, steps);
+    const WriteResult wrote = replaceFileSafely(
+        native, raw, file.kind == FileKind::Dump ? std::string_view(dumpNew) : after.file.bytes(),
+        steps);
     if (wrote.status == WriteResult::Status::Changed)
         return changed();
     if (wrote.status == WriteResult::Status::Failed)
