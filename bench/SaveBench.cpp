@@ -32,7 +32,8 @@ constexpr const char *kPoring =
 /// A copy of the benchmark's file, to be written into, Poring first.
 std::string copyOfTheFile()
 {
-    const std::string copy = (std::filesystem::temp_directory_path() / "grimlark-bench-save.txt").string();
+    const std::string copy =
+        (std::filesystem::temp_directory_path() / "grimlark-bench-save.txt").string();
     std::ofstream(copy, std::ios::binary) << kPoring << bench::readAll(bench::databaseFile(kLines));
     return copy;
 }

@@ -46,7 +46,7 @@ namespace {
 class PathPlatform final : public ui::Platform {
 public:
     QString path;
-    QStringList openFileNames(QWidget *, const QString &, const QString &) override
+    QStringList openFileNames(QWidget *, const QString &, const QString &, const QString &) override
     {
         return {path};
     }

@@ -905,6 +905,7 @@ void BrowserTest::addToFileAsksForTheFileAndListsIt()
     QCOMPARE(file.readAll(), before + line.toUtf8() + "\r\n");
     QCOMPARE(itemsOf(existingBrowser()), (QStringList{"// monsters", kPoring, line}));
     QCOMPARE(control<QListView>(existingBrowser(), "lstDB")->currentIndex().row(), 2);
+    QCOMPARE(session.platform.openTitles, QStringList{"Add To File"});
 }
 
 void BrowserTest::aHerculesDatabaseListsEachMonster()

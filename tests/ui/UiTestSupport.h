@@ -50,8 +50,11 @@ public:
     std::set<QString> files;
     FakeRegistry fakeRegistry;
 
-    QStringList openFileNames(QWidget *, const QString &filter, const QString &startPath) override
+    QStringList openTitles; ///< each Open dialog's caption
+    QStringList openFileNames(QWidget *, const QString &filter, const QString &startPath,
+                              const QString &title) override
     {
+        openTitles << title;
         openFilters << filter;
         openStartPaths << startPath;
         if (openAnswers.isEmpty())

@@ -62,17 +62,16 @@ public:
     // inside the dialog's own event loop. A dialog on the stack would then be
     // freed twice.
 
-    QStringList openFileNames(QWidget *parent, const QString &filter,
-                              const QString &startPath) override
+    QStringList openFileNames(QWidget *parent, const QString &filter, const QString &startPath,
+                              const QString &title) override
     {
 #ifdef Q_OS_WIN
-        const QPointer<QFileDialog> dialog =
-            new QFileDialog(parent, QStringLiteral("Open"), startPath, filter);
+        const QPointer<QFileDialog> dialog = new QFileDialog(parent, title, startPath, filter);
 #else
         // Match as Windows does ("All Files" shows files without a dot, "Text
         // files" any letter case); the rewritten patterns stay out of sight.
         const QPointer<QFileDialog> dialog =
-            new QFileDialog(parent, QStringLiteral("Open"), startPath, windowsLikeFilter(filter));
+            new QFileDialog(parent, title, startPath, windowsLikeFilter(filter));
         dialog->setOption(QFileDialog::HideNameFilterDetails);
 #endif
         dialog->setFileMode(QFileDialog::ExistingFiles);

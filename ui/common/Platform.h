@@ -26,11 +26,11 @@ public:
     Platform(const Platform &) = delete; // a seam, used through references only
     Platform &operator=(const Platform &) = delete;
 
-    /// Shows the Open dialog; returns the chosen paths (one or several), or none
+    /// Shows the Open dialog, captioned `title`; returns the chosen paths (one or several), or none
     /// when cancelled. Like message(), it may return after `parent` was destroyed
     /// (the program was ended meanwhile): callers check before they touch it.
     virtual QStringList openFileNames(QWidget *parent, const QString &filter,
-                                      const QString &startPath) = 0;
+                                      const QString &startPath, const QString &title) = 0;
     /// Tells the user something, in a box captioned "Grimlark" with an OK button.
     virtual void message(QWidget *parent, const QString &text) = 0;
     /// Asks the user, in a box as message() shows, with one button a choice

@@ -36,7 +36,8 @@ QStringList OpenDialog::ShowOpen(QWidget *parent)
     if (start.isEmpty())
         start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 #endif
-    QStringList paths = Platform::current().openFileNames(parent, toQtFilter(Filter), start);
+    QStringList paths =
+        Platform::current().openFileNames(parent, toQtFilter(Filter), start, DialogTitle);
     if (!owner)
         return {};
     paths.removeAll(QString());

@@ -15,6 +15,7 @@ class OpenDialog {
 public:
     QString Filter;
     QString FileName;
+    QString DialogTitle = QStringLiteral("Open"); ///< its caption
 
     /// Shows the system's Open dialog, starting at the last chosen path (at first
     /// in the user's Documents on Windows). Returns the chosen paths (several

@@ -72,6 +72,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<U
     restorePlace(*this, QStringLiteral("editor"));
     CommonDialog1.FileName = Settings::lastFile();
     m_addDialog.Filter = CommonDialog1.Filter;
+    m_addDialog.DialogTitle = QStringLiteral("Add To File");
     m_itemDialog.Filter = QStringLiteral("Item databases (item_db*.yml item_db*.txt)|"
                                          "item_db*.yml;item_db*.txt|All Files (*.*)|*.*");
     m_itemBoxes = new ItemBoxes(
