@@ -20,11 +20,8 @@ namespace grimlark {
 /// that differ, differ here but by a chance of one in 2^64.
 struct Fingerprint {
     std::uint64_t size = 0, hash = 0;
-    bool operator==(const Fingerprint &other) const
-    {
-        return size == other.size && hash == other.hash;
-    }
-    bool operator!=(const Fingerprint &other) const { return !(*this == other); }
+    bool operator==(Fingerprint other) const { return size == other.size && hash == other.hash; }
+    bool operator!=(Fingerprint other) const { return !(*this == other); }
 };
 Fingerprint fingerprintOf(std::string_view bytes);
 

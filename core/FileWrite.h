@@ -12,7 +12,10 @@ namespace grimlark {
 /// returns 0, or the error (errno, or the Windows error mapped to one).
 class FileSteps {
 public:
+    FileSteps() = default;
     virtual ~FileSteps() = default;
+    FileSteps(const FileSteps &) = delete; // used through references: a copy would slice
+    FileSteps &operator=(const FileSteps &) = delete;
     /// 0 where the file at `path` may be written by this user (not read-only).
     virtual int writable(const std::string &path);
     /// Makes a new file beside `path`, of a name no file has (set in `made`),

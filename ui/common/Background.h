@@ -18,6 +18,7 @@ namespace grimlark::ui {
 /// result over only while this lives, so a window deleted meanwhile (the
 /// program ended) is never reached from the thread.
 class BackgroundGuard : public QObject {
+    Q_OBJECT
 public:
     struct State {
         std::mutex mutex;
@@ -40,13 +41,14 @@ private:
     std::shared_ptr<State> m_state;
 };
 
-/// Runs `work` on a thread of its own and hands its result to `done` on the
+/// Runs `work` on a thread of its own and hands its result to `done` (to keep
+/// or take from) on the
 /// window thread, unless `receiver` is deleted first: the window never waits
 /// on a disk, and no event loop runs inside the work. Where no thread can be
 /// had, the work runs here.
 template <typename Result>
 void runInBackground(QObject *receiver, std::function<Result()> work,
-                     std::function<void(Result)> done)
+                     std::function<void(Result &)> done)
 {
     auto *guard = new BackgroundGuard(receiver);
     auto hand = [state = guard->state(), work = std::move(work), done = std::move(done)] {
@@ -58,7 +60,7 @@ void runInBackground(QObject *receiver, std::function<Result()> work,
                 alive,
                 [alive, done, result] {
                     alive->deleteLater();
-                    done(std::move(*result));
+                    done(*result);
                 },
                 Qt::QueuedConnection);
     };

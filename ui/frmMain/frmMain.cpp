@@ -259,10 +259,10 @@ void frmMain::startSave(SaveRequest request)
     m_ui->mnuAddToFile->setEnabled(false);
     runInBackground<SaveOutcome>(
         this, [request] { return saveIntoFile(request); },
-        [this, request](SaveOutcome outcome) { saveDone(request, std::move(outcome)); });
+        [this, request](SaveOutcome &outcome) { saveDone(request, outcome); });
 }
 
-void frmMain::saveDone(SaveRequest request, SaveOutcome outcome)
+void frmMain::saveDone(SaveRequest request, SaveOutcome &outcome)
 {
     m_ui->mnuSaveIntoFile->setEnabled(true);
     m_ui->mnuAddToFile->setEnabled(true);

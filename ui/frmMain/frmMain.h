@@ -156,7 +156,7 @@ private:
     void startSave(SaveRequest request);
     /// What became of a save: the file listed anew and Code Output showing
     /// what was written, or the user asked or told why not.
-    void saveDone(SaveRequest request, SaveOutcome outcome);
+    void saveDone(SaveRequest request, SaveOutcome &outcome);
 
     const std::unique_ptr<Ui_frmMain> m_ui;
     // The windows the editor opens, one of each; its unload closes them.
