@@ -4,7 +4,6 @@
 
 #include "FileReader.h"
 
-#include <algorithm>
 #include <cerrno>
 
 #ifdef _WIN32
@@ -15,6 +14,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+
+#include <algorithm>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
