@@ -178,8 +178,9 @@ int FileSteps::keepBeside(const std::string &path, std::string_view bytes, std::
             return 0;
         if (errno == EEXIST)
             continue;
-        if (errno == EXDEV || errno == EPERM || errno == EMLINK || errno == ENOTSUP ||
-            errno == EOPNOTSUPP || errno == ENOSYS)
+        // (ENOTSUP is EOPNOTSUPP on Linux.)
+        if (errno == EXDEV || errno == EPERM || errno == EMLINK || errno == EOPNOTSUPP ||
+            errno == ENOSYS)
             break; // a file system without links (FAT, some network shares)
         return errno;
     }
