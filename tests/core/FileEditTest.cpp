@@ -119,6 +119,7 @@ TEST(LineEnds, AreTheFilesOwnAndSayWhenMixed)
 /// (from 1) that step is taken.
 class FailingSteps : public FileSteps {
 public:
+    struct Killed {};
     enum Step { Writable, KeepBeside, WriteBeside, Read, MoveOver };
     FailingSteps(Step step, int nth, int error) : m_step(step), m_nth(nth), m_error(error) {}
 
@@ -144,7 +145,14 @@ public:
     }
 
 private:
-    bool fails(Step step) { return step == m_step && ++m_count[step] == m_nth; }
+    /// An error of -1 stands for the program killed there: nothing after it runs.
+    bool fails(Step step)
+    {
+        const bool here = step == m_step && ++m_count[step] == m_nth;
+        if (here && m_error == -1)
+            throw Killed();
+        return here;
+    }
     Step m_step;
     int m_nth, m_error;
     int m_count[5] = {};
@@ -243,6 +251,23 @@ TEST_F(SafeWrite, LeavesTheOldFileWholeWhereAStepFails)
         for (const std::string &name : files())
             EXPECT_TRUE(name == "mob_db.txt" || name == "mob_db.txt~") << name;
     }
+}
+
+// Killed before any step (the program ended, the machine off), the file
+// holds its old bytes: all that went before was beside it.
+TEST_F(SafeWrite, LeavesTheOldFileWholeWhereItIsKilledAtAnyStep)
+{
+    const std::pair<FailingSteps::Step, int> steps[] = {
+        {FailingSteps::Writable, 1}, {FailingSteps::KeepBeside, 1}, {FailingSteps::WriteBeside, 1},
+        {FailingSteps::Read, 1},     {FailingSteps::MoveOver, 1},   {FailingSteps::MoveOver, 2}};
+    for (const auto &[step, nth] : steps) {
+        FailingSteps killed(step, nth, -1);
+        EXPECT_THROW((void)replaceFileSafely(m_path, kOld, kNew, killed), FailingSteps::Killed);
+        EXPECT_EQ(contents(m_path), kOld) << step << " " << nth;
+    }
+    // And the next save, after it, goes through.
+    EXPECT_EQ(replaceFileSafely(m_path, kOld, kNew).status, WriteResult::Status::Done);
+    EXPECT_EQ(contents(m_path), kNew);
 }
 
 #ifndef _WIN32
