@@ -44,11 +44,11 @@ private:
 /// Runs `work` on a thread of its own and hands its result to `done` (to keep
 /// or take from) on the
 /// window thread, unless `receiver` is deleted first: the window never waits
-/// on a disk, and no event loop runs inside the work. Where no thread can be
-/// had, the work runs here.
+/// on a disk, and no event loop runs inside the work. False, and nothing
+/// runs, where no thread can be had.
 template <typename Result>
-void runInBackground(QObject *receiver, std::function<Result()> work,
-                     std::function<void(Result &)> done)
+[[nodiscard]] bool runInBackground(QObject *receiver, std::function<Result()> work,
+                                   std::function<void(Result &)> done)
 {
     auto *guard = new BackgroundGuard(receiver);
     auto hand = [state = guard->state(), work = std::move(work), done = std::move(done)] {
@@ -65,10 +65,12 @@ void runInBackground(QObject *receiver, std::function<Result()> work,
                 Qt::QueuedConnection);
     };
     try {
-        std::thread(hand).detach();
+        std::thread(std::move(hand)).detach();
     } catch (const std::system_error &) {
-        hand();
+        delete guard;
+        return false;
     }
+    return true;
 }
 
 } // namespace grimlark::ui

@@ -13,24 +13,17 @@ namespace grimlark::ui {
 
 /// Item databases read on a thread of their own (some megabytes of YAML),
 /// as BackgroundRead reads a monster file: the window thread never waits,
-/// and deleting the object abandons the read.
+/// and deleting the object abandons the read (see runInBackground).
 class BackgroundItems : public QObject {
     Q_OBJECT
 public:
     /// Starts reading `paths` at once.
     BackgroundItems(const QStringList &paths, QObject *parent);
-    ~BackgroundItems() override;
-    BackgroundItems(const BackgroundItems &) = delete;
-    BackgroundItems &operator=(const BackgroundItems &) = delete;
 
 signals:
     /// The items read (null where none), and the files not read ("FILE:
     /// why"); emitted on the window thread.
     void finished(std::shared_ptr<const grimlark::ItemDatabase> items, QStringList problems);
-
-private:
-    struct Shared;
-    std::shared_ptr<Shared> m_shared;
 };
 
 } // namespace grimlark::ui

@@ -257,9 +257,13 @@ void frmMain::startSave(SaveRequest request)
     request.items = m_itemBoxes->sharedItems();
     m_ui->mnuSaveIntoFile->setEnabled(false);
     m_ui->mnuAddToFile->setEnabled(false);
-    runInBackground<SaveOutcome>(
-        this, [request] { return saveIntoFile(request); },
-        [this, request](SaveOutcome &outcome) { saveDone(request, outcome); });
+    if (!runInBackground<SaveOutcome>(
+            this, [request] { return saveIntoFile(request); },
+            [this, request](SaveOutcome &outcome) { saveDone(request, outcome); })) {
+        SaveOutcome none;
+        none.reason = "no thread could be started to write it";
+        saveDone(request, none);
+    }
 }
 
 void frmMain::saveDone(SaveRequest request, SaveOutcome &outcome)
