@@ -108,7 +108,7 @@ int FileSteps::writeBeside(const std::string &path, std::string_view bytes, std:
 
 int FileSteps::keepBeside(const std::string &path, std::string_view bytes, std::string &made)
 {
-    return writeBeside(path, bytes, made);
+    return FileSteps::writeBeside(path, bytes, made); // this step's own, not an override's
 }
 
 int FileSteps::moveOver(const std::string &from, const std::string &to)
@@ -184,7 +184,7 @@ int FileSteps::keepBeside(const std::string &path, std::string_view bytes, std::
             break; // a file system without links (FAT, some network shares)
         return errno;
     }
-    return writeBeside(path, bytes, made);
+    return FileSteps::writeBeside(path, bytes, made); // this step's own, not an override's
 }
 
 int FileSteps::moveOver(const std::string &from, const std::string &to)
