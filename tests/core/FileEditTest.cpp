@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -119,7 +120,7 @@ TEST(LineEnds, AreTheFilesOwnAndSayWhenMixed)
 /// (from 1) that step is taken.
 class FailingSteps : public FileSteps {
 public:
-    struct Killed {};
+    struct Killed : std::exception {};
     enum Step { Writable, KeepBeside, WriteBeside, Read, MoveOver };
     FailingSteps(Step step, int nth, int error) : m_step(step), m_nth(nth), m_error(error) {}
 

@@ -260,10 +260,18 @@ void frmMain::startSave(SaveRequest request)
     if (!runInBackground<SaveOutcome>(
             this, [request] { return saveIntoFile(request); },
             [this, request](SaveOutcome &outcome) { saveDone(request, outcome); })) {
-        SaveOutcome none;
-        none.reason = "no thread could be started to write it";
-        saveDone(request, none);
+        m_ui->mnuSaveIntoFile->setEnabled(true);
+        m_ui->mnuAddToFile->setEnabled(true);
+        refuseSave(request.path, QStringLiteral("no thread could be started to write it"));
     }
+}
+
+void frmMain::refuseSave(const QString &path, const QString &reason)
+{
+    Platform::current().message(
+        this, QStringLiteral("The monster could not be saved into \"%1\": %2. The file is as it "
+                             "was.")
+                  .arg(displayPath(path), reason));
 }
 
 void frmMain::saveDone(SaveRequest request, SaveOutcome &outcome)
@@ -297,10 +305,7 @@ void frmMain::saveDone(SaveRequest request, SaveOutcome &outcome)
             m_opener->open(request.path, true);
         return;
     case SaveOutcome::Status::Refused:
-        Platform::current().message(
-            this, QStringLiteral("The monster could not be saved into \"%1\": %2. The file is "
-                                 "as it was.")
-                      .arg(name, fromUtf8(outcome.reason)));
+        refuseSave(request.path, fromUtf8(outcome.reason));
         return;
     case SaveOutcome::Status::Unchanged:
         Platform::current().message(

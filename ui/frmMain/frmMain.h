@@ -157,6 +157,8 @@ private:
     /// What became of a save: the file listed anew and Code Output showing
     /// what was written, or the user asked or told why not.
     void saveDone(SaveRequest request, SaveOutcome &outcome);
+    /// Tells the user that the monster was not saved into the file at `path`, and why.
+    void refuseSave(const QString &path, const QString &reason);
 
     const std::unique_ptr<Ui_frmMain> m_ui;
     // The windows the editor opens, one of each; its unload closes them.
