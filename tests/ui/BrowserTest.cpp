@@ -110,6 +110,7 @@ private slots:
     void aHerculesDatabaseListsEachMonster();
     void saveWritesTheMonsterOverItsRecord();
     void addToFileAsksForTheFileAndListsIt();
+    void saveIntoAFileChangedSinceOffersReload();
     void closeAfterReloadDuringAReadStaysClosed();
     void toolTipsSayWhatALineIsAndWrap();
     void doubleClickOrEnterLoadsTheRow();
@@ -895,17 +896,41 @@ void BrowserTest::addToFileAsksForTheFileAndListsIt()
     UiSession session;
     const QByteArray before = "// monsters\r\n" + kPoring + "\r\n";
     const QString path = session.writeFile("mob_db.txt", before);
-    control<QLineEdit>(session.editor, "txtID")->setText(QStringLiteral("2001"));
+    // Poring's ID: asked first, as the file holds it already.
+    control<QLineEdit>(session.editor, "txtID")->setText(QStringLiteral("1002"));
     const QString line = session.generateTextEntry();
     session.platform.openAnswers << path;
+    session.platform.choiceAnswers = {0}; // Save
     control<QAction>(session.editor, "mnuAddToFile")->trigger();
     QTRY_VERIFY(existingBrowser() && existingBrowser()->isVisible());
+    QCOMPARE(session.platform.questions.size(), 1);
+    QVERIFY(session.platform.questions[0].contains(QStringLiteral("ID 1002 is also on line 2")));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before + line.toUtf8() + "\r\n");
     QCOMPARE(itemsOf(existingBrowser()), (QStringList{"// monsters", kPoring, line}));
     QCOMPARE(control<QListView>(existingBrowser(), "lstDB")->currentIndex().row(), 2);
     QCOMPARE(session.platform.openTitles, QStringList{"Add To File"});
+}
+
+void BrowserTest::saveIntoAFileChangedSinceOffersReload()
+{
+    UiSession session;
+    const QString path = session.writeFile("mob_db.txt", kPoring + "\n");
+    session.open(path);
+    select(existingBrowser(), 0);
+    QTest::mouseClick(control<QPushButton>(existingBrowser(), "cmdLoad"), Qt::LeftButton);
+    const QByteArray meanwhile = "// the server's own tools were here\n" + kPoring + "\n";
+    session.writeFile("mob_db.txt", meanwhile);
+    session.platform.choiceAnswers = {0}; // Reload
+    control<QAction>(session.editor, "mnuSaveIntoFile")->trigger();
+    QTRY_COMPARE(session.platform.questions.size(), 1);
+    QVERIFY(session.platform.questions[0].contains(QStringLiteral("nothing was written")));
+    QTRY_COMPARE(itemsOf(existingBrowser()).value(0),
+                 QStringLiteral("// the server's own tools were here"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), meanwhile);
 }
 
 void BrowserTest::aHerculesDatabaseListsEachMonster()
